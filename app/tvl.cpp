@@ -1,0 +1,44 @@
+// tvl: il motore di TERMOVELA dalla riga di comando, senza finestre.
+#include "app/Utvl.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace {
+struct TComando
+{
+    std::function<int(const QStringList&)> esegui;
+    const char* uso;
+};
+
+const std::map<QString, TComando>& comandi()
+{
+    static const std::map<QString, TComando> tabella = {
+        {QStringLiteral("catalogo"),
+         {ComandoCatalogo, "tvl catalogo                 elenca le tabelle del catalogo TVLITA"}},
+    };
+    return tabella;
+}
+
+int uso()
+{
+    std::fputs("uso: tvl COMANDO [argomenti]\n\n", stderr);
+    for (const auto& [nome, c] : comandi())
+        std::fprintf(stderr, "  %s\n", c.uso);
+    return 2;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return uso();
+    const auto it = comandi().find(args.takeFirst());
+    if (it == comandi().end())
+        return uso();
+    return it->second.esegui(args);
+}

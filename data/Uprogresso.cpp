@@ -1,0 +1,7 @@
+#include "data/Uprogresso.h"
+
+TProgresso& TProgresso::nullo()
+{
+    static TProgresso p;
+    return p;
+}

@@ -1,0 +1,1 @@
+#include "documents/Ufoglio.h"

@@ -1,0 +1,1 @@
+#include "optimise/Uottimizza.h"

@@ -1,0 +1,4 @@
+#include <QTest>
+class TstDati : public QObject { Q_OBJECT };
+QTEST_GUILESS_MAIN(TstDati)
+#include "tst_dati.moc"
