@@ -258,4 +258,7 @@ private:
     float m_PotAD[NumPassi][NumRLambda] = {}; // aD^mD
     int m_SerieMm[8] = {};
     int m_NumSerie = 0;
+    // ΔθH dell'ultima terna (θV, σ, θi): cambia solo al cambio di locale o di temperatura.
+    float m_CacheTV = 0, m_CacheSigma = 0, m_CacheTi = 0, m_CacheDeltaTH = 0;
+    bool m_CacheValida = false;
 };
