@@ -1,1 +1,63 @@
 #include "app/Uinfo.h"
+
+#include "app/Ustart.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TInfo::TInfo(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+{
+    InizializzaRisorseApp();
+    setObjectName(QStringLiteral("Info"));
+    setWindowTitle(QStringLiteral("Info"));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setBold(true);
+    setFont(f);
+
+    auto* immagine = new QLabel(this);
+    immagine->setObjectName(QStringLiteral("Image1"));
+    immagine->setPixmap(QPixmap(QStringLiteral(":/app/avvio.png")).scaled(110, 118, Qt::KeepAspectRatio,
+        Qt::SmoothTransformation));
+    auto* prodotto = new QLabel(QStringLiteral("TERMOVELATOOL"), this);
+    prodotto->setObjectName(QStringLiteral("Label1"));
+    QFont grande = f;
+    grande.setPointSize(f.pointSize() + 8);
+    prodotto->setFont(grande);
+    prodotto->setStyleSheet(QStringLiteral("color: #8a3b12;"));
+    auto* anno = new QLabel(QStringLiteral("2022"), this);
+    anno->setObjectName(QStringLiteral("Label2"));
+    auto* produttore = new QLabel(QStringLiteral("Orvanti S.p.A.\n"
+                                                 "Via delle Caldaie 18 - 25030 Castel Mella (BS)\n"
+                                                 "Tel. 030 2589 400 - Fax 030 2589 401\n"
+                                                 "assistenza.tecnica@orvanti.it"),
+        this);
+    produttore->setObjectName(QStringLiteral("Label3"));
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setPlainText(QStringLiteral("\n"
+                                       "Per informazioni consultare il file denominato \"manuale.pdf\" presente \n"
+                                       "nella directory di installazione del programma.\n"
+                                       "\n"
+                                       "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
+    Memo1->setMinimumWidth(470);
+    Memo1->setFixedHeight(110);
+
+    auto* esci = new QPushButton(QStringLiteral("   Esci"), this);
+    esci->setObjectName(QStringLiteral("BitBtn1"));
+    esci->setDefault(true);
+    connect(esci, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* g = new QGridLayout(this);
+    g->addWidget(immagine, 0, 0, 3, 1);
+    g->addWidget(prodotto, 0, 1);
+    g->addWidget(anno, 1, 1);
+    g->addWidget(produttore, 2, 1);
+    g->addWidget(Memo1, 3, 0, 1, 2);
+    g->addWidget(esci, 4, 0, 1, 2, Qt::AlignHCenter);
+    g->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,4 +1,40 @@
-int main()
+// TERMOVELA: avvio del programma.
+#include "app/Umain.h"
+#include "app/Umessaggibox.h"
+#include "app/Ustart.h"
+#include "data/Udatabase.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv)
 {
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
+    QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
+    TMessaggiBox messaggi;
+    TMessaggi::installa(&messaggi);
+    try {
+        auto avvio = std::make_unique<TStart>();
+        avvio->MostraSubito();
+        // Il modulo dati nasce prima della finestra principale e muore dopo.
+        auto dati = std::make_unique<TDati>();
+        auto principale = std::make_unique<TTERMOVELA>(dati.get());
+        avvio->hide();
+        avvio.reset();
+        principale->show();
+        if (!principale->AvvioRiuscito())
+            return 1;
+        const int esito = app.exec();
+        principale.reset();
+        dati.reset();
+        TMessaggi::installa(nullptr);
+        return esito;
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, TMessaggi::Titolo, QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
 }

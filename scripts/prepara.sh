@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Prepara la macchina e compila TERMOVELA: installa i pacchetti Debian mancanti (con sudo se non
+# si è root), configura e compila in build/. Uso: scripts/prepara.sh [--test]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+    libquazip1-qt6-dev libpugixml-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--test" ]]; then
+    # Il controllo indipendente dei documenti prodotti li converte con LibreOffice.
+    pacchetti+=(libreoffice-calc)
+fi
+
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    stato=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$stato" == "install ok installed" ]] || mancanti+=("$p")
+done
+if ((${#mancanti[@]})); then
+    echo "Installo: ${mancanti[*]}"
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${mancanti[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
