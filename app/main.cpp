@@ -10,9 +10,27 @@
 #include <exception>
 #include <memory>
 
+namespace {
+// Un'eccezione sfuggita a un gestore di eventi viene mostrata e il programma prosegue.
+class TApplicazione : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* destinatario, QEvent* evento) override
+    {
+        try {
+            return QApplication::notify(destinatario, evento);
+        } catch (const std::exception& e) {
+            TMessaggi::Errore(QString::fromLocal8Bit(e.what()));
+        }
+        return false;
+    }
+};
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    TApplicazione app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
     TMessaggiBox messaggi;
