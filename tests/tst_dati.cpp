@@ -40,6 +40,8 @@ private Q_SLOTS:
     {
         TDati dati;
         QVERIFY2(dati.ApriTutto(), qPrintable(dati.UltimoErrore()));
+        QVERIFY(!dati.DGeneraliModificati);
+        QVERIFY(!dati.LocaliModificati);
         riempi(dati);
         for (TTabella* t : dati.TabelleMultiRecord())
             QVERIFY2(righe(dati, t->NomeTabella()) > 0, qPrintable(t->NomeTabella()));
@@ -54,8 +56,6 @@ private Q_SLOTS:
             QCOMPARE(t->RecordCount(), 1);
             QVERIFY(!t->Eof());
         }
-        QVERIFY(!dati.DGeneraliModificati);
-        QVERIFY(!dati.LocaliModificati);
     }
 
     void tutteLeTabelleApertePerNome()
