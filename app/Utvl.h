@@ -6,6 +6,7 @@
 #include <cstdio>
 
 int ComandoCatalogo(const QStringList& argomenti);
+int ComandoCalcola(const QStringList&);
 
 // Scrive su stdout in UTF-8.
 inline void Stampa(const QString& testo)

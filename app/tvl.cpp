@@ -18,6 +18,9 @@ const std::map<QString, TComando>& comandi()
     static const std::map<QString, TComando> tabella = {
         {QStringLiteral("catalogo"),
          {ComandoCatalogo, "tvl catalogo                 elenca le tabelle del catalogo TVLITA"}},
+        {QStringLiteral("calcola"),
+         {ComandoCalcola,
+          "tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl calcola per l'aiuto)"}},
     };
     return tabella;
 }

@@ -34,6 +34,9 @@ const float TPavRad::TabAD[NumPassi][NumRLambda] = {
 
 TPavRad::TPavRad()
 {
+    for (int i = 0; i < NumPassi; ++i)
+        for (int j = 0; j < NumRLambda; ++j)
+            m_PotAT[i][j] = static_cast<float>(std::pow(double(TabAT[j]), double(1.0f - TabPasso[i] / 0.075f)));
     AggiornaPotenzeAU();
     AggiornaPotenzeAD();
     AggiornaSerie();
@@ -214,6 +217,8 @@ void TPavRad::AggiornaTermineTubo()
             = static_cast<float>(std::log(da / di) / (2.0 * m_LambdaTubo) - std::log(da / (da - 0.004)) / 0.7);
     else
         m_TermineTubo = 0;
+    const double diMm = di * 1000.0;
+    m_DiPot475 = diMm > 0 ? std::pow(diMm, 4.75) : 0;
 }
 
 // ---------------------------------------------------------------- modello
@@ -253,8 +258,13 @@ float TPavRad::PotenzaSpecifica(float passo)
     // 2. Il denominatore usa 0.045/λE, non lo spessore reale del massetto.
     m_FattoreAB = static_cast<float>(NumeratoreAB / (1.0 / 10.8 + 0.045 / m_LambdaMassetto + rLambda));
     // 3-5.
-    const float mT = 1.0f - passo / 0.075f;
-    m_FattoreAT = static_cast<float>(std::pow(double(TabAT[j]), double(mT)));
+    // I passi della serie sono quelli tabulati: la potenza è già pronta.
+    if (passo == TabPasso[i]) {
+        m_FattoreAT = m_PotAT[i][j];
+    } else {
+        const float mT = 1.0f - passo / 0.075f;
+        m_FattoreAT = static_cast<float>(std::pow(double(TabAT[j]), double(mT)));
+    }
     m_FattoreAU = m_PotAU[i][j];
     m_FattoreAD = m_PotAD[i][j];
     const double prodotto = double(m_FattoreAB) * m_FattoreAT * m_FattoreAU * m_FattoreAD;

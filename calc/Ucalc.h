@@ -105,7 +105,7 @@ enum TMarcaCella : int {
     MarcaBlu = 3,
 };
 
-struct TCella
+struct TCellaGriglia
 {
     QString Testo;
     TImmagineCella Immagine = NessunaImmagine;
@@ -210,8 +210,8 @@ public:
 
     // Testo, immagine e marca di una cella della griglia (riga 0 intestazioni, riga 1 unità,
     // riga r >= 2 il locale r - 2). I numeri usano il separatore decimale di `locale`.
-    static TCella TestoCella(int colonna, int riga, std::span<const TLocaleCalc> locali,
-                             const QLocale& locale = QLocale());
+    static TCellaGriglia TestoCella(int colonna, int riga, std::span<const TLocaleCalc> locali,
+                                    const QLocale& locale = QLocale());
 
 private:
     bool ModelloValido() const;
@@ -256,6 +256,8 @@ private:
     float m_TermineTubo = 0; // ln(da/di)/(2 λR) - ln(da/(da-0.004))/0.7
     float m_PotAU[NumPassi][NumRLambda] = {}; // aU^mU
     float m_PotAD[NumPassi][NumRLambda] = {}; // aD^mD
+    float m_PotAT[NumPassi][NumRLambda] = {}; // aT^mT ai passi tabulati
+    double m_DiPot475 = 0; // (diametro interno in mm)^4.75
     int m_SerieMm[8] = {};
     int m_NumSerie = 0;
     // ΔθH dell'ultima terna (θV, σ, θi): cambia solo al cambio di locale o di temperatura.

@@ -121,8 +121,7 @@ TPortata TPavRad::CalcolaPortata(int n, float lc, float pot) const
     if (g < 0)
         g = 0;
     p.Q = static_cast<float>(g);
-    const double di = (double(m_DestTubo) - 2.0 * m_SpessTubo) * 1000.0;
-    p.Dp = static_cast<float>(416.0 * lc * std::pow(double(p.Q), 1.75) / std::pow(di, 4.75));
+    p.Dp = static_cast<float>(416.0 * lc * std::pow(double(p.Q), 1.75) / m_DiPot475);
     return p;
 }
 

@@ -75,9 +75,9 @@ double Valore(const TLocaleCalc& l, int colonna)
 }
 } // namespace
 
-TCella TPavRad::TestoCella(int colonna, int riga, std::span<const TLocaleCalc> locali, const QLocale& locale)
+TCellaGriglia TPavRad::TestoCella(int colonna, int riga, std::span<const TLocaleCalc> locali, const QLocale& locale)
 {
-    TCella cella;
+    TCellaGriglia cella;
     if (colonna < 0 || colonna >= NumColonneMarginali || riga < 0)
         return cella;
     const TColonna& col = Colonne[colonna];
