@@ -234,11 +234,13 @@ bool TPavRad::ModelloValido() const
         && m_LambdaSoletta > 0 && m_SpessSoletta >= 0 && m_SpessMassetto >= 0;
 }
 
-float TPavRad::PotenzaSpecifica(float passo)
+// Passi 1-2 e colonna delle tabelle: valgono per tutti i passi della stessa zona.
+bool TPavRad::PreparaZona()
 {
-    if (!ModelloValido()) {
+    m_ZonaValida = ModelloValido();
+    if (!m_ZonaValida) {
         m_DeltaTH = m_B = m_FattoreAB = m_FattoreAT = m_FattoreAU = m_FattoreAD = 0;
-        return 0;
+        return false;
     }
     // 1. Differenza media logaritmica: dipende solo da θV, σ e θi.
     if (!m_CacheValida || m_CacheTV != m_TempMandata || m_CacheSigma != m_DeltaT || m_CacheTi != m_TAmbiente) {
@@ -251,14 +253,21 @@ float TPavRad::PotenzaSpecifica(float passo)
         m_CacheValida = true;
     }
     m_DeltaTH = m_CacheDeltaTH;
-
     const float rLambda = RLambdaB();
-    const int j = ColonnaRLambda(rLambda);
-    const int i = RigaPasso(passo);
+    m_ColonnaZona = ColonnaRLambda(rLambda);
     // 2. Il denominatore usa 0.045/λE, non lo spessore reale del massetto.
     m_FattoreAB = static_cast<float>(NumeratoreAB / (1.0 / 10.8 + 0.045 / m_LambdaMassetto + rLambda));
-    // 3-5.
-    // I passi della serie sono quelli tabulati: la potenza è già pronta.
+    return true;
+}
+
+// Passi 3-7 per un passo e la sua riga, dopo PreparaZona.
+float TPavRad::PotenzaSpecificaPreparata(float passo, int riga)
+{
+    if (!m_ZonaValida)
+        return 0;
+    const int i = riga;
+    const int j = m_ColonnaZona;
+    // 3-5. Ai passi tabulati (tutti quelli delle serie) la potenza di aT è già pronta.
     if (passo == TabPasso[i]) {
         m_FattoreAT = m_PotAT[i][j];
     } else {
@@ -272,6 +281,12 @@ float TPavRad::PotenzaSpecifica(float passo)
     m_B = static_cast<float>(1.0 / (1.0 / 6.7 + UnoSuPi11 * prodotto * passo * m_TermineTubo));
     // 7.
     return static_cast<float>(double(m_DeltaTH) * m_B * prodotto);
+}
+
+float TPavRad::PotenzaSpecifica(float passo)
+{
+    PreparaZona();
+    return PotenzaSpecificaPreparata(passo, RigaPasso(passo));
 }
 
 TResa TPavRad::CalcolaResa(float passo)

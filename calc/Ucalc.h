@@ -216,6 +216,9 @@ public:
 private:
     bool ModelloValido() const;
     float PotenzaSpecifica(float passo); // q [W/m²], 0 quando il modello non è calcolabile
+    bool PreparaZona();
+    float CercaPasso(float& pot);
+    float PotenzaSpecificaPreparata(float passo, int riga);
     void AggiornaTermineTubo();
     void AggiornaPotenzeAU();
     void AggiornaPotenzeAD();
@@ -259,8 +262,11 @@ private:
     float m_PotAT[NumPassi][NumRLambda] = {}; // aT^mT ai passi tabulati
     double m_DiPot475 = 0; // (diametro interno in mm)^4.75
     int m_SerieMm[8] = {};
+    int m_RigheSerie[8] = {}; // riga delle tabelle di ciascun passo della serie
     int m_NumSerie = 0;
     // ΔθH dell'ultima terna (θV, σ, θi): cambia solo al cambio di locale o di temperatura.
     float m_CacheTV = 0, m_CacheSigma = 0, m_CacheTi = 0, m_CacheDeltaTH = 0;
     bool m_CacheValida = false;
+    bool m_ZonaValida = false;
+    int m_ColonnaZona = 0;
 };

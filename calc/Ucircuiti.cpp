@@ -52,6 +52,8 @@ void TPavRad::AggiornaSerie()
     }
     std::copy(serie, serie + n, m_SerieMm);
     m_NumSerie = n;
+    for (int k = 0; k < n; ++k)
+        m_RigheSerie[k] = RigaPasso(static_cast<float>(m_SerieMm[k]) / 1000.0f);
 }
 
 int TPavRad::SeriePassi(float passi[8]) const
@@ -61,17 +63,27 @@ int TPavRad::SeriePassi(float passi[8]) const
     return m_NumSerie;
 }
 
+// Il passo più largo della serie che copre il carico; altrimenti resta il più stretto.
+float TPavRad::CercaPasso(float& pot)
+{
+    float passo = 0;
+    pot = 0;
+    PreparaZona();
+    for (int k = 0; k < m_NumSerie; ++k) {
+        passo = static_cast<float>(m_SerieMm[k]) / 1000.0f;
+        const float q = PotenzaSpecificaPreparata(passo, m_RigheSerie[k]);
+        pot = m_AreaZona > 0 ? q * m_AreaZona : 0.0f;
+        if (pot - m_Carico >= 0)
+            break;
+    }
+    return passo;
+}
+
 TZona TPavRad::DimensionaZona()
 {
     TZona z;
-    // 1. Il passo più largo che copre il carico; altrimenti resta il più stretto.
-    for (int k = 0; k < m_NumSerie; ++k) {
-        z.Passo = static_cast<float>(m_SerieMm[k]) / 1000.0f;
-        const float q = PotenzaSpecifica(z.Passo);
-        z.Pot = m_AreaZona > 0 ? q * m_AreaZona : 0.0f;
-        if (z.Pot - m_Carico >= 0)
-            break;
-    }
+    // 1.
+    z.Passo = CercaPasso(z.Pot);
     // 2-3. La zona non rende più del necessario; la temperatura segue la potenza ridotta.
     if (z.Pot >= m_Carico)
         z.Pot = m_Carico;
@@ -121,7 +133,9 @@ TPortata TPavRad::CalcolaPortata(int n, float lc, float pot) const
     if (g < 0)
         g = 0;
     p.Q = static_cast<float>(g);
-    p.Dp = static_cast<float>(416.0 * lc * std::pow(double(p.Q), 1.75) / m_DiPot475);
+    // G^1.75 = G·√G·⁴√G: due radici costano molto meno di una potenza generica.
+    const double radice = std::sqrt(double(p.Q));
+    p.Dp = static_cast<float>(416.0 * lc * double(p.Q) * radice * std::sqrt(radice) / m_DiPot475);
     return p;
 }
 
@@ -138,15 +152,18 @@ void TPavRad::CalcolaLocali(std::span<TLocaleCalc> locali)
 {
     for (TLocaleCalc& l : locali) {
         CaricaLocale(l);
-        ScriviZonaAttiva(l, DimensionaZona());
         if (!m_AreaMarginaleAttiva) {
+            ScriviZonaAttiva(l, DimensionaZona());
             // Nessun valore di un calcolo precedente con zona marginale resta nel record.
             AzzeraZonaMarginale(l);
             l.Integr = Ammanco(l.CTermico, l.PotAs);
             continue;
         }
-        // Zona marginale a passo più stretto, resa piena non limitata al carico.
-        l.PassoAm = PassoMarginale(l.PassoAs);
+        // Zona marginale a passo più stretto di quello che servirebbe su tutta l'area utile
+        // (del primo dimensionamento conta solo il passo: la zona attiva è rifatta sotto),
+        // resa piena non limitata al carico.
+        float potTutta = 0;
+        l.PassoAm = PassoMarginale(CercaPasso(potTutta));
         ImpostaAreaZona(l.AreaMarginale);
         const TResa rm = CalcolaResa(l.PassoAm);
         l.PotAm = rm.Pot;
