@@ -151,8 +151,15 @@ void TDataSet::Last()
 
 bool TDataSet::VaiA(int riga)
 {
-    if (riga < 0 || riga >= m_righe.size() || !lasciaRecord())
+    if (riga < 0 || riga >= m_righe.size())
         return false;
+    // Registrare il record in modifica può riordinare le righe: si va al record scelto, non alla posizione.
+    const qint64 scelto = m_righe[riga].rowid;
+    if (!lasciaRecord())
+        return false;
+    for (int i = 0; i < m_righe.size() && scelto >= 0; ++i)
+        if (m_righe[i].rowid == scelto)
+            riga = i;
     m_pos = riga;
     m_eof = m_bof = false;
     notificaDati();

@@ -1,0 +1,398 @@
+#include "editor/Ucontrolli.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMetaEnum>
+#include <QStyle>
+#include <QToolButton>
+
+QString TestoValore(const QVariant& v, const QLocale& locale)
+{
+    if (v.isNull())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return locale.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
+    default:
+        return v.toString();
+    }
+}
+
+QVariant ValoreDaTesto(const QString& testo, TTipoCampo tipo, const QLocale& locale)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty())
+        return {};
+    bool ok = false;
+    switch (tipo) {
+    case TTipoCampo::Reale: {
+        const double d = locale.toDouble(t, &ok);
+        if (ok)
+            return d;
+        const double c = QLocale::c().toDouble(t, &ok);
+        return ok ? QVariant(c) : QVariant(testo);
+    }
+    case TTipoCampo::Small:
+    case TTipoCampo::Intero:
+    case TTipoCampo::AutoInc: {
+        const int n = locale.toInt(t, &ok);
+        return ok ? QVariant(n) : QVariant(testo);
+    }
+    default:
+        return testo;
+    }
+}
+
+// ---------------------------------------------------------------- TModelloTabella
+
+TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const QStringList& intestazioni,
+                                 QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_ds(ds)
+    , m_campi(campi)
+    , m_intestazioni(intestazioni)
+{
+    for (const QString& c : campi)
+        m_indici << ds->IndiceCampo(c);
+    connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
+    connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
+    connect(ds, &TDataSet::campoCambiato, this, [this](int campo) {
+        const int col = int(m_indici.indexOf(campo));
+        const int riga = RigaCorrente();
+        if (col >= 0 && riga >= 0 && riga < rowCount())
+            Q_EMIT dataChanged(index(riga, col), index(riga, col));
+    });
+}
+
+void TModelloTabella::ricarica()
+{
+    // Il dataset può aver cambiato schema (riapertura): si ricalcolano le colonne.
+    for (int i = 0; i < m_campi.size(); ++i)
+        m_indici[i] = m_ds->IndiceCampo(m_campi[i]);
+    beginResetModel();
+    endResetModel();
+}
+
+bool TModelloTabella::rigaInserita(int riga) const
+{
+    return m_ds->State() == TStato::Inserimento && riga == m_ds->RecordCount();
+}
+
+int TModelloTabella::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || !m_ds->Active())
+        return 0;
+    return m_ds->RecordCount() + (m_ds->State() == TStato::Inserimento ? 1 : 0);
+}
+
+int TModelloTabella::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_campi.size());
+}
+
+int TModelloTabella::RigaCorrente() const
+{
+    return m_ds->State() == TStato::Inserimento ? m_ds->RecordCount() : m_ds->RecNo();
+}
+
+QVariant TModelloTabella::valore(int riga, int colonna) const
+{
+    const int campo = m_indici.value(colonna, -1);
+    if (campo < 0)
+        return {};
+    const bool corrente = rigaInserita(riga) || (m_ds->State() == TStato::Modifica && riga == m_ds->RecNo());
+    return corrente ? m_ds->valoreCorrente(campo) : m_ds->ValoreRiga(riga, campo);
+}
+
+QVariant TModelloTabella::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const QVariant v = valore(index.row(), index.column());
+    if (role == Qt::DisplayRole)
+        return TestoValore(v, m_locale);
+    if (role == Qt::EditRole)
+        return v;
+    if (role == Qt::TextAlignmentRole) {
+        const int campo = m_indici.value(index.column(), -1);
+        if (campo >= 0 && m_ds->DefCampo(campo).numerico())
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant TModelloTabella::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (o == Qt::Vertical)
+        return section + 1;
+    if (section < 0 || section >= m_campi.size())
+        return {};
+    return section < m_intestazioni.size() ? m_intestazioni[section] : m_campi[section];
+}
+
+Qt::ItemFlags TModelloTabella::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    auto* t = qobject_cast<TTabella*>(m_ds);
+    const int campo = m_indici.value(index.column(), -1);
+    if (t && !t->SolaLettura() && campo >= 0 && m_ds->DefCampo(campo).tipo != TTipoCampo::AutoInc)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TModelloTabella::SelezionaRiga(int riga)
+{
+    if (rigaInserita(riga) || riga == RigaCorrente())
+        return true;
+    return m_ds->VaiA(riga);
+}
+
+bool TModelloTabella::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !SelezionaRiga(index.row()))
+        return false;
+    const int campo = m_indici[index.column()];
+    QVariant v = value;
+    if (v.typeId() == QMetaType::QString)
+        v = ValoreDaTesto(v.toString(), m_ds->DefCampo(campo).tipo, m_locale);
+    return m_ds->impostaCampo(campo, v);
+}
+
+// ---------------------------------------------------------------- TDBEdit
+
+TDBEdit::TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent)
+    : QLineEdit(parent)
+    , m_ds(ds)
+    , m_campo(campo)
+{
+    connect(ds, &TDataSet::datiCambiati, this, &TDBEdit::Aggiorna);
+    connect(ds, &TDataSet::statoCambiato, this, &TDBEdit::Aggiorna);
+    connect(ds, &TDataSet::campoCambiato, this, [this](int i) {
+        if (m_ds && i == m_ds->IndiceCampo(m_campo))
+            Aggiorna();
+    });
+    connect(this, &QLineEdit::editingFinished, this, &TDBEdit::conferma);
+    if (auto* t = qobject_cast<TTabella*>(ds); t && t->SolaLettura())
+        setReadOnly(true);
+    Aggiorna();
+}
+
+void TDBEdit::Aggiorna()
+{
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    const QString t = i >= 0 ? TestoValore(m_ds->valoreCorrente(i)) : QString();
+    if (t != text())
+        setText(t);
+}
+
+void TDBEdit::conferma()
+{
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    if (i < 0 || isReadOnly() || !isModified())
+        return;
+    setModified(false);
+    // Un valore rifiutato (con il suo messaggio) lascia il campo com'era.
+    if (!m_ds->impostaCampo(i, ValoreDaTesto(text(), m_ds->DefCampo(i).tipo)))
+        Aggiorna();
+}
+
+// ---------------------------------------------------------------- TDBMemo
+
+TDBMemo::TDBMemo(TDataSet* ds, const QString& campo, QWidget* parent)
+    : QPlainTextEdit(parent)
+    , m_ds(ds)
+    , m_campo(campo)
+{
+    connect(ds, &TDataSet::datiCambiati, this, &TDBMemo::Aggiorna);
+    connect(ds, &TDataSet::statoCambiato, this, &TDBMemo::Aggiorna);
+    Aggiorna();
+}
+
+void TDBMemo::Aggiorna()
+{
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    const QString t = i >= 0 ? m_ds->valoreCorrente(i).toString() : QString();
+    if (t != toPlainText())
+        setPlainText(t);
+}
+
+void TDBMemo::focusOutEvent(QFocusEvent* e)
+{
+    QPlainTextEdit::focusOutEvent(e);
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    if (i >= 0 && !isReadOnly() && document()->isModified()) {
+        document()->setModified(false);
+        if (!m_ds->impostaCampo(i, toPlainText()))
+            Aggiorna();
+    }
+}
+
+// ---------------------------------------------------------------- TDBLookupComboBox
+
+TDBLookupComboBox::TDBLookupComboBox(TDataSet* ds, const QString& campo, TDataSet* elenco, const QString& campoChiave,
+                                     const QString& campoMostrato, QWidget* parent)
+    : QComboBox(parent)
+    , m_ds(ds)
+    , m_campo(campo)
+    , m_elenco(elenco)
+    , m_campoChiave(campoChiave)
+    , m_campoMostrato(campoMostrato)
+{
+    setEditable(false);
+    connect(ds, &TDataSet::datiCambiati, this, &TDBLookupComboBox::Aggiorna);
+    connect(ds, &TDataSet::statoCambiato, this, &TDBLookupComboBox::Aggiorna);
+    connect(ds, &TDataSet::campoCambiato, this, &TDBLookupComboBox::Aggiorna);
+    connect(elenco, &TDataSet::datiCambiati, this, &TDBLookupComboBox::riempi);
+    connect(this, &QComboBox::activated, this, &TDBLookupComboBox::scelta);
+    riempi();
+}
+
+void TDBLookupComboBox::riempi()
+{
+    m_riempimento = true;
+    clear();
+    if (m_elenco && m_elenco->Active()) {
+        const int k = m_elenco->IndiceCampo(m_campoChiave);
+        const int d = m_elenco->IndiceCampo(m_campoMostrato);
+        for (int r = 0; r < m_elenco->RecordCount() && k >= 0 && d >= 0; ++r)
+            addItem(m_elenco->ValoreRiga(r, d).toString(), m_elenco->ValoreRiga(r, k));
+    }
+    m_riempimento = false;
+    Aggiorna();
+}
+
+void TDBLookupComboBox::Aggiorna()
+{
+    if (m_riempimento)
+        return;
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    const QVariant chiave = i >= 0 ? m_ds->valoreCorrente(i) : QVariant();
+    setCurrentIndex(chiave.isNull() ? -1 : findData(chiave.toString(), Qt::UserRole, Qt::MatchFixedString));
+}
+
+QString TDBLookupComboBox::Chiave() const
+{
+    return currentIndex() >= 0 ? currentData().toString() : QString();
+}
+
+void TDBLookupComboBox::scelta(int indice)
+{
+    const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
+    if (i >= 0 && indice >= 0 && !m_ds->impostaCampo(i, itemData(indice)))
+        Aggiorna();
+    Q_EMIT CloseUp();
+}
+
+// ---------------------------------------------------------------- TDBNavigator
+
+TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
+    : QWidget(parent)
+    , m_tabella(t)
+{
+    struct Voce
+    {
+        TPulsante p;
+        QStyle::StandardPixmap icona;
+        const char* testo;
+        const char* suggerimento;
+    };
+    const Voce voci[] = {
+        {nbFirst, QStyle::SP_MediaSkipBackward, "", "Primo"},
+        {nbPrior, QStyle::SP_MediaSeekBackward, "", "Precedente"},
+        {nbNext, QStyle::SP_MediaSeekForward, "", "Successivo"},
+        {nbLast, QStyle::SP_MediaSkipForward, "", "Ultimo"},
+        {nbInsert, QStyle::SP_CustomBase, "+", "Inserisci"},
+        {nbDelete, QStyle::SP_CustomBase, "\u2212", "Elimina"},
+        {nbEdit, QStyle::SP_CustomBase, "\u25b2", "Modifica"},
+        {nbPost, QStyle::SP_DialogApplyButton, "", "Conferma"},
+        {nbCancel, QStyle::SP_DialogCancelButton, "X", "Annulla"},
+        {nbRefresh, QStyle::SP_BrowserReload, "", "Aggiorna"},
+    };
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(1);
+    for (const Voce& v : voci) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(QMetaEnum::fromType<TPulsante>().valueToKey(v.p)));
+        if (v.icona != QStyle::SP_CustomBase)
+            b->setIcon(style()->standardIcon(v.icona));
+        else
+            b->setText(QString::fromUtf8(v.testo));
+        b->setToolTip(QString::fromUtf8(v.suggerimento));
+        connect(b, &QToolButton::clicked, this, [this, p = v.p] { premi(p); });
+        l->addWidget(b);
+        m_pulsanti << b;
+    }
+    l->addStretch();
+    connect(t, &TDataSet::datiCambiati, this, &TDBNavigator::Aggiorna);
+    connect(t, &TDataSet::statoCambiato, this, &TDBNavigator::Aggiorna);
+    Aggiorna();
+}
+
+void TDBNavigator::Aggiorna()
+{
+    if (!m_tabella)
+        return;
+    const bool attiva = m_tabella->Active() && !m_tabella->SolaLettura();
+    const bool modifica = m_tabella->State() == TStato::Modifica || m_tabella->State() == TStato::Inserimento;
+    const bool vuota = m_tabella->IsEmpty();
+    const int pos = m_tabella->RecNo();
+    const int n = m_tabella->RecordCount();
+    m_pulsanti[nbFirst]->setEnabled(!modifica && pos > 0);
+    m_pulsanti[nbPrior]->setEnabled(!modifica && pos > 0);
+    m_pulsanti[nbNext]->setEnabled(!modifica && pos < n - 1);
+    m_pulsanti[nbLast]->setEnabled(!modifica && pos < n - 1);
+    m_pulsanti[nbInsert]->setEnabled(attiva && !modifica);
+    m_pulsanti[nbDelete]->setEnabled(attiva && !vuota);
+    m_pulsanti[nbEdit]->setEnabled(attiva && !modifica && !vuota);
+    m_pulsanti[nbPost]->setEnabled(modifica);
+    m_pulsanti[nbCancel]->setEnabled(modifica);
+    m_pulsanti[nbRefresh]->setEnabled(m_tabella->Active() && !modifica);
+}
+
+void TDBNavigator::premi(TPulsante p)
+{
+    if (!m_tabella)
+        return;
+    switch (p) {
+    case nbFirst:
+        m_tabella->First();
+        break;
+    case nbPrior:
+        m_tabella->Prior();
+        break;
+    case nbNext:
+        m_tabella->Next();
+        break;
+    case nbLast:
+        m_tabella->Last();
+        break;
+    case nbInsert:
+        m_tabella->Insert();
+        break;
+    case nbDelete:
+        m_tabella->Delete();
+        break;
+    case nbEdit:
+        m_tabella->Edit();
+        break;
+    case nbPost:
+        m_tabella->Post();
+        break;
+    case nbCancel:
+        m_tabella->Cancel();
+        break;
+    case nbRefresh:
+        m_tabella->Refresh();
+        break;
+    }
+    Aggiorna();
+    Q_EMIT Click(p);
+}
