@@ -183,15 +183,16 @@ private Q_SLOTS:
         p.ImpostaInterasse(modulo);
         float passi[8];
         const int n = p.SeriePassi(passi);
+        const auto tabulato = [](float t) {
+            return std::find(std::begin(TPavRad::TabPasso), std::end(TPavRad::TabPasso), t)
+                != std::end(TPavRad::TabPasso);
+        };
         for (int k = 0; k < n; ++k) {
-            for (float t : {passi[k], p.PassoMarginale(passi[k])}) {
-                const int riga = TPavRad::RigaPasso(t);
-                const int mm = static_cast<int>(std::lround(t * 1000));
-                const bool tabulato = std::any_of(std::begin(TPavRad::TabPasso), std::end(TPavRad::TabPasso),
-                                                  [&](float x) { return std::lround(x * 1000) == mm; });
-                if (tabulato)
-                    QCOMPARE(std::lround(TPavRad::TabPasso[riga] * 1000), long(mm));
-            }
+            QVERIFY(tabulato(passi[k]));
+            QCOMPARE(TPavRad::TabPasso[TPavRad::RigaPasso(passi[k])], passi[k]);
+            const float m = p.PassoMarginale(passi[k]);
+            if (tabulato(m))
+                QCOMPARE(TPavRad::TabPasso[TPavRad::RigaPasso(m)], m);
         }
     }
 
