@@ -1,7 +1,9 @@
 // Ottimizzazione delle matasse: la ricerca veloce confrontata con quella esaustiva, i casi noti,
 // i raggruppamenti, i controlli con i loro messaggi, le tabelle AuxCircuiti e AuxRotoli.
 #include "aiuti/RegistroMessaggi.h"
+#include "app/Ustato.h"
 #include "data/Udatabase.h"
+#include "optimise/Ucalcolo.h"
 #include "optimise/Uottimizza.h"
 #include "optimise/Uscelta.h"
 
@@ -269,6 +271,36 @@ Istanza casuale(QRandomGenerator& g, int famiglia, int maxCircuiti)
     }
     return ist;
 }
+
+// Un progetto con due collettori: Soggiorno (PT, due circuiti e uno marginale), Bagno (PT),
+// Camera (P1). Le lunghezze dei circuiti vengono dai risultati dei locali secondo la zona.
+void preparaProgetto(TStatoProgetto& stato, int modo = 1)
+{
+    auto locale = [](const char* descr, const char* piano, int nAs, float lAs, int nAm, float lAm) {
+        TLocaleCalc l;
+        l.Descrizione = QString::fromUtf8(descr);
+        l.Piano = QString::fromUtf8(piano);
+        l.NAs = nAs, l.LAs = lAs, l.NAm = nAm, l.LAm = lAm;
+        return l;
+    };
+    stato.RisultatiLocali = {locale("Soggiorno", "PT", 2, 75.2f, 1, 30.5f), locale("Camera", "P1", 1, 60, 0, 0),
+                             locale("Bagno", "PT", 1, 40, 0, 0)};
+    stato.NumLocali = 3;
+    stato.ModoTMandata = modo;
+    TAssegnazione& a = stato.Assegnazione;
+    a.Svuota();
+    a.AggiungiCollettoreNodo(TestoNodoCollettore(QStringLiteral("Coll PT")));
+    a.AggiungiCircuitoNodo(EtichettaCircuito(NomeCircuito(QStringLiteral("Soggiorno"), 1, false), u's', 1));
+    a.AggiungiCircuitoNodo(EtichettaCircuito(NomeCircuito(QStringLiteral("Soggiorno"), 2, false), u's', 1));
+    if (modo == 1)
+        a.AggiungiCircuitoNodo(EtichettaCircuito(NomeCircuito(QStringLiteral("Soggiorno"), 3, true), u'm', 1));
+    a.AggiungiCircuitoNodo(EtichettaCircuito(NomeCircuito(QStringLiteral("Bagno"), 1, false), u's', 3));
+    a.AggiungiCollettoreNodo(TestoNodoCollettore(QStringLiteral("Coll P1")));
+    a.AggiungiCircuitoNodo(EtichettaCircuito(NomeCircuito(QStringLiteral("Camera"), 1, false), u's', 2));
+}
+
+const QVector<ArticoloRotolo> articoli
+    = {{100, QStringLiteral("T100")}, {200, QStringLiteral("T200")}, {240, QStringLiteral("T240")}};
 
 } // namespace
 
@@ -603,6 +635,146 @@ private Q_SLOTS:
         QVERIFY(ScriviAuxRotoli(dati, righe));
         QCOMPARE(LeggiAuxRotoli(dati), righe);
         QCOMPARE(righe[0].Quanti, 2);
+    }
+
+    void ottimizzazioneDelProgetto()
+    {
+        TDati dati;
+        QVERIFY(dati.Connetti());
+        TStatoProgetto stato(dati);
+        preparaProgetto(stato);
+        QVERIFY(ControllaAssegnazioneOtt(stato.Assegnazione));
+
+        const auto lista = CircuitiOttimizzazione(stato.Assegnazione);
+        QCOMPARE(lista.size(), 5);
+        QCOMPARE(lista[0].Descr, QStringLiteral(" Soggiorno - 1").leftJustified(40));
+        QCOMPARE(lista[2].Descr, QStringLiteral(" Soggiorno - 3 Am").leftJustified(40));
+        QCOMPARE(lista[2].LCircuito, 31);
+        QCOMPARE(lista[0].LCircuito, 76);
+        QCOMPARE(lista[3].Piano, QStringLiteral("PT"));
+        QCOMPARE(lista[4].Coll, QStringLiteral("Coll P1"));
+        QCOMPARE(lista[4].Piano, QStringLiteral("P1"));
+
+        // Alla prima apertura sono offerte tutte le lunghezze del tubo.
+        TImpostazioniOtt imp = ImpostazioniIniziali(stato, dati, articoli);
+        QCOMPARE(imp.Matasse, (QVector<int> {100, 200, 240}));
+        QCOMPARE(imp.ScartoMin, 0);
+        imp.Matasse = {100, 240};
+        imp.ScartoMin = 5;
+        imp.Opzione = TOpzioneOtt::PerPiano;
+        TProgressoRegistrato progresso;
+        const TCalcoloOtt c = OttimizzaMatasse(stato, dati, imp, articoli, progresso);
+        QCOMPARE(int(c.Esito), int(TEsitoOtt::Eseguita));
+        QCOMPARE(progresso.passi, 5);
+        QCOMPARE(LeggiAuxCircuiti(dati), c.Risultato.Circuiti);
+        QCOMPARE(LeggiAuxRotoli(dati), RigheRotoli(articoli, c.Risultato.Matasse));
+        QVERIFY(stato.OttimizzazioneEseguita);
+        QCOMPARE(stato.StatOttimizzazione, c.Risultato.Statistica);
+        QCOMPARE(stato.OpzioneOttimizzazione, 1);
+        QCOMPARE(stato.ScartoMinMatassa, 5);
+        // PT: i quattro circuiti riempiono 223 m della matassa da 240 (0,93); P1: 60 m su 100.
+        QStringList righe;
+        for (const QString& r : ::brevi(c.Risultato.Circuiti))
+            righe << r.trimmed();
+        QCOMPARE(righe,
+                 brevi({"240/17/31  Soggiorno - 3 Am", "//40  Bagno - 1", "//76  Soggiorno - 1", "//76  Soggiorno - 2",
+                        "100/40/60  Camera - 1"}));
+        QCOMPARE(c.Risultato.Statistica, brevi({"340", "283", "57", "16.76"}));
+
+        // Riaprendo la finestra tornano le scelte fatte.
+        const TImpostazioniOtt di_nuovo = ImpostazioniIniziali(stato, dati, articoli);
+        QCOMPARE(di_nuovo.Matasse, imp.Matasse);
+        QCOMPARE(di_nuovo.ScartoMin, 5);
+        QCOMPARE(int(di_nuovo.Opzione), int(TOpzioneOtt::PerPiano));
+
+        // Nessuna matassa spuntata: nessun messaggio, tabella vuota, ottimizzazione da rifare.
+        QCOMPARE(int(OttimizzaMatasse(stato, dati, TImpostazioniOtt {}, articoli).Esito),
+                 int(TEsitoOtt::NessunaMatassa));
+        QVERIFY(!stato.OttimizzazioneEseguita);
+        QVERIFY(LeggiAuxCircuiti(dati).isEmpty());
+    }
+
+    void controlliDelProgetto_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<float>("lAm");
+        QTest::addColumn<float>("lAsBagno");
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("tutto entra") << 1 << 30.5f << 40.0f << 0 << QString();
+        QTest::newRow("marginale troppo lungo") << 1 << 130.0f << 40.0f << 0 << MessaggiOtt::CircuitiTroppoLunghi;
+        QTest::newRow("marginale ignorato senza area marginale") << 2 << 130.0f << 40.0f << 0 << QString();
+        QTest::newRow("scarto") << 1 << 30.5f << 97.0f << 0 << MessaggiOtt::ScartoTroppoGrande;
+        QTest::newRow("circuito nullo") << 1 << 30.5f << 0.0f << 0 << MessaggiOtt::CircuitiNulli;
+        QTest::newRow("201 circuiti") << 1 << 30.5f << 40.0f << 196 << MessaggiOtt::TroppiCircuiti;
+        QTest::newRow("200 circuiti") << 1 << 30.5f << 40.0f << 195 << QString();
+    }
+
+    void controlliDelProgetto()
+    {
+        QFETCH(int, modo);
+        QFETCH(float, lAm);
+        QFETCH(float, lAsBagno);
+        QFETCH(int, extra);
+        QFETCH(QString, messaggio);
+        TDati dati;
+        QVERIFY(dati.Connetti());
+        TStatoProgetto stato(dati);
+        preparaProgetto(stato, modo);
+        stato.RisultatiLocali[0].LAm = lAm;
+        stato.RisultatiLocali[2].LAs = lAsBagno;
+        for (int i = 0; i < extra; ++i)
+            stato.Assegnazione.AggiungiCircuitoNodo(
+                EtichettaCircuito(NomeCircuito(QStringLiteral("Camera"), 1, false), u's', 2));
+        // Un risultato precedente viene sempre tolto, anche quando un controllo ferma il calcolo.
+        QVERIFY(ScriviAuxCircuiti(dati, OttimizzaMatasse(circuiti({10}), {100}, 0, TOpzioneOtt::Totale).Circuiti));
+        stato.OttimizzazioneEseguita = true;
+
+        const TCalcoloOtt c = OttimizzaMatasse(stato, dati, {{100}, 5, TOpzioneOtt::Totale}, articoli);
+        QCOMPARE(int(c.Esito), int(messaggio.isEmpty() ? TEsitoOtt::Eseguita : TEsitoOtt::Bloccata));
+        QCOMPARE(stato.OttimizzazioneEseguita, messaggio.isEmpty());
+        if (!messaggio.isEmpty()) {
+            VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
+            QVERIFY(LeggiAuxCircuiti(dati).isEmpty());
+        }
+    }
+
+    void alberoNonAllineatoAiRisultati()
+    {
+        // Un circuito marginale rimasto nell'albero senza il modo marginale non è coperto dai
+        // controlli sui locali: lo ferma lo stesso controllo sulle lunghezze dei circuiti.
+        TDati dati;
+        QVERIFY(dati.Connetti());
+        TStatoProgetto stato(dati);
+        preparaProgetto(stato, 1);
+        stato.ModoTMandata = 2;
+        stato.RisultatiLocali[0].LAm = 98;
+        QCOMPARE(int(OttimizzaMatasse(stato, dati, {{100}, 5, TOpzioneOtt::Totale}, articoli).Esito),
+                 int(TEsitoOtt::Bloccata));
+        VERIFICA_MESSAGGIO(registro, MessaggiOtt::ScartoTroppoGrande, TIcona::Esclamazione);
+    }
+
+    void aperturaDellaFinestra()
+    {
+        TDati dati;
+        QVERIFY(dati.Connetti());
+        TStatoProgetto stato(dati);
+        QVERIFY(!ControllaAssegnazioneOtt(stato.Assegnazione));
+        VERIFICA_MESSAGGIO(registro, QStringLiteral("Non è stato assegnato alcun circuito!"), TIcona::Esclamazione);
+        preparaProgetto(stato);
+        stato.Assegnazione.AggiungiALista(EtichettaCircuito(QStringLiteral("Studio - 1"), u's', 1));
+        QVERIFY(!ControllaAssegnazioneOtt(stato.Assegnazione));
+        VERIFICA_MESSAGGIO(registro,
+                           QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento "
+                                          "prima di procedere alla scelta dei collettori."),
+                           TIcona::Esclamazione);
+        preparaProgetto(stato);
+        stato.Assegnazione.AggiungiCollettoreNodo(TestoNodoCollettore(QStringLiteral("Vuoto")));
+        QVERIFY(!ControllaAssegnazioneOtt(stato.Assegnazione));
+        VERIFICA_MESSAGGIO(registro,
+                           QStringLiteral("Ci sono collettori senza alcun anello assegnato.\n\nCompletare le "
+                                          "assegnazioni o eliminare il collettore."),
+                           TIcona::Esclamazione);
     }
 };
 
