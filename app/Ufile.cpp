@@ -7,6 +7,7 @@
 #include "data/Uprogresso.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 
 #include <span>
@@ -14,14 +15,6 @@
 namespace {
 
 // ---------------------------------------------------------------- colonne salvate
-
-enum class TTipoRecord { Testo, TestoLungo, Intero, Reale, Flag };
-
-struct TColonnaFile
-{
-    const char* campo; // nome UTF-8 del campo della tabella
-    TTipoRecord tipo;
-};
 
 using T = TTipoRecord;
 
@@ -428,6 +421,21 @@ void TLettura::Fallisci()
 } // namespace
 
 // ---------------------------------------------------------------- interfaccia
+
+std::span<const TColonnaFile> ColonneFile(const QString& tabella)
+{
+    static const QHash<QString, std::span<const TColonnaFile>> colonne = {
+        {QStringLiteral("AuxInfo"), ColInfo},
+        {QStringLiteral("AuxDGenerali"), ColDGenerali},
+        {QStringLiteral("AuxLocali"), ColLocali},
+        {QStringLiteral("AuxRegol"), ColRegol},
+        {QStringLiteral("AuxCollettori"), ColCollettori},
+        {QStringLiteral("AuxCircuiti"), ColCircuiti},
+        {QStringLiteral("AuxRotoli"), ColRotoli},
+        {QStringLiteral("AuxCompAgg"), ColCompAgg},
+    };
+    return colonne.value(tabella);
+}
 
 bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso* progresso)
 {

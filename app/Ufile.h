@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 
 class QIODevice;
 class TProgresso;
@@ -18,6 +19,17 @@ inline const QString EtichettaVersione = QStringLiteral("Ver1002-17042002FSE4");
 inline const QString MsgErroreSalvataggio = QStringLiteral("Errore durante il salvataggio!");
 inline const QString MsgErroreCaricamento
     = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
+
+// Colonne salvate di una tabella, nell'ordine del file, con il tipo di record di ciascuna.
+enum class TTipoRecord { Testo, TestoLungo, Intero, Reale, Flag };
+struct TColonnaFile
+{
+    const char* campo; // nome UTF-8 del campo della tabella
+    TTipoRecord tipo;
+};
+// "AuxInfo", "AuxDGenerali", "AuxLocali", "AuxRegol", "AuxCollettori", "AuxCircuiti", "AuxRotoli",
+// "AuxCompAgg"; vuoto per una tabella che il file non contiene.
+std::span<const TColonnaFile> ColonneFile(const QString& tabella);
 
 // ---------------------------------------------------------------- scrittura
 

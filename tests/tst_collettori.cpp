@@ -526,7 +526,10 @@ private Q_SLOTS:
         const auto [rif, kvta] = tipoDelCatalogo();
         if (rif.isEmpty())
             QSKIP("il catalogo non ha tipi di collettore con KVTA");
-        prepara(2);
+        stato->RisultatiLocali = {locale(1, "PT", "Soggiorno", 2), locale(2, "P1", "Camera", 1)};
+        stato->ModoTMandata = 2;
+        stato->RisultatiRicalcolati = true;
+        stato->RicostruisciCollettori();
         collettoreCon("C1", 2);
         a().Nuovo("C2");
         QVERIFY(a().Collega(riga("Camera - 1"), {1, -1}));

@@ -1,0 +1,941 @@
+// File di progetto: i byte dei record, la struttura di un file scritto, il giro completo
+// scrittura-lettura-scrittura, il formato precedente, le regole di lettura, gli errori di
+// lettura e di scrittura, i modelli dei progetti nuovi.
+#include "aiuti/RegistroMessaggi.h"
+#include "app/Ufile.h"
+#include "app/Urecord.h"
+#include "app/Ustato.h"
+#include "data/Udatabase.h"
+#include "data/Uprogresso.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString MsgSalvataggio = QStringLiteral("Errore durante il salvataggio!");
+const QString MsgCaricamento
+    = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
+
+// Dispositivo che accetta i primi `limite` byte e poi rifiuta ogni scrittura.
+class TDispositivoGuasto : public QIODevice
+{
+public:
+    TDispositivoGuasto(QIODevice& sotto, qint64 limite)
+        : m_sotto(sotto)
+        , m_resto(limite)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* dati, qint64 n) override
+    {
+        const qint64 passa = qMin(n, m_resto);
+        if (passa > 0)
+            m_sotto.write(dati, passa);
+        m_resto -= passa;
+        return passa < n ? -1 : n;
+    }
+
+private:
+    QIODevice& m_sotto;
+    qint64 m_resto;
+};
+
+// Costruisce a mano la sequenza di record di un file, indipendentemente dal programma.
+struct TByte
+{
+    QByteArray b;
+    TByte& testo(QByteArray s, int n = 50)
+    {
+        s = s.left(n);
+        if (s.size() < n)
+            s += QByteArray(n - s.size(), '\0');
+        b += s + '\r';
+        return *this;
+    }
+    TByte& intero(long v) { return testo(QByteArray::number(qlonglong(v)) + '\n'); }
+    TByte& reale(double v) { return testo(QByteArray::number(v, 'f', 5) + '\n'); }
+    TByte& nodo(const QByteArray& s) { return testo(s, 200); }
+};
+
+// Un record letto dalla struttura di un file: dimensione del contenuto e contenuto fino al NUL.
+struct TRecordLetto
+{
+    int dimensione = 0;
+    QByteArray valore;
+};
+
+// Percorre un file del formato corrente con la sola conoscenza della sua struttura: ogni record
+// deve finire con un ritorno a capo e avere solo NUL dopo il primo NUL. Vuoto se qualcosa non va.
+QVector<TRecordLetto> struttura(const QByteArray& f)
+{
+    QVector<TRecordLetto> r;
+    qsizetype pos = 0;
+    bool ok = true;
+    auto rec = [&](int n) -> QByteArray {
+        if (!ok || pos + n + 1 > f.size() || f[pos + n] != '\r') {
+            ok = false;
+            return {};
+        }
+        QByteArray c = f.mid(pos, n);
+        const int nul = c.indexOf('\0');
+        if (nul >= 0) {
+            if (c.mid(nul).count('\0') != c.size() - nul)
+                ok = false;
+            c.truncate(nul);
+        }
+        pos += n + 1;
+        r << TRecordLetto {n, c};
+        return c;
+    };
+    auto num = [&] { return rec(50).trimmed().toInt(); };
+    auto ripeti = [&](int volte, int n) {
+        for (int i = 0; i < volte && ok; ++i)
+            rec(n);
+    };
+    rec(50);
+    ripeti(5, 50);
+    rec(256);
+    ripeti(20, 50);
+    const int locali = num();
+    ripeti(13 * locali, 50);
+    ripeti(3 + 9, 50);
+    const int confermati = num();
+    const int nodi = num();
+    for (int i = 0; i < nodi && ok; ++i)
+        rec(50), rec(200);
+    ripeti(num(), 200);
+    if (confermati == 1)
+        ripeti(7 * num(), 50);
+    if (num() == 1) {
+        ripeti(4 + 1 + 1, 50);
+        ripeti(7 * num(), 50);
+        ripeti(5 * num(), 50);
+    }
+    ripeti(7 * num(), 50);
+    if (!ok || pos != f.size())
+        r.clear();
+    return r;
+}
+
+// Posizioni fisse dei record nella struttura di un file corrente.
+constexpr int RecTMandata(int locali)
+{
+    return 1 + 6 + 20 + 1 + 13 * locali;
+}
+
+class TProgressoContato : public TProgresso
+{
+public:
+    void Inizia(const QString& t, int m) override
+    {
+        titolo = t;
+        massimo = m;
+        passi = 0;
+    }
+    void Passo() override { ++passi; }
+    void Fine() override { ++fini; }
+    QString titolo;
+    int massimo = 0, passi = 0, fini = 0;
+};
+
+QByteArray leggi(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class TstFile : public QObject
+{
+    Q_OBJECT
+
+    TRegistroMessaggi registro;
+    QTemporaryDir cartella;
+    TDati* dati = nullptr;
+    TStatoProgetto* stato = nullptr;
+
+    QString percorso(const QString& nome) const { return cartella.filePath(nome); }
+
+    static bool imposta(TTabella* t, const QList<QPair<const char*, QVariant>>& valori)
+    {
+        for (const auto& [campo, v] : valori)
+            if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
+                return false;
+        return t->Post();
+    }
+
+    static void locale(TDati& d, int id, const QString& descr, const QString& piano, double area, double marg,
+                       double carico)
+    {
+        d.AuxLocali->Insert();
+        QVERIFY(imposta(d.AuxLocali,
+                        {{"ID", id},
+                         {"Descrizione", descr},
+                         {"Piano", piano},
+                         {"TAmbiente", 20},
+                         {"Area", area},
+                         {"AreaUtile", area - 1},
+                         {"AreaMarginale", marg},
+                         {"CTermico", carico},
+                         {"Rivestimento", "Ceramica"},
+                         {"Lambda_Riv", 1.3},
+                         {"Spessore", 10},
+                         {"DistColl", 5}}));
+    }
+
+    // Un progetto con tutto: testi accentati, locali con aree marginali, collettori confermati,
+    // ottimizzazione, prodotti aggiuntivi.
+    void progettoCompleto()
+    {
+        TDati& d = *dati;
+        QVERIFY(imposta(d.AuxInfo,
+                        {{"PROGETTO", "Villa Bianchi"},
+                         {"COMMITTENTE", "Società Edilizia Città"},
+                         {"PROGETTISTA", "Ing. Niccolò Rè"},
+                         {"RIF", "Rif. 12/2024 €"},
+                         {"DATA", "12 marzo 2024"},
+                         {"Commento", QString(120, u'è') + " perché sì"}}));
+        QVERIFY(
+            imposta(d.AuxDGenerali,
+                    {{"COD_MASS", "MAS1"}, {"LAMBDA_MASS", 1.2}, {"SPESS_MASS", 50},       {"COD_RIV", "CER"},
+                     {"LAMBDA_RIV", 1.3},  {"SPESS_RIV", 10},    {"TIPO_RIV", "Ceramica"}, {"COD_SOL", "SOL1"},
+                     {"LAMBDA_SOL", 1.0},  {"SPESS_SOL", 20},    {"COD_TUBO", "PEX20"},    {"LAMBDA_TUBO", 0.22},
+                     {"SPESS_TUBO", 2},    {"DEST_TUBO", 20},    {"COD_ISOL", "ISO50"},    {"INTERASSE", 50},
+                     {"DELTAT_MAX", 5},    {"LUNGMAX", 100},     {"TEMPVS", 10},           {"RIF_COLL", "V220HJ"}}));
+        locale(d, 3, "Bagno", "PT", 8, 0, 700);
+        locale(d, 1, "Soggiorno", "PT", 31, 6, 2100);
+        locale(d, 2, "Camera più grande", "P1", 18, 2.5, 1100);
+
+        stato->SalvaImpostazioni(1, 45.3f);
+        stato->ModoRegolazione = 1;
+        d.DGeneraliModificati = true;
+        stato->RicalcolaProgetto();
+        stato->RicostruisciCollettori();
+        QVERIFY(!stato->Assegnazione.Lista().isEmpty());
+        // Un collettore per piano.
+        TAssegnazione& a = stato->Assegnazione;
+        a.Nuovo("Terra");
+        a.Nuovo("Primo");
+        for (int i = a.Lista().size() - 1; i >= 0; --i)
+            QVERIFY(a.Collega(i, {a.PianoCircuito(a.Lista()[i]) == "PT" ? 0 : 1, -1}));
+        for (int k = 0; k < 2; ++k) {
+            d.AuxCollettori->Append();
+            QVERIFY(imposta(d.AuxCollettori,
+                            {{"ID", k},
+                             {"Nome", a.Collettori()[k].Nome()},
+                             {"Descrizione", "V220HJ"},
+                             {"N_Circuiti", int(a.Collettori()[k].circuiti.size())},
+                             {"Portata", 301.0 + k},
+                             {"dP", 1235.0}}));
+        }
+        stato->CollettoriConfermati = true;
+
+        const QList<QList<QVariant>> circuiti = {
+            {1, 200, 12, 93, "Soggiorno - 1", "Terra", "PT"},
+            {2, QVariant(), QVariant(), 95, "Soggiorno - 2", "Terra", "PT"},
+            {3, 100, 4, 96, "Camera più grande - 1", "Primo", "P1"},
+        };
+        for (const auto& c : circuiti) {
+            d.AuxCircuiti->Append();
+            QVERIFY(imposta(d.AuxCircuiti,
+                            {{"ID", c[0]},
+                             {"L_Rotolo", c[1]},
+                             {"Scarto", c[2]},
+                             {"L_Circuito", c[3]},
+                             {"Descr_Circuito", c[4]},
+                             {"Coll", c[5]},
+                             {"Piano", c[6]}}));
+        }
+        for (int k = 0; k < 3; ++k) {
+            d.AuxRotoli->Append();
+            QVERIFY(imposta(d.AuxRotoli,
+                            {{"ID", k},
+                             {"Cod_Esteso", QStringLiteral("PEX20-%1").arg(100 * (k + 1))},
+                             {"Rotolo", 100 * (k + 1)},
+                             {"Quanti", k == 2 ? 0 : 1},
+                             {"Incluso", k != 2}}));
+        }
+        stato->OttimizzazioneEseguita = true;
+        stato->StatOttimizzazione = {"300", "284", "16", "5,3"};
+        stato->OpzioneOttimizzazione = 1;
+        stato->ScartoMinMatassa = 3;
+
+        for (int k = 0; k < 2; ++k) {
+            d.AuxCompAgg->Append();
+            QVERIFY(imposta(d.AuxCompAgg,
+                            {{"ID", k + 1},
+                             {"Descrizione", QStringLiteral("Raccordo a gomito n°%1").arg(k)},
+                             {"Articolo", "16 × 2"},
+                             {"Cod_Esteso", QStringLiteral("RAC-%1").arg(k)},
+                             {"Unit_Mis", "pz"},
+                             {"Quantità", 2.5 + k},
+                             {"Prezzo_Unit", 12.75}}));
+        }
+        QVERIFY(imposta(d.AuxRegol,
+                        {{"term", "TERM-AMB-01"},
+                         {"qterm", 3},
+                         {"attuatore", "ATT230"},
+                         {"qattuat", 9},
+                         {"collcald", "CC1"},
+                         {"attmix", "-"},
+                         {"regol", "REG1"},
+                         {"qreg", 1},
+                         {"qcald", 1}}));
+    }
+
+    // Tutto ciò che il file conserva, con i reali passati per la singola precisione.
+    static QStringList istantanea(TDati& d, const TStatoProgetto& s)
+    {
+        QStringList r;
+        const QStringList esclusi = {"AuxInfo.ID", "AuxDGenerali.ID", "AuxDGenerali.SI-NO", "AuxRegol.ID"};
+        for (TTabella* t : {d.AuxInfo, d.AuxDGenerali, d.AuxLocali, d.AuxRegol, d.AuxCollettori, d.AuxCircuiti,
+                            d.AuxRotoli, d.AuxCompAgg}) {
+            for (int riga = 0; riga < t->RecordCount(); ++riga) {
+                QStringList valori;
+                for (int c = 0; c < t->NumeroCampi(); ++c) {
+                    const QString nome = t->NomeTabella() + "." + t->DefCampo(c).nome;
+                    if (esclusi.contains(nome))
+                        continue;
+                    const QVariant v = t->ValoreRiga(riga, c);
+                    valori << nome + "="
+                            + (v.isNull()                            ? QStringLiteral("<nullo>")
+                                   : v.typeId() == QMetaType::Double ? QString::number(float(v.toDouble()))
+                                                                     : v.toString());
+                }
+                r << valori.join(u';');
+            }
+        }
+        r << QStringLiteral("T=%1 modo=%2 reg=%3 conf=%4 ott=%5 opz=%6 scarto=%7")
+                 .arg(s.TMandataSalvata)
+                 .arg(s.ModoTMandata)
+                 .arg(s.ModoRegolazione)
+                 .arg(s.CollettoriConfermati)
+                 .arg(s.OttimizzazioneEseguita)
+                 .arg(s.OpzioneOttimizzazione)
+                 .arg(s.ScartoMinMatassa);
+        r << s.StatOttimizzazione;
+        for (const auto& c : s.Assegnazione.Collettori())
+            r << c.testo << c.circuiti;
+        r << QStringLiteral("lista") << s.Assegnazione.Lista();
+        for (const auto& l : s.RisultatiLocali)
+            r << QStringLiteral("%1 %2 %3 %4 %5").arg(l.ID).arg(l.NAs).arg(l.NAm).arg(l.QAs).arg(l.DpAs);
+        return r;
+    }
+
+    // Un secondo progetto, indipendente, in cui leggere.
+    struct TAltro
+    {
+        TDati dati;
+        TStatoProgetto stato {dati};
+        TAltro() { dati.ApriTutto(); }
+    };
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(cartella.isValid()); }
+    void init()
+    {
+        dati = new TDati;
+        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
+        stato = new TStatoProgetto(*dati);
+    }
+    void cleanup()
+    {
+        delete stato;
+        delete dati;
+        registro.Controlla();
+    }
+
+    void record_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QVariant>("valore");
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<int>("dimensione");
+        QTest::newRow("intero 12") << "intero" << QVariant(12) << QByteArray("12\n", 3) << 50;
+        QTest::newRow("intero negativo") << "intero" << QVariant(-1) << QByteArray("-1\n") << 50;
+        QTest::newRow("reale") << "reale" << QVariant(1.2) << QByteArray("1.20000\n") << 50;
+        QTest::newRow("reale negativo") << "reale" << QVariant(-0.125) << QByteArray("-0.12500\n") << 50;
+        QTest::newRow("reale grande") << "reale" << QVariant(123456.789) << QByteArray("123456.78900\n") << 50;
+        QTest::newRow("temperatura 45.3") << "temperatura" << QVariant(45.3f) << QByteArray(" 45.3\n") << 50;
+        QTest::newRow("temperatura 8.5") << "temperatura" << QVariant(8.5f) << QByteArray("  8.5\n") << 50;
+        QTest::newRow("temperatura 45.0") << "temperatura" << QVariant(45.0f) << QByteArray(" 45.0\n") << 50;
+        // Il C arrotonda la metà esatta al pari.
+        QTest::newRow("temperatura 100.25") << "temperatura" << QVariant(100.25) << QByteArray("100.2\n") << 50;
+        QTest::newRow("testo") << "testo" << QVariant("Cucina") << QByteArray("Cucina") << 50;
+        QTest::newRow("testo accentato") << "testo" << QVariant("Città € più") << QByteArray("Citt\xe0 \x80 pi\xf9")
+                                         << 50;
+        QTest::newRow("testo di 60") << "testo" << QVariant(QString(60, u'x')) << QByteArray(50, 'x') << 50;
+        QTest::newRow("nodo") << "nodo" << QVariant("=>Nord") << QByteArray("=>Nord") << 200;
+        QTest::newRow("testo lungo") << "lungo" << QVariant(QString(300, u'n')) << QByteArray(256, 'n') << 256;
+    }
+    void record()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QVariant, valore);
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, dimensione);
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        TScrittoreRecord w(b);
+        if (tipo == "intero")
+            w.Intero(valore.toInt());
+        else if (tipo == "reale")
+            w.Reale(valore.toDouble());
+        else if (tipo == "temperatura")
+            w.Temperatura(valore.toDouble());
+        else
+            w.Testo(valore.toString(), tipo == "nodo" ? Record::Nodo : tipo == "lungo" ? Record::TestoLungo : 50);
+        QVERIFY(w.Ok());
+        QByteArray atteso = contenuto + QByteArray(qMax(0, dimensione - int(contenuto.size())), '\0') + '\r';
+        QCOMPARE(b.data(), atteso);
+        QCOMPARE(b.data().size(), dimensione + 1);
+
+        // Il giro inverso: testi uguali (tagliati), numeri come atol/atof in singola precisione.
+        b.close();
+        b.open(QIODevice::ReadOnly);
+        TLettoreRecord r(b);
+        if (tipo == "intero")
+            QCOMPARE(r.Intero(), valore.toLongLong());
+        else if (tipo == "reale")
+            QCOMPARE(r.Reale(), double(float(valore.toDouble())));
+        else if (tipo == "temperatura")
+            QCOMPARE(float(r.Reale()), float(contenuto.trimmed().toDouble()));
+        else
+            QCOMPARE(r.Testo(dimensione), valore.toString().left(dimensione));
+        QVERIFY(r.Ok());
+    }
+
+    void dodiciInByte()
+    {
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        TScrittoreRecord(b).Intero(12);
+        QCOMPARE(b.data(), QByteArray("12\n") + '\0' + QByteArray(46, '\0') + '\r');
+    }
+
+    void lettura_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<qlonglong>("intero");
+        QTest::addColumn<double>("reale");
+        QTest::newRow("numero") << QByteArray("12\n") << 12LL << 12.0;
+        QTest::newRow("spazi e segno") << QByteArray("  -7\n") << -7LL << -7.0;
+        QTest::newRow("testo") << QByteArray("abc") << 0LL << 0.0;
+        QTest::newRow("cifre poi testo") << QByteArray("7abc") << 7LL << 7.0;
+        QTest::newRow("vuoto") << QByteArray() << 0LL << 0.0;
+        QTest::newRow("decimali all'intero") << QByteArray("45.9\n") << 45LL << double(45.9f);
+        QTest::newRow("esponente") << QByteArray(" 2.5e1") << 2LL << 25.0;
+        // Oltre 2^24 la singola precisione non è esatta.
+        QTest::newRow("16777217") << QByteArray("16777217") << 16777216LL << 16777216.0;
+        QTest::newRow("cinque decimali") << QByteArray("0.10000\n") << 0LL << double(0.1f);
+    }
+    void lettura()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(qlonglong, intero);
+        QFETCH(double, reale);
+        QByteArray file = TByte().testo(contenuto).testo(contenuto).b;
+        QBuffer b(&file);
+        b.open(QIODevice::ReadOnly);
+        TLettoreRecord r(b);
+        QCOMPARE(r.Intero(), intero);
+        QCOMPARE(r.Reale(), reale);
+        QVERIFY(r.Ok());
+        QCOMPARE(r.Intero(), 0LL); // oltre la fine: errore
+        QVERIFY(!r.Ok());
+    }
+
+    void cp1252()
+    {
+        const QString s = QStringLiteral("àèéìòù°€ŠšŒœŸ‘’“”–—…™");
+        QCOMPARE(DaCp1252(InCp1252(s)), s);
+        QByteArray tutti;
+        for (int c = 1; c < 256; ++c)
+            tutti += char(c);
+        QCOMPARE(InCp1252(DaCp1252(tutti)), tutti);
+        QCOMPARE(InCp1252(QStringLiteral("a→b😀")), QByteArray("a?b?"));
+    }
+
+    void progettoCompletoAndataERitorno()
+    {
+        progettoCompleto();
+        const QStringList prima = istantanea(*dati, *stato);
+        TProgressoContato p;
+        QVERIFY(ScriviProgetto(*stato, percorso("completo.tvl"), &p));
+        const QByteArray file = leggi(percorso("completo.tvl"));
+
+        const auto rec = struttura(file);
+        QVERIFY(!rec.isEmpty());
+        QCOMPARE(rec[0].valore, QByteArray("Ver1002-17042002FSE4"));
+        QCOMPARE(rec[2].valore, QByteArray("Societ\xe0 Edilizia Citt\xe0"));
+        QCOMPARE(rec[RecTMandata(3)].valore, QByteArray(" 45.3\n"));
+        // I locali nell'ordine del numero.
+        QCOMPARE(rec[1 + 6 + 20 + 1 + 1].valore, QByteArray("1\n"));
+        int normali = 0, nodi = 0, lunghi = 0;
+        for (const auto& r : rec)
+            (r.dimensione == 50 ? normali : r.dimensione == 200 ? nodi : lunghi)++;
+        QCOMPARE(lunghi, 1);
+        const int t = stato->Assegnazione.NumeroNodi(), u = int(stato->Assegnazione.Lista().size());
+        QCOMPARE(nodi, t + u);
+        QCOMPARE(file.size(), 51 * normali + 257 + 201 * (t + u));
+        // Record normali attesi: testata, cliente, dati generali, locali, impostazioni, regolazione,
+        // albero, collettori, ottimizzazione, prodotti aggiuntivi.
+        QCOMPARE(normali,
+                 1 + 5 + 20 + 1 + 13 * 3 + 2 + 1 + 9 + 1 + 1 + t + 1 + 1 + 7 * 2 + 1 + 4 + 1 + 1 + 1 + 7 * 3 + 1 + 5 * 3
+                     + 1 + 7 * 2);
+        QCOMPARE(p.titolo, QStringLiteral("Salvataggio Progetto in corso..."));
+        QCOMPARE(p.massimo, 2000);
+        QCOMPARE(p.passi, int(rec.size()));
+        QCOMPARE(p.fini, 1);
+
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("completo.tvl")));
+        QCOMPARE(istantanea(altro.dati, altro.stato), prima);
+        QVERIFY(!altro.dati.DGeneraliModificati && !altro.dati.LocaliModificati);
+        QVERIFY(!altro.stato.RisultatiRicalcolati && !altro.stato.ImpostazioniSalvate);
+        // Un rotolo di lunghezza 0 non esiste: la riga senza rotolo torna vuota com'era.
+        altro.dati.AuxCircuiti->VaiA(1);
+        QVERIFY(altro.dati.AuxCircuiti->FieldByName("L_Rotolo").IsNull());
+        QVERIFY(altro.dati.AuxCircuiti->FieldByName("Scarto").IsNull());
+
+        QVERIFY(ScriviProgetto(altro.stato, percorso("completo2.tvl")));
+        QCOMPARE(leggi(percorso("completo2.tvl")), file);
+    }
+
+    void progettoSenzaLocali()
+    {
+        QVERIFY(imposta(dati->AuxDGenerali,
+                        {{"SPESS_MASS", 50},
+                         {"SPESS_SOL", 20},
+                         {"SPESS_RIV", 10},
+                         {"TEMPVS", 10},
+                         {"LUNGMAX", 100},
+                         {"DELTAT_MAX", 5}}));
+        QVERIFY(ScriviProgetto(*stato, percorso("vuoto.tvl")));
+        const QByteArray file = leggi(percorso("vuoto.tvl"));
+        const auto rec = struttura(file);
+        QVERIFY(!rec.isEmpty());
+        QCOMPARE(rec[RecTMandata(0) - 1].valore, QByteArray("0\n"));
+        QCOMPARE(rec[RecTMandata(0)].valore, QByteArray("  0.0\n"));
+        QCOMPARE(rec[RecTMandata(0) + 1].valore, QByteArray("-1\n"));
+        QCOMPARE(file.size(), 51 * (rec.size() - 1) + 257);
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("vuoto.tvl")));
+        QVERIFY(altro.dati.AuxLocali->IsEmpty());
+    }
+
+    void assegnazioneNonPiuValida()
+    {
+        progettoCompleto();
+        // Un locale cambiato dopo la conferma: il salvataggio non deve tenere l'assegnazione.
+        dati->AuxLocali->First();
+        QVERIFY(imposta(dati->AuxLocali, {{"CTermico", 2400.0}}));
+        QVERIFY(dati->LocaliModificati);
+        QVERIFY(ScriviProgetto(*stato, percorso("vecchia.tvl")));
+        const auto rec = struttura(leggi(percorso("vecchia.tvl")));
+        QVERIFY(!rec.isEmpty());
+        const int regol = RecTMandata(3) + 3;
+        for (int q : {1, 3, 7, 8})
+            QCOMPARE(rec[regol + q].valore, QByteArray("0\n"));
+        QCOMPARE(rec[regol + 9].valore, QByteArray("0\n")); // CollettoriConfermati
+        QCOMPARE(rec[regol + 10].valore, QByteArray("0\n")); // nessun nodo
+        QCOMPARE(rec[regol + 11].valore.trimmed().toInt(), stato->Assegnazione.Lista().size());
+        QCOMPARE(rec[regol + 12].dimensione, 200);
+        QVERIFY(!stato->CollettoriConfermati && !stato->OttimizzazioneEseguita);
+        QCOMPARE(stato->Assegnazione.NumeroNodi(), 0);
+
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("vecchia.tvl")));
+        QVERIFY(!altro.stato.CollettoriConfermati);
+        QCOMPARE(altro.stato.Assegnazione.NumeroNodi(), 0);
+        QCOMPARE(altro.stato.Assegnazione.Lista(), stato->Assegnazione.Lista());
+        QVERIFY(altro.dati.AuxCollettori->IsEmpty());
+        QCOMPARE(altro.dati.AuxRegol->FieldByName("qattuat").AsInteger(), 0);
+    }
+
+    void termosatoTagliatoA50()
+    {
+        progettoCompleto();
+        const QString term = QString(20, u'a') + QString(20, u'b') + QString(20, u'c');
+        QVERIFY(imposta(dati->AuxRegol, {{"term", term}}));
+        QCOMPARE(dati->AuxRegol->FieldByName("term").AsString(), term);
+        QVERIFY(ScriviProgetto(*stato, percorso("term.tvl")));
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("term.tvl")));
+        QCOMPARE(altro.dati.AuxRegol->FieldByName("term").AsString(), term.left(50));
+    }
+
+    // ---------------------------------------------------------------- file costruiti a mano
+
+private:
+    // Un file completo scritto record per record; le opzioni cambiano un record alla volta.
+    struct TOpzioni
+    {
+        bool corrente = true;
+        QByteArray lambdaMassetto = "1.20000\n";
+        QByteArray incluso = "1\n";
+        int livelloIntruso = -1; // un nodo in più con questo livello
+        QByteArray testoOttimizzazione = "1\n";
+    };
+    static QByteArray fileAMano(const TOpzioni& o)
+    {
+        TByte f;
+        if (o.corrente)
+            f.testo("Ver1002-17042002FSE4");
+        f.testo("Casa Rossi").testo("Citt\xe0 Alta").testo("Ing. Bo").testo("R1").testo("1/1/2002");
+        f.testo("Note", 256);
+        f.testo("MAS1").testo(o.lambdaMassetto).intero(50).testo("CER").reale(1.3).intero(10).testo("Ceramica");
+        f.testo("SOL1").reale(1.0).intero(20).testo("PEX20").reale(0.22).intero(2).reale(20).testo("ISO50");
+        f.intero(50).intero(5).intero(100).intero(10).testo("V220HJ");
+        f.intero(2);
+        for (int i = 1; i <= 2; ++i) {
+            f.testo("Ceramica").intero(i).testo(i == 1 ? "Cucina" : "Studio").testo("PT").intero(20);
+            f.reale(10.0 * i); // Area
+            if (o.corrente)
+                f.reale(10.0 * i - 1); // AreaUtile
+            f.reale(i == 1 ? 0 : 2.5).reale(900 * i).testo("Ceramica").reale(1.3).intero(12).intero(4 + i);
+        }
+        f.testo(" 45.3\n").intero(2).intero(1);
+        f.testo("T1").intero(2).testo("A1").intero(3).testo("CC1").testo("-").testo("REG1").intero(1).intero(1);
+        f.intero(1);
+        f.intero(o.livelloIntruso >= 0 ? 4 : 3).intero(0).nodo("=>Nord");
+        f.intero(1).nodo("=>  Cucina - 1").intero(1).nodo("=>  Studio - 1");
+        if (o.livelloIntruso >= 0)
+            f.intero(o.livelloIntruso).nodo("intruso");
+        f.intero(1).nodo("=>  Studio - 2");
+        f.intero(1).testo("").intero(0).testo("Nord").testo("V220HJ").intero(2).reale(250).reale(1235);
+        f.testo(o.testoOttimizzazione);
+        f.testo("200").testo("190").testo("10").testo("5%").intero(1);
+        if (o.corrente)
+            f.intero(7);
+        f.intero(2);
+        f.intero(1).intero(200).intero(10).intero(90).testo("Cucina - 1").testo("Nord").testo("PT");
+        f.intero(2).intero(0).intero(0).intero(100).testo("Studio - 1").testo("Nord").testo("PT");
+        f.intero(1).intero(0).testo("PEX20-200").intero(200).intero(1).testo(o.incluso);
+        f.intero(1).intero(1).testo("Raccordo").testo("16").testo("RAC").testo("pz").reale(4).reale(2.5);
+        return f.b;
+    }
+
+    bool leggiAMano(TStatoProgetto& s, const QByteArray& byte, const TAgganciLettura& agganci = {})
+    {
+        QByteArray copia = byte;
+        QBuffer b(&copia);
+        b.open(QIODevice::ReadOnly);
+        return LeggiProgettoDa(s, b, agganci);
+    }
+
+private Q_SLOTS:
+    void formati_data()
+    {
+        QTest::addColumn<bool>("corrente");
+        QTest::newRow("corrente") << true;
+        QTest::newRow("precedente") << false;
+    }
+    void formati()
+    {
+        QFETCH(bool, corrente);
+        TOpzioni o;
+        o.corrente = corrente;
+        QVERIFY(leggiAMano(*stato, fileAMano(o)));
+        TTabella* l = dati->AuxLocali;
+        QCOMPARE(l->RecordCount(), 2);
+        l->First();
+        QCOMPARE(l->FieldByName("Descrizione").AsString(), QStringLiteral("Cucina"));
+        // Il formato precedente non ha l'area utile: vale l'area totale.
+        QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), corrente ? 9.0 : 10.0);
+        QCOMPARE(l->FieldByName("DistColl").AsInteger(), 5);
+        l->Next();
+        QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 2.5);
+        QCOMPARE(l->FieldByName("CTermico").AsFloat(), 1800.0);
+        QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), corrente ? 19.0 : 20.0);
+        QCOMPARE(dati->AuxInfo->FieldByName("COMMITTENTE").AsString(), QStringLiteral("Città Alta"));
+        QCOMPARE(dati->AuxDGenerali->FieldByName("RIF_COLL").AsString(), QStringLiteral("V220HJ"));
+        QCOMPARE(stato->TMandataSalvata, 45.3f);
+        QCOMPARE(stato->ModoTMandata, 2);
+        QCOMPARE(stato->ModoRegolazione, 1);
+        QCOMPARE(dati->AuxRegol->FieldByName("qattuat").AsInteger(), 3);
+        QVERIFY(stato->CollettoriConfermati);
+        QCOMPARE(stato->Assegnazione.NumeroCollettori(), 1);
+        QCOMPARE(stato->Assegnazione.Collettori()[0].circuiti.size(), 2);
+        QCOMPARE(stato->Assegnazione.Lista(), QStringList {"=>  Studio - 2"});
+        QCOMPARE(dati->AuxCollettori->RecordCount(), 1);
+        QCOMPARE(dati->AuxCollettori->FieldByName("dP").AsFloat(), 1235.0);
+        QVERIFY(stato->OttimizzazioneEseguita);
+        QCOMPARE(stato->StatOttimizzazione, (QStringList {"200", "190", "10", "5%"}));
+        QCOMPARE(stato->OpzioneOttimizzazione, 1);
+        QCOMPARE(stato->ScartoMinMatassa, corrente ? 7 : 0);
+        TTabella* c = dati->AuxCircuiti;
+        QCOMPARE(c->RecordCount(), 2);
+        c->First();
+        QCOMPARE(c->FieldByName("L_Rotolo").AsInteger(), 200);
+        QCOMPARE(c->FieldByName("Scarto").AsInteger(), 10);
+        c->Next();
+        QVERIFY(c->FieldByName("L_Rotolo").IsNull());
+        QVERIFY(c->FieldByName("Scarto").IsNull());
+        QCOMPARE(c->FieldByName("L_Circuito").AsInteger(), 100);
+        QVERIFY(dati->AuxRotoli->FieldByName("Incluso").AsBoolean());
+        QCOMPARE(dati->AuxCompAgg->FieldByName("Quantità").AsFloat(), 4.0);
+        // I risultati sono calcolati sui dati letti.
+        QCOMPARE(stato->RisultatiLocali.size(), 2);
+        QVERIFY(stato->RisultatiLocali[0].NAs > 0);
+    }
+
+    void regoleDiLettura_data()
+    {
+        QTest::addColumn<QByteArray>("incluso");
+        QTest::addColumn<bool>("inclusoLetto");
+        QTest::addColumn<QByteArray>("lambda");
+        QTest::addColumn<double>("lambdaLetto");
+        QTest::newRow("Incluso 1") << QByteArray("1\n") << true << QByteArray("1.20000\n") << double(1.2f);
+        QTest::newRow("Incluso 2") << QByteArray("2\n") << false << QByteArray("1.20000\n") << double(1.2f);
+        QTest::newRow("Incluso testo") << QByteArray("si") << false << QByteArray("1.20000\n") << double(1.2f);
+        QTest::newRow("testo per un numero") << QByteArray("1\n") << true << QByteArray("abc") << 0.0;
+        QTest::newRow("senza NUL") << QByteArray("1\n") << true << QByteArray(50, '3') << double(float(3.3333e49));
+    }
+    void regoleDiLettura()
+    {
+        QFETCH(QByteArray, incluso);
+        QFETCH(bool, inclusoLetto);
+        QFETCH(QByteArray, lambda);
+        QFETCH(double, lambdaLetto);
+        TOpzioni o;
+        o.incluso = incluso;
+        o.lambdaMassetto = lambda;
+        QVERIFY(leggiAMano(*stato, fileAMano(o)));
+        QCOMPARE(dati->AuxRotoli->FieldByName("Incluso").AsBoolean(), inclusoLetto);
+        QCOMPARE(dati->AuxDGenerali->FieldByName("LAMBDA_MASS").AsFloat(), lambdaLetto);
+    }
+
+    void indicatoriEAlbero()
+    {
+        // Un nodo di livello sconosciuto si legge e si scarta; un indicatore diverso da 0 e 1
+        // lascia com'era quello del progetto (qui falso).
+        TOpzioni o;
+        o.livelloIntruso = 2;
+        o.testoOttimizzazione = "2\n";
+        QByteArray f = fileAMano(o);
+        // Senza ottimizzazione il file non ha la sua sezione: la si toglie.
+        const QByteArray inizioStat = QByteArray("200") + QByteArray(47, '\0') + '\r';
+        const int da = f.indexOf(inizioStat);
+        const int a = f.indexOf(QByteArray("1\n") + QByteArray(48, '\0') + '\r' + "Raccordo");
+        QVERIFY(da > 0 && a > da);
+        f.remove(da, a - da - 51);
+        QVERIFY(leggiAMano(*stato, f));
+        QCOMPARE(stato->Assegnazione.NumeroNodi(), 3);
+        QVERIFY(!stato->OttimizzazioneEseguita);
+        QVERIFY(dati->AuxCircuiti->IsEmpty());
+        QCOMPARE(dati->AuxCompAgg->RecordCount(), 1);
+    }
+
+    void fileTroncato_data()
+    {
+        QTest::addColumn<int>("taglio");
+        const int n = int(fileAMano({}).size());
+        QTest::newRow("nella testata") << 30;
+        QTest::newRow("nei dati generali") << 51 * 10;
+        QTest::newRow("nei locali") << 51 * 40 + 7;
+        QTest::newRow("nell'albero") << n / 2;
+        QTest::newRow("manca un byte") << n - 1;
+        QTest::newRow("manca l'ultimo record") << n - 51;
+    }
+    void fileTroncato()
+    {
+        QFETCH(int, taglio);
+        QStringList agganci;
+        TAgganciLettura g;
+        g.Fine = [&](bool ok) { agganci << QStringLiteral("Fine %1").arg(ok); };
+        QVERIFY(!leggiAMano(*stato, fileAMano({}).left(taglio), g));
+        VERIFICA_MESSAGGIO(registro, MsgCaricamento, TIcona::Domanda);
+        QCOMPARE(agganci, QStringList {"Fine 0"});
+        for (TTabella* t : dati->Tabelle())
+            QVERIFY2(t->State() != TStato::Modifica && t->State() != TStato::Inserimento, qPrintable(t->objectName()));
+        // Il file intero invece si legge.
+        QVERIFY(leggiAMano(*stato, fileAMano({})));
+    }
+
+    void rigaRifiutataDalleRegole()
+    {
+        // Un'area di 0 m² viola il vincolo dei locali: il suo messaggio, poi l'errore di lettura.
+        QByteArray f = fileAMano({});
+        const QByteArray area = QByteArray("10.00000\n") + QByteArray(41, '\0') + '\r';
+        const int i = f.indexOf(area);
+        QVERIFY(i > 0);
+        f.replace(i, area.size(), TByte().reale(0).b);
+        QVERIFY(!leggiAMano(*stato, f));
+        QCOMPARE(registro.Prendi().icona, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, MsgCaricamento, TIcona::Domanda);
+        // Le righe già lette restano.
+        QCOMPARE(dati->AuxInfo->FieldByName("PROGETTO").AsString(), QStringLiteral("Casa Rossi"));
+    }
+
+    void agganciEAvanzamento()
+    {
+        QStringList chiamate;
+        TProgressoContato p;
+        TAgganciLettura g;
+        g.Progresso = &p;
+        g.CreaFinestra = [&] {
+            chiamate << "CreaFinestra";
+            return true;
+        };
+        g.ApplicaModoRegolazione = [&](int m) { chiamate << QStringLiteral("Modo %1").arg(m); };
+        g.DopoRicalcolo = [&] { chiamate << "DopoRicalcolo"; };
+        g.ReimpostaCatalogo = [&] { chiamate << "ReimpostaCatalogo"; };
+        g.Fine = [&](bool ok) { chiamate << QStringLiteral("Fine %1").arg(ok); };
+        QVERIFY(leggiAMano(*stato, fileAMano({}), g));
+        QCOMPARE(chiamate, (QStringList {"CreaFinestra", "Modo 1", "DopoRicalcolo", "ReimpostaCatalogo", "Fine 1"}));
+        QCOMPARE(p.titolo, QStringLiteral("Caricamento Progetto in corso..."));
+        QCOMPARE(p.massimo, 800);
+        QVERIFY(p.passi > 0);
+        QCOMPARE(p.fini, 1);
+        QCOMPARE(dati->QCompAgg->SQL(), QStringLiteral("Select * from CATALOGO ORDER BY DESCRIZIONE"));
+
+        // Con una finestra di progetto già aperta la lettura si ferma dopo i locali.
+        TAltro altro;
+        chiamate.clear();
+        g.CreaFinestra = [&] {
+            chiamate << "CreaFinestra";
+            return false;
+        };
+        QVERIFY(leggiAMano(altro.stato, fileAMano({}), g));
+        QCOMPARE(chiamate, (QStringList {"CreaFinestra", "Fine 1"}));
+        QCOMPARE(altro.dati.AuxLocali->RecordCount(), 2);
+        QCOMPARE(altro.dati.AuxRegol->FieldByName("regol").AsString(), QString());
+        QCOMPARE(altro.dati.AuxRegol->State(), TStato::Consultazione);
+        QCOMPARE(altro.stato.ModoTMandata, -1);
+    }
+
+    // ---------------------------------------------------------------- salvataggio sicuro
+
+    void dispositivoCheCede_data()
+    {
+        QTest::addColumn<int>("limite");
+        QTest::newRow("subito") << 0;
+        QTest::newRow("nel primo record") << 20;
+        QTest::newRow("nei locali") << 51 * 35;
+        QTest::newRow("all'ultimo byte") << -1;
+    }
+    void dispositivoCheCede()
+    {
+        QFETCH(int, limite);
+        progettoCompleto();
+        QBuffer intero;
+        intero.open(QIODevice::WriteOnly);
+        QVERIFY(ScriviProgettoSu(*stato, intero));
+        const int n = int(intero.data().size());
+        QBuffer parziale;
+        parziale.open(QIODevice::WriteOnly);
+        TDispositivoGuasto g(parziale, limite < 0 ? n - 1 : limite);
+        QVERIFY(!ScriviProgettoSu(*stato, g));
+        // Dopo un errore non si scrive più nulla; i controlli delle tabelle sono di nuovo attivi.
+        QVERIFY(parziale.data().size() <= (limite < 0 ? n - 1 : limite));
+        for (TTabella* t : dati->Tabelle())
+            QVERIFY(!t->ControlsDisabled());
+    }
+
+    void salvataggioFallitoLasciaIlVecchioFile()
+    {
+        progettoCompleto();
+        const QString p = percorso("sicuro/progetto.tvl");
+        QVERIFY(QDir(cartella.path()).mkpath("sicuro"));
+        QVERIFY(ScriviProgetto(*stato, p));
+        const QByteArray vecchio = leggi(p);
+        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+
+        QVERIFY(!SalvaSicuro(p, [&](QIODevice& d) {
+            TDispositivoGuasto g(d, 500);
+            return ScriviProgettoSu(*stato, g);
+        }));
+        QCOMPARE(leggi(p), vecchio);
+        QCOMPARE(QDir(cartella.filePath("sicuro")).entryList(QDir::Files), QStringList {"progetto.tvl"});
+
+        // Riuscito, il file nuovo prende il posto del vecchio.
+        QVERIFY(ScriviProgetto(*stato, p));
+        QVERIFY(leggi(p) != vecchio);
+        QVERIFY(leggi(p).contains("Nuovo nome"));
+        QCOMPARE(QDir(cartella.filePath("sicuro")).entryList(QDir::Files), QStringList {"progetto.tvl"});
+    }
+
+    void salvataggioImpossibile()
+    {
+        progettoCompleto();
+        QVERIFY(!ScriviProgetto(*stato, percorso("non/esiste/progetto.tvl")));
+        VERIFICA_MESSAGGIO(registro, MsgSalvataggio, TIcona::Domanda);
+        QVERIFY(!LeggiProgetto(*stato, percorso("non/esiste/progetto.tvl")));
+        VERIFICA_MESSAGGIO(registro, MsgCaricamento, TIcona::Domanda);
+        // Il file che non si apre non tocca le tabelle.
+        QCOMPARE(dati->AuxLocali->RecordCount(), 3);
+    }
+
+    // ---------------------------------------------------------------- modelli
+
+    void modelli_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("V220HJ") << "nuovosr.nv" << 1;
+        QTest::newRow("punto fisso") << "nuovopf.nv" << 1;
+        QTest::newRow("V221V-9") << "nuovov221v.nv" << 0;
+        QTest::newRow("V225") << "nuovov225.nv" << 1;
+    }
+    void modelli()
+    {
+        QFETCH(QString, nome);
+        QFETCH(int, modo);
+        // I modelli stanno accanto al programma, cioè nella cartella di lavoro dei test.
+        const QString p = QDir::current().filePath(nome);
+        QVERIFY2(QFile::exists(p), qPrintable(p));
+        QVERIFY(!struttura(leggi(p)).isEmpty());
+        QVERIFY(LeggiProgetto(*stato, p));
+        QVERIFY(dati->AuxLocali->IsEmpty());
+        for (const char* c : {"PROGETTO", "COMMITTENTE", "PROGETTISTA", "RIF", "DATA", "Commento"})
+            QCOMPARE(dati->AuxInfo->FieldByName(c).AsString(), QString());
+        QCOMPARE(stato->ModoRegolazione, modo);
+        QCOMPARE(stato->ModoTMandata, -1);
+        QVERIFY(!stato->CollettoriConfermati && !stato->OttimizzazioneEseguita);
+        TTabella* r = dati->AuxRegol;
+        for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
+            QCOMPARE(r->FieldByName(q).AsInteger(), 0);
+        // Il modo segue il tipo di collettore; nel modo 0 niente caldaia, motore e regolatore.
+        const QString tipo = dati->AuxDGenerali->FieldByName("RIF_COLL").AsString();
+        QCOMPARE(tipo.startsWith("V221"), modo == 0);
+        if (modo == 0)
+            for (const char* c : {"collcald", "attmix", "regol"})
+                QCOMPARE(r->FieldByName(c).AsString(), QString());
+        // Ogni codice del modello esiste nel catalogo.
+        const QList<QPair<QString, QPair<QString, QString>>> codici = {
+            {dati->AuxDGenerali->FieldByName("COD_MASS").AsString(), {"STRUTTURE", "CODICE"}},
+            {dati->AuxDGenerali->FieldByName("COD_RIV").AsString(), {"RIVESTIMENTOF", "CODICE"}},
+            {dati->AuxDGenerali->FieldByName("COD_SOL").AsString(), {"SOLETTE", "CODICE"}},
+            {dati->AuxDGenerali->FieldByName("COD_TUBO").AsString(), {"DESCRTUBO", "RIF"}},
+            {dati->AuxDGenerali->FieldByName("COD_ISOL").AsString(), {"ISOLANTE", "CODICE"}},
+            {tipo, {"DESCRCOLL", "RIF"}},
+            {r->FieldByName("term").AsString(), {"TERMAMB", "CODICE"}},
+            {r->FieldByName("attuatore").AsString(), {"REGAMB", "CODICE"}},
+            {r->FieldByName("collcald").AsString(), {"COLLCALDAIA", "CODICE"}},
+            {r->FieldByName("attmix").AsString(), {"ATTUATORI", "CODICE"}},
+            {r->FieldByName("regol").AsString(), {"DESCRREGOL", "RIF"}},
+        };
+        for (const auto& [codice, dove] : codici)
+            if (!codice.isEmpty())
+                QVERIFY2(dati->Cerca(dove.first, dove.second, codice), qPrintable(dove.first + ": " + codice));
+        // Attuatore adatto al collettore, motore adatto al collettore di caldaia.
+        QCOMPARE(r->FieldByName("attuatore").AsString().startsWith("J91"), modo == 1 && tipo.startsWith("V220L"));
+        const QString caldaia = r->FieldByName("collcald").AsString(), motore = r->FieldByName("attmix").AsString();
+        if (!caldaia.isEmpty() && !motore.isEmpty() && motore != "-") {
+            QVERIFY(dati->Cerca("COLLCALDAIA", "CODICE", caldaia));
+            const int c = dati->Query1->FieldByName("CHECK").AsInteger();
+            QVERIFY(dati->Cerca("ATTUATORI", "CODICE", motore));
+            QCOMPARE(dati->Query1->FieldByName("CHECK").AsInteger(), c);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFile)
+#include "tst_file.moc"
