@@ -7,6 +7,7 @@
 
 int ComandoCatalogo(const QStringList& argomenti);
 int ComandoCalcola(const QStringList&);
+int ComandoOttimizza(const QStringList& argomenti);
 
 // Scrive su stdout in UTF-8.
 inline void Stampa(const QString& testo)

@@ -21,6 +21,10 @@ const std::map<QString, TComando>& comandi()
         {QStringLiteral("calcola"),
          {ComandoCalcola,
           "tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl calcola per l'aiuto)"}},
+        {QStringLiteral("ottimizza"),
+         {ComandoOttimizza,
+          "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"
+          "                               taglia i circuiti dalle matasse (tvl ottimizza per l'aiuto)"}},
     };
     return tabella;
 }

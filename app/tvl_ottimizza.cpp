@@ -1,0 +1,190 @@
+// tvl ottimizza: l'ottimizzazione delle matasse di un progetto salvato, come la esegue il pulsante
+// "&Calcola" della finestra di ottimizzazione; stampa la lista di taglio e la statistica e, a
+// richiesta, salva il risultato nel file di progetto.
+#include "app/Ufile.h"
+#include "app/Ustato.h"
+#include "app/Utvl.h"
+#include "data/Udatabase.h"
+#include "optimise/Ucalcolo.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+const char* const UsoOttimizza = R"(uso: tvl ottimizza PROGETTO.tvl [opzioni]
+
+Taglia i circuiti assegnati ai collettori dalle matasse del tubo del progetto e stampa la lista
+di taglio, la statistica e il riepilogo delle matasse.
+
+Opzioni (senza, valgono le scelte con cui si aprirebbe la finestra: quelle dell'ultima
+ottimizzazione salvata, altrimenti tutte le matasse del tubo, scarto 0, "Totale"):
+  --scarto N          scarto minimo per matassa, da 0 a 20 m
+  --per-piano         ogni piano si taglia per conto suo ("Per Piano")
+  --totale            tutti i circuiti insieme ("Totale")
+  --rotoli L1,L2,...  lunghezze delle matasse offerte (m), nell'ordine dato; la finestra le
+                      elenca per lunghezza crescente
+  --salva             salva il risultato nel file di progetto
+  --salva-come FILE   salva il progetto con il risultato in un altro file
+)";
+
+int Errore(const QString& testo)
+{
+    std::fputs(qPrintable(QStringLiteral("tvl ottimizza: %1\n").arg(testo)), stderr);
+    return 1;
+}
+
+QString intero(const std::optional<int>& v)
+{
+    return v ? QString::number(*v) : QString();
+}
+
+void StampaRisultato(const TCalcoloOtt& c, const QVector<RigaRotolo>& rotoli, const QVector<MatassaOtt>& matasse,
+                     const QVector<ArticoloRotolo>& articoli)
+{
+    Stampa(QStringLiteral("%1 %2 %3  %4 %5 %6\n")
+               .arg(QStringLiteral("Rotolo [m]"), 10)
+               .arg(QStringLiteral("Scarto [m]"), 10)
+               .arg(QStringLiteral("Lung. Circuito [m]"), 18)
+               .arg(QStringLiteral("Descr. Circuito"), -40)
+               .arg(QStringLiteral(" Collettore Associato"), -21)
+               .arg(QStringLiteral("Piano")));
+    for (const RigaCircuito& r : c.Risultato.Circuiti) {
+        if (r.L_Rotolo)
+            Stampa(QStringLiteral("\n"));
+        Stampa(QStringLiteral("%1 %2 %3  %4 %5 %6\n")
+                   .arg(intero(r.L_Rotolo), 10)
+                   .arg(intero(r.Scarto), 10)
+                   .arg(r.L_Circuito, 18)
+                   .arg(r.Descr_Circuito, -40)
+                   .arg(QStringLiteral(" ") + r.Coll, -21)
+                   .arg(r.Piano));
+    }
+    const QStringList nomi = {QStringLiteral("Totale [m]:"), QStringLiteral("Utilizzato [m]:"),
+                              QStringLiteral("Avanzo [m]:"), QStringLiteral("Avanzo Perc. [%]:")};
+    Stampa(QStringLiteral("\nStatistica:\n"));
+    for (int i = 0; i < nomi.size(); ++i)
+        Stampa(QStringLiteral("  %1 %2\n").arg(nomi[i], -18).arg(c.Risultato.Statistica.value(i)));
+
+    Stampa(QStringLiteral("\nMatasse usate:\n"));
+    for (const MatassaOtt& m : matasse)
+        Stampa(QStringLiteral("  %1 m: %2\n").arg(m.Lunghezza, 5).arg(m.Usate));
+    if (!rotoli.isEmpty()) {
+        Stampa(QStringLiteral("\nAuxRotoli:\n"));
+        for (const RigaRotolo& r : rotoli)
+            Stampa(QStringLiteral("  %1 %2 %3 m  Quanti %4  %5\n")
+                       .arg(r.ID, 2)
+                       .arg(r.Cod_Esteso, -20)
+                       .arg(r.Rotolo, 5)
+                       .arg(r.Quanti, 3)
+                       .arg(r.Incluso ? QStringLiteral("incluso") : QStringLiteral("escluso")));
+    } else if (articoli.isEmpty()) {
+        Stampa(QStringLiteral("\nAuxRotoli: nessun articolo del tubo nel catalogo.\n"));
+    }
+}
+} // namespace
+
+int ComandoOttimizza(const QStringList& argomenti)
+{
+    QString progetto;
+    QString salvaIn;
+    std::optional<int> scarto;
+    std::optional<TOpzioneOtt> opzione;
+    std::optional<QVector<int>> rotoli;
+    for (int i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        const bool conValore = i + 1 < argomenti.size();
+        if (a == QLatin1String("--scarto") && conValore) {
+            bool ok = false;
+            const int n = argomenti[++i].toInt(&ok);
+            if (!ok || n < 0 || n > 20)
+                return Errore(QStringLiteral("lo scarto minimo va da 0 a 20 m"));
+            scarto = n;
+        } else if (a == QLatin1String("--per-piano")) {
+            opzione = TOpzioneOtt::PerPiano;
+        } else if (a == QLatin1String("--totale")) {
+            opzione = TOpzioneOtt::Totale;
+        } else if (a == QLatin1String("--rotoli") && conValore) {
+            QVector<int> l;
+            for (const QString& t : argomenti[++i].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                bool ok = false;
+                const int n = t.trimmed().toInt(&ok);
+                if (!ok || n <= 0)
+                    return Errore(QStringLiteral("lunghezza di matassa non valida: \"%1\"").arg(t));
+                l.append(n);
+            }
+            rotoli = l;
+        } else if (a == QLatin1String("--salva")) {
+            salvaIn = QStringLiteral("-");
+        } else if (a == QLatin1String("--salva-come") && conValore) {
+            salvaIn = argomenti[++i];
+        } else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty()) {
+            progetto = a;
+        } else {
+            std::fputs(UsoOttimizza, stderr);
+            return 2;
+        }
+    }
+    if (progetto.isEmpty()) {
+        std::fputs(UsoOttimizza, stderr);
+        return 2;
+    }
+    if (!QFileInfo(progetto).isFile())
+        return Errore(QStringLiteral("il file \"%1\" non esiste").arg(progetto));
+    if (salvaIn == QLatin1String("-"))
+        salvaIn = progetto;
+
+    TDati dati;
+    if (!dati.Connetti())
+        return Errore(dati.UltimoErrore());
+    if (!dati.ApriTutto())
+        return Errore(QStringLiteral("tabelle non aperte"));
+    TStatoProgetto stato(dati);
+    if (!LeggiProgetto(stato, progetto))
+        return 1;
+    if (!ControllaAssegnazioneOtt(stato.Assegnazione))
+        return 1;
+
+    QVector<ArticoloRotolo> articoli;
+    const QString tubo = dati.AuxDGenerali->FieldByName(QStringLiteral("COD_TUBO")).AsString();
+    if (!LeggiArticoliRotolo(dati, tubo, articoli))
+        std::fputs("tvl ottimizza: il catalogo non ha gli articoli del tubo (TUBO)\n", stderr);
+
+    TImpostazioniOtt imp = ImpostazioniIniziali(stato, dati, articoli);
+    if (scarto)
+        imp.ScartoMin = *scarto;
+    if (opzione)
+        imp.Opzione = *opzione;
+    if (rotoli) {
+        imp.Matasse = *rotoli;
+        for (int l : imp.Matasse)
+            if (std::none_of(articoli.begin(), articoli.end(), [l](const ArticoloRotolo& a) { return a.Conf == l; }))
+                std::fputs(qPrintable(QStringLiteral("tvl ottimizza: il tubo \"%1\" non ha matasse da %2 m: non "
+                                                     "compariranno in AuxRotoli\n")
+                                          .arg(tubo)
+                                          .arg(l)),
+                           stderr);
+    }
+
+    const TCalcoloOtt c = OttimizzaMatasse(stato, dati, imp, articoli);
+    switch (c.Esito) {
+    case TEsitoOtt::Eseguita:
+        break;
+    case TEsitoOtt::NessunaMatassa:
+        return Errore(
+            QStringLiteral("nessuna matassa da usare: il tubo \"%1\" non ne ha, indicarle con --rotoli").arg(tubo));
+    case TEsitoOtt::Bloccata:
+        return 1;
+    case TEsitoOtt::Errore:
+        return Errore(QStringLiteral("risultato non scritto nelle tabelle"));
+    }
+    StampaRisultato(c, LeggiAuxRotoli(dati), c.Risultato.Matasse, articoli);
+
+    if (!salvaIn.isEmpty()) {
+        if (!ScriviProgetto(stato, salvaIn))
+            return 1;
+        Stampa(QStringLiteral("\nSalvato in %1\n").arg(salvaIn));
+    }
+    return 0;
+}
