@@ -1,0 +1,110 @@
+// Modelli del preventivo semplice ("Prev") e del capitolato ("Capitolato", "Capitolatop").
+#include "tools/creamodelli.h"
+
+using namespace modelli;
+
+namespace {
+
+void Campo(TFoglio& f, const QString& etichetta, const QString& cella, const QString& unione)
+{
+    const int col = TFoglio::NumeroColonna(cella.left(1));
+    const QString e = TFoglio::Indirizzo(col - 1, cella.mid(1).toInt());
+    f.Valore(e, etichetta);
+    f.Formatta(e, {.grassetto = true, .orizzontale = TAllineamento::Destra});
+    f.Unisci(unione);
+    f.Formatta(unione, {.dimensione = 11, .orizzontale = TAllineamento::Sinistra, .formato = QStringLiteral("@")});
+    f.Bordo(unione, TBordo::ContornoInferiore, TLinea::Continua, TSpessore::Capello, Grigio);
+}
+
+} // namespace
+
+// Le righe dei materiali si inseriscono due alla volta alla riga 16 e prendono il formato della
+// riga sopra: la riga 15 è quindi la riga modello delle voci. Il totale scende con le righe
+// inserite e arriva alla riga r + 8 dove il programma scrive la somma.
+void modelli::Preventivo(TFoglio& f)
+{
+    Intestazione(f, QStringLiteral("PREVENTIVO"), QStringLiteral("Impianto di riscaldamento a pavimento radiante"), 8);
+    Tabella(
+        f, 13,
+        {{QStringLiteral("Pos."), {}, 5, TAllineamento::Centro},
+         {QStringLiteral("Descrizione"), {}, 44, TAllineamento::Sinistra},
+         {QStringLiteral("Articolo"), {}, 12, TAllineamento::Centro},
+         {QStringLiteral("Codice"), {}, 14, TAllineamento::Centro},
+         {QStringLiteral("U.M."), {}, 6, TAllineamento::Centro},
+         {QStringLiteral("Quantità"), {}, 10, TAllineamento::Destra},
+         {QStringLiteral("Prezzo unitario"), QStringLiteral("[€]"), 12, TAllineamento::Destra,
+          QStringLiteral("#,##0.00")},
+         {QStringLiteral("Importo"), QStringLiteral("[€]"), 13, TAllineamento::Destra, QStringLiteral("#,##0.00")}});
+    Campo(f, QStringLiteral("Data:"), QStringLiteral("D5"), QStringLiteral("D5:E5"));
+    Campo(f, QStringLiteral("Riferimento:"), QStringLiteral("D8"), QStringLiteral("D8:H8"));
+    Campo(f, QStringLiteral("Progetto:"), QStringLiteral("D11"), QStringLiteral("D11:H11"));
+    f.FormattaColonne(QStringLiteral("B"), {.aCapo = true});
+    // Riga modello delle voci.
+    f.Formatta(QStringLiteral("A15:H15"), {.verticale = TAllineamento::Alto});
+    f.Formatta(QStringLiteral("B15"), {.aCapo = true});
+    f.Formatta(QStringLiteral("H15"), {.grassetto = true});
+
+    f.Bordo(QStringLiteral("A22:H22"), TBordo::Superiore, TLinea::Continua, TSpessore::Medio, Blu);
+    f.Valore(QStringLiteral("G24"), QStringLiteral("TOTALE [€]"));
+    f.Formatta(QStringLiteral("G24"), {.dimensione = 11, .grassetto = true, .orizzontale = TAllineamento::Destra});
+    f.Formula(QStringLiteral("H24"), QStringLiteral("SUM(H16:H20)"));
+    f.Formatta(QStringLiteral("H24"),
+               {.dimensione = 11,
+                .grassetto = true,
+                .sfondo = Azzurro,
+                .orizzontale = TAllineamento::Destra,
+                .formato = QStringLiteral("#,##0.00")});
+    f.Bordo(QStringLiteral("H24"), TBordo::Superiore, TLinea::Continua, TSpessore::Sottile);
+    f.Bordo(QStringLiteral("H24"), TBordo::Inferiore, TLinea::Doppia, TSpessore::Spesso);
+    f.AltezzaRiga(24, 18);
+    const QStringList note = {QStringLiteral("Note:"), QStringLiteral("I prezzi si intendono IVA esclusa."),
+                              QStringLiteral("Le quantità derivano dal calcolo del progetto e vanno verificate "
+                                             "prima dell'ordine."),
+                              QStringLiteral("Sono esclusi trasporto, posa in opera e quanto non espressamente "
+                                             "indicato.")};
+    for (int i = 0; i < note.size(); ++i) {
+        const QString c = QStringLiteral("B%1").arg(27 + i);
+        f.Valore(c, note[i]);
+        f.Formatta(c, {.dimensione = 9, .grassetto = i == 0, .corsivo = i > 0, .aCapo = false});
+    }
+    f.Valore(QStringLiteral("F32"), QStringLiteral("Per accettazione"));
+    f.Formatta(QStringLiteral("F32"), {.dimensione = 9, .corsivo = true});
+    f.Bordo(QStringLiteral("F34:H34"), TBordo::Superiore, TLinea::Continua, TSpessore::Capello, Grigio);
+    Pagina(f, QStringLiteral("Preventivo"), false, 13, 14);
+    f.AreaStampa(QStringLiteral("A1:H35"));
+    f.Seleziona(QStringLiteral("A1"));
+}
+
+// Voci dalla riga 5, una ogni due righe: immagine in A, testo del capitolato in C, unità in D,
+// quantità in E e, nel modello con prezzi, prezzo unitario in F.
+void modelli::Capitolato(TFoglio& f, bool conPrezzi)
+{
+    const int ultima = conPrezzi ? 6 : 5;
+    f.Valore(QStringLiteral("A1"), Ditta);
+    f.Formatta(QStringLiteral("A1"), {.dimensione = 14, .grassetto = true, .colore = Blu});
+    f.Formatta(
+        QStringLiteral("D1"),
+        {.dimensione = 10, .grassetto = true, .orizzontale = TAllineamento::Destra, .formato = QStringLiteral("@")});
+    f.Valore(QStringLiteral("A2"),
+             conPrezzi ? QStringLiteral("CAPITOLATO DEI MATERIALI CON PREZZI")
+                       : QStringLiteral("CAPITOLATO DEI MATERIALI"));
+    f.Formatta(QStringLiteral("A2"), {.dimensione = 12, .grassetto = true});
+    f.AltezzaRiga(1, 20);
+    f.AltezzaRiga(2, 18);
+    std::vector<TColonna> colonne
+        = {{{}, {}, 11, TAllineamento::Centro},
+           {{}, {}, 2, TAllineamento::Sinistra},
+           {QStringLiteral("Descrizione"), {}, conPrezzi ? 62.0 : 70.0, TAllineamento::Giustificato},
+           {QStringLiteral("U.M."), {}, 7, TAllineamento::Centro},
+           {QStringLiteral("Quantità"), {}, 10, TAllineamento::Destra}};
+    if (conPrezzi)
+        colonne.push_back({QStringLiteral("Prezzo unitario"), QStringLiteral("[€]"), 12, TAllineamento::Destra,
+                           QStringLiteral("#,##0.00")});
+    Tabella(f, 3, colonne);
+    f.FormattaColonne(QStringLiteral("A:%1").arg(TFoglio::LettereColonna(ultima)), {.verticale = TAllineamento::Alto});
+    f.FormattaColonne(QStringLiteral("C"), {.aCapo = true});
+    f.BloccaRighe(4);
+    Pagina(f, conPrezzi ? QStringLiteral("Capitolato con prezzi") : QStringLiteral("Capitolato"), false, 3, 4);
+    f.AreaStampa(QStringLiteral("A:%1").arg(TFoglio::LettereColonna(ultima)));
+    f.Seleziona(QStringLiteral("A1"));
+}
