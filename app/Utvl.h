@@ -4,10 +4,21 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <vector>
 
 int ComandoCatalogo(const QStringList& argomenti);
 int ComandoCalcola(const QStringList&);
 int ComandoOttimizza(const QStringList& argomenti);
+
+int ComandoInfo(const QStringList& argomenti);
+int ComandoCopia(const QStringList& argomenti);
+
+// Legge un file di progetto (.tvl, .nv) e ne dà i dati generali, i locali (i soli dati d'ingresso),
+// il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.
+struct TDatiGenerali;
+struct TLocaleCalc;
+bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
+                             int& modoSalvato, float& mandataSalvata);
 
 // Scrive su stdout in UTF-8.
 inline void Stampa(const QString& testo)

@@ -18,6 +18,10 @@ const std::map<QString, TComando>& comandi()
     static const std::map<QString, TComando> tabella = {
         {QStringLiteral("catalogo"),
          {ComandoCatalogo, "tvl catalogo                 elenca le tabelle del catalogo TVLITA"}},
+        {QStringLiteral("info"),
+         {ComandoInfo, "tvl info PROGETTO.tvl        stampa cliente, dati generali, locali, collettori e impostazioni"}},
+        {QStringLiteral("copia"),
+         {ComandoCopia, "tvl copia ORIGINE DESTINAZIONE  legge un progetto e lo riscrive in un altro file"}},
         {QStringLiteral("calcola"),
          {ComandoCalcola,
           "tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl calcola per l'aiuto)"}},

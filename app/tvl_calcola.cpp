@@ -23,6 +23,9 @@ Opzioni:
                   (predefinito: quello del sistema)
   --tab           colonne separate da un tabulatore invece che allineate
 
+Un FILE .tvl o .nv è un file di progetto: senza --modo e --mandata si calcola con il modo e la
+temperatura di mandata salvati nel progetto; --modo da solo usa la temperatura salvata.
+
 Forma del FILE (testo UTF-8; righe vuote e righe che iniziano con # ignorate):
   dati generali, una riga NOME=valore per ciascuno dei campi di AuxDGenerali, nelle unità
   delle tabelle:
@@ -181,6 +184,22 @@ int ComandoCalcola(const QStringList& argomenti)
         std::fputs(UsoCalcola, stderr);
         return 2;
     }
+    // Un file di progetto (.tvl, .nv) porta modo e temperatura salvati; le opzioni li cambiano.
+    TProgettoTesto progetto;
+    const bool salvato = nomeFile.endsWith(QLatin1String(".tvl"), Qt::CaseInsensitive)
+        || nomeFile.endsWith(QLatin1String(".nv"), Qt::CaseInsensitive);
+    if (salvato) {
+        int modoSalvato = -1;
+        float mandataSalvata = 0;
+        if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata))
+            return 1;
+        if (modo < 0 && !conMandata)
+            modo = modoSalvato < 0 ? 2 : modoSalvato; // nessun modo salvato: zone marginali spente
+        if (modo != 0 && !conMandata) {
+            mandata = mandataSalvata;
+            conMandata = true;
+        }
+    }
     if (modo < 0)
         modo = conMandata ? 2 : 0;
     if (modo == 0 && conMandata)
@@ -188,21 +207,22 @@ int ComandoCalcola(const QStringList& argomenti)
     if (modo != 0 && !conMandata)
         return Errore(QStringLiteral("i modi 1 e 2 vogliono --mandata"));
 
-    QFile file;
-    bool aperto = false;
-    if (nomeFile == QLatin1String("-")) {
-        aperto = file.open(stdin, QIODevice::ReadOnly | QIODevice::Text);
-    } else {
-        file.setFileName(nomeFile);
-        aperto = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (!salvato) {
+        QFile file;
+        bool aperto = false;
+        if (nomeFile == QLatin1String("-")) {
+            aperto = file.open(stdin, QIODevice::ReadOnly | QIODevice::Text);
+        } else {
+            file.setFileName(nomeFile);
+            aperto = file.open(QIODevice::ReadOnly | QIODevice::Text);
+        }
+        if (!aperto)
+            return Errore(QStringLiteral("non riesco a leggere %1: %2").arg(nomeFile, file.errorString()));
+        QTextStream in(&file);
+        const QString errore = Leggi(in, progetto);
+        if (!errore.isEmpty())
+            return Errore(errore);
     }
-    if (!aperto)
-        return Errore(QStringLiteral("non riesco a leggere %1: %2").arg(nomeFile, file.errorString()));
-    QTextStream in(&file);
-    TProgettoTesto progetto;
-    const QString errore = Leggi(in, progetto);
-    if (!errore.isEmpty())
-        return Errore(errore);
 
     TPavRad calcolo;
     calcolo.CaricaDatiGenerali(progetto.generali);

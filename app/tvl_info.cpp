@@ -1,0 +1,173 @@
+// tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
+// impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
+#include "app/Ufile.h"
+#include "app/Ustato.h"
+#include "app/Utvl.h"
+#include "data/Udatabase.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+const QString TitoliModo[]
+    = {QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"), QStringLiteral("Senza Area Marginale")};
+
+QString Valore(const QVariant& v)
+{
+    if (v.isNull())
+        return {};
+    // I reali del file passano per la singola precisione: sette cifre bastano.
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 7);
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? QStringLiteral("sì") : QStringLiteral("no");
+    return v.toString();
+}
+
+// Il record corrente di una tabella a record singolo, un campo per riga.
+void StampaRecord(TTabella* t, const QStringList& esclusi = {})
+{
+    int larghezza = 0;
+    for (int c = 0; c < t->NumeroCampi(); ++c)
+        larghezza = std::max(larghezza, int(t->DefCampo(c).nome.size()));
+    for (int c = 0; c < t->NumeroCampi(); ++c)
+        if (!esclusi.contains(t->DefCampo(c).nome))
+            Stampa(QStringLiteral("  %1  %2")
+                       .arg(t->DefCampo(c).nome, -larghezza)
+                       .arg(Valore(t->Campo(c).Valore()))
+                       .trimmed()
+                       .prepend(QStringLiteral("  "))
+                   + u'\n');
+}
+
+// Tutte le righe di una tabella, in colonne allineate.
+void StampaTabella(TTabella* t)
+{
+    const int n = t->NumeroCampi();
+    QVector<QStringList> righe;
+    QStringList intestazione;
+    for (int c = 0; c < n; ++c)
+        intestazione << t->DefCampo(c).nome;
+    righe << intestazione;
+    for (int r = 0; r < t->RecordCount(); ++r) {
+        QStringList riga;
+        for (int c = 0; c < n; ++c)
+            riga << Valore(t->ValoreRiga(r, c));
+        righe << riga;
+    }
+    QVector<int> larghezze(n, 0);
+    for (const auto& riga : righe)
+        for (int c = 0; c < n; ++c)
+            larghezze[c] = std::max(larghezze[c], int(riga[c].size()));
+    for (const auto& riga : righe) {
+        QString linea = QStringLiteral(" ");
+        for (int c = 0; c < n; ++c)
+            linea += QStringLiteral(" ") + riga[c].leftJustified(larghezze[c]);
+        Stampa(linea.trimmed().isEmpty() ? QStringLiteral("\n") : QStringLiteral("  ") + linea.trimmed() + u'\n');
+    }
+}
+} // namespace
+
+int ComandoInfo(const QStringList& argomenti)
+{
+    if (argomenti.size() != 1 || argomenti[0].startsWith(u'-')) {
+        std::fputs("uso: tvl info PROGETTO.tvl\n", stderr);
+        return 2;
+    }
+    const QString percorso = argomenti[0];
+    if (!QFileInfo(percorso).isFile()) {
+        std::fprintf(stderr, "tvl info: %s non esiste\n", qPrintable(percorso));
+        return 1;
+    }
+    TDati dati;
+    if (!dati.ApriTutto()) {
+        std::fprintf(stderr, "tvl info: %s\n", qPrintable(dati.UltimoErrore()));
+        return 1;
+    }
+    TStatoProgetto stato(dati);
+    if (!LeggiProgetto(stato, percorso))
+        return 1;
+
+    Stampa(QStringLiteral("Progetto %1\n\nInformazioni Cliente\n").arg(percorso));
+    StampaRecord(dati.AuxInfo, {QStringLiteral("ID")});
+    Stampa(QStringLiteral("\nDati Generali Impianto\n"));
+    StampaRecord(dati.AuxDGenerali, {QStringLiteral("ID"), QStringLiteral("SI-NO")});
+
+    Stampa(QStringLiteral("\nLocali: %1\n").arg(dati.AuxLocali->RecordCount()));
+    if (!dati.AuxLocali->IsEmpty())
+        StampaTabella(dati.AuxLocali);
+
+    const QString modo = stato.ModoTMandata >= 0 && stato.ModoTMandata <= 2 ? TitoliModo[stato.ModoTMandata]
+                                                                            : QStringLiteral("nessuna impostazione");
+    Stampa(QStringLiteral("\nT Mandata di Progetto [°C]: %1 (%2)\n")
+               .arg(QString::number(stato.TMandataSalvata, 'f', 1), modo));
+    Stampa(QStringLiteral("ModoRegolazione: %1\n\nRegolazione\n").arg(stato.ModoRegolazione));
+    StampaRecord(dati.AuxRegol, {QStringLiteral("ID")});
+
+    const TAssegnazione& a = stato.Assegnazione;
+    Stampa(QStringLiteral("\nCollettori: %1, confermati: %2\n")
+               .arg(a.NumeroCollettori())
+               .arg(stato.CollettoriConfermati ? QStringLiteral("sì") : QStringLiteral("no")));
+    for (const auto& c : a.Collettori()) {
+        Stampa(QStringLiteral("  %1 (%2 circuiti)\n").arg(c.Nome()).arg(c.circuiti.size()));
+        for (const QString& e : c.circuiti)
+            Stampa(QStringLiteral("    %1\n").arg(TestoCircuitoEtichetta(e).trimmed()));
+    }
+    Stampa(QStringLiteral("Circuiti non assegnati: %1\n").arg(a.Lista().size()));
+    for (const QString& e : a.Lista())
+        Stampa(QStringLiteral("    %1\n").arg(TestoCircuitoEtichetta(e).trimmed()));
+    if (!dati.AuxCollettori->IsEmpty())
+        StampaTabella(dati.AuxCollettori);
+
+    Stampa(QStringLiteral("\nOttimizzazione circuiti: %1\n")
+               .arg(stato.OttimizzazioneEseguita ? QStringLiteral("eseguita") : QStringLiteral("non eseguita")));
+    if (stato.OttimizzazioneEseguita) {
+        const QStringList titoli = {QStringLiteral("Totale [m]:"), QStringLiteral("Utilizzato [m]:"),
+                                    QStringLiteral("Avanzo [m]:"), QStringLiteral("Avanzo Perc. [%]:")};
+        for (int i = 0; i < titoli.size(); ++i)
+            Stampa(QStringLiteral("  %1 %2\n").arg(titoli[i], -18).arg(stato.StatOttimizzazione.value(i)));
+        Stampa(QStringLiteral("  Opzione: %1, scarto minimo matassa: %2 m\n")
+                   .arg(stato.OpzioneOttimizzazione ? QStringLiteral("Per Piano") : QStringLiteral("Totale"))
+                   .arg(stato.ScartoMinMatassa));
+        StampaTabella(dati.AuxCircuiti);
+        StampaTabella(dati.AuxRotoli);
+    }
+
+    Stampa(QStringLiteral("\nProdotti aggiuntivi: %1\n").arg(dati.AuxCompAgg->RecordCount()));
+    if (!dati.AuxCompAgg->IsEmpty())
+        StampaTabella(dati.AuxCompAgg);
+    return 0;
+}
+
+bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
+                             int& modoSalvato, float& mandataSalvata)
+{
+    TDati dati;
+    if (!dati.ApriTutto()) {
+        std::fprintf(stderr, "tvl: %s\n", qPrintable(dati.UltimoErrore()));
+        return false;
+    }
+    TStatoProgetto stato(dati);
+    if (!QFileInfo(percorso).isFile() || !LeggiProgetto(stato, percorso)) {
+        std::fprintf(stderr, "tvl: impossibile leggere il progetto %s\n", qPrintable(percorso));
+        return false;
+    }
+    auto f = [&](const char* campo) { return float(dati.AuxDGenerali->FieldByName(QLatin1String(campo)).AsFloat()); };
+    generali.SPESS_MASS = f("SPESS_MASS");
+    generali.LAMBDA_MASS = f("LAMBDA_MASS");
+    generali.SPESS_SOL = f("SPESS_SOL");
+    generali.LAMBDA_SOL = f("LAMBDA_SOL");
+    generali.SPESS_TUBO = f("SPESS_TUBO");
+    generali.LAMBDA_TUBO = f("LAMBDA_TUBO");
+    generali.DEST_TUBO = f("DEST_TUBO");
+    generali.INTERASSE = f("INTERASSE");
+    generali.TEMPVS = f("TEMPVS");
+    generali.LUNGMAX = f("LUNGMAX");
+    generali.DELTAT_MAX = f("DELTAT_MAX");
+    // La lettura ha già caricato i locali nell'ordine del progetto.
+    locali.assign(stato.RisultatiLocali.begin(), stato.RisultatiLocali.end());
+    modoSalvato = stato.ModoTMandata;
+    mandataSalvata = stato.TMandataSalvata;
+    return true;
+}
