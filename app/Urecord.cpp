@@ -38,10 +38,13 @@ bool eSpazio(char c)
 
 QByteArray InCp1252(const QString& testo)
 {
+    // Un byte per ogni unità UTF-16, anche per le coppie surrogate (che diventano "??"): così un
+    // testo occupa nel file quanti caratteri ha in memoria e le etichette dei circuiti, lette
+    // contando dalla fine, restano al loro posto.
     QByteArray r;
     r.reserve(testo.size());
-    for (char32_t c : testo.toUcs4())
-        r += byteCp1252(c);
+    for (QChar c : testo)
+        r += c.isSurrogate() ? '?' : byteCp1252(c.unicode());
     return r;
 }
 
