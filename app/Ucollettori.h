@@ -41,6 +41,7 @@ QString NomeDaNodo(const QString& testoNodo);
 struct TValoriCircuito
 {
     bool valido = false; // locale esistente e zona 's' o 'm'
+    // Il locale in RisultatiLocali: vale fino al prossimo ricalcolo che ricostruisce i locali.
     const TLocaleCalc* locale = nullptr;
     QChar zona;
     float lunghezza = 0; // m, di un circuito
