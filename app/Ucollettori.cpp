@@ -1,35 +1,11 @@
 #include "app/Ucollettori.h"
 
+#include "app/Urecord.h"
+
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 
 #include <cmath>
-
-namespace {
-const QString MsgPiani
-    = QStringLiteral("Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
-const QString MsgDodici = QStringLiteral("Non possono essere collegati più di 12 anelli per collettore!");
-const QString MsgNonAssegnati
-    = QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
-                     "alla scelta dei collettori.");
-const QString MsgSenzaAnelli = QStringLiteral(
-    "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
-
-// Lettura alla maniera di atol: spazi iniziali, segno, cifre fino al primo altro carattere.
-int interoDaTesto(const QString& s)
-{
-    int i = 0;
-    while (i < s.size() && s[i].isSpace())
-        ++i;
-    bool negativo = false;
-    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
-        negativo = s[i++] == u'-';
-    long long n = 0;
-    while (i < s.size() && s[i] >= u'0' && s[i] <= u'9' && n < 100000000)
-        n = n * 10 + (s[i++].unicode() - u'0');
-    return int(negativo ? -n : n);
-}
-} // namespace
 
 // ---------------------------------------------------------------- etichetta
 
@@ -59,7 +35,7 @@ QChar ZonaEtichetta(const QString& etichetta)
 
 int PosizioneEtichetta(const QString& etichetta)
 {
-    return interoDaTesto(etichetta.mid(qMax(0, int(etichetta.size()) - 3)));
+    return int(LeggiAtol(etichetta.mid(qMax(0, int(etichetta.size()) - 3)).toLatin1()));
 }
 
 QString TestoCircuitoEtichetta(const QString& etichetta)
@@ -157,7 +133,7 @@ bool TAssegnazione::controllaPiano(int collettore, const QString& etichetta) con
 {
     const auto& circuiti = m_collettori[collettore].circuiti;
     if (!circuiti.isEmpty() && PianoCircuito(etichetta) != PianoCircuito(circuiti.first())) {
-        TMessaggi::Avviso(MsgPiani);
+        TMessaggi::Avviso(MessaggiCollettori::Piani);
         return false;
     }
     return true;
@@ -166,7 +142,7 @@ bool TAssegnazione::controllaPiano(int collettore, const QString& etichetta) con
 bool TAssegnazione::controllaNumero(int collettore) const
 {
     if (m_collettori[collettore].circuiti.size() >= MaxCircuitiCollettore) {
-        TMessaggi::Avviso(MsgDodici);
+        TMessaggi::Avviso(MessaggiCollettori::Dodici);
         return false;
     }
     return true;
@@ -361,7 +337,7 @@ TEsitoTipo CalcolaTipo(TDati& dati, const TAssegnazione& a, bool collettoriConfe
             clessidra(occupato);
     };
     if (!a.Lista().isEmpty()) {
-        TMessaggi::Avviso(MsgNonAssegnati);
+        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati);
         return TEsitoTipo::Incompleta;
     }
     if (collettoriConfermati)
@@ -374,7 +350,7 @@ TEsitoTipo CalcolaTipo(TDati& dati, const TAssegnazione& a, bool collettoriConfe
     t->Svuota();
     if (a.CollettoreSenzaCircuiti() >= 0) {
         cursore(false);
-        TMessaggi::Avviso(MsgSenzaAnelli);
+        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli);
         return TEsitoTipo::SenzaAnelli;
     }
     const QString tipo = dati.AuxDGenerali->FieldByName(QStringLiteral("RIF_COLL")).AsString();

@@ -13,6 +13,18 @@
 
 class TDati;
 
+// Avvisi della pagina dei collettori, condivisi con l'ottimizzazione che ripete gli stessi controlli.
+namespace MessaggiCollettori {
+inline const QString Piani
+    = QStringLiteral("Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
+inline const QString Dodici = QStringLiteral("Non possono essere collegati più di 12 anelli per collettore!");
+inline const QString NonAssegnati
+    = QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
+                     "alla scelta dei collettori.");
+inline const QString SenzaAnelli = QStringLiteral(
+    "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
+} // namespace MessaggiCollettori
+
 // ---------------------------------------------------------------- etichetta di circuito
 
 // Ogni circuito è un testo di 127 caratteri: "=>" e due spazi, il nome tagliato o completato

@@ -9,8 +9,7 @@
 bool ControllaAssegnazioneOtt(const TAssegnazione& assegnazione)
 {
     if (!assegnazione.Lista().isEmpty()) {
-        TMessaggi::Avviso(QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento "
-                                         "prima di procedere alla scelta dei collettori."));
+        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati);
         return false;
     }
     if (assegnazione.NumeroCollettori() == 0) {
@@ -18,8 +17,7 @@ bool ControllaAssegnazioneOtt(const TAssegnazione& assegnazione)
         return false;
     }
     if (assegnazione.CollettoreSenzaCircuiti() >= 0) {
-        TMessaggi::Avviso(QStringLiteral("Ci sono collettori senza alcun anello assegnato.\n\nCompletare le "
-                                         "assegnazioni o eliminare il collettore."));
+        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli);
         return false;
     }
     return true;
