@@ -330,11 +330,46 @@ void SvuotaNodo(pugi::xml_node c)
 void TFoglio::Valore(const QString& intervallo, const QString& testo)
 {
     const int indice = d->IndiceTesto(testo);
-    d->PerOgniCella(intervallo, [&](pugi::xml_node c, TCella) {
+    d->PerOgniCella(intervallo, [&](pugi::xml_node c, TCella t) {
         SvuotaNodo(c);
         c.append_attribute("t") = "s";
         c.append_child("v").text().set(indice);
+        AdattaAltezza({t.colonna, t.riga}, testo);
     });
+}
+
+// Come fa il foglio elettronico quando riceve un testo in una cella "a capo": la riga senza
+// altezza fissata si alza per mostrarlo tutto. La stima usa la larghezza media dei caratteri.
+void TFoglio::AdattaAltezza(TCella_ t, const QString& testo)
+{
+    auto& f = d->Attivo();
+    const int xf = IndiceStile(Indirizzo(t.colonna, t.riga));
+    auto& st = d->stili;
+    const auto nodo = st.Xf(xf);
+    if (!nodo.child("alignment").attribute("wrapText").as_bool() || testo.isEmpty())
+        return;
+    auto riga = d->Riga(f, t.riga, true);
+    if (riga.attribute("customHeight").as_bool())
+        return;
+    for (auto m : f.radice.child("mergeCells").children("mergeCell")) {
+        const TArea a = LeggiArea(Q(m.attribute("ref").value()));
+        if (t.riga >= a.da.riga && t.riga <= a.a.riga && t.colonna >= a.da.colonna && t.colonna <= a.a.colonna)
+            return; // le celle unite non si adattano nemmeno nel foglio elettronico
+    }
+    const int idFont = nodo.attribute("fontId").as_int();
+    auto& fonts = st.Elenco("fonts", "font");
+    const double dimensione
+        = idFont < int(fonts.voci.size()) ? fonts.voci[size_t(idFont)].child("sz").attribute("val").as_double(10) : 10;
+    const double caratteriPerRiga = std::max(1.0, LarghezzaColonna(t.colonna) * 10.0 / dimensione);
+    int righe = 0;
+    for (const QString& paragrafo : testo.split(u'\n'))
+        righe += std::max(1, int(std::ceil(paragrafo.size() / caratteriPerRiga)));
+    const double altezza = std::ceil(righe * dimensione * 1.3 + 2);
+    if (altezza > AltezzaRiga(t.riga)) {
+        if (!riga.attribute("ht"))
+            riga.append_attribute("ht");
+        riga.attribute("ht").set_value(altezza);
+    }
 }
 
 void TFoglio::Valore(const QString& intervallo, int numero)

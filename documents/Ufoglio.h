@@ -237,5 +237,10 @@ public:
     struct TDati;
 
 private:
+    struct TCella_
+    {
+        int colonna, riga;
+    };
+    void AdattaAltezza(TCella_ cella, const QString& testo);
     std::unique_ptr<TDati> d;
 };

@@ -120,8 +120,8 @@ void Etichette(TFoglio& f)
                     .orizzontale = TAllineamento::Centro,
                     .formato = QStringLiteral("@")});
         const QString fine = QString::number(1048576);
-        const QString primaRiga = QStringLiteral("AND(MOD(ROW()-2,3)=0,$%12<>\"\")").arg(c);
-        const QString secondaRiga = QStringLiteral("AND(MOD(ROW()-2,3)=1,$%11<>\"\")").arg(c);
+        const QString primaRiga = QStringLiteral("AND(MOD(ROW()-2,3)=0,$%1<>\"\")").arg(c + u'2');
+        const QString secondaRiga = QStringLiteral("AND(MOD(ROW()-2,3)=1,$%1<>\"\")").arg(c + u'1');
         const TStile fondo {.sfondo = QStringLiteral("F2F2F2")};
         f.FormatoCondizionale(a + u'2' + u':' + a + fine, primaRiga, fondo, {TBordo::Superiore, TBordo::Sinistro},
                               TLinea::Tratteggiata);

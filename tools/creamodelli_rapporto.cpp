@@ -122,7 +122,7 @@ void modelli::Rapporto(TFoglio& f, bool conMarginale)
                    Num(QStringLiteral("Area utile"), QStringLiteral("[m²]"), 8),
                    Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 9),
                    Num(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8),
-                   Num(QStringLiteral("Integrazione"), QStringLiteral("[W]"), 11),
+                   Num(QStringLiteral("Integrazione"), QStringLiteral("[W]"), 12.5),
                    Num(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7),
                    Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 8),
                    Num(QStringLiteral("Lunghezza circuito"), QStringLiteral("[m]"), 10),
