@@ -19,8 +19,8 @@ TInfo::TInfo(QWidget* parent)
 
     auto* immagine = new QLabel(this);
     immagine->setObjectName(QStringLiteral("Image1"));
-    immagine->setPixmap(QPixmap(QStringLiteral(":/app/avvio.png")).scaled(110, 118, Qt::KeepAspectRatio,
-        Qt::SmoothTransformation));
+    immagine->setPixmap(
+        QPixmap(QStringLiteral(":/app/avvio.png")).scaled(110, 118, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto* prodotto = new QLabel(QStringLiteral("TERMOVELATOOL"), this);
     prodotto->setObjectName(QStringLiteral("Label1"));
     QFont grande = f;
@@ -33,7 +33,7 @@ TInfo::TInfo(QWidget* parent)
                                                  "Via delle Caldaie 18 - 25030 Castel Mella (BS)\n"
                                                  "Tel. 030 2589 400 - Fax 030 2589 401\n"
                                                  "assistenza.tecnica@orvanti.it"),
-        this);
+                                  this);
     produttore->setObjectName(QStringLiteral("Label3"));
 
     Memo1 = new QPlainTextEdit(this);
@@ -44,8 +44,14 @@ TInfo::TInfo(QWidget* parent)
                                        "nella directory di installazione del programma.\n"
                                        "\n"
                                        "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
-    Memo1->setMinimumWidth(470);
-    Memo1->setFixedHeight(110);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics fm(Memo1->font());
+    Memo1->setFixedSize(fm.horizontalAdvance(QStringLiteral("Per visualizzare questo file occorre avere installato "
+                                                            "Acrobat Reader."))
+                            + 40,
+                        fm.lineSpacing() * 6 + 16);
 
     auto* esci = new QPushButton(QStringLiteral("   Esci"), this);
     esci->setObjectName(QStringLiteral("BitBtn1"));
