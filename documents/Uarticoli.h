@@ -7,8 +7,9 @@
 #include <QVariant>
 #include <QVector>
 
+#include "data/Utabella.h"
+
 class TDati;
-class TDataSet;
 
 struct TRigaCatalogo
 {
@@ -36,3 +37,21 @@ QVariant ParametroTesto(const QString& testo);
 // Un numero scritto come lo scriverebbe il programma per un float: senza le cifre spurie della
 // conversione a double (0.15f → 0.15).
 double NumeroPulito(double valore);
+
+// Controlli di una tabella sospesi per la durata di un blocco, riabilitati anche se il blocco
+// termina con un'eccezione (un errore del foglio a metà documento).
+class TControlliSospesi
+{
+public:
+    explicit TControlliSospesi(TDataSet* ds)
+        : m_ds(ds)
+    {
+        m_ds->DisableControls();
+    }
+    ~TControlliSospesi() { m_ds->EnableControls(); }
+    TControlliSospesi(const TControlliSospesi&) = delete;
+    TControlliSospesi& operator=(const TControlliSospesi&) = delete;
+
+private:
+    TDataSet* m_ds;
+};
