@@ -25,6 +25,8 @@ const std::map<QString, TComando>& comandi()
         {QStringLiteral("calcola"),
          {ComandoCalcola,
           "tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl calcola per l'aiuto)"}},
+        {QStringLiteral("distinta"),
+         {ComandoDistinta, "tvl distinta [--capitolato] [--tab] PROGETTO.tvl  stampa la distinta dei materiali"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"

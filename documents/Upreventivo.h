@@ -8,6 +8,12 @@
 
 class TStatoProgetto;
 
+// Avviso dei comandi "Preventivo Semplice" e "Capitolato" quando i collettori non sono
+// confermati: il documento si fa lo stesso, senza collettori e regolazione.
+inline const QString MsgCollettoriPreventivo
+    = QStringLiteral("I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\nIl "
+                     "preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
+
 // "Capitolato" senza prezzi (0), "Capitolatop" con i prezzi (1).
 QString ModelloCapitolato(int conPrezzi);
 

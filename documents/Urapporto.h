@@ -12,6 +12,12 @@
 class TDati;
 class TStatoProgetto;
 
+// Avviso del comando quando i collettori non sono confermati: la relazione si fa lo stesso, senza
+// i fogli dei collettori.
+inline const QString MsgCollettoriRapporto
+    = QStringLiteral("I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\nLa "
+                     "Relazione tecnica non conterrà i risultati relativi ai collettori.");
+
 // Fogli del modello, per numero.
 struct TFogliRapporto
 {
