@@ -50,6 +50,7 @@ class TstDistinta : public QObject
     Q_OBJECT
 
     QTemporaryDir cartella;
+    QByteArray catalogoVero;
     TRegistroMessaggi registro;
     TDati* dati = nullptr;
     TStatoProgetto* stato = nullptr;
@@ -143,6 +144,7 @@ private Q_SLOTS:
         QString errore;
         const QString file = catalogo_prova::Crea(cartella.path(), &errore);
         QVERIFY2(!file.isEmpty(), qPrintable(errore));
+        catalogoVero = qgetenv("TVLITA");
         qputenv("TVLITA", file.toLocal8Bit());
     }
 
@@ -537,6 +539,52 @@ private Q_SLOTS:
         progetto(isolante);
         QCOMPARE(riga(distinta(TTipoDistinta::Preventivo), "J035UX774") != nullptr, binario);
         QCOMPARE(riga(distinta(TTipoDistinta::Capitolato), "J035UX774") != nullptr, binario);
+    }
+
+    // Sul catalogo dell'installazione: ogni tabella e colonna che la distinta legge c'è, e ogni
+    // articolo elencato ha descrizione e prezzo.
+    void catalogoInstallato()
+    {
+        if (catalogoVero.isEmpty())
+            QSKIP("catalogo dell'installazione non indicato (TVLITA)");
+        delete stato;
+        delete dati;
+        const QByteArray catalogoProva = qgetenv("TVLITA");
+        qputenv("TVLITA", catalogoVero);
+        dati = new TDati;
+        stato = new TStatoProgetto(*dati);
+        const bool aperto = dati->ApriTutto();
+        qputenv("TVLITA", catalogoProva);
+        QVERIFY2(aperto, qPrintable(dati->UltimoErrore()));
+
+        const auto primo = [&](const char* sql) {
+            TQuery q(dati->Database());
+            return q.Open(QString::fromLatin1(sql)) && !q.IsEmpty() ? q.Campo(0).AsString() : QString();
+        };
+        const QString tubo = primo("SELECT RIF FROM TUBO ORDER BY rowid");
+        const QString isolante = primo("SELECT CODICE FROM ISOLANTE ORDER BY rowid");
+        const QString tipo = primo("SELECT RIF FROM COLLETTORI WHERE ATTACCHI = 4 ORDER BY rowid");
+        const QString termostato = primo("SELECT CODICE FROM TERMAMB ORDER BY rowid");
+        const QString regolatore = primo("SELECT RIFREG FROM REGELETTRO ORDER BY rowid");
+        if (tubo.isEmpty() || isolante.isEmpty() || tipo.isEmpty() || termostato.isEmpty() || regolatore.isEmpty())
+            QSKIP("il catalogo dell'installazione non ha ancora gli articoli dei documenti");
+        generali(tubo, isolante);
+        stato->RisultatiLocali = {locale(20, 2, 50), locale(20, 2, 50)};
+        stato->PavRad.ImpostaSpessMassetto(45);
+        collettori({{tipo, 4}});
+        regolazione({{"term", termostato}, {"qterm", 2}, {"regol", regolatore}, {"qreg", 1}});
+        stato->CollettoriConfermati = true;
+        for (TTipoDistinta t : {TTipoDistinta::Preventivo, TTipoDistinta::Capitolato}) {
+            const auto righe = distinta(t);
+            QVERIFY(righe.size() > 12);
+            for (const auto& r : righe) {
+                QVERIFY2(!r.Descrizione.trimmed().isEmpty() && r.Descrizione != r.Cod_Esteso, qPrintable(r.Cod_Esteso));
+                QVERIFY2(!r.Prezzo_Unit.isNull(), qPrintable(r.Cod_Esteso));
+                if (t == TTipoDistinta::Capitolato)
+                    QVERIFY2(!r.Capitolato.trimmed().isEmpty(), qPrintable(r.Cod_Esteso));
+            }
+            QVERIFY(riga(righe, termostato));
+        }
     }
 
     // Ogni costruzione riparte da una tabella vuota.

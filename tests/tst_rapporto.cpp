@@ -38,6 +38,16 @@ TLocaleCalc locale(int id, const char* descrizione, const char* piano)
     return l;
 }
 
+// Avanzamento che ricorda quel che riceve.
+struct TAvanzamento : TProgresso
+{
+    QString titolo;
+    int massimo = 0, passi = 0, fine = 0;
+    void Inizia(const QString& t, int m) override { titolo = t, massimo = m; }
+    void Passo() override { ++passi; }
+    void Fine() override { ++fine; }
+};
+
 QString etichetta(const QString& nome, QChar zona, int posizione)
 {
     return EtichettaCircuito(nome, zona, posizione);
@@ -402,6 +412,20 @@ private Q_SLOTS:
         QCOMPARE(TControlloCalc::Cella(fogli[2], "H7"), QStringLiteral("-"));
         QCOMPARE(TControlloCalc::Cella(fogli[4], "D10"), QStringLiteral("TA"));
         QCOMPARE(TControlloCalc::Cella(fogli[5], "C9"), QStringLiteral("Collettore compatto"));
+    }
+
+    void avanzamento()
+    {
+        progetto(1);
+        TAvanzamento a;
+        TRichiestaDocumento r;
+        r.destinazione = cartella.filePath(QStringLiteral("uscita/avanzamento.xlsx"));
+        r.progresso = &a;
+        QVERIFY(!CreaRapportoTecnico(*stato, r).isEmpty());
+        QCOMPARE(a.titolo, QStringLiteral("Preparazione documento in corso..."));
+        QCOMPARE(a.massimo, 300);
+        QCOMPARE(a.passi, 300);
+        QCOMPARE(a.fine, 1);
     }
 
     void senzaConferma()
