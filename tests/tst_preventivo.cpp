@@ -320,6 +320,9 @@ private Q_SLOTS:
         TFoglio f;
         f.Apri(file);
         QVERIFY(!f.Esiste("D1"));
+        QList<QList<QStringList>> fogli;
+        CONVERTI_CON_CALC(file, fogli);
+        QCOMPARE(TControlloCalc::Cella(fogli[0], "D1"), QString());
     }
 };
 

@@ -8,9 +8,12 @@
 #include "data/Udatabase.h"
 #include "documents/Urapporto.h"
 
+#include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <cmath>
 
@@ -63,6 +66,7 @@ class TstRapporto : public QObject
     TDati* dati = nullptr;
     TStatoProgetto* stato = nullptr;
     int numeroFile = 0;
+    QStringList prodotti; // ogni relazione prodotta, per il controllo finale con Calc
 
     void collettore(int id, const char* nome, const char* tipo, int circuiti, double portata, double dP)
     {
@@ -140,6 +144,8 @@ class TstRapporto : public QObject
         const QString file = CreaRapportoTecnico(*stato, r);
         if (file.isEmpty())
             qWarning() << registro.PrendiTutti();
+        else
+            prodotti << file;
         return file;
     }
 
@@ -160,6 +166,30 @@ private Q_SLOTS:
         QVERIFY2(!file.isEmpty(), qPrintable(errore));
         qputenv("TVLITA", file.toLocal8Bit());
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+
+    // Ogni relazione prodotta dai test si apre in Calc: una sola conversione per tutte.
+    void cleanupTestCase()
+    {
+        QVERIFY2(!TControlloCalc::Soffice().isEmpty(), "soffice non trovato");
+        QVERIFY(prodotti.size() >= 10);
+        QTemporaryDir uscita, profilo;
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(TControlloCalc::Soffice(),
+                QStringList {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profilo.path()).toString(),
+                             QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                             QStringLiteral("--convert-to"), QStringLiteral("csv"), QStringLiteral("--outdir"),
+                             uscita.path()}
+                    + prodotti);
+        QVERIFY(p.waitForFinished(600000));
+        QCOMPARE(p.exitCode(), 0);
+        for (const QString& file : std::as_const(prodotti)) {
+            QFile csv(uscita.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".csv")));
+            QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(file));
+            // Il primo foglio è la copertina con il nome del progetto.
+            QVERIFY2(csv.readAll().contains("Villa Rossi"), qPrintable(file));
+        }
     }
 
     void init()
