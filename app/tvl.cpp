@@ -27,6 +27,11 @@ const std::map<QString, TComando>& comandi()
           "tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl calcola per l'aiuto)"}},
         {QStringLiteral("distinta"),
          {ComandoDistinta, "tvl distinta [--capitolato] [--tab] PROGETTO.tvl  stampa la distinta dei materiali"}},
+        {QStringLiteral("documento"),
+         {ComandoDocumento,
+          "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire]\n"
+          "                               crea un documento: rapporto, preventivo, capitolato,\n"
+          "                               capitolato-prezzi, etichette, ottimizzazione"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"

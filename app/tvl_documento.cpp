@@ -1,0 +1,169 @@
+// tvl documento: costruisce un documento di un progetto salvato, come il menu "Stampa", e lo
+// salva come cartella di lavoro (.xlsx); poi lo apre con l'applicazione predefinita, salvo
+// --non-aprire o TVL_NON_APRIRE.
+#include "app/Ufile.h"
+#include "app/Ustato.h"
+#include "app/Utvl.h"
+#include "data/Udatabase.h"
+#include "data/Umessaggi.h"
+#include "documents/Uetichette.h"
+#include "documents/Upreventivo.h"
+#include "documents/Urapporto.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const UsoDocumento = R"(uso: tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire]
+
+TIPO:
+  rapporto            relazione tecnica
+  preventivo          preventivo semplice
+  capitolato          capitolato senza prezzi
+  capitolato-prezzi   capitolato con prezzi
+  etichette           etichette dei circuiti
+  ottimizzazione      tabella dell'ottimizzazione dei circuiti
+
+Senza -o il documento va nella cartella dei documenti, con un nome nuovo (mai sovrascritto).
+)";
+
+const QString AvvisoCollettori
+    = QStringLiteral("I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
+
+struct TTipoDocumento
+{
+    std::function<QString(TStatoProgetto&, TRichiestaDocumento)> crea;
+    // Controllo dopo l'aggiornamento del progetto: false ferma il comando.
+    std::function<bool(TStatoProgetto&)> controlla;
+    bool ricostruisciCollettori = true; // le etichette non ricostruiscono le liste dei collettori
+};
+
+bool AvvisaSeNonConfermati(TStatoProgetto& s, const QString& seguito)
+{
+    if (!s.CollettoriConfermati)
+        TMessaggi::Avviso(AvvisoCollettori + seguito);
+    return true;
+}
+
+const std::map<QString, TTipoDocumento>& Tipi()
+{
+    const QString preventivo = QStringLiteral("Il preventivo non conterrà la lista relativa ai collettori e alla "
+                                              "regolazione.");
+    static const std::map<QString, TTipoDocumento> tipi = {
+        {QStringLiteral("rapporto"),
+         {CreaRapportoTecnico,
+          [](TStatoProgetto& s) {
+              return AvvisaSeNonConfermati(
+                  s, QStringLiteral("La Relazione tecnica non conterrà i risultati relativi ai collettori."));
+          }}},
+        {QStringLiteral("preventivo"),
+         {CreaPreventivo, [preventivo](TStatoProgetto& s) { return AvvisaSeNonConfermati(s, preventivo); }}},
+        {QStringLiteral("capitolato"),
+         {CreaCapitolato,
+          [preventivo](TStatoProgetto& s) {
+              s.ConPrezzi = 0;
+              return AvvisaSeNonConfermati(s, preventivo);
+          }}},
+        {QStringLiteral("capitolato-prezzi"),
+         {CreaCapitolato,
+          [preventivo](TStatoProgetto& s) {
+              s.ConPrezzi = 1;
+              return AvvisaSeNonConfermati(s, preventivo);
+          }}},
+        {QStringLiteral("etichette"), {CreaEtichette, [](TStatoProgetto&) { return true; }, false}},
+        {QStringLiteral("ottimizzazione"),
+         {CreaTabellaOttimizzazione,
+          [](TStatoProgetto& s) {
+              if (!s.OttimizzazioneEseguita)
+                  TMessaggi::Avviso(QStringLiteral("Non è stata effettuata l'ottimizzazione dei circuiti."));
+              return s.OttimizzazioneEseguita;
+          }}},
+    };
+    return tipi;
+}
+
+// Apertura con il programma del desktop, senza QtGui: lo stesso che farebbe un doppio clic.
+bool ApriConIlDesktop(const QString& file)
+{
+#if defined(Q_OS_WIN)
+    return QProcess::startDetached(
+        QStringLiteral("cmd"),
+        {QStringLiteral("/c"), QStringLiteral("start"), QString(), QDir::toNativeSeparators(file)});
+#elif defined(Q_OS_MACOS)
+    return QProcess::startDetached(QStringLiteral("open"), {file});
+#else
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {file});
+#endif
+}
+
+int Errore(const QString& testo)
+{
+    std::fputs(qPrintable(QStringLiteral("tvl documento: %1\n").arg(testo)), stderr);
+    return 1;
+}
+
+} // namespace
+
+int ComandoDocumento(const QStringList& argomenti)
+{
+    QString tipo, progetto, uscita;
+    bool apri = true;
+    for (int i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("-o") && i + 1 < argomenti.size()) {
+            uscita = argomenti[++i];
+        } else if (a == QLatin1String("--non-aprire")) {
+            apri = false;
+        } else if (!a.startsWith(u'-') && tipo.isEmpty()) {
+            tipo = a;
+        } else if (!a.startsWith(u'-') && progetto.isEmpty()) {
+            progetto = a;
+        } else {
+            std::fputs(UsoDocumento, stderr);
+            return 2;
+        }
+    }
+    const auto it = Tipi().find(tipo);
+    if (it == Tipi().end() || progetto.isEmpty()) {
+        std::fputs(UsoDocumento, stderr);
+        return 2;
+    }
+    if (!QFileInfo(progetto).isFile())
+        return Errore(QStringLiteral("il file \"%1\" non esiste").arg(progetto));
+    if (!uscita.isEmpty() && !uscita.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return Errore(QStringLiteral("il documento si salva come .xlsx"));
+
+    TDati dati;
+    if (!dati.Connetti())
+        return Errore(dati.UltimoErrore());
+    if (!dati.ApriTutto())
+        return Errore(QStringLiteral("tabelle non aperte"));
+    TStatoProgetto stato(dati);
+    if (!LeggiProgetto(stato, progetto))
+        return 1;
+    if (dati.AuxLocali->RecordCount() == 0)
+        return Errore(QStringLiteral("il progetto non ha locali"));
+    // Come il menu "Stampa": risultati aggiornati e, salvo le etichette, liste dei collettori.
+    stato.RicalcolaProgetto();
+    if (it->second.ricostruisciCollettori)
+        stato.RicostruisciCollettori();
+    if (!it->second.controlla(stato))
+        return 1;
+
+    TDocumenti::ImpostaApertura(apri);
+    TDocumenti::InstallaApertura(ApriConIlDesktop);
+    TRichiestaDocumento richiesta;
+    if (!uscita.isEmpty())
+        richiesta.destinazione = QFileInfo(uscita).absoluteFilePath();
+    const QString file = it->second.crea(stato, richiesta);
+    if (file.isEmpty())
+        return 1;
+    Stampa(QDir::toNativeSeparators(file) + u'\n');
+    return 0;
+}
