@@ -364,7 +364,7 @@ void TFoglio::AdattaAltezza(TCella_ t, const QString& testo)
     int righe = 0;
     for (const QString& paragrafo : testo.split(u'\n'))
         righe += std::max(1, int(std::ceil(paragrafo.size() / caratteriPerRiga)));
-    const double altezza = std::ceil(righe * dimensione * 1.3 + 2);
+    const double altezza = std::ceil(righe * dimensione * 1.275 * 4) / 4; // 12,75 punti a riga per 10 punti
     if (altezza > AltezzaRiga(t.riga)) {
         if (!riga.attribute("ht"))
             riga.append_attribute("ht");

@@ -173,6 +173,26 @@ private Q_SLOTS:
         QCOMPARE(TControlloCalc::Cella(fogli[0], QStringLiteral("B2")).size(), 5); // "12.50" o "12,50"
     }
 
+    // Un testo lungo in una cella "a capo" alza la riga, salvo altezza fissata o celle unite.
+    void testoACapoAlzaLaRiga()
+    {
+        TFoglio f;
+        f.NuovoVuoto(QStringLiteral("F"));
+        f.LarghezzaColonne(QStringLiteral("C"), 20);
+        f.FormattaColonne(QStringLiteral("C"), {.aCapo = true});
+        const double normale = f.AltezzaRiga(5);
+        const QString lungo = QString(QStringLiteral("parola ")).repeated(30); // circa undici righe
+        f.Valore(QStringLiteral("C5"), lungo);
+        QVERIFY(f.AltezzaRiga(5) > 8 * normale);
+        f.Valore(QStringLiteral("C6"), QStringLiteral("breve"));
+        QCOMPARE(f.AltezzaRiga(6), normale);
+        f.AltezzaRiga(7, 20);
+        f.Valore(QStringLiteral("C7"), lungo);
+        QCOMPARE(f.AltezzaRiga(7), 20.0);
+        f.Valore(QStringLiteral("A8"), lungo); // colonna senza "a capo"
+        QCOMPARE(f.AltezzaRiga(8), normale);
+    }
+
     void testoFisso_data()
     {
         QTest::addColumn<QString>("localita");
