@@ -94,6 +94,11 @@ TColonna Num(const QString& t, const QString& u, double l)
 {
     return {t, u, l, TAllineamento::Centro};
 }
+// Colonna numerica stampata con un numero fisso di decimali (il valore nella cella resta intero).
+TColonna Dec(const QString& t, const QString& u, double l, const QString& formato)
+{
+    return {t, u, l, TAllineamento::Centro, formato};
+}
 TColonna Txt(const QString& t, double l)
 {
     return {t, {}, l, TAllineamento::Sinistra};
@@ -121,14 +126,14 @@ void modelli::Rapporto(TFoglio& f, bool conMarginale)
                    Num(QStringLiteral("Piano"), {}, 8), Num(QStringLiteral("T ambiente"), QStringLiteral("[°C]"), 9),
                    Num(QStringLiteral("Area utile"), QStringLiteral("[m²]"), 8),
                    Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 9),
-                   Num(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8),
-                   Num(QStringLiteral("Integrazione"), QStringLiteral("[W]"), 12.5),
-                   Num(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7),
+                   Dec(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8, QStringLiteral("0")),
+                   Dec(QStringLiteral("Integrazione"), QStringLiteral("[W]"), 12.5, QStringLiteral("0")),
+                   Dec(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7, QStringLiteral("0.0")),
                    Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 8),
                    Num(QStringLiteral("Lunghezza circuito"), QStringLiteral("[m]"), 10),
-                   Num(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11),
-                   Num(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9),
-                   Num(QStringLiteral("Perdita di carico"), Mmh2o, 10)},
+                   Dec(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11, QStringLiteral("0.0")),
+                   Dec(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9, QStringLiteral("0.0")),
+                   Dec(QStringLiteral("Perdita di carico"), Mmh2o, 10, QStringLiteral("0.0"))},
                   true);
     if (conMarginale)
         FoglioTabella(f, QStringLiteral("Zona marginale"), QStringLiteral("RISULTATI - ZONA MARGINALE"),
@@ -138,13 +143,13 @@ void modelli::Rapporto(TFoglio& f, bool conMarginale)
                        Num(QStringLiteral("T ambiente"), QStringLiteral("[°C]"), 9),
                        Num(QStringLiteral("Area marginale"), QStringLiteral("[m²]"), 10),
                        Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 9),
-                       Num(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8),
-                       Num(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7),
+                       Dec(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8, QStringLiteral("0")),
+                       Dec(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7, QStringLiteral("0.0")),
                        Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 8),
                        Num(QStringLiteral("Lunghezza circuito"), QStringLiteral("[m]"), 10),
-                       Num(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11),
-                       Num(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9),
-                       Num(QStringLiteral("Perdita di carico"), Mmh2o, 10)},
+                       Dec(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11, QStringLiteral("0.0")),
+                       Dec(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9, QStringLiteral("0.0")),
+                       Dec(QStringLiteral("Perdita di carico"), Mmh2o, 10, QStringLiteral("0.0"))},
                       true);
     FoglioTabella(f, QStringLiteral("Detentori"), QStringLiteral("PREREGOLAZIONE DEI DETENTORI"),
                   QStringLiteral("Giri di apertura del detentore di ogni circuito; TA = detentore tutto aperto"),
@@ -155,7 +160,7 @@ void modelli::Rapporto(TFoglio& f, bool conMarginale)
     FoglioTabella(f, QStringLiteral("Collettori"), QStringLiteral("COLLETTORI DI DISTRIBUZIONE"), {},
                   {Num(QStringLiteral("N°"), {}, 6), Txt(QStringLiteral("Collettore"), 16),
                    Txt(QStringLiteral("Tipo"), 44), Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 10),
-                   Num(QStringLiteral("Portata"), QStringLiteral("[l/h]"), 11),
-                   Num(QStringLiteral("Perdita di carico"), Mmh2o, 13)},
+                   Dec(QStringLiteral("Portata"), QStringLiteral("[l/h]"), 11, QStringLiteral("0")),
+                   Dec(QStringLiteral("Perdita di carico"), Mmh2o, 13, QStringLiteral("0"))},
                   false);
 }
