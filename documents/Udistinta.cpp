@@ -304,6 +304,7 @@ void TCostruzione::Collettori()
             Fondi(cass, 1, false);
         ++m_id;
     }
+    // Il passo dei supporti, a differenza degli altri, non lascia un ID vuoto per collettore.
     for (const TCollettore& k : collettori) {
         const TRigaCatalogo cass = cassetta(k);
         if (cass.trovata) {
@@ -312,7 +313,6 @@ void TCostruzione::Collettori()
             if (supporto.trovata)
                 Fondi(supporto, 1, false);
         }
-        ++m_id;
     }
 
     // Adattatori e curve: due per circuito (il numero vero, non quello degli attacchi).

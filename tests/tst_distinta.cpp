@@ -398,6 +398,23 @@ private Q_SLOTS:
         verificaID(distinta());
     }
 
+    // Gli ID lasciano un vuoto dopo ogni collettore nei passi dei corpi, delle cassette e degli
+    // accessori e dopo adattatori e curve, anche se il passo non inserisce nulla; i supporti no.
+    void idConLacune()
+    {
+        progetto();
+        collettori({{"V220", 3}, {"XX", 4}});
+        regolazione({{"term", "TERM1"}, {"qterm", 2}});
+        stato->CollettoriConfermati = true;
+        const auto righe = distinta();
+        QList<QPair<QString, int>> id;
+        for (const auto& r : righe.mid(8))
+            id.append({r.Cod_Esteso, r.ID});
+        const QList<QPair<QString, int>> attesi = {{"V220X03", 8}, {"CASS1", 11}, {"SUP1", 14},   {"ADT16", 15},
+                                                   {"CRV16", 17},  {"VALV1", 19}, {"TERM1X", 20}, {"TERM1", 23}};
+        QCOMPARE(id, attesi);
+    }
+
     void regolazione_data()
     {
         QTest::addColumn<QVariantMap>("valori");
