@@ -166,12 +166,13 @@ inline bool ApreVistaCollegamenti(TEsitoTipo e)
 }
 
 // KVTA del tipo di collettore (DESCRCOLL.RIF); 0 quando il tipo non c'è.
-float KvtaCollettore(TDati& dati, const QString& tipo);
+double KvtaCollettore(TDati& dati, const QString& tipo);
 
 // Perdita di carico del collettore: la più grande fra i suoi circuiti di
-// 10000 × (Q × 0.001 / KVTA)² + perdita del circuito, più 1, parte intera.
+// 10000 × (Q × 0.001 / KVTA)² + perdita del circuito, più 1, parte intera. Ogni perdita si
+// calcola in doppia precisione e si tiene in singola: un valore intero resta intero.
 // false quando il calcolo non si può fare (KVTA nullo, locale inesistente).
-bool PerditaCollettore(const TAssegnazione& a, int collettore, float kvta, double& dP);
+bool PerditaCollettore(const TAssegnazione& a, int collettore, double kvta, double& dP);
 // Portata del collettore: parte intera di (somma delle portate + 1).
 double PortataCollettore(const TAssegnazione& a, int collettore);
 

@@ -101,14 +101,14 @@ class TstCollettori : public QObject
     }
 
     // Un tipo di collettore del catalogo con KVTA positivo (vuoto se il catalogo non ne ha).
-    QPair<QString, float> tipoDelCatalogo()
+    QPair<QString, double> tipoDelCatalogo()
     {
         if (!dati->Query1->Open(QStringLiteral("SELECT RIF, KVTA FROM DESCRCOLL WHERE KVTA > 0 ORDER BY RIF")))
             return {};
         if (dati->Query1->IsEmpty())
             return {};
         dati->Query1->First();
-        return {dati->Query1->FieldByName("RIF").AsString(), float(dati->Query1->FieldByName("KVTA").AsFloat())};
+        return {dati->Query1->FieldByName("RIF").AsString(), dati->Query1->FieldByName("KVTA").AsFloat()};
     }
 
 private Q_SLOTS:
@@ -433,21 +433,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<float>>("q");
         QTest::addColumn<QList<float>>("dp");
-        QTest::addColumn<float>("kvta");
+        QTest::addColumn<double>("kvta");
         QTest::addColumn<double>("portata");
         QTest::addColumn<double>("perdita");
-        QTest::newRow("100 + 150 l/h") << QList<float> {100, 150} << QList<float> {0, 0} << 1e9f << 251.0 << 1.0;
-        QTest::newRow("caduta intera 1234") << QList<float> {0} << QList<float> {1234} << 2.0f << 1.0 << 1235.0;
-        QTest::newRow("caduta 1234.6") << QList<float> {0} << QList<float> {1234.6f} << 2.0f << 1.0 << 1235.0;
+        QTest::newRow("100 + 150 l/h") << QList<float> {100, 150} << QList<float> {0, 0} << 1e9 << 251.0 << 1.0;
+        QTest::newRow("caduta intera 1234") << QList<float> {0} << QList<float> {1234} << 2.0 << 1.0 << 1235.0;
+        QTest::newRow("caduta 1234.6") << QList<float> {0} << QList<float> {1234.6f} << 2.0 << 1.0 << 1235.0;
         // 10000 × (0.2 / 2)² = 100, più 300 di circuito.
         QTest::newRow("con il collettore")
-            << QList<float> {200, 100} << QList<float> {300, 350} << 2.0f << 301.0 << 401.0;
+            << QList<float> {200, 100} << QList<float> {300, 350} << 2.0 << 301.0 << 401.0;
+        // 10000 × (0.216 / 2.4)² = 81 esatto: anche qui si va all'intero successivo.
+        QTest::newRow("intero esatto con KVTA 2.4") << QList<float> {216} << QList<float> {35} << 2.4 << 217.0 << 117.0;
     }
     void portataEPerdita()
     {
         QFETCH(QList<float>, q);
         QFETCH(QList<float>, dp);
-        QFETCH(float, kvta);
+        QFETCH(double, kvta);
         QFETCH(double, portata);
         QFETCH(double, perdita);
         a().Nuovo("C");
@@ -463,7 +465,7 @@ private Q_SLOTS:
         QVERIFY(PerditaCollettore(a(), 0, kvta, d));
         QCOMPARE(d, perdita);
         // Senza coefficiente di portata il calcolo non si può fare.
-        QVERIFY(!PerditaCollettore(a(), 0, 0.0f, d));
+        QVERIFY(!PerditaCollettore(a(), 0, 0.0, d));
     }
 
     void tipo()
