@@ -124,6 +124,9 @@ double LeggiAtof(const QByteArray& testo)
         inizio += 2;
         formato = std::chars_format::hex;
     }
+    // from_chars accetta un suo '-': un secondo segno per atof non fa parte del numero.
+    if (inizio < fine && (*inizio == '-' || *inizio == '+'))
+        return 0;
     if (std::from_chars(inizio, fine, v, formato).ec != std::errc())
         v = 0;
     return negativo ? -v : v;

@@ -392,6 +392,9 @@ private Q_SLOTS:
         QTest::newRow("spazi e segno") << QByteArray("  -7\n") << -7LL << -7.0;
         QTest::newRow("testo") << QByteArray("abc") << 0LL << 0.0;
         QTest::newRow("cifre poi testo") << QByteArray("7abc") << 7LL << 7.0;
+        QTest::newRow("due segni") << QByteArray("--5") << 0LL << 0.0;
+        QTest::newRow("più e meno") << QByteArray("+-5") << 0LL << 0.0;
+        QTest::newRow("esadecimale col segno dopo") << QByteArray("0x-5") << 0LL << 0.0;
         QTest::newRow("vuoto") << QByteArray() << 0LL << 0.0;
         QTest::newRow("decimali all'intero") << QByteArray("45.9\n") << 45LL << double(45.9f);
         QTest::newRow("esponente") << QByteArray(" 2.5e1") << 2LL << 25.0;
