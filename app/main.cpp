@@ -3,9 +3,12 @@
 #include "app/Umessaggibox.h"
 #include "app/Ustart.h"
 #include "data/Udatabase.h"
+#include "documents/Udocumento.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <exception>
 #include <memory>
@@ -35,6 +38,9 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
+    // I documenti prodotti si aprono con l'applicazione predefinita del desktop.
+    TDocumenti::InstallaApertura(
+        [](const QString& file) { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); });
     try {
         auto avvio = std::make_unique<TStart>();
         avvio->MostraSubito();
