@@ -15,26 +15,31 @@ TStatoProgetto::TStatoProgetto(TDati& dati, QObject* parent)
     };
 }
 
+TDatiGenerali LeggiDatiGenerali(TTabella& dg)
+{
+    auto f = [&dg](const char* campo) { return float(dg.FieldByName(QLatin1String(campo)).AsFloat()); };
+    TDatiGenerali d;
+    d.SPESS_MASS = f("SPESS_MASS");
+    d.LAMBDA_MASS = f("LAMBDA_MASS");
+    d.SPESS_SOL = f("SPESS_SOL");
+    d.LAMBDA_SOL = f("LAMBDA_SOL");
+    d.SPESS_TUBO = f("SPESS_TUBO");
+    d.LAMBDA_TUBO = f("LAMBDA_TUBO");
+    d.DEST_TUBO = f("DEST_TUBO");
+    d.INTERASSE = f("INTERASSE");
+    d.TEMPVS = f("TEMPVS");
+    d.LUNGMAX = f("LUNGMAX");
+    d.DELTAT_MAX = f("DELTAT_MAX");
+    return d;
+}
+
 void TStatoProgetto::RicalcolaProgetto()
 {
     TTabella* dg = m_dati.AuxDGenerali;
     TTabella* loc = m_dati.AuxLocali;
 
     if (m_dati.DGeneraliModificati) {
-        auto f = [dg](const char* campo) { return float(dg->FieldByName(QLatin1String(campo)).AsFloat()); };
-        TDatiGenerali d;
-        d.SPESS_MASS = f("SPESS_MASS");
-        d.LAMBDA_MASS = f("LAMBDA_MASS");
-        d.SPESS_SOL = f("SPESS_SOL");
-        d.LAMBDA_SOL = f("LAMBDA_SOL");
-        d.SPESS_TUBO = f("SPESS_TUBO");
-        d.LAMBDA_TUBO = f("LAMBDA_TUBO");
-        d.DEST_TUBO = f("DEST_TUBO");
-        d.INTERASSE = f("INTERASSE");
-        d.TEMPVS = f("TEMPVS");
-        d.LUNGMAX = f("LUNGMAX");
-        d.DELTAT_MAX = f("DELTAT_MAX");
-        PavRad.CaricaDatiGenerali(d);
+        PavRad.CaricaDatiGenerali(LeggiDatiGenerali(*dg));
         m_dati.DGeneraliModificati = false;
         RisultatiRicalcolati = true;
     }

@@ -14,6 +14,10 @@
 #include <functional>
 
 class TDati;
+class TTabella;
+
+// I dati generali del record corrente di AuxDGenerali, nelle unità delle tabelle.
+TDatiGenerali LeggiDatiGenerali(TTabella& dg);
 
 class TStatoProgetto : public QObject
 {

@@ -1,9 +1,13 @@
 #pragma once
 // Comandi della riga di comando "tvl": ciascuno riceve i propri argomenti (senza il nome del
 // comando) e restituisce il codice di uscita. Ogni comando sta in un file tvl_<nome>.cpp.
+#include "app/Ustato.h"
+#include "data/Udatabase.h"
+
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 int ComandoCatalogo(const QStringList& argomenti);
@@ -21,6 +25,18 @@ struct TDatiGenerali;
 struct TLocaleCalc;
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
                              int& modoSalvato, float& mandataSalvata);
+
+// Scrive "tvl COMANDO: testo" su stderr e restituisce il codice di errore 1.
+int ErroreComando(const QString& comando, const QString& testo);
+
+// Modulo dati aperto con un progetto letto dal suo file: la base dei comandi che lavorano su un progetto.
+struct TProgettoAperto
+{
+    TDati dati;
+    TStatoProgetto stato {dati};
+};
+// nullptr quando il file manca, il catalogo non si apre o la lettura fallisce (motivo già scritto su stderr).
+std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QString& percorso);
 
 // Scrive su stdout in UTF-8.
 inline void Stampa(const QString& testo)

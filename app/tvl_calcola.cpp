@@ -49,8 +49,7 @@ const char* const NomiGenerali[] = {"SPESS_MASS", "LAMBDA_MASS", "SPESS_SOL", "L
 
 int Errore(const QString& testo)
 {
-    std::fputs(qPrintable(QStringLiteral("tvl calcola: %1\n").arg(testo)), stderr);
-    return 1;
+    return ErroreComando(QStringLiteral("calcola"), testo);
 }
 
 bool Numero(QString testo, double& valore)

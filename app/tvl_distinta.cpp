@@ -8,7 +8,6 @@
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
 
-#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -30,8 +29,7 @@ Numeri con il punto decimale; "-" dove il catalogo non dà un prezzo.
 
 int Errore(const QString& testo)
 {
-    std::fputs(qPrintable(QStringLiteral("tvl distinta: %1\n").arg(testo)), stderr);
-    return 1;
+    return ErroreComando(QStringLiteral("distinta"), testo);
 }
 
 QString Numero(double v)
@@ -67,17 +65,12 @@ int ComandoDistinta(const QStringList& argomenti)
         std::fputs(UsoDistinta, stderr);
         return 2;
     }
-    if (!QFileInfo(progetto).isFile())
-        return Errore(QStringLiteral("il file \"%1\" non esiste").arg(progetto));
 
-    TDati dati;
-    if (!dati.Connetti())
-        return Errore(dati.UltimoErrore());
-    if (!dati.ApriTutto())
-        return Errore(QStringLiteral("tabelle non aperte"));
-    TStatoProgetto stato(dati);
-    if (!LeggiProgetto(stato, progetto))
+    const auto aperto = ApriProgetto(QStringLiteral("distinta"), progetto);
+    if (!aperto)
         return 1;
+    TDati& dati = aperto->dati;
+    TStatoProgetto& stato = aperto->stato;
     // I passi dei comandi di stampa: senza locali non si fa nulla; poi ricalcolo e liste dei
     // collettori; l'avviso quando i collettori non sono confermati.
     if (dati.AuxLocali->RecordCount() == 0)

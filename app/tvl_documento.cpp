@@ -104,8 +104,7 @@ bool ApriConIlDesktop(const QString& file)
 
 int Errore(const QString& testo)
 {
-    std::fputs(qPrintable(QStringLiteral("tvl documento: %1\n").arg(testo)), stderr);
-    return 1;
+    return ErroreComando(QStringLiteral("documento"), testo);
 }
 
 } // namespace
@@ -134,19 +133,14 @@ int ComandoDocumento(const QStringList& argomenti)
         std::fputs(UsoDocumento, stderr);
         return 2;
     }
-    if (!QFileInfo(progetto).isFile())
-        return Errore(QStringLiteral("il file \"%1\" non esiste").arg(progetto));
     if (!uscita.isEmpty() && !uscita.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return Errore(QStringLiteral("il documento si salva come .xlsx"));
 
-    TDati dati;
-    if (!dati.Connetti())
-        return Errore(dati.UltimoErrore());
-    if (!dati.ApriTutto())
-        return Errore(QStringLiteral("tabelle non aperte"));
-    TStatoProgetto stato(dati);
-    if (!LeggiProgetto(stato, progetto))
+    const auto aperto = ApriProgetto(QStringLiteral("documento"), progetto);
+    if (!aperto)
         return 1;
+    TDati& dati = aperto->dati;
+    TStatoProgetto& stato = aperto->stato;
     if (dati.AuxLocali->RecordCount() == 0)
         return Errore(QStringLiteral("il progetto non ha locali"));
     // Come il menu "Stampa": risultati aggiornati e, salvo le etichette, liste dei collettori.

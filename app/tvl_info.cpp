@@ -5,8 +5,6 @@
 #include "app/Utvl.h"
 #include "data/Udatabase.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace {
@@ -76,18 +74,11 @@ int ComandoInfo(const QStringList& argomenti)
         return 2;
     }
     const QString percorso = argomenti[0];
-    if (!QFileInfo(percorso).isFile()) {
-        std::fprintf(stderr, "tvl info: %s non esiste\n", qPrintable(percorso));
+    const auto aperto = ApriProgetto(QStringLiteral("info"), percorso);
+    if (!aperto)
         return 1;
-    }
-    TDati dati;
-    if (!dati.ApriTutto()) {
-        std::fprintf(stderr, "tvl info: %s\n", qPrintable(dati.UltimoErrore()));
-        return 1;
-    }
-    TStatoProgetto stato(dati);
-    if (!LeggiProgetto(stato, percorso))
-        return 1;
+    TDati& dati = aperto->dati;
+    TStatoProgetto& stato = aperto->stato;
 
     Stampa(QStringLiteral("Progetto %1\n\nInformazioni Cliente\n").arg(percorso));
     StampaRecord(dati.AuxInfo, {QStringLiteral("ID")});
@@ -143,28 +134,11 @@ int ComandoInfo(const QStringList& argomenti)
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
                              int& modoSalvato, float& mandataSalvata)
 {
-    TDati dati;
-    if (!dati.ApriTutto()) {
-        std::fprintf(stderr, "tvl: %s\n", qPrintable(dati.UltimoErrore()));
+    const auto aperto = ApriProgetto(QStringLiteral("calcola"), percorso);
+    if (!aperto)
         return false;
-    }
-    TStatoProgetto stato(dati);
-    if (!QFileInfo(percorso).isFile() || !LeggiProgetto(stato, percorso)) {
-        std::fprintf(stderr, "tvl: impossibile leggere il progetto %s\n", qPrintable(percorso));
-        return false;
-    }
-    auto f = [&](const char* campo) { return float(dati.AuxDGenerali->FieldByName(QLatin1String(campo)).AsFloat()); };
-    generali.SPESS_MASS = f("SPESS_MASS");
-    generali.LAMBDA_MASS = f("LAMBDA_MASS");
-    generali.SPESS_SOL = f("SPESS_SOL");
-    generali.LAMBDA_SOL = f("LAMBDA_SOL");
-    generali.SPESS_TUBO = f("SPESS_TUBO");
-    generali.LAMBDA_TUBO = f("LAMBDA_TUBO");
-    generali.DEST_TUBO = f("DEST_TUBO");
-    generali.INTERASSE = f("INTERASSE");
-    generali.TEMPVS = f("TEMPVS");
-    generali.LUNGMAX = f("LUNGMAX");
-    generali.DELTAT_MAX = f("DELTAT_MAX");
+    const TStatoProgetto& stato = aperto->stato;
+    generali = LeggiDatiGenerali(*aperto->dati.AuxDGenerali);
     // La lettura ha già caricato i locali nell'ordine del progetto.
     locali.assign(stato.RisultatiLocali.begin(), stato.RisultatiLocali.end());
     modoSalvato = stato.ModoTMandata;

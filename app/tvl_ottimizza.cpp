@@ -7,8 +7,6 @@
 #include "data/Udatabase.h"
 #include "optimise/Ucalcolo.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <optional>
 
@@ -31,8 +29,7 @@ ottimizzazione salvata, altrimenti tutte le matasse del tubo, scarto 0, "Totale"
 
 int Errore(const QString& testo)
 {
-    std::fputs(qPrintable(QStringLiteral("tvl ottimizza: %1\n").arg(testo)), stderr);
-    return 1;
+    return ErroreComando(QStringLiteral("ottimizza"), testo);
 }
 
 QString intero(const std::optional<int>& v)
@@ -130,19 +127,14 @@ int ComandoOttimizza(const QStringList& argomenti)
         std::fputs(UsoOttimizza, stderr);
         return 2;
     }
-    if (!QFileInfo(progetto).isFile())
-        return Errore(QStringLiteral("il file \"%1\" non esiste").arg(progetto));
     if (salvaIn == QLatin1String("-"))
         salvaIn = progetto;
 
-    TDati dati;
-    if (!dati.Connetti())
-        return Errore(dati.UltimoErrore());
-    if (!dati.ApriTutto())
-        return Errore(QStringLiteral("tabelle non aperte"));
-    TStatoProgetto stato(dati);
-    if (!LeggiProgetto(stato, progetto))
+    const auto aperto = ApriProgetto(QStringLiteral("ottimizza"), progetto);
+    if (!aperto)
         return 1;
+    TDati& dati = aperto->dati;
+    TStatoProgetto& stato = aperto->stato;
     if (!ControllaAssegnazioneOtt(stato.Assegnazione))
         return 1;
 

@@ -1,6 +1,7 @@
 // File di progetto scritti dal programma: la struttura di un file, il giro completo
 // scrittura-lettura-scrittura, l'assegnazione non più valida, il salvataggio sicuro, i modelli
 // dei progetti nuovi. I file costruiti a mano byte per byte sono in tst_record.
+#include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ufile.h"
 #include "app/Ustato.h"
@@ -110,21 +111,6 @@ constexpr int RecTMandata(int locali)
 {
     return 1 + 6 + 20 + 1 + 13 * locali;
 }
-
-class TProgressoContato : public TProgresso
-{
-public:
-    void Inizia(const QString& t, int m) override
-    {
-        titolo = t;
-        massimo = m;
-        passi = 0;
-    }
-    void Passo() override { ++passi; }
-    void Fine() override { ++fini; }
-    QString titolo;
-    int massimo = 0, passi = 0, fini = 0;
-};
 
 QByteArray leggi(const QString& percorso)
 {

@@ -1,6 +1,7 @@
 // Record del file di progetto e file costruiti a mano byte per byte: codifica e decodifica dei
 // valori, formato corrente e precedente, regole di lettura, file troncati, righe rifiutate dalle
 // regole, agganci e avanzamento della lettura.
+#include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ucollettori.h"
 #include "app/Ufile.h"
@@ -33,20 +34,6 @@ struct TByte
     TByte& nodo(const QByteArray& s) { return testo(s, 200); }
 };
 
-class TProgressoContato : public TProgresso
-{
-public:
-    void Inizia(const QString& t, int m) override
-    {
-        titolo = t;
-        massimo = m;
-        passi = 0;
-    }
-    void Passo() override { ++passi; }
-    void Fine() override { ++fini; }
-    QString titolo;
-    int massimo = 0, passi = 0, fini = 0;
-};
 } // namespace
 
 class TstRecord : public QObject
