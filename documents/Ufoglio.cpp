@@ -14,15 +14,6 @@ using namespace foglio;
 
 namespace {
 
-QString Q(const pugi::char_t* s)
-{
-    return QString::fromUtf8(s);
-}
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
 QString NumeroNelFile(double x)
 {
     if (!std::isfinite(x))

@@ -12,15 +12,6 @@ using namespace foglio;
 
 namespace {
 
-QString Q(const pugi::char_t* s)
-{
-    return QString::fromUtf8(s);
-}
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
 constexpr double EmuPerPunto = 12700.0;
 
 const char* const VuotoDisegno

@@ -17,6 +17,16 @@
 
 namespace foglio {
 
+// Testi tra pugixml (UTF-8) e Qt.
+inline QString Q(const pugi::char_t* s)
+{
+    return QString::fromUtf8(s);
+}
+inline QByteArray U(const QString& s)
+{
+    return s.toUtf8();
+}
+
 inline const char* const NsMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 inline const char* const NsRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 inline const char* const NsPkgRel = "http://schemas.openxmlformats.org/package/2006/relationships";

@@ -25,15 +25,6 @@ namespace {
 
 const char* const XmlIntestazione = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
-QString Q(const pugi::char_t* s)
-{
-    return QString::fromUtf8(s);
-}
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
 std::unique_ptr<pugi::xml_document> Analizza(const QByteArray& dati, const QString& parte)
 {
     auto doc = std::make_unique<pugi::xml_document>();

@@ -6,15 +6,6 @@
 
 using namespace foglio;
 
-namespace {
-
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
-} // namespace
-
 void TFoglio::AreaStampa(const QString& area)
 {
     QString valore;

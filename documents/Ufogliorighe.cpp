@@ -6,15 +6,6 @@ using namespace foglio;
 
 namespace {
 
-QString Q(const pugi::char_t* s)
-{
-    return QString::fromUtf8(s);
-}
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
 bool Identificatore(QChar c)
 {
     return c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'$' || c == u'\\';

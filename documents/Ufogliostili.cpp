@@ -10,15 +10,6 @@ using namespace foglio;
 
 namespace {
 
-QString Q(const pugi::char_t* s)
-{
-    return QString::fromUtf8(s);
-}
-QByteArray U(const QString& s)
-{
-    return s.toUtf8();
-}
-
 std::string Chiave(pugi::xml_node n)
 {
     std::ostringstream o;
