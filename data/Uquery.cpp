@@ -73,11 +73,7 @@ bool TQuery::Open()
             r.valori[i] = q.value(i);
         m_righe << r;
     }
-    m_pos = m_righe.isEmpty() ? -1 : 0;
-    m_eof = m_bof = m_righe.isEmpty();
-    m_bof = true;
-    impostaStato(TStato::Consultazione);
-    notificaDati();
+    caricato();
     return true;
 }
 

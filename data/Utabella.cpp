@@ -110,7 +110,7 @@ void TDataSet::First()
     if (!lasciaRecord())
         return;
     m_pos = m_righe.isEmpty() ? -1 : 0;
-    m_eof = m_bof = m_righe.isEmpty();
+    m_eof = m_righe.isEmpty();
     m_bof = true;
     notificaDati();
 }
@@ -290,6 +290,15 @@ void TDataSet::notificaCampo(int indice)
         Q_EMIT campoCambiato(indice);
 }
 
+void TDataSet::caricato()
+{
+    m_pos = m_righe.isEmpty() ? -1 : 0;
+    m_eof = m_righe.isEmpty();
+    m_bof = true;
+    impostaStato(TStato::Consultazione);
+    notificaDati();
+}
+
 void TDataSet::impostaStato(TStato s)
 {
     if (m_stato == s)
@@ -421,11 +430,7 @@ bool TTabella::Open()
                 r.valori[i] = converti(m_campi[i], q.value(col++));
         m_righe << r;
     }
-    m_pos = m_righe.isEmpty() ? -1 : 0;
-    m_eof = m_bof = m_righe.isEmpty();
-    m_bof = true;
-    impostaStato(TStato::Consultazione);
-    notificaDati();
+    caricato();
     return true;
 }
 

@@ -142,6 +142,8 @@ protected:
     void notificaStato();
     void notificaCampo(int indice);
     void impostaStato(TStato s);
+    // Dopo un caricamento: cursore sulla prima riga, stato di consultazione, viste avvisate.
+    void caricato();
     // Prima di muovere il cursore: le tabelle registrano il record in modifica.
     virtual bool lasciaRecord() { return true; }
     QVariant valoreRicerca(const TDefCampo& def, const QVector<QVariant>& valori) const;

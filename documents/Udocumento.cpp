@@ -1,5 +1,6 @@
 #include "documents/Udocumento.h"
 
+#include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 
 #include <QCoreApplication>
@@ -196,4 +197,13 @@ QString CostruisciDocumento(const TRichiestaDocumento& richiesta, const std::fun
                                          "con l'applicazione predefinita.")
                               .arg(QDir::toNativeSeparators(file)));
     return file;
+}
+
+void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati)
+{
+    if (!richiesta.nomeFile.isEmpty())
+        return;
+    dati.AuxInfo->First();
+    const QString progetto = dati.AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().trimmed();
+    richiesta.nomeFile = progetto.isEmpty() ? richiesta.nome : richiesta.nome + QStringLiteral(" - ") + progetto;
 }

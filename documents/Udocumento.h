@@ -35,15 +35,20 @@ public:
 
 struct TRichiestaDocumento
 {
-    QString nome{}; // "Etichette": per i messaggi e il nome del file
-    QString modello{}; // "tabcirc"
+    QString nome {}; // "Etichette": per i messaggi e il nome del file
+    QString modello {}; // "tabcirc"
     int massimo = 100; // avanzamento
     int passo = 1;
     QString titolo = QStringLiteral("Preparazione documento in corso...");
-    QString nomeFile{}; // base del nome del file; vuoto = nome
-    QString destinazione{}; // file esplicito (tvl -o), sostituito se esiste
+    QString nomeFile {}; // base del nome del file; vuoto = nome
+    QString destinazione {}; // file esplicito (tvl -o), sostituito se esiste
     TProgresso* progresso = nullptr;
 };
+
+class TDati;
+
+// Nome del file quando la richiesta non ne dà uno: il documento e, se c'è, il nome del progetto.
+void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati);
 
 class TDocumento
 {

@@ -10,16 +10,6 @@ QString Cella(char colonna, int riga)
     return QChar(colonna) + QString::number(riga);
 }
 
-// Nome del file: il documento e, se c'è, il nome del progetto.
-void NomeFile(TRichiestaDocumento& richiesta, TDati& dati)
-{
-    if (!richiesta.nomeFile.isEmpty())
-        return;
-    dati.AuxInfo->First();
-    const QString progetto = dati.AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().trimmed();
-    richiesta.nomeFile = progetto.isEmpty() ? richiesta.nome : richiesta.nome + QStringLiteral(" - ") + progetto;
-}
-
 // I controlli della tabella restano sospesi per tutta la costruzione, anche se fallisce.
 class TControlliSospesi
 {
@@ -110,7 +100,7 @@ QString CreaEtichette(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.modello = QStringLiteral("tabcirc");
     richiesta.massimo = (stato.ModoTMandata == 1 ? 2 * stato.NumLocali : stato.NumLocali) + 200;
     richiesta.passo = richiesta.massimo / 100;
-    NomeFile(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati());
     return CostruisciDocumento(richiesta, [&](TDocumento& d) { ScriviEtichette(d, stato); });
 }
 
@@ -120,6 +110,6 @@ QString CreaTabellaOttimizzazione(TStatoProgetto& stato, TRichiestaDocumento ric
     richiesta.modello = QStringLiteral("Ottimizza");
     richiesta.massimo = 400;
     richiesta.passo = 1;
-    NomeFile(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati());
     return CostruisciDocumento(richiesta, [&](TDocumento& d) { ScriviOttimizzazione(d, stato); });
 }

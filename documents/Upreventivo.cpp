@@ -147,16 +147,6 @@ void RiempiCapitolato(TDocumento& doc, TDati& dati, bool conPrezzi)
     f.Seleziona(QStringLiteral("A1"));
 }
 
-// Nome del file: il documento e, se c'è, il nome del progetto.
-void NomeFile(TRichiestaDocumento& richiesta, TDati& dati)
-{
-    if (!richiesta.nomeFile.isEmpty())
-        return;
-    dati.AuxInfo->First();
-    const QString progetto = dati.AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().trimmed();
-    richiesta.nomeFile = progetto.isEmpty() ? richiesta.nome : richiesta.nome + QStringLiteral(" - ") + progetto;
-}
-
 } // namespace
 
 QString ModelloCapitolato(int conPrezzi)
@@ -170,7 +160,7 @@ QString CreaPreventivo(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.modello = QStringLiteral("Prev");
     richiesta.massimo = 100;
     richiesta.passo = 1;
-    NomeFile(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati());
     return CostruisciDocumento(richiesta, [&](TDocumento& d) {
         CreaDistinta(stato, TTipoDistinta::Preventivo);
         RiempiPreventivo(d, stato.Dati());
@@ -184,7 +174,7 @@ QString CreaCapitolato(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.modello = ModelloCapitolato(stato.ConPrezzi);
     richiesta.massimo = 100;
     richiesta.passo = 1;
-    NomeFile(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati());
     return CostruisciDocumento(richiesta, [&](TDocumento& d) {
         CreaDistinta(stato, TTipoDistinta::Capitolato);
         RiempiCapitolato(d, stato.Dati(), conPrezzi);

@@ -311,10 +311,6 @@ QString CreaRapportoTecnico(TStatoProgetto& stato, TRichiestaDocumento richiesta
     richiesta.modello = ModelloRapporto(stato.ModoTMandata);
     richiesta.massimo = MassimoAvanzamento;
     richiesta.passo = 1;
-    if (richiesta.nomeFile.isEmpty()) {
-        stato.Dati().AuxInfo->First();
-        const QString progetto = stato.Dati().AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().trimmed();
-        richiesta.nomeFile = progetto.isEmpty() ? richiesta.nome : richiesta.nome + QStringLiteral(" - ") + progetto;
-    }
+    NomeFileProgetto(richiesta, stato.Dati());
     return CostruisciDocumento(richiesta, [&](TDocumento& d) { TRapporto(d, stato).Esegui(); });
 }
