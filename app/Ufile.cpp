@@ -1,7 +1,7 @@
 #include "app/Ufile.h"
 
 #include "app/Urecord.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "data/Uprogresso.h"

@@ -2,6 +2,8 @@
 // Record del file di progetto: un'area di contenuto di dimensione fissa seguita da un byte 13.
 // I testi sono byte della code page Windows-1252 chiusi da un NUL; i numeri sono scritti come
 // "%d\n", "%5.5f\n" e "%5.1f\n" del C (sempre con il punto) e riletti come atol/atof.
+#include "data/Unumeri.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,8 +24,6 @@ QString DaCp1252(const QByteArray& byte);
 QByteArray FormatoIntero(long long v); // "%d\n"
 QByteArray FormatoReale(double v); // "%5.5f\n"
 QByteArray FormatoTemperatura(double v); // "%5.1f\n"
-long long LeggiAtol(const QByteArray& testo); // atol: spazi, segno, cifre; 0 senza cifre
-double LeggiAtof(const QByteArray& testo); // atof: 0 quando non c'è un numero
 
 // Scrive record su un dispositivo aperto; dopo il primo errore non scrive più nulla.
 class TScrittoreRecord

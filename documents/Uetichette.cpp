@@ -1,6 +1,6 @@
 #include "documents/Uetichette.h"
 
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 
 namespace {

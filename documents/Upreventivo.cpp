@@ -1,6 +1,6 @@
 #include "documents/Upreventivo.h"
 
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"

@@ -1,6 +1,6 @@
 #include "optimise/Ucalcolo.h"
 
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-    libquazip1-qt6-dev libpugixml-dev fonts-dejavu-core)
+    libquazip1-qt6-dev libpugixml-dev fonts-dejavu-core ccache)
 if [[ "${1:-}" == "--test" ]]; then
     # Il controllo indipendente dei documenti prodotti li converte con LibreOffice.
     pacchetti+=(libreoffice-calc)
@@ -24,5 +24,6 @@ if ((${#mancanti[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${mancanti[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ccache riusa le compilazioni già fatte (anche di altre cartelle di build).
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build

@@ -1,8 +1,8 @@
 // Assegnazione dei circuiti ai collettori: etichette, regole della pagina "Collettori",
 // ricostruzione delle liste, "Tipo" e ricalcolo delle perdite dei collettori.
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ucollettori.h"
-#include "app/Ustato.h"
+#include "editor/Ucollettori.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 
 #include <QTest>

@@ -3,7 +3,7 @@
 // Tutto su un catalogo di prova, così ogni quantità si ricava a mano dalle regole.
 #include "aiuti/CatalogoDocumenti.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
 

@@ -2,7 +2,7 @@
 // controllate in LibreOffice Calc.
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uetichette.h"
 

@@ -4,7 +4,7 @@
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ufile.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
 

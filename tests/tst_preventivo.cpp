@@ -4,7 +4,7 @@
 #include "aiuti/CatalogoDocumenti.h"
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"

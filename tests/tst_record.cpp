@@ -3,10 +3,10 @@
 // regole, agganci e avanzamento della lettura.
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ucollettori.h"
+#include "editor/Ucollettori.h"
 #include "app/Ufile.h"
 #include "app/Urecord.h"
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
 

@@ -1,5 +1,5 @@
 // tvl: il motore di TERMOVELA dalla riga di comando, senza finestre.
-#include "app/Utvl.h"
+#include "tvl/Utvl.h"
 
 #include <QCoreApplication>
 

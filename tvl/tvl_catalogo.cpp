@@ -1,5 +1,5 @@
 // tvl catalogo: verifica che l'alias TVLITA porti a un catalogo e ne elenca le tabelle.
-#include "app/Utvl.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 
 #include <QSqlQuery>

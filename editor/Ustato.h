@@ -4,7 +4,7 @@
 // dell'ottimizzazione e l'assegnazione dei circuiti ai collettori. La finestra di progetto ne
 // possiede uno; il file di progetto, i documenti, l'ottimizzazione e la riga di comando lo usano
 // senza finestre.
-#include "app/Ucollettori.h"
+#include "editor/Ucollettori.h"
 #include "calc/Ucalc.h"
 
 #include <QObject>

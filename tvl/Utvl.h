@@ -1,7 +1,7 @@
 #pragma once
 // Comandi della riga di comando "tvl": ciascuno riceve i propri argomenti (senza il nome del
 // comando) e restituisce il codice di uscita. Ogni comando sta in un file tvl_<nome>.cpp.
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 
 #include <QStringList>

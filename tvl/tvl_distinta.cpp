@@ -1,8 +1,8 @@
 // tvl distinta: la distinta dei materiali di un progetto salvato, come la costruiscono il
 // preventivo semplice e il capitolato, stampata come testo.
 #include "app/Ufile.h"
-#include "app/Ustato.h"
-#include "app/Utvl.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Udistinta.h"

@@ -1,4 +1,4 @@
-#include "app/Ustato.h"
+#include "editor/Ustato.h"
 
 #include "data/Udatabase.h"
 

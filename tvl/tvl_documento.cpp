@@ -2,8 +2,8 @@
 // salva come cartella di lavoro (.xlsx); poi lo apre con l'applicazione predefinita, salvo
 // --non-aprire o TVL_NON_APRIRE.
 #include "app/Ufile.h"
-#include "app/Ustato.h"
-#include "app/Utvl.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uetichette.h"

@@ -1,6 +1,6 @@
 // tvl calcola: calcola i circuiti di un progetto dato in forma di testo e stampa la griglia dei
 // circuiti con gli stessi testi della pagina della temperatura di mandata.
-#include "app/Utvl.h"
+#include "tvl/Utvl.h"
 #include "calc/Ucalc.h"
 
 #include <QFile>

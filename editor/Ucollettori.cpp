@@ -1,6 +1,6 @@
-#include "app/Ucollettori.h"
+#include "editor/Ucollettori.h"
 
-#include "app/Urecord.h"
+#include "data/Unumeri.h"
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"

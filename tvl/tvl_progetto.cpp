@@ -1,6 +1,6 @@
 // Parti comuni dei comandi di tvl che lavorano su un file di progetto.
 #include "app/Ufile.h"
-#include "app/Utvl.h"
+#include "tvl/Utvl.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 // tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
 // impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
 #include "app/Ufile.h"
-#include "app/Ustato.h"
-#include "app/Utvl.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 
 #include <algorithm>

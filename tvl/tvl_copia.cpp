@@ -1,8 +1,8 @@
 // tvl copia: legge un progetto e lo scrive in un altro file, come "Apri" seguito da "Salva con
 // Nome...". Un file scritto dal programma torna identico byte per byte.
 #include "app/Ufile.h"
-#include "app/Ustato.h"
-#include "app/Utvl.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 
 int ComandoCopia(const QStringList& argomenti)

@@ -2,8 +2,8 @@
 // "&Calcola" della finestra di ottimizzazione; stampa la lista di taglio e la statistica e, a
 // richiesta, salva il risultato nel file di progetto.
 #include "app/Ufile.h"
-#include "app/Ustato.h"
-#include "app/Utvl.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 #include "optimise/Ucalcolo.h"
 
