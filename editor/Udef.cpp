@@ -1,0 +1,151 @@
+#include "editor/Udef.h"
+
+#include "data/Udatabase.h"
+#include "editor/Upaginacatalogo.h"
+#include "editor/Upaginacliente.h"
+#include "editor/Upaginacollettori.h"
+#include "editor/Upaginadatigenerali.h"
+#include "editor/Upaginalocali.h"
+#include "editor/Upaginamandata.h"
+#include "editor/Upaginaregolazione.h"
+#include "editor/Ustato.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+// ---------------------------------------------------------------- TPaginaProgetto
+
+TPaginaProgetto::TPaginaProgetto(TProgetto& progetto, const QString& nome)
+    : m_progetto(progetto)
+{
+    setObjectName(nome);
+}
+
+bool TPaginaProgetto::Attiva() const
+{
+    return m_progetto.PageControl1 && m_progetto.PageControl1->currentWidget() == this;
+}
+
+TStatoProgetto& TPaginaProgetto::Stato() const
+{
+    return m_progetto.Stato();
+}
+
+TDati& TPaginaProgetto::Dati() const
+{
+    return m_progetto.Dati();
+}
+
+// ---------------------------------------------------------------- TPageControl
+
+TPageControl::TPageControl(QWidget* parent)
+    : QTabWidget(parent)
+{
+    tabBar()->installEventFilter(this);
+}
+
+bool TPageControl::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == tabBar() && PuoCambiare) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            if (!PuoCambiare())
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QTabWidget::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- TProgetto
+
+TProgetto::TProgetto(TDati& dati, QWidget* parent)
+    : TProgetto(std::make_unique<TStatoProgetto>(dati), parent)
+{ }
+
+TProgetto::TProgetto(std::unique_ptr<TStatoProgetto> stato, QWidget* parent)
+    : QWidget(parent)
+    , m_stato(std::move(stato))
+{
+    crea();
+}
+
+TProgetto::~TProgetto()
+{
+    m_stato->Clessidra = nullptr;
+    Dati().PaginaLocaliVisibile = nullptr;
+}
+
+TDati& TProgetto::Dati() const
+{
+    return m_stato->Dati();
+}
+
+void TProgetto::crea()
+{
+    setObjectName(QStringLiteral("Progetto"));
+    setWindowTitle(QStringLiteral("Progetto"));
+    m_stato->Clessidra = [](bool occupato) {
+        if (occupato)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+
+    PageControl1 = new TPageControl(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet1 = new TPaginaCliente(*this);
+    TabSheet2 = new TPaginaDatiGenerali(*this);
+    TabSheet3 = new TPaginaLocali(*this);
+    TabSheet4 = new TPaginaMandata(*this);
+    TabSheet5 = new TPaginaCollettori(*this);
+    TabSheet6 = new TPaginaRegolazione(*this);
+    TabSheet7 = new TPaginaCatalogo(*this);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Informazioni Cliente"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("T Mandata Progetto"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("Collettori"));
+    PageControl1->addTab(TabSheet6, QStringLiteral("Regolazione"));
+    PageControl1->addTab(TabSheet7, QStringLiteral("Catalogo"));
+    PageControl1->setCurrentIndex(0);
+    PageControl1->PuoCambiare = [this] { return PageControl1Changing(); };
+    // Le regole delle aree valgono solo mentre si lavora sulla pagina dei locali.
+    Dati().PaginaLocaliVisibile = [this] { return PageControl1->currentWidget() == TabSheet3; };
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TProgetto::PageControl1Change);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+}
+
+bool TProgetto::PageControl1Changing()
+{
+    // Un locale nuovo non ancora confermato o annullato tiene la pagina "Locali".
+    return Dati().AuxLocali->State() != TStato::Inserimento;
+}
+
+void TProgetto::PageControl1Change()
+{
+    if (auto* pagina = qobject_cast<TPaginaProgetto*>(PageControl1->currentWidget()))
+        pagina->Entra();
+}
+
+void TProgetto::AbilitaRegolazione(bool abilitati)
+{
+    TabSheet6->AbilitaControlli(abilitati);
+}
+
+void TProgetto::AggiungiAgganci(TAgganciLettura& agganci)
+{
+    agganci.ApplicaModoRegolazione = [this](int modo) { AbilitaRegolazione(modo == 1); };
+    agganci.DopoRicalcolo = [this] { TabSheet5->SvuotaNomeCollettore(); };
+    agganci.ReimpostaCatalogo = [this] { TabSheet7->Reimposta(); };
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Finestra di progetto "Progetto": figlia MDI della finestra principale, massimizzata e senza
+// icone di bordo, con le sette pagine di PageControl1. Possiede lo stato del progetto aperto.
+#include "app/Ufile.h"
+
+#include <QTabWidget>
+#include <QWidget>
+
+#include <memory>
+
+class TDati;
+class TStatoProgetto;
+class TPaginaCliente;
+class TPaginaDatiGenerali;
+class TPaginaLocali;
+class TPaginaMandata;
+class TPaginaCollettori;
+class TPaginaRegolazione;
+class TPaginaCatalogo;
+
+// Controllo a pagine che chiede il permesso prima di cambiare pagina per mano dell'utente
+// (clic sulle linguette, tastiera, rotellina). Un cambio fatto dal codice passa sempre.
+class TPageControl : public QTabWidget
+{
+    Q_OBJECT
+public:
+    explicit TPageControl(QWidget* parent = nullptr);
+    // Risponde false per rifiutare il cambio di pagina.
+    std::function<bool()> PuoCambiare;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+};
+
+class TProgetto : public QWidget
+{
+    Q_OBJECT
+public:
+    // Con uno stato nuovo, o adottando quello in cui è già stato letto un progetto.
+    explicit TProgetto(TDati& dati, QWidget* parent = nullptr);
+    explicit TProgetto(std::unique_ptr<TStatoProgetto> stato, QWidget* parent = nullptr);
+    ~TProgetto() override;
+
+    TStatoProgetto& Stato() const { return *m_stato; }
+    TDati& Dati() const;
+
+    // Agganci della lettura che appartengono a questa finestra (modo della regolazione, nome
+    // proposto dei collettori, ricerca del catalogo); gli altri li mette la finestra principale.
+    void AggiungiAgganci(TAgganciLettura& agganci);
+
+    // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
+    void AbilitaRegolazione(bool abilitati);
+
+    TPageControl* PageControl1;
+    TPaginaCliente* TabSheet1;
+    TPaginaDatiGenerali* TabSheet2;
+    TPaginaLocali* TabSheet3;
+    TPaginaMandata* TabSheet4;
+    TPaginaCollettori* TabSheet5;
+    TPaginaRegolazione* TabSheet6;
+    TPaginaCatalogo* TabSheet7;
+
+public Q_SLOTS:
+    // Dopo che una pagina è diventata attiva.
+    void PageControl1Change();
+
+protected:
+    // Prima del cambio di pagina: rifiutato mentre si inserisce un locale.
+    bool PageControl1Changing();
+
+private:
+    void crea();
+
+    std::unique_ptr<TStatoProgetto> m_stato;
+};

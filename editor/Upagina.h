@@ -1,0 +1,29 @@
+#pragma once
+// Base delle sette pagine della finestra di progetto: ognuna conosce la finestra, il suo stato e il
+// modulo dati, e sa cosa fare quando diventa la pagina attiva.
+#include <QWidget>
+
+class TDati;
+class TProgetto;
+class TStatoProgetto;
+
+class TPaginaProgetto : public QWidget
+{
+    Q_OBJECT
+public:
+    // nome: objectName della pagina ("TabSheet1" ... "TabSheet7").
+    TPaginaProgetto(TProgetto& progetto, const QString& nome);
+
+    // Azioni all'ingresso nella pagina, dopo che è diventata attiva.
+    virtual void Entra() { }
+    // Vero mentre la pagina è quella attiva della finestra.
+    bool Attiva() const;
+
+protected:
+    TProgetto& Progetto() const { return m_progetto; }
+    TStatoProgetto& Stato() const;
+    TDati& Dati() const;
+
+private:
+    TProgetto& m_progetto;
+};
