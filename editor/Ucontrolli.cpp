@@ -57,6 +57,7 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
 {
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
+    m_righe = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::campoCambiato, this, [this](int campo) {
@@ -70,9 +71,20 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
 void TModelloTabella::ricarica()
 {
     // Il dataset può aver cambiato schema (riapertura): si ricalcolano le colonne.
-    for (int i = 0; i < m_campi.size(); ++i)
-        m_indici[i] = m_ds->IndiceCampo(m_campi[i]);
+    QVector<int> indici;
+    for (const QString& c : m_campi)
+        indici << m_ds->IndiceCampo(c);
+    // Un cursore che si sposta o un valore cambiato non azzerano il modello: la vista tiene
+    // selezione, scorrimento e il clic in corso (un doppio clic resta un doppio clic).
+    const int righe = rowCount();
+    if (indici == m_indici && righe == m_righe) {
+        if (righe > 0 && !m_campi.isEmpty())
+            Q_EMIT dataChanged(index(0, 0), index(righe - 1, int(m_campi.size()) - 1));
+        return;
+    }
     beginResetModel();
+    m_indici = indici;
+    m_righe = righe;
     endResetModel();
 }
 

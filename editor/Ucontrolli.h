@@ -51,6 +51,7 @@ private:
     QVector<int> m_indici;
     QStringList m_intestazioni;
     QLocale m_locale;
+    int m_righe = -1; // righe mostrate all'ultimo aggiornamento
 };
 
 // Casella di testo legata a un campo del record corrente.

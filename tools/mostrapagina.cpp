@@ -1,0 +1,41 @@
+// Mostra la finestra di progetto su un progetto e una pagina, per guardarla e fotografarla
+// (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-7) [SECONDI]
+#include "app/Ufile.h"
+#include "app/Umessaggibox.h"
+#include "data/Udatabase.h"
+#include "editor/Udef.h"
+#include "editor/Ustato.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() < 3) {
+        std::fputs("uso: mostrapagina PROGETTO PAGINA(1-7) [SECONDI]\n", stderr);
+        return 2;
+    }
+    TMessaggiBox messaggi;
+    TMessaggi::installa(&messaggi);
+    TDati dati;
+    if (!dati.ApriTutto()) {
+        std::fprintf(stderr, "%s\n", qPrintable(dati.UltimoErrore()));
+        return 1;
+    }
+    TProgetto finestra(dati);
+    TAgganciLettura agganci;
+    finestra.AggiungiAgganci(agganci);
+    if (!LeggiProgetto(finestra.Stato(), a[1], agganci))
+        return 1;
+    finestra.resize(792, 554);
+    finestra.move(0, 0);
+    finestra.show();
+    finestra.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), 7) - 1);
+    if (a.size() > 3)
+        QTimer::singleShot(a[3].toInt() * 1000, &app, &QApplication::quit);
+    return app.exec();
+}
