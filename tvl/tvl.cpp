@@ -29,7 +29,7 @@ const std::map<QString, TComando>& comandi()
          {ComandoDistinta, "tvl distinta [--capitolato] [--tab] PROGETTO.tvl  stampa la distinta dei materiali"}},
         {QStringLiteral("documento"),
          {ComandoDocumento,
-          "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire]\n"
+          "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
           "                               crea un documento: rapporto, preventivo, capitolato,\n"
           "                               capitolato-prezzi, etichette, ottimizzazione"}},
         {QStringLiteral("ottimizza"),

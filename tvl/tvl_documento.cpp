@@ -2,13 +2,14 @@
 // salva come cartella di lavoro (.xlsx); poi lo apre con l'applicazione predefinita, salvo
 // --non-aprire o TVL_NON_APRIRE.
 #include "app/Ufile.h"
-#include "editor/Ustato.h"
-#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uetichette.h"
+#include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char* const UsoDocumento = R"(uso: tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire]
+const char* const UsoDocumento = R"(uso: tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]
 
 TIPO:
   rapporto            relazione tecnica
@@ -31,6 +32,8 @@ TIPO:
   ottimizzazione      tabella dell'ottimizzazione dei circuiti
 
 Senza -o il documento va nella cartella dei documenti, con un nome nuovo (mai sovrascritto).
+--pdf crea anche una copia PDF accanto al documento con LibreOffice (soffice); se non ci riesce
+il comando esce con un errore.
 )";
 
 const QString AvvisoCollettori
@@ -113,12 +116,15 @@ int ComandoDocumento(const QStringList& argomenti)
 {
     QString tipo, progetto, uscita;
     bool apri = true;
+    bool pdf = false;
     for (int i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
         if (a == QLatin1String("-o") && i + 1 < argomenti.size()) {
             uscita = argomenti[++i];
         } else if (a == QLatin1String("--non-aprire")) {
             apri = false;
+        } else if (a == QLatin1String("--pdf")) {
+            pdf = true;
         } else if (!a.startsWith(u'-') && tipo.isEmpty()) {
             tipo = a;
         } else if (!a.startsWith(u'-') && progetto.isEmpty()) {
@@ -159,5 +165,11 @@ int ComandoDocumento(const QStringList& argomenti)
     if (file.isEmpty())
         return 1;
     Stampa(QDir::toNativeSeparators(file) + u'\n');
+    if (pdf) {
+        const TEsitoPdf esito = CreaPdf(file);
+        if (!esito.riuscito)
+            return Errore(QStringLiteral("PDF non creato: ") + esito.errore);
+        Stampa(QDir::toNativeSeparators(esito.pdf) + u'\n');
+    }
     return 0;
 }

@@ -1,0 +1,183 @@
+#include "app/Ustampa.h"
+
+#include "data/Udatabase.h"
+#include "data/Umessaggi.h"
+#include "documents/Udocumento.h"
+#include "documents/Uetichette.h"
+#include "documents/Uopzcap.h"
+#include "documents/Updf.h"
+#include "documents/Upreventivo.h"
+#include "documents/Urapporto.h"
+#include "editor/Udef.h"
+#include "editor/Ustato.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+const QString MsgInserimentoLocali = QStringLiteral(
+    "Completare l'inserimento dei dati nella riga selezionata della tabella Locali o\n\nannullare la riga con X.");
+const QString MsgDatiGenerali
+    = QStringLiteral("Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X.");
+const QString MsgInfoClienti
+    = QStringLiteral("Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X.");
+const QString AvvisoCollettori
+    = QStringLiteral("I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
+const QString SeguitoRapporto = QStringLiteral("La Relazione tecnica non conterrà i risultati relativi ai collettori.");
+const QString SeguitoPreventivo
+    = QStringLiteral("Il preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
+const QString MsgNoOttimizzazione = QStringLiteral("Non è stata effettuata l'ottimizzazione dei circuiti.");
+const QString ChiavePdf = QStringLiteral("Stampa/CreaAncheIlPdf");
+
+bool avvisaSeNonConfermati(TStatoProgetto& s, const QString& seguito)
+{
+    if (!s.CollettoriConfermati)
+        TMessaggi::Avviso(AvvisoCollettori + seguito);
+    return true;
+}
+
+struct TClessidra
+{
+    TClessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TClessidra() { QApplication::restoreOverrideCursor(); }
+};
+
+struct TOccupato
+{
+    explicit TOccupato(bool& b)
+        : occupato(b)
+    {
+        occupato = true;
+    }
+    ~TOccupato() { occupato = false; }
+    bool& occupato;
+};
+} // namespace
+
+bool ControllaModifichePendenti(TDati& dati)
+{
+    if (dati.AuxLocali->State() == TStato::Inserimento)
+        TMessaggi::Avviso(MsgInserimentoLocali);
+    else if (dati.AuxDGenerali->State() == TStato::Modifica)
+        TMessaggi::Avviso(MsgDatiGenerali);
+    else if (dati.AuxInfo->State() == TStato::Modifica)
+        TMessaggi::Avviso(MsgInfoClienti);
+    else
+        return true;
+    return false;
+}
+
+TComandiStampa::TComandiStampa(bool& occupato, QObject* parent)
+    : QObject(parent)
+    , m_occupato(occupato)
+{
+    ScegliPrezzi = [] {
+        TOpzCap opzioni(QApplication::activeWindow());
+        return opzioni.exec() == QDialog::Accepted ? opzioni.ItemIndex() : -1;
+    };
+}
+
+void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
+{
+    stampa->addSeparator();
+    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il &PDF"));
+    CreaPdf1->setObjectName(QStringLiteral("CreaPdf1"));
+    CreaPdf1->setCheckable(true);
+    CreaPdf1->setChecked(QSettings().value(ChiavePdf, false).toBool());
+    if (PercorsoSoffice().isEmpty()) {
+        CreaPdf1->setEnabled(false);
+        CreaPdf1->setToolTip(QStringLiteral("LibreOffice (soffice) non è installato: il PDF non si può creare."));
+    } else {
+        CreaPdf1->setToolTip(QStringLiteral("Ogni documento viene salvato anche in PDF, accanto al file .xlsx."));
+    }
+    stampa->setToolTipsVisible(true);
+    connect(CreaPdf1, &QAction::toggled, this, [](bool si) { QSettings().setValue(ChiavePdf, si); });
+}
+
+void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(TStatoProgetto&)>& controllo,
+                            bool ricostruisciCollettori)
+{
+    UltimoDocumento.clear();
+    UltimoPdf.clear();
+    TProgetto* progetto = Progetto ? Progetto() : nullptr;
+    if (!progetto || m_occupato)
+        return;
+    TDati& dati = progetto->Dati();
+    if (!ControllaModifichePendenti(dati))
+        return;
+    if (dati.AuxLocali->RecordCount() == 0)
+        return;
+    TStatoProgetto& stato = progetto->Stato();
+    stato.RicalcolaProgetto();
+    if (ricostruisciCollettori)
+        stato.RicostruisciCollettori();
+    if (!controllo(stato))
+        return;
+
+    TOccupato occupato(m_occupato);
+    std::unique_ptr<TProgresso> progresso = NuovoProgresso ? NuovoProgresso() : nullptr;
+    TRichiestaDocumento richiesta;
+    richiesta.progresso = progresso.get();
+    {
+        TClessidra clessidra;
+        UltimoDocumento = crea(stato, richiesta);
+    }
+    if (!UltimoDocumento.isEmpty() && CreaPdf1 && CreaPdf1->isEnabled() && CreaPdf1->isChecked())
+        creaPdf(UltimoDocumento, progresso.get());
+}
+
+void TComandiStampa::creaPdf(const QString& documento, TProgresso* progresso)
+{
+    TEsitoPdf esito;
+    {
+        TClessidra clessidra;
+        if (progresso)
+            progresso->Inizia(QStringLiteral("Creazione del PDF in corso..."), 0);
+        esito = CreaPdf(documento, progresso);
+        if (progresso)
+            progresso->Fine();
+    }
+    if (esito.riuscito)
+        UltimoPdf = esito.pdf;
+    else
+        TMessaggi::Avviso(QStringLiteral("Non è stato possibile creare il PDF del documento.\n\n") + esito.errore);
+}
+
+void TComandiStampa::RapportoTecnico1Click()
+{
+    esegui(CreaRapportoTecnico, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, SeguitoRapporto); });
+}
+
+void TComandiStampa::PreventivoSemplice1Click()
+{
+    esegui(CreaPreventivo, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, SeguitoPreventivo); });
+}
+
+void TComandiStampa::PreventivoCompleto1Click()
+{
+    esegui(CreaCapitolato, [this](TStatoProgetto& s) {
+        avvisaSeNonConfermati(s, SeguitoPreventivo);
+        const int scelta = ScegliPrezzi ? ScegliPrezzi() : -1;
+        if (scelta < 0)
+            return false;
+        s.ConPrezzi = scelta;
+        return true;
+    });
+}
+
+void TComandiStampa::OttimizzCircuiti1Click()
+{
+    esegui(CreaTabellaOttimizzazione, [](TStatoProgetto& s) {
+        if (!s.OttimizzazioneEseguita)
+            TMessaggi::Avviso(MsgNoOttimizzazione);
+        return s.OttimizzazioneEseguita;
+    });
+}
+
+void TComandiStampa::Etichette1Click()
+{
+    esegui(
+        CreaEtichette, [](TStatoProgetto&) { return true; }, false);
+}

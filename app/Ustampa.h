@@ -1,0 +1,59 @@
+#pragma once
+// Comandi del menu "Stampa": controlli comuni, aggiornamento del progetto, avvisi, costruzione
+// del documento con la finestra di avanzamento e, se richiesta, la sua copia PDF.
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class TDati;
+class TProgetto;
+class TProgresso;
+class TStatoProgetto;
+struct TRichiestaDocumento;
+
+// Controllo delle modifiche in sospeso (riga nuova dei locali, dati generali o informazioni
+// del cliente in modifica): mostra il messaggio del primo caso e dice false; true se si procede.
+bool ControllaModifichePendenti(TDati& dati);
+
+class TComandiStampa : public QObject
+{
+    Q_OBJECT
+public:
+    // occupato: l'indicatore della finestra principale, vero mentre un documento si costruisce.
+    TComandiStampa(bool& occupato, QObject* parent = nullptr);
+
+    // La finestra di progetto aperta (nullptr senza progetto).
+    std::function<TProgetto*()> Progetto;
+    // Finestra delle opzioni del capitolato: indice scelto, -1 se chiusa senza OK.
+    std::function<int()> ScegliPrezzi;
+    // Finestra di avanzamento di una costruzione (nullptr: nessuna).
+    std::function<std::unique_ptr<TProgresso>()> NuovoProgresso;
+
+    // "Crea anche il PDF": voce spuntabile in fondo al menu, dopo un separatore, ricordata fra
+    // una sessione e l'altra; disabilitata se LibreOffice manca.
+    QAction* CreaPdf1 = nullptr;
+    void AggiungiAlMenu(QMenu* stampa);
+
+    // File dell'ultimo documento e dell'ultimo PDF creati (vuoti se non creati).
+    QString UltimoDocumento;
+    QString UltimoPdf;
+
+public Q_SLOTS:
+    void RapportoTecnico1Click();
+    void PreventivoSemplice1Click();
+    void PreventivoCompleto1Click();
+    void OttimizzCircuiti1Click();
+    void Etichette1Click();
+
+private:
+    using TCostruttore = std::function<QString(TStatoProgetto&, TRichiestaDocumento)>;
+    // Passi comuni; controllo dopo l'aggiornamento: false ferma il comando.
+    void esegui(const TCostruttore& crea, const std::function<bool(TStatoProgetto&)>& controllo,
+                bool ricostruisciCollettori = true);
+    void creaPdf(const QString& documento, TProgresso* progresso);
+
+    bool& m_occupato;
+};
