@@ -39,18 +39,30 @@ constexpr std::array<TColonnaLocali, 11> Colonne = {{
     {"DistColl", "DColl [m]"},
 }};
 constexpr int NColonne = int(Colonne.size());
-enum { CId = 0, CRivestimento = 8 };
+enum {
+    CId,
+    CDescrizione,
+    CPiano,
+    CTAmbiente,
+    CArea,
+    CAreaUtile,
+    CAreaMarginale,
+    CCTermico,
+    CRivestimento,
+    CSpessore,
+    CDistColl
+};
 
 // Altri nomi accettati nelle intestazioni, oltre a titolo e nome del campo.
 constexpr std::array<std::pair<int, const char*>, 3> AltriNomi = {{
-    {6, "AreaMarg"},
-    {8, "TipoRiv"},
-    {10, "DColl"},
+    {CAreaMarginale, "AreaMarg"},
+    {CRivestimento, "TipoRiv"},
+    {CDistColl, "DColl"},
 }};
 
 // Colonne senza le quali nessuna riga passerebbe i campi obbligatori: un locale nuovo non ha
 // un valore proprio per questi campi.
-constexpr std::array<int, 5> ColonneObbligatorie = {1, 2, 4, 7, 10};
+constexpr std::array<int, 5> ColonneObbligatorie = {CDescrizione, CPiano, CArea, CCTermico, CDistColl};
 
 const QString MsgLocaleInModifica
     = QStringLiteral("Un locale è in modifica.\n\nConfermarlo o annullarlo prima di importare altri locali.");
@@ -336,8 +348,9 @@ bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
     titoli.grassetto = true;
     f.Formatta(QStringLiteral("A1:%1").arg(TFoglio::Indirizzo(NColonne, 1)), titoli);
     f.LarghezzaColonne(QStringLiteral("B"), 30);
-    f.LarghezzaColonne(QStringLiteral("C:K"), 14);
+    f.LarghezzaColonne(QStringLiteral("C:H"), 14);
     f.LarghezzaColonne(QStringLiteral("I"), 30);
+    f.LarghezzaColonne(QStringLiteral("J:K"), 14);
     f.BloccaRighe(1);
     std::array<int, NColonne> indici;
     for (int c = 0; c < NColonne; ++c)

@@ -15,6 +15,11 @@
 // Con successo, messaggio contiene un riepilogo ("Importati 12 locali da ...") che la pagina può
 // mostrare o tacere. Nessuna delle due funzioni mostra messaggi: i messaggi delle regole dei
 // locali incontrati durante l'importazione finiscono nel testo restituito.
+//
+// Durante l'importazione i controlli di AuxLocali sono sospesi (DisableControls): la griglia
+// riceve un solo datiCambiati alla fine, mentre statoCambiato arriva a ogni riga provata (una
+// vista non deve ricostruirsi per intero su quel segnale). Alla fine il cursore è sul primo
+// locale importato.
 #include <QString>
 
 #include <span>
@@ -30,6 +35,9 @@ struct TColonnaLocali
     const char* titolo; // UTF-8
 };
 std::span<const TColonnaLocali> ColonneLocali();
+
+// Filtro dei dialoghi di apertura e salvataggio dei due pulsanti.
+inline const QString FiltroFileLocali = QStringLiteral("Fogli di calcolo (*.csv *.xlsx)");
 
 // Quante righe rifiutate elenca al massimo il messaggio; le altre si contano soltanto.
 constexpr int MaxRigheRifiutate = 20;
@@ -56,8 +64,9 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
 
 // Esporta i locali registrati con le colonne e i titoli della griglia: .csv con ';', virgola
 // decimale e BOM UTF-8 (i fogli di calcolo lo aprono con gli accenti giusti), oppure .xlsx. Il
-// file esportato si reimporta negli stessi locali. Il file si scrive con il salvataggio sicuro:
-// se qualcosa va storto il file che c'era resta com'era.
+// file esportato si reimporta negli stessi locali (un rivestimento che il catalogo non conosce,
+// arrivato da un progetto vecchio, si esporta com'è ma all'importazione è rifiutato). Il file si scrive con il
+// salvataggio sicuro: se qualcosa va storto il file che c'era resta com'era.
 bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio);
 // Il testo CSV dell'esportazione su un dispositivo aperto; false se la scrittura non riesce.
 bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo);
