@@ -154,7 +154,7 @@ bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore)
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     if (estensione == QLatin1String("xlsx"))
         return LeggiXlsx(percorso, elenco, errore);
-    if (estensione != QLatin1String("csv") && estensione != QLatin1String("txt")) {
+    if (estensione != QLatin1String("csv")) {
         errore = QStringLiteral("Sono accettati solo file .csv e .xlsx.");
         return false;
     }
