@@ -18,6 +18,8 @@ int ComandoInfo(const QStringList& argomenti);
 int ComandoCopia(const QStringList& argomenti);
 int ComandoDistinta(const QStringList& argomenti);
 int ComandoDocumento(const QStringList& argomenti);
+int ComandoImporta(const QStringList& argomenti);
+int ComandoEsporta(const QStringList& argomenti);
 
 // Legge un file di progetto (.tvl, .nv) e ne dà i dati generali, i locali (i soli dati d'ingresso),
 // il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.

@@ -32,6 +32,12 @@ const std::map<QString, TComando>& comandi()
           "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
           "                               crea un documento: rapporto, preventivo, capitolato,\n"
           "                               capitolato-prezzi, etichette, ottimizzazione"}},
+        {QStringLiteral("importa"),
+         {ComandoImporta,
+          "tvl importa PROGETTO.tvl LOCALI.csv|.xlsx [-o NUOVO.tvl]\n"
+          "                               aggiunge al progetto i locali di un foglio di calcolo"}},
+        {QStringLiteral("esporta"),
+         {ComandoEsporta, "tvl esporta PROGETTO.tvl LOCALI.csv|.xlsx  scrive i locali in un foglio di calcolo"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"
