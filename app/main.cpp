@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -52,6 +53,9 @@ int main(int argc, char** argv)
         principale->show();
         if (!principale->AvvioRiuscito())
             return 1;
+        // "termovela FILE.tvl" (anche "apri con" del desktop): come una voce della cronologia.
+        if (const QStringList argomenti = QApplication::arguments(); argomenti.size() > 1)
+            principale->ApriDaPercorso(QFileInfo(argomenti.at(1)).absoluteFilePath());
         const int esito = app.exec();
         principale.reset();
         dati.reset();

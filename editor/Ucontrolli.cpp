@@ -1,10 +1,20 @@
 #include "editor/Ucontrolli.h"
 
+#include "data/Umessaggi.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMetaEnum>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextCursor>
+
 #include <QToolButton>
+#include <algorithm>
 
 QString TestoValore(const QVariant& v, const QLocale& locale)
 {
@@ -57,6 +67,8 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
 {
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
+    m_cifre.fill(0, campi.size());
+    m_righeMostrate = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::campoCambiato, this, [this](int campo) {
@@ -72,8 +84,22 @@ void TModelloTabella::ricarica()
     // Il dataset può aver cambiato schema (riapertura): si ricalcolano le colonne.
     for (int i = 0; i < m_campi.size(); ++i)
         m_indici[i] = m_ds->IndiceCampo(m_campi[i]);
+    // Con lo stesso numero di righe basta ridisegnare: le viste tengono cella e scorrimento.
+    const int righe = rowCount();
+    if (righe == m_righeMostrate && righe > 0) {
+        Q_EMIT dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
+        return;
+    }
     beginResetModel();
+    m_righeMostrate = righe;
     endResetModel();
+}
+
+void TModelloTabella::ImpostaCifre(const QString& campo, int cifre)
+{
+    const int col = int(m_campi.indexOf(campo));
+    if (col >= 0)
+        m_cifre[col] = cifre;
 }
 
 bool TModelloTabella::rigaInserita(int riga) const
@@ -112,8 +138,12 @@ QVariant TModelloTabella::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const QVariant v = valore(index.row(), index.column());
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
+        const int cifre = m_cifre.value(index.column());
+        if (cifre > 0 && !v.isNull() && (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float))
+            return m_locale.toString(v.toDouble(), 'g', cifre);
         return TestoValore(v, m_locale);
+    }
     if (role == Qt::EditRole)
         return v;
     if (role == Qt::TextAlignmentRole) {
@@ -178,7 +208,15 @@ TDBEdit::TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent)
         if (m_ds && i == m_ds->IndiceCampo(m_campo))
             Aggiorna();
     });
-    connect(this, &QLineEdit::editingFinished, this, &TDBEdit::conferma);
+    connect(this, &QLineEdit::editingFinished, this, &TDBEdit::Conferma);
+    // Come si comincia a scrivere il record passa in modifica: chi salva vede la modifica in corso.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        auto* t = qobject_cast<TTabella*>(m_ds.data());
+        if (t && t->State() == TStato::Consultazione && !t->SolaLettura()) {
+            const QScopedValueRollback g(m_scrivendo, true);
+            t->Edit();
+        }
+    });
     if (auto* t = qobject_cast<TTabella*>(ds); t && t->SolaLettura())
         setReadOnly(true);
     Aggiorna();
@@ -186,13 +224,15 @@ TDBEdit::TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent)
 
 void TDBEdit::Aggiorna()
 {
+    if (m_scrivendo)
+        return;
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QString t = i >= 0 ? TestoValore(m_ds->valoreCorrente(i)) : QString();
     if (t != text())
         setText(t);
 }
 
-void TDBEdit::conferma()
+void TDBEdit::Conferma()
 {
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     if (i < 0 || isReadOnly() || !isModified())
@@ -213,10 +253,39 @@ TDBMemo::TDBMemo(TDataSet* ds, const QString& campo, QWidget* parent)
     connect(ds, &TDataSet::datiCambiati, this, &TDBMemo::Aggiorna);
     connect(ds, &TDataSet::statoCambiato, this, &TDBMemo::Aggiorna);
     Aggiorna();
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!document()->isModified())
+            return;
+        tagliaEccesso();
+        auto* t = qobject_cast<TTabella*>(m_ds.data());
+        if (t && t->State() == TStato::Consultazione && !t->SolaLettura()) {
+            const QScopedValueRollback g(m_scrivendo, true);
+            t->Edit();
+        }
+    });
+}
+
+void TDBMemo::tagliaEccesso()
+{
+    if (m_massimo <= 0 || toPlainText().size() <= m_massimo)
+        return;
+    // Il testo in eccesso (scritto o incollato) non entra: si toglie dalla fine.
+    const QSignalBlocker b(this);
+    QTextCursor c = textCursor();
+    const int pos = c.position();
+    c.movePosition(QTextCursor::Start);
+    c.setPosition(m_massimo, QTextCursor::MoveAnchor);
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
+    c.setPosition(qMin(pos, m_massimo));
+    setTextCursor(c);
+    document()->setModified(true);
 }
 
 void TDBMemo::Aggiorna()
 {
+    if (m_scrivendo)
+        return;
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QString t = i >= 0 ? m_ds->valoreCorrente(i).toString() : QString();
     if (t != toPlainText())
@@ -226,6 +295,11 @@ void TDBMemo::Aggiorna()
 void TDBMemo::focusOutEvent(QFocusEvent* e)
 {
     QPlainTextEdit::focusOutEvent(e);
+    Conferma();
+}
+
+void TDBMemo::Conferma()
+{
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     if (i >= 0 && !isReadOnly() && document()->isModified()) {
         document()->setModified(false);
@@ -378,12 +452,15 @@ void TDBNavigator::premi(TPulsante p)
         m_tabella->Insert();
         break;
     case nbDelete:
-        m_tabella->Delete();
+        if (m_tabella->State() == TStato::Inserimento || m_domandaElimina.isEmpty()
+            || TMessaggi::Domanda(m_domandaElimina))
+            m_tabella->Delete();
         break;
     case nbEdit:
         m_tabella->Edit();
         break;
     case nbPost:
+        ConfermaControlloAttivo();
         m_tabella->Post();
         break;
     case nbCancel:
@@ -395,4 +472,213 @@ void TDBNavigator::premi(TPulsante p)
     }
     Aggiorna();
     Q_EMIT Click(p);
+}
+
+void TDBNavigator::MostraSolo(std::initializer_list<TPulsante> pulsanti)
+{
+    for (int p = 0; p < m_pulsanti.size(); ++p)
+        m_pulsanti[p]->setVisible(std::find(pulsanti.begin(), pulsanti.end(), TPulsante(p)) != pulsanti.end());
+}
+
+void TDBNavigator::Suggerimento(TPulsante p, const QString& testo)
+{
+    m_pulsanti[p]->setToolTip(testo);
+}
+
+void ConfermaControlloAttivo()
+{
+    QWidget* w = QApplication::focusWidget();
+    if (auto* e = qobject_cast<TDBEdit*>(w))
+        e->Conferma();
+    else if (auto* m = qobject_cast<TDBMemo*>(w))
+        m->Conferma();
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (auto* g = qobject_cast<TDBGrid*>(p)) {
+            g->ConfermaCella();
+            break;
+        }
+}
+
+// ---------------------------------------------------------------- TDBGrid
+
+TDBGrid::TDBGrid(TTabella* t, const QStringList& campi, const QStringList& titoli, QWidget* parent)
+    : QTableView(parent)
+    , m_tabella(t)
+    , m_modello(new TModelloTabella(t, campi, titoli, this))
+{
+    setModel(m_modello);
+    setItemDelegate(new TDelegatoGriglia(this));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setTabKeyNavigation(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsMovable(false);
+    // Dopo ogni ricaricamento la cella corrente torna sul record corrente del dataset.
+    connect(m_modello, &QAbstractItemModel::modelReset, this, &TDBGrid::allinea);
+    connect(t, &TDataSet::datiCambiati, this, &TDBGrid::allinea, Qt::QueuedConnection);
+    connect(t, &TDataSet::statoCambiato, this, &TDBGrid::allinea, Qt::QueuedConnection);
+    allinea();
+}
+
+void TDBGrid::ListaScelta(const QString& campo, TDataSet* elenco, const QString& campoElenco)
+{
+    const int col = int(m_modello->Campi().indexOf(campo));
+    if (col >= 0)
+        static_cast<TDelegatoGriglia*>(itemDelegate())->ListaScelta(col, elenco, campoElenco);
+}
+
+void TDBGrid::AdattaColonne(const QStringList& elastiche)
+{
+    m_elastiche.clear();
+    for (const QString& c : elastiche)
+        m_elastiche << int(m_modello->Campi().indexOf(c));
+    const QFontMetrics fm(horizontalHeader()->font());
+    for (int c = 0; c < m_modello->columnCount(); ++c) {
+        const QString titolo = m_modello->headerData(c, Qt::Horizontal).toString();
+        setColumnWidth(c, fm.horizontalAdvance(titolo) + 14);
+    }
+    resizeEvent(nullptr);
+}
+
+void TDBGrid::resizeEvent(QResizeEvent* e)
+{
+    if (e)
+        QTableView::resizeEvent(e);
+    if (m_elastiche.isEmpty())
+        return;
+    // Lo spazio libero va alle colonne elastiche, che non scendono sotto la loro larghezza di base.
+    int fisse = 0;
+    const QFontMetrics fm(horizontalHeader()->font());
+    for (int c = 0; c < m_modello->columnCount(); ++c)
+        if (!m_elastiche.contains(c))
+            fisse += columnWidth(c);
+    const int libero = viewport()->width() - fisse;
+    const int ciascuna = libero / int(m_elastiche.size());
+    for (int c : m_elastiche) {
+        const int minima = fm.horizontalAdvance(m_modello->headerData(c, Qt::Horizontal).toString()) + 14;
+        setColumnWidth(c, qMax(minima, ciascuna));
+    }
+}
+
+void TDBGrid::ConfermaCella()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TDBGrid::allinea()
+{
+    const QScopedValueRollback g(m_allineando, true);
+    const int riga = m_modello->RigaCorrente();
+    if (riga < 0 || riga >= m_modello->rowCount())
+        return;
+    const int col = qMax(currentIndex().column(), 0);
+    const QModelIndex i = m_modello->index(riga, col);
+    if (i != currentIndex() && state() != QAbstractItemView::EditingState) {
+        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+        scrollTo(i);
+    }
+}
+
+void TDBGrid::currentChanged(const QModelIndex& attuale, const QModelIndex& precedente)
+{
+    QTableView::currentChanged(attuale, precedente);
+    if (m_allineando || !attuale.isValid() || attuale.row() == m_modello->RigaCorrente())
+        return;
+    // Lasciare la riga registra il record in modifica; se è rifiutato si resta dove si era.
+    m_modello->SelezionaRiga(attuale.row());
+    allinea();
+}
+
+void TDBGrid::keyPressEvent(QKeyEvent* e)
+{
+    if (state() != QAbstractItemView::EditingState) {
+        const bool ultima = currentIndex().row() == m_modello->rowCount() - 1 || m_modello->rowCount() == 0;
+        const bool vuotaScrivendo = m_modello->rowCount() == 0 && !e->text().isEmpty() && e->text().at(0).isPrint();
+        if (vuotaScrivendo && !m_tabella->SolaLettura()) {
+            // Su una tabella vuota si comincia a scrivere e nasce la prima riga.
+            m_tabella->Append();
+            QTableView::keyPressEvent(e);
+            return;
+        }
+        if (((e->key() == Qt::Key_Down && ultima) || e->key() == Qt::Key_Insert) && !m_tabella->SolaLettura()
+            && m_tabella->State() != TStato::Inserimento) {
+            // Scendere oltre l'ultima riga aggiunge un record in coda (registrando quello in modifica).
+            if (m_tabella->State() == TStato::Modifica && !m_tabella->Post())
+                return;
+            m_tabella->Append();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape
+            && (m_tabella->State() == TStato::Inserimento || m_tabella->State() == TStato::Modifica)) {
+            m_tabella->Cancel();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------- TDelegatoGriglia
+
+void TDelegatoGriglia::ListaScelta(int colonna, TDataSet* elenco, const QString& campo)
+{
+    m_liste.insert(colonna, {elenco, campo});
+}
+
+QWidget* TDelegatoGriglia::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    const auto it = m_liste.constFind(index.column());
+    if (it != m_liste.constEnd() && it->elenco) {
+        auto* c = new QComboBox(parent);
+        c->setFrame(false);
+        const int campo = it->elenco->IndiceCampo(it->campo);
+        for (int r = 0; r < it->elenco->RecordCount() && campo >= 0; ++r)
+            c->addItem(it->elenco->ValoreRiga(r, campo).toString());
+        // La scelta dall'elenco si scrive subito, come nelle liste di scelta delle griglie classiche.
+        connect(c, &QComboBox::activated, this, [this, c] {
+            Q_EMIT const_cast<TDelegatoGriglia*>(this)->commitData(c);
+            Q_EMIT const_cast<TDelegatoGriglia*>(this)->closeEditor(c);
+        });
+        return c;
+    }
+    auto* e = new QLineEdit(parent);
+    e->setFrame(false);
+    if (index.data(Qt::TextAlignmentRole).isValid())
+        e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+void TDelegatoGriglia::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* c = qobject_cast<QComboBox*>(editor)) {
+        c->setCurrentIndex(c->findText(index.data(Qt::DisplayRole).toString()));
+        return;
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(editor))
+        e->setText(TestoValore(index.data(Qt::EditRole)));
+}
+
+void TDelegatoGriglia::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    QString testo;
+    if (auto* c = qobject_cast<QComboBox*>(editor))
+        testo = c->currentText();
+    else if (auto* e = qobject_cast<QLineEdit*>(editor))
+        testo = e->text();
+    // Un testo non cambiato non mette il record in modifica.
+    if (testo == TestoValore(index.data(Qt::EditRole)))
+        return;
+    model->setData(index, testo);
 }
