@@ -32,7 +32,6 @@ void TCaricamento::Inizia(const QString& titolo, int massimo)
     const QRect zona = sopra ? sopra->frameGeometry() : screen()->availableGeometry();
     move(zona.center() - rect().center());
     show();
-    raise();
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -22,8 +22,12 @@ QString TestoValore(const QVariant& v, const QLocale& locale)
         return {};
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return locale.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QMetaType::Float: {
+        // Nelle celle e nelle caselle i numeri non hanno il separatore delle migliaia.
+        QLocale l = locale;
+        l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+        return l.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+    }
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
     default:
@@ -42,7 +46,8 @@ QVariant ValoreDaTesto(const QString& testo, TTipoCampo tipo, const QLocale& loc
         const double d = locale.toDouble(t, &ok);
         if (ok)
             return d;
-        const double c = QLocale::c().toDouble(t, &ok);
+        // Si accettano sia la virgola sia il punto, qualunque sia la lingua del sistema.
+        const double c = QLocale::c().toDouble(QString(t).replace(u',', u'.'), &ok);
         return ok ? QVariant(c) : QVariant(testo);
     }
     case TTipoCampo::Small:
@@ -68,6 +73,7 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
     m_cifre.fill(0, campi.size());
+    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
     m_righeMostrate = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
@@ -339,6 +345,8 @@ void TDBLookupComboBox::riempi()
             addItem(m_elenco->ValoreRiga(r, d).toString(), m_elenco->ValoreRiga(r, k));
     }
     m_riempimento = false;
+    // L'elenco aperto mostra le descrizioni intere anche quando la casella è più stretta.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
     Aggiorna();
 }
 
@@ -349,6 +357,7 @@ void TDBLookupComboBox::Aggiorna()
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QVariant chiave = i >= 0 ? m_ds->valoreCorrente(i) : QVariant();
     setCurrentIndex(chiave.isNull() ? -1 : findData(chiave.toString(), Qt::UserRole, Qt::MatchFixedString));
+    setToolTip(currentText());
 }
 
 QString TDBLookupComboBox::Chiave() const
@@ -400,11 +409,13 @@ TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
         else
             b->setText(QString::fromUtf8(v.testo));
         b->setToolTip(QString::fromUtf8(v.suggerimento));
+        b->setFixedSize(26, 24);
+        b->setAutoRaise(false);
         connect(b, &QToolButton::clicked, this, [this, p = v.p] { premi(p); });
         l->addWidget(b);
         m_pulsanti << b;
     }
-    l->addStretch();
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(t, &TDataSet::datiCambiati, this, &TDBNavigator::Aggiorna);
     connect(t, &TDataSet::statoCambiato, this, &TDBNavigator::Aggiorna);
     Aggiorna();
@@ -519,6 +530,10 @@ TDBGrid::TDBGrid(TTabella* t, const QStringList& campi, const QStringList& titol
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
+    // Undici colonne in una finestra di 792 punti: titoli un poco più piccoli del testo.
+    QFont piccolo = horizontalHeader()->font();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
+    horizontalHeader()->setFont(piccolo);
     horizontalHeader()->setSectionsMovable(false);
     // Dopo ogni ricaricamento la cella corrente torna sul record corrente del dataset.
     connect(m_modello, &QAbstractItemModel::modelReset, this, &TDBGrid::allinea);
@@ -542,7 +557,7 @@ void TDBGrid::AdattaColonne(const QStringList& elastiche)
     const QFontMetrics fm(horizontalHeader()->font());
     for (int c = 0; c < m_modello->columnCount(); ++c) {
         const QString titolo = m_modello->headerData(c, Qt::Horizontal).toString();
-        setColumnWidth(c, fm.horizontalAdvance(titolo) + 14);
+        setColumnWidth(c, fm.horizontalAdvance(titolo) + 6);
     }
     resizeEvent(nullptr);
 }
@@ -562,7 +577,7 @@ void TDBGrid::resizeEvent(QResizeEvent* e)
     const int libero = viewport()->width() - fisse;
     const int ciascuna = libero / int(m_elastiche.size());
     for (int c : m_elastiche) {
-        const int minima = fm.horizontalAdvance(m_modello->headerData(c, Qt::Horizontal).toString()) + 14;
+        const int minima = fm.horizontalAdvance(m_modello->headerData(c, Qt::Horizontal).toString()) + 6;
         setColumnWidth(c, qMax(minima, ciascuna));
     }
 }
@@ -612,10 +627,10 @@ void TDBGrid::keyPressEvent(QKeyEvent* e)
             QTableView::keyPressEvent(e);
             return;
         }
-        if (((e->key() == Qt::Key_Down && ultima) || e->key() == Qt::Key_Insert) && !m_tabella->SolaLettura()
-            && m_tabella->State() != TStato::Inserimento) {
-            // Scendere oltre l'ultima riga aggiunge un record in coda (registrando quello in modifica).
-            if (m_tabella->State() == TStato::Modifica && !m_tabella->Post())
+        if (((e->key() == Qt::Key_Down && ultima) || e->key() == Qt::Key_Insert) && !m_tabella->SolaLettura()) {
+            // Scendere oltre l'ultima riga aggiunge un record in coda, dopo aver registrato quello
+            // in modifica o in inserimento (se è rifiutato si resta lì).
+            if (m_tabella->State() != TStato::Consultazione && !m_tabella->Post())
                 return;
             m_tabella->Append();
             return;

@@ -91,46 +91,54 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
     });
 
     // Un gruppo con righe "etichetta: controllo"; le caselle numeriche restano strette.
-    auto gruppo = [this](const QString& titolo, std::initializer_list<std::pair<QString, QWidget*>> righe) {
-        auto* g = new QGroupBox(titolo, this);
-        auto* griglia = new QGridLayout(g);
-        griglia->setHorizontalSpacing(10);
-        griglia->setVerticalSpacing(6);
-        int r = 0;
-        for (const auto& [etichetta, w] : righe) {
-            if (!etichetta.isEmpty()) {
-                auto* l = new QLabel(etichetta, g);
-                l->setBuddy(w);
-                griglia->addWidget(l, r, 0);
-            }
-            const bool stretta = qobject_cast<TDBEdit*>(w);
-            griglia->addWidget(w, r, 1, stretta ? Qt::AlignLeft : Qt::Alignment());
-            ++r;
-        }
-        griglia->setColumnStretch(1, 1);
-        return g;
-    };
+    // Le etichette di una colonna hanno tutte la larghezza della più lunga, così i controlli si
+    // allineano da un gruppo all'altro.
+    const int etichetteSinistra = fontMetrics().horizontalAdvance(QStringLiteral("Caratteristiche:"));
+    const int etichetteDestra = fontMetrics().horizontalAdvance(QStringLiteral("Temperatura Vani Sottostanti [°C]"));
+    auto gruppo
+        = [this](const QString& titolo, std::initializer_list<std::pair<QString, QWidget*>> righe, int etichette) {
+              auto* g = new QGroupBox(titolo, this);
+              auto* griglia = new QGridLayout(g);
+              griglia->setColumnMinimumWidth(0, etichette);
+              griglia->setHorizontalSpacing(10);
+              griglia->setVerticalSpacing(6);
+              int r = 0;
+              for (const auto& [etichetta, w] : righe) {
+                  if (!etichetta.isEmpty()) {
+                      auto* l = new QLabel(etichetta, g);
+                      l->setBuddy(w);
+                      griglia->addWidget(l, r, 0);
+                  }
+                  const bool stretta = qobject_cast<TDBEdit*>(w);
+                  griglia->addWidget(w, r, 1, stretta ? Qt::AlignLeft : Qt::Alignment());
+                  ++r;
+              }
+              griglia->setColumnStretch(1, 1);
+              return g;
+          };
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(
         gruppo(QStringLiteral("Massetto:"),
-               {{QStringLiteral("Caratteristiche:"), DBLookupComboBox1}, {QStringLiteral("Spessore [mm]"), DBEdit6}}));
-    sinistra->addWidget(
-        gruppo(QStringLiteral("Rivestimento:"),
-               {{QStringLiteral("Tipo:"), DBLookupComboBox4}, {QStringLiteral("Spessore [mm]"), DBEdit9}}));
-    sinistra->addWidget(
-        gruppo(QStringLiteral("Soletta:"),
-               {{QStringLiteral("Tipo:"), DBLookupComboBox2}, {QStringLiteral("Spessore [cm]"), DBEdit7}}));
+               {{QStringLiteral("Caratteristiche:"), DBLookupComboBox1}, {QStringLiteral("Spessore [mm]"), DBEdit6}},
+               etichetteSinistra));
+    sinistra->addWidget(gruppo(
+        QStringLiteral("Rivestimento:"),
+        {{QStringLiteral("Tipo:"), DBLookupComboBox4}, {QStringLiteral("Spessore [mm]"), DBEdit9}}, etichetteSinistra));
+    sinistra->addWidget(gruppo(
+        QStringLiteral("Soletta:"),
+        {{QStringLiteral("Tipo:"), DBLookupComboBox2}, {QStringLiteral("Spessore [cm]"), DBEdit7}}, etichetteSinistra));
     sinistra->addStretch();
 
     auto* destra = new QVBoxLayout;
-    destra->addWidget(gruppo(QStringLiteral("Isolante:"), {{QStringLiteral("Tipo:"), DBLookupComboBox5}}));
-    destra->addWidget(gruppo(QStringLiteral("Tubo:"), {{QString(), DBLookupComboBox3}}));
+    destra->addWidget(gruppo(QStringLiteral("Isolante:"), {{QStringLiteral("Tipo:"), DBLookupComboBox5}}, 0));
+    destra->addWidget(gruppo(QStringLiteral("Tubo:"), {{QString(), DBLookupComboBox3}}, 0));
     destra->addWidget(gruppo(QString(),
                              {{QStringLiteral("Temperatura Vani Sottostanti [°C]"), DBEdit12},
                               {QStringLiteral("Lunghezza Massima circuiti [m]"), DBEdit11},
-                              {QStringLiteral("Delta T MAX [°C]"), DBEdit10}}));
-    destra->addWidget(gruppo(QStringLiteral("Collettori:"), {{QString(), DBLookupComboBox6}}));
+                              {QStringLiteral("Delta T MAX [°C]"), DBEdit10}},
+                             etichetteDestra));
+    destra->addWidget(gruppo(QStringLiteral("Collettori:"), {{QString(), DBLookupComboBox6}}, 0));
     destra->addStretch();
 
     auto* colonne = new QHBoxLayout;
