@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -37,6 +39,11 @@ int main(int argc, char** argv)
     TApplicazione app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
+    // I testi propri di Qt (pulsanti, finestre dei file) in italiano come il resto del programma.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
     // I documenti prodotti si aprono con l'applicazione predefinita del desktop.
