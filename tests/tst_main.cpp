@@ -365,16 +365,24 @@ private Q_SLOTS:
         t->Cancel();
     }
 
-    // Un file troncato: messaggio di caricamento, nessun progetto aperto, titolo "TERMOVELA".
+    // Un file troncato, prima o dopo la creazione della finestra di progetto: messaggio di
+    // caricamento, nessun progetto aperto, titolo "TERMOVELA"; poi si riparte normalmente.
+    void letturaFallita_data()
+    {
+        QTest::addColumn<int>("tenuti"); // byte che restano; negativo: tolti dalla fine
+        QTest::newRow("prima della finestra") << 600;
+        QTest::newRow("dopo la finestra") << -60;
+    }
     void letturaFallita()
     {
+        QFETCH(int, tenuti);
         TDati dati;
         TTERMOVELA w(&dati);
         w.show();
         const QString a = preparaFile(w, "rotto.tvl");
         QFile f(a);
         QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.resize(f.size() / 2));
+        QVERIFY(f.resize(tenuti > 0 ? tenuti : f.size() + tenuti));
         f.close();
         w.ApriDaPercorso(a);
         VERIFICA_MESSAGGIO(registro,
@@ -383,9 +391,23 @@ private Q_SLOTS:
         verificaStato(w, QStringLiteral("TERMOVELA"), false, QString());
         QVERIFY(!w.Occupato);
         QVERIFY(!w.Stampe->menuAction()->isEnabled());
-        // Dopo il fallimento si apre di nuovo normalmente.
         w.SoloRiscaldamento1->trigger();
         verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
+    }
+
+    // Un salvataggio che non riesce: il messaggio, e titolo e nome restano quelli nuovi.
+    void salvataggioFallito()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.RegolazioneV221V1->trigger();
+        const QString a = progetto("manca/x.tvl");
+        dialoghi.risposte << a;
+        w.SalvaconNome1->trigger();
+        VERIFICA_MESSAGGIO(registro, "Errore durante il salvataggio!", TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        QCOMPARE(w.Cronologia()->Corrente(), a);
     }
 
     // Le scorciatoie da tastiera fanno quel che fa il menu.
@@ -521,32 +543,14 @@ private Q_SLOTS:
         TDati dati;
         TTERMOVELA w(&dati);
         w.show();
-        w.AreaMdi()->addSubWindow(new QWidget)->show();
+        w.SoloRiscaldamento1->trigger();
         registro.Rispondi(risposta);
         QCOMPARE(w.close(), risposta);
-        VERIFICA_MESSAGGIO(
-            registro,
-            "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.",
-            TIcona::Domanda);
+        VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);
         QCOMPARE(w.isVisible(), !risposta);
         QCOMPARE(bool(w.Progetto()), !risposta);
-    }
-
-    // Chiudere la finestra principale con un progetto vero: Annulla lascia tutto com'era.
-    void chiusuraConProgettoVero()
-    {
-        TDati dati;
-        TTERMOVELA w(&dati);
-        w.show();
-        w.SoloRiscaldamento1->trigger();
-        registro.Rispondi(false);
-        QVERIFY(!w.close());
-        VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);
-        verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
-        registro.Rispondi(true);
-        QVERIFY(w.close());
-        VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);
-        QVERIFY(!w.Progetto());
+        if (!risposta)
+            verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
     }
 
     void finestraInfo()
