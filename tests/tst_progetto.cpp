@@ -449,6 +449,15 @@ private Q_SLOTS:
         QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
         QVERIFY(l->FieldByName("AreaMarginale").Imposta(90.0));
         l->Cancel();
+
+        // Cancellare un locale chiede conferma; solo OK lo toglie.
+        QToolButton* elimina = pl->DBNavigator3->Pulsante(TDBNavigator::nbDelete);
+        for (bool ok : {false, true}) {
+            registro.Rispondi(ok);
+            elimina->click();
+            VERIFICA_MESSAGGIO(registro, "Eliminare il locale selezionato?", TIcona::Domanda);
+            QCOMPARE(l->RecordCount(), ok ? 0 : 1);
+        }
     }
 };
 
