@@ -11,6 +11,8 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTextCursor>
 
 #include <QToolButton>
@@ -363,6 +365,17 @@ void TDBLookupComboBox::Aggiorna()
 QString TDBLookupComboBox::Chiave() const
 {
     return currentIndex() >= 0 ? currentData().toString() : QString();
+}
+
+void TDBLookupComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionComboBox o;
+    initStyleOption(&o);
+    p.drawComplexControl(QStyle::CC_ComboBox, o);
+    const QRect testo = style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, this);
+    o.currentText = o.fontMetrics.elidedText(o.currentText, Qt::ElideRight, testo.width());
+    p.drawControl(QStyle::CE_ComboBoxLabel, o);
 }
 
 void TDBLookupComboBox::scelta(int indice)

@@ -169,6 +169,10 @@ Q_SIGNALS:
     // Scelta chiusa dall'utente, dopo che il valore è stato scritto nel campo.
     void CloseUp();
 
+protected:
+    // Una descrizione più lunga della casella finisce con "…" (intera nel suggerimento).
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     void riempi();
     void scelta(int indice);
