@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMetaEnum>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -593,6 +594,16 @@ void TDBGrid::resizeEvent(QResizeEvent* e)
         const int minima = fm.horizontalAdvance(m_modello->headerData(c, Qt::Horizontal).toString()) + 6;
         setColumnWidth(c, qMax(minima, ciascuna));
     }
+}
+
+void TDBGrid::paintEvent(QPaintEvent* e)
+{
+    QTableView::paintEvent(e);
+    if (m_modello->rowCount() > 0 || m_testoVuota.isEmpty())
+        return;
+    QPainter p(viewport());
+    p.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    p.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, m_testoVuota);
 }
 
 void TDBGrid::ConfermaCella()

@@ -78,8 +78,11 @@ public:
     void AdattaColonne(const QStringList& elastiche);
     // Scrive nel record la cella che si sta modificando.
     void ConfermaCella();
+    // Testo mostrato al centro della griglia quando non ci sono righe.
+    void ImpostaTestoVuota(const QString& testo) { m_testoVuota = testo; }
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -90,6 +93,7 @@ private:
     TTabella* m_tabella;
     TModelloTabella* m_modello;
     QList<int> m_elastiche;
+    QString m_testoVuota;
     bool m_allineando = false;
 };
 

@@ -26,6 +26,8 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("CTermico"), 8);
     DBGrid1->ListaScelta(QStringLiteral("TipoRiv"), d.RivestimentoF, QStringLiteral("DESCRIZIONE"));
     DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
+    DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
+                                              "la freccia in giù sull'ultima riga ne aggiunge un altro."));
 
     DBNavigator3 = new TDBNavigator(d.AuxLocali, this);
     DBNavigator3->setObjectName(QStringLiteral("DBNavigator3"));
@@ -48,4 +50,9 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     l->setContentsMargins(6, 6, 6, 6);
     l->addWidget(DBGrid1, 1);
     l->addLayout(BarraLocali);
+}
+
+void TPaginaLocali::Entra()
+{
+    DBGrid1->setFocus(Qt::TabFocusReason);
 }

@@ -12,6 +12,9 @@ class TPaginaLocali : public TPaginaProgetto
 public:
     explicit TPaginaLocali(TProgetto& progetto);
 
+    // Si entra nella pagina per scrivere nella griglia: il fuoco va lì.
+    void Entra() override;
+
     TDBGrid* DBGrid1;
     TDBNavigator* DBNavigator3;
     // Barra sotto la griglia: il navigatore a sinistra, posto per altri pulsanti a destra.

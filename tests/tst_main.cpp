@@ -1,6 +1,7 @@
 // Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
 // progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
+#include "app/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -408,6 +410,27 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(registro, "Errore durante il salvataggio!", TIcona::Domanda);
         verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
         QCOMPARE(w.Cronologia()->Corrente(), a);
+    }
+
+    // La finestra di avanzamento: titolo e massimo dati, barra che avanza di uno e si ferma al
+    // massimo, in primo piano e senza icone di bordo, nascosta alla fine.
+    void finestraDiAvanzamento()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        TCaricamento c(&w);
+        QCOMPARE(c.windowTitle(), QStringLiteral("Caricamento"));
+        QVERIFY(c.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(c.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+        c.Inizia(QStringLiteral("Salvataggio Progetto in corso..."), 3);
+        QVERIFY(c.isVisible());
+        QCOMPARE(c.windowTitle(), QStringLiteral("Salvataggio Progetto in corso..."));
+        for (int i = 0; i < 5; ++i)
+            c.Passo();
+        QCOMPARE(c.ProgressBar1->value(), 3);
+        c.Fine();
+        QVERIFY(!c.isVisible());
     }
 
     // Le scorciatoie da tastiera fanno quel che fa il menu.
