@@ -9,8 +9,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 #include <exception>
