@@ -1,12 +1,21 @@
 #include "app/Umain.h"
 
+#include "app/Ucaricamento.h"
+#include "app/Ucronologia.h"
+#include "app/Ufile.h"
 #include "app/Uinfo.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
+#include "editor/Ucontrolli.h"
+#include "editor/Udef.h"
+#include "editor/Upaginacliente.h"
+#include "editor/Ustato.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLayout>
@@ -16,6 +25,53 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
+
+namespace {
+
+const QString MsgFileMancante = QStringLiteral("Non è possibile aprire il file.\n\nVerificare che il file esista o che "
+                                               "non sia stato spostato in un altra cartella.");
+const QString MsgAltroProgetto
+    = QStringLiteral("Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
+const QString FiltroTvl = QStringLiteral("TVL Files (*.tvl)");
+
+// Le finestre vere di apertura e salvataggio.
+class TDialoghiQt : public TDialoghiFile
+{
+public:
+    QString Apri(QWidget* padre) override
+    {
+        QFileDialog d(padre, QStringLiteral("Apri"), QDir::currentPath(), FiltroTvl);
+        d.setObjectName(QStringLiteral("OpenDialog1"));
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::ExistingFile);
+        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+    }
+    QString Salva(QWidget* padre, const QString& proposto) override
+    {
+        QFileDialog d(padre, QStringLiteral("Salva con Nome"), QDir::currentPath(), FiltroTvl);
+        d.setObjectName(QStringLiteral("SaveDialog1"));
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        d.setDefaultSuffix(QStringLiteral("tvl"));
+        d.selectFile(proposto);
+        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+    }
+};
+
+TDialoghiFile* g_dialoghi = nullptr;
+
+} // namespace
+
+TDialoghiFile& TDialoghiFile::istanza()
+{
+    static TDialoghiQt qt;
+    return g_dialoghi ? *g_dialoghi : qt;
+}
+
+void TDialoghiFile::installa(TDialoghiFile* d)
+{
+    g_dialoghi = d;
+}
 
 // ---------------------------------------------------------------- TAreaSfondo
 
@@ -84,7 +140,7 @@ TTERMOVELA::TTERMOVELA(TDati* dati, QWidget* parent)
 
     // Bordo fisso con menu di sistema e solo il pulsante di riduzione a icona.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_area->setFixedSize(792, 554);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -94,6 +150,8 @@ TTERMOVELA::TTERMOVELA(TDati* dati, QWidget* parent)
 
 TTERMOVELA::~TTERMOVELA()
 {
+    // La cronologia salva il suo file prima che il database si chiuda.
+    m_cronologia.reset();
     if (m_dati)
         m_dati->Disconnetti();
 }
@@ -141,12 +199,33 @@ void TTERMOVELA::creaMenu()
     Informazioni1 = barra->addAction(QStringLiteral("Informazioni"));
     Informazioni1->setObjectName(QStringLiteral("Informazioni1"));
 
+    Apri1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Salva1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SalvaconNome1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Chiudi1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    Esci1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    connect(File1->menuAction(), &QAction::triggered, this, &TTERMOVELA::File1Click);
+    connect(SoloRiscaldamento1, &QAction::triggered, this, &TTERMOVELA::SoloRiscaldamento1Click);
+    connect(RegolazionePUNTOFISSO1, &QAction::triggered, this, &TTERMOVELA::SoloRiscaldamento1Click);
+    connect(RegolazioneV221V1, &QAction::triggered, this, &TTERMOVELA::RegolazioneV221V1Click);
+    connect(RegolazioneV2251, &QAction::triggered, this, &TTERMOVELA::RegolazioneV2251Click);
+    connect(Apri1, &QAction::triggered, this, &TTERMOVELA::Apri1Click);
+    connect(Salva1, &QAction::triggered, this, &TTERMOVELA::Salva1Click);
+    connect(SalvaconNome1, &QAction::triggered, this, &TTERMOVELA::SalvaconNome1Click);
+    connect(Chiudi1, &QAction::triggered, this, &TTERMOVELA::Chiudi1Click);
     connect(Esci1, &QAction::triggered, this, &TTERMOVELA::Esci1Click);
     connect(Informazioni1, &QAction::triggered, this, &TTERMOVELA::Informazioni1Click);
 }
 
 void TTERMOVELA::FormCreate()
 {
+    m_cronologia = std::make_unique<TFileHistory>(
+        10, QDir(DirIniziale).filePath(QStringLiteral("History")), File1, N1,
+        [](QObject* proprietario, const QString& percorso) {
+            static_cast<TTERMOVELA*>(proprietario)->ApriDaPercorso(percorso);
+        },
+        this);
     TitoloBase = windowTitle();
     setWindowTitle(TitoloBase);
     Salva1->setEnabled(false);
@@ -182,6 +261,11 @@ QWidget* TTERMOVELA::Progetto() const
     return finestre.isEmpty() ? nullptr : finestre.first()->widget();
 }
 
+TProgetto* TTERMOVELA::FinestraProgetto() const
+{
+    return qobject_cast<TProgetto*>(Progetto());
+}
+
 void TTERMOVELA::closeEvent(QCloseEvent* e)
 {
     if (!m_esciSubito && Progetto()
@@ -190,8 +274,211 @@ void TTERMOVELA::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    m_area->closeAllSubWindows();
+    ChiudiProgetto();
     e->accept();
+}
+
+void TTERMOVELA::menuProgetto(bool aperto)
+{
+    Nuovo1->menuAction()->setEnabled(!aperto);
+    Apri1->setEnabled(!aperto);
+    Salva1->setEnabled(aperto);
+    SalvaconNome1->setEnabled(aperto);
+    Chiudi1->setEnabled(aperto);
+}
+
+// ---------------------------------------------------------------- comandi dei progetti
+
+void TTERMOVELA::SoloRiscaldamento1Click()
+{
+    // Una sola funzione per due voci: il modello dipende da chi l'ha chiamata.
+    const bool puntoFisso = sender() == RegolazionePUNTOFISSO1;
+    nuovoProgetto(puntoFisso ? QStringLiteral("nuovopf.nv") : QStringLiteral("nuovosr.nv"));
+}
+
+void TTERMOVELA::RegolazioneV221V1Click()
+{
+    nuovoProgetto(QStringLiteral("nuovov221v.nv"));
+}
+
+void TTERMOVELA::RegolazioneV2251Click()
+{
+    nuovoProgetto(QStringLiteral("nuovov225.nv"));
+}
+
+void TTERMOVELA::nuovoProgetto(const QString& modello)
+{
+    if (Progetto()) {
+        // Con un progetto aperto le voci sono disabilitate; se ci si arriva lo stesso, non si tocca nulla.
+        TMessaggi::Avviso(MsgAltroProgetto);
+        return;
+    }
+    const QString percorso = QDir(DirIniziale).filePath(modello);
+    if (!QFileInfo(percorso).isFile()) {
+        TMessaggi::Avviso(MsgFileMancante);
+        return;
+    }
+    TitoloBase = QStringLiteral("TERMOVELA");
+    m_cronologia->ImpostaCorrente(QString());
+    setWindowTitle(TitoloBase + QStringLiteral(" : [Senza Titolo]"));
+    NomeFile.clear();
+    LeggiProgetto(percorso);
+}
+
+void TTERMOVELA::Apri1Click()
+{
+    const QString percorso = TDialoghiFile::istanza().Apri(this);
+    if (!percorso.isEmpty())
+        ApriDaPercorso(percorso);
+}
+
+void TTERMOVELA::ApriDaPercorso(const QString& percorso)
+{
+    if (Progetto()) {
+        TMessaggi::Avviso(MsgAltroProgetto);
+        return;
+    }
+    if (!QFileInfo(percorso).isFile()) {
+        TMessaggi::Avviso(MsgFileMancante);
+        return;
+    }
+    m_cronologia->ImpostaCorrente(percorso);
+    setWindowTitle(QStringLiteral("TERMOVELA : ") + percorso);
+    NomeFile = percorso;
+    LeggiProgetto(percorso);
+}
+
+void TTERMOVELA::LeggiProgetto(const QString& percorso)
+{
+    Occupato = true;
+    auto stato = std::make_unique<TStatoProgetto>(*m_dati);
+    TStatoProgetto& s = *stato;
+    s.Clessidra = [](bool occupato) {
+        if (occupato)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+    std::unique_ptr<TCaricamento> caricamento;
+    TAgganciLettura agganci;
+    agganci.CreaFinestra = [&] {
+        if (Progetto())
+            return false;
+        // La finestra adotta lo stato in cui la lettura sta già scrivendo.
+        auto* progetto = new TProgetto(std::move(stato));
+        progetto->AggiungiAgganci(agganci);
+        QMdiSubWindow* figlia = m_area->addSubWindow(progetto, Qt::SubWindow | Qt::FramelessWindowHint);
+        figlia->setAttribute(Qt::WA_DeleteOnClose);
+        // Il titolo resta quello della finestra principale, senza " - [Progetto]".
+        figlia->setWindowTitle(QString());
+        figlia->showMaximized();
+        progetto->PageControl1->setCurrentIndex(0);
+        caricamento = std::make_unique<TCaricamento>(this);
+        agganci.Progresso = caricamento.get();
+        menuProgetto(true);
+        return true;
+    };
+    agganci.Fine = [&](bool riuscita) {
+        if (!riuscita) {
+            menuProgetto(false);
+            setWindowTitle(QStringLiteral("TERMOVELA"));
+            repaint();
+        }
+        Stampe->menuAction()->setEnabled(riuscita);
+        Occupato = false;
+    };
+    const bool letto = ::LeggiProgetto(s, percorso, agganci);
+    if (!letto) {
+        // Una finestra rimasta aperta su un progetto letto a metà non si potrebbe più chiudere
+        // (il menu è quello di nessun progetto): si chiude qui. Nessun progetto, nessun nome.
+        if (FinestraProgetto() && !stato)
+            ChiudiProgetto();
+        NomeFile.clear();
+    }
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TTERMOVELA::VerificaModifiche()
+{
+    if (m_dati->AuxLocali->State() == TStato::Inserimento) {
+        TMessaggi::Avviso(QStringLiteral("Completare l'inserimento dei dati nella riga selezionata della tabella "
+                                         "Locali o\n\nannullare la riga con X."));
+        return false;
+    }
+    if (m_dati->AuxDGenerali->State() == TStato::Modifica || m_dati->AuxDGenerali->State() == TStato::Inserimento) {
+        TMessaggi::Avviso(
+            QStringLiteral("Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X."));
+        return false;
+    }
+    if (m_dati->AuxInfo->State() == TStato::Modifica || m_dati->AuxInfo->State() == TStato::Inserimento) {
+        TMessaggi::Avviso(
+            QStringLiteral("Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X."));
+        return false;
+    }
+    return true;
+}
+
+void TTERMOVELA::Salva1Click()
+{
+    if (!FinestraProgetto() || !VerificaModifiche())
+        return;
+    if (!NomeFile.isEmpty())
+        scrivi(NomeFile);
+    else
+        salvaConNome();
+}
+
+void TTERMOVELA::SalvaconNome1Click()
+{
+    if (!FinestraProgetto() || !VerificaModifiche())
+        return;
+    salvaConNome();
+}
+
+void TTERMOVELA::salvaConNome()
+{
+    TProgetto* progetto = FinestraProgetto();
+    const QString proposto = progetto->TabSheet1->DBEdit1->text().toUpper();
+    const QString percorso = TDialoghiFile::istanza().Salva(this, proposto);
+    if (percorso.isEmpty())
+        return;
+    m_cronologia->ImpostaCorrente(percorso);
+    setWindowTitle(TitoloBase + QStringLiteral(" : ") + percorso);
+    scrivi(percorso);
+    NomeFile = percorso;
+}
+
+void TTERMOVELA::scrivi(const QString& percorso)
+{
+    TCaricamento caricamento(this);
+    ScriviProgetto(FinestraProgetto()->Stato(), percorso, &caricamento);
+}
+
+void TTERMOVELA::Chiudi1Click()
+{
+    if (Progetto()
+        && TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
+                                             "Eventuali modifiche non salvate andranno perse.")))
+        ChiudiProgetto();
+}
+
+void TTERMOVELA::ChiudiProgetto()
+{
+    if (!Progetto())
+        return;
+    // Le modifiche in sospeso si perdono con il progetto: nessuna tabella resta in modifica.
+    for (TTabella* t : m_dati->Tabelle())
+        if (t->Active())
+            t->Cancel();
+    const auto figlie = m_area->subWindowList();
+    for (QMdiSubWindow* f : figlie)
+        delete f;
+    setWindowTitle(QStringLiteral("TERMOVELA"));
+    NomeFile.clear();
+    m_cronologia->ImpostaCorrente(QString());
+    menuProgetto(false);
+    Stampe->menuAction()->setEnabled(false);
+    Occupato = false;
 }
 
 void TTERMOVELA::Esci1Click()

@@ -4,11 +4,31 @@
 #include <QMdiArea>
 #include <QPixmap>
 
+#include <memory>
+
 class QAction;
 class QMenu;
 class QStatusBar;
 class TDati;
+class TFileHistory;
 class TInfo;
+class TProgetto;
+
+// Finestre di scelta dei file di progetto ("TVL Files (*.tvl)"), dietro un'interfaccia perché
+// i test possano rispondere senza aprire finestre modali. Una risposta vuota vuol dire annullato.
+class TDialoghiFile
+{
+public:
+    virtual ~TDialoghiFile() = default;
+    // OpenDialog1: il file da aprire.
+    virtual QString Apri(QWidget* padre) = 0;
+    // SaveDialog1: il file in cui salvare, proponendo il nome dato (estensione predefinita "tvl").
+    virtual QString Salva(QWidget* padre, const QString& proposto) = 0;
+
+    static TDialoghiFile& istanza();
+    // nullptr rimette le finestre vere; non ne prende la proprietà.
+    static void installa(TDialoghiFile* d);
+};
 
 // Area MDI che dipinge lo sfondo "tvlbg" scalato e si ridisegna tutta dopo ogni scorrimento.
 class TAreaSfondo : public QMdiArea
@@ -43,6 +63,17 @@ public:
     TAreaSfondo* AreaMdi() const { return m_area; }
     // La finestra di progetto aperta, se c'è (al più una).
     QWidget* Progetto() const;
+    TProgetto* FinestraProgetto() const;
+    TFileHistory* Cronologia() const { return m_cronologia.get(); }
+
+    // Apertura di un progetto da un percorso: "Apri", le voci della cronologia, la riga di comando.
+    void ApriDaPercorso(const QString& percorso);
+    // Modifiche in sospeso che impediscono di salvare: false (con il messaggio) se ce n'è una.
+    bool VerificaModifiche();
+    // Chiude la finestra di progetto senza domande; le tabelle restano come sono.
+    void ChiudiProgetto();
+    // Legge un progetto o un modello e crea la finestra di progetto.
+    void LeggiProgetto(const QString& percorso);
     TInfo* Info() const { return m_info; }
     // Falso se l'apertura delle tabelle al primo avvio non è riuscita.
     bool AvvioRiuscito() const { return m_avvioRiuscito; }
@@ -71,8 +102,17 @@ public:
     QStatusBar* StatusBar1;
 
 public Q_SLOTS:
+    // "V220HJ" e Regolazione "PUNTO FISSO": il modello dipende dalla voce scelta.
+    void SoloRiscaldamento1Click();
+    void RegolazioneV221V1Click();
+    void RegolazioneV2251Click();
+    void Apri1Click();
+    void Salva1Click();
+    void SalvaconNome1Click();
+    void Chiudi1Click();
     void Esci1Click();
     void Informazioni1Click();
+    void File1Click() { }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -83,10 +123,16 @@ private:
     void FormShow();
     void creaMenu();
     QAction* voce(QMenu* menu, const QString& nome, const QString& testo);
+    void nuovoProgetto(const QString& modello);
+    void salvaConNome();
+    void scrivi(const QString& percorso);
+    // Menu di un progetto aperto (true) o di nessun progetto.
+    void menuProgetto(bool aperto);
 
     TDati* m_dati;
     TAreaSfondo* m_area;
     TInfo* m_info;
+    std::unique_ptr<TFileHistory> m_cronologia;
     bool m_mostrata = false;
     bool m_esciSubito = false;
     bool m_avvioRiuscito = true;

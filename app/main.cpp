@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 #include <exception>
@@ -36,6 +39,11 @@ int main(int argc, char** argv)
     TApplicazione app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
+    // I testi propri di Qt (pulsanti, finestre dei file) in italiano come il resto del programma.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
     // I documenti prodotti si aprono con l'applicazione predefinita del desktop.
@@ -52,6 +60,9 @@ int main(int argc, char** argv)
         principale->show();
         if (!principale->AvvioRiuscito())
             return 1;
+        // "termovela FILE.tvl" (anche "apri con" del desktop): come una voce della cronologia.
+        if (const QStringList argomenti = QApplication::arguments(); argomenti.size() > 1)
+            principale->ApriDaPercorso(QFileInfo(argomenti.at(1)).absoluteFilePath());
         const int esito = app.exec();
         principale.reset();
         dati.reset();

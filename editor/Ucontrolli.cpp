@@ -1,10 +1,23 @@
 #include "editor/Ucontrolli.h"
 
+#include "data/Umessaggi.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMetaEnum>
+#include <QPainter>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QTextCursor>
+
 #include <QToolButton>
+#include <algorithm>
 
 QString TestoValore(const QVariant& v, const QLocale& locale)
 {
@@ -12,8 +25,12 @@ QString TestoValore(const QVariant& v, const QLocale& locale)
         return {};
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return locale.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QMetaType::Float: {
+        // Nelle celle e nelle caselle i numeri non hanno il separatore delle migliaia.
+        QLocale l = locale;
+        l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+        return l.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+    }
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
     default:
@@ -32,7 +49,8 @@ QVariant ValoreDaTesto(const QString& testo, TTipoCampo tipo, const QLocale& loc
         const double d = locale.toDouble(t, &ok);
         if (ok)
             return d;
-        const double c = QLocale::c().toDouble(t, &ok);
+        // Si accettano sia la virgola sia il punto, qualunque sia la lingua del sistema.
+        const double c = QLocale::c().toDouble(QString(t).replace(u',', u'.'), &ok);
         return ok ? QVariant(c) : QVariant(testo);
     }
     case TTipoCampo::Small:
@@ -57,7 +75,9 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
 {
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
-    m_righe = rowCount();
+    m_cifre.fill(0, campi.size());
+    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_righeMostrate = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::campoCambiato, this, [this](int campo) {
@@ -75,17 +95,24 @@ void TModelloTabella::ricarica()
     for (const QString& c : m_campi)
         indici << m_ds->IndiceCampo(c);
     // Un cursore che si sposta o un valore cambiato non azzerano il modello: la vista tiene
-    // selezione, scorrimento e il clic in corso (un doppio clic resta un doppio clic).
+    // selezione, scorrimento, cella e il clic in corso (un doppio clic resta un doppio clic).
     const int righe = rowCount();
-    if (indici == m_indici && righe == m_righe) {
+    if (indici == m_indici && righe == m_righeMostrate) {
         if (righe > 0 && !m_campi.isEmpty())
-            Q_EMIT dataChanged(index(0, 0), index(righe - 1, int(m_campi.size()) - 1));
+            Q_EMIT dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
         return;
     }
     beginResetModel();
     m_indici = indici;
-    m_righe = righe;
+    m_righeMostrate = righe;
     endResetModel();
+}
+
+void TModelloTabella::ImpostaCifre(const QString& campo, int cifre)
+{
+    const int col = int(m_campi.indexOf(campo));
+    if (col >= 0)
+        m_cifre[col] = cifre;
 }
 
 bool TModelloTabella::rigaInserita(int riga) const
@@ -124,8 +151,12 @@ QVariant TModelloTabella::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const QVariant v = valore(index.row(), index.column());
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
+        const int cifre = m_cifre.value(index.column());
+        if (cifre > 0 && !v.isNull() && (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float))
+            return m_locale.toString(v.toDouble(), 'g', cifre);
         return TestoValore(v, m_locale);
+    }
     if (role == Qt::EditRole)
         return v;
     if (role == Qt::TextAlignmentRole) {
@@ -190,7 +221,15 @@ TDBEdit::TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent)
         if (m_ds && i == m_ds->IndiceCampo(m_campo))
             Aggiorna();
     });
-    connect(this, &QLineEdit::editingFinished, this, &TDBEdit::conferma);
+    connect(this, &QLineEdit::editingFinished, this, &TDBEdit::Conferma);
+    // Come si comincia a scrivere il record passa in modifica: chi salva vede la modifica in corso.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        auto* t = qobject_cast<TTabella*>(m_ds.data());
+        if (t && t->State() == TStato::Consultazione && !t->SolaLettura()) {
+            const QScopedValueRollback g(m_scrivendo, true);
+            t->Edit();
+        }
+    });
     if (auto* t = qobject_cast<TTabella*>(ds); t && t->SolaLettura())
         setReadOnly(true);
     Aggiorna();
@@ -198,13 +237,15 @@ TDBEdit::TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent)
 
 void TDBEdit::Aggiorna()
 {
+    if (m_scrivendo)
+        return;
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QString t = i >= 0 ? TestoValore(m_ds->valoreCorrente(i)) : QString();
     if (t != text())
         setText(t);
 }
 
-void TDBEdit::conferma()
+void TDBEdit::Conferma()
 {
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     if (i < 0 || isReadOnly() || !isModified())
@@ -225,10 +266,39 @@ TDBMemo::TDBMemo(TDataSet* ds, const QString& campo, QWidget* parent)
     connect(ds, &TDataSet::datiCambiati, this, &TDBMemo::Aggiorna);
     connect(ds, &TDataSet::statoCambiato, this, &TDBMemo::Aggiorna);
     Aggiorna();
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!document()->isModified())
+            return;
+        tagliaEccesso();
+        auto* t = qobject_cast<TTabella*>(m_ds.data());
+        if (t && t->State() == TStato::Consultazione && !t->SolaLettura()) {
+            const QScopedValueRollback g(m_scrivendo, true);
+            t->Edit();
+        }
+    });
+}
+
+void TDBMemo::tagliaEccesso()
+{
+    if (m_massimo <= 0 || toPlainText().size() <= m_massimo)
+        return;
+    // Il testo in eccesso (scritto o incollato) non entra: si toglie dalla fine.
+    const QSignalBlocker b(this);
+    QTextCursor c = textCursor();
+    const int pos = c.position();
+    c.movePosition(QTextCursor::Start);
+    c.setPosition(m_massimo, QTextCursor::MoveAnchor);
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
+    c.setPosition(qMin(pos, m_massimo));
+    setTextCursor(c);
+    document()->setModified(true);
 }
 
 void TDBMemo::Aggiorna()
 {
+    if (m_scrivendo)
+        return;
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QString t = i >= 0 ? m_ds->valoreCorrente(i).toString() : QString();
     if (t != toPlainText())
@@ -238,6 +308,11 @@ void TDBMemo::Aggiorna()
 void TDBMemo::focusOutEvent(QFocusEvent* e)
 {
     QPlainTextEdit::focusOutEvent(e);
+    Conferma();
+}
+
+void TDBMemo::Conferma()
+{
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     if (i >= 0 && !isReadOnly() && document()->isModified()) {
         document()->setModified(false);
@@ -277,6 +352,8 @@ void TDBLookupComboBox::riempi()
             addItem(m_elenco->ValoreRiga(r, d).toString(), m_elenco->ValoreRiga(r, k));
     }
     m_riempimento = false;
+    // L'elenco aperto mostra le descrizioni intere anche quando la casella è più stretta.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
     Aggiorna();
 }
 
@@ -287,11 +364,23 @@ void TDBLookupComboBox::Aggiorna()
     const int i = m_ds ? m_ds->IndiceCampo(m_campo) : -1;
     const QVariant chiave = i >= 0 ? m_ds->valoreCorrente(i) : QVariant();
     setCurrentIndex(chiave.isNull() ? -1 : findData(chiave.toString(), Qt::UserRole, Qt::MatchFixedString));
+    setToolTip(currentText());
 }
 
 QString TDBLookupComboBox::Chiave() const
 {
     return currentIndex() >= 0 ? currentData().toString() : QString();
+}
+
+void TDBLookupComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionComboBox o;
+    initStyleOption(&o);
+    p.drawComplexControl(QStyle::CC_ComboBox, o);
+    const QRect testo = style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, this);
+    o.currentText = o.fontMetrics.elidedText(o.currentText, Qt::ElideRight, testo.width());
+    p.drawControl(QStyle::CE_ComboBoxLabel, o);
 }
 
 void TDBLookupComboBox::scelta(int indice)
@@ -338,11 +427,13 @@ TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
         else
             b->setText(QString::fromUtf8(v.testo));
         b->setToolTip(QString::fromUtf8(v.suggerimento));
+        b->setFixedSize(26, 24);
+        b->setAutoRaise(false);
         connect(b, &QToolButton::clicked, this, [this, p = v.p] { premi(p); });
         l->addWidget(b);
         m_pulsanti << b;
     }
-    l->addStretch();
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(t, &TDataSet::datiCambiati, this, &TDBNavigator::Aggiorna);
     connect(t, &TDataSet::statoCambiato, this, &TDBNavigator::Aggiorna);
     Aggiorna();
@@ -390,12 +481,15 @@ void TDBNavigator::premi(TPulsante p)
         m_tabella->Insert();
         break;
     case nbDelete:
-        m_tabella->Delete();
+        if (m_tabella->State() == TStato::Inserimento || m_domandaElimina.isEmpty()
+            || TMessaggi::Domanda(m_domandaElimina))
+            m_tabella->Delete();
         break;
     case nbEdit:
         m_tabella->Edit();
         break;
     case nbPost:
+        ConfermaControlloAttivo();
         m_tabella->Post();
         break;
     case nbCancel:
@@ -407,4 +501,227 @@ void TDBNavigator::premi(TPulsante p)
     }
     Aggiorna();
     Q_EMIT Click(p);
+}
+
+void TDBNavigator::MostraSolo(std::initializer_list<TPulsante> pulsanti)
+{
+    for (int p = 0; p < m_pulsanti.size(); ++p)
+        m_pulsanti[p]->setVisible(std::find(pulsanti.begin(), pulsanti.end(), TPulsante(p)) != pulsanti.end());
+}
+
+void TDBNavigator::Suggerimento(TPulsante p, const QString& testo)
+{
+    m_pulsanti[p]->setToolTip(testo);
+}
+
+void ConfermaControlloAttivo()
+{
+    QWidget* w = QApplication::focusWidget();
+    if (auto* e = qobject_cast<TDBEdit*>(w))
+        e->Conferma();
+    else if (auto* m = qobject_cast<TDBMemo*>(w))
+        m->Conferma();
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (auto* g = qobject_cast<TDBGrid*>(p)) {
+            g->ConfermaCella();
+            break;
+        }
+}
+
+// ---------------------------------------------------------------- TDBGrid
+
+TDBGrid::TDBGrid(TTabella* t, const QStringList& campi, const QStringList& titoli, QWidget* parent)
+    : QTableView(parent)
+    , m_tabella(t)
+    , m_modello(new TModelloTabella(t, campi, titoli, this))
+{
+    setModel(m_modello);
+    setItemDelegate(new TDelegatoGriglia(this));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setTabKeyNavigation(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    // Undici colonne in una finestra di 792 punti: titoli un poco più piccoli del testo.
+    QFont piccolo = horizontalHeader()->font();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
+    horizontalHeader()->setFont(piccolo);
+    horizontalHeader()->setSectionsMovable(false);
+    // Dopo ogni ricaricamento la cella corrente torna sul record corrente del dataset.
+    connect(m_modello, &QAbstractItemModel::modelReset, this, &TDBGrid::allinea);
+    connect(t, &TDataSet::datiCambiati, this, &TDBGrid::allinea, Qt::QueuedConnection);
+    connect(t, &TDataSet::statoCambiato, this, &TDBGrid::allinea, Qt::QueuedConnection);
+    allinea();
+}
+
+void TDBGrid::ListaScelta(const QString& campo, TDataSet* elenco, const QString& campoElenco)
+{
+    const int col = int(m_modello->Campi().indexOf(campo));
+    if (col >= 0)
+        static_cast<TDelegatoGriglia*>(itemDelegate())->ListaScelta(col, elenco, campoElenco);
+}
+
+void TDBGrid::AdattaColonne(const QStringList& elastiche)
+{
+    m_elastiche.clear();
+    for (const QString& c : elastiche)
+        m_elastiche << int(m_modello->Campi().indexOf(c));
+    const QFontMetrics fm(horizontalHeader()->font());
+    for (int c = 0; c < m_modello->columnCount(); ++c) {
+        const QString titolo = m_modello->headerData(c, Qt::Horizontal).toString();
+        setColumnWidth(c, fm.horizontalAdvance(titolo) + 6);
+    }
+    resizeEvent(nullptr);
+}
+
+void TDBGrid::resizeEvent(QResizeEvent* e)
+{
+    if (e)
+        QTableView::resizeEvent(e);
+    if (m_elastiche.isEmpty())
+        return;
+    // Lo spazio libero va alle colonne elastiche, che non scendono sotto la loro larghezza di base.
+    int fisse = 0;
+    const QFontMetrics fm(horizontalHeader()->font());
+    for (int c = 0; c < m_modello->columnCount(); ++c)
+        if (!m_elastiche.contains(c))
+            fisse += columnWidth(c);
+    const int libero = viewport()->width() - fisse;
+    const int ciascuna = libero / int(m_elastiche.size());
+    for (int c : m_elastiche) {
+        const int minima = fm.horizontalAdvance(m_modello->headerData(c, Qt::Horizontal).toString()) + 6;
+        setColumnWidth(c, qMax(minima, ciascuna));
+    }
+}
+
+void TDBGrid::paintEvent(QPaintEvent* e)
+{
+    QTableView::paintEvent(e);
+    if (m_modello->rowCount() > 0 || m_testoVuota.isEmpty())
+        return;
+    QPainter p(viewport());
+    p.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    p.drawText(viewport()->rect().adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, m_testoVuota);
+}
+
+void TDBGrid::ConfermaCella()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TDBGrid::allinea()
+{
+    const QScopedValueRollback g(m_allineando, true);
+    const int riga = m_modello->RigaCorrente();
+    if (riga < 0 || riga >= m_modello->rowCount())
+        return;
+    const int col = qMax(currentIndex().column(), 0);
+    const QModelIndex i = m_modello->index(riga, col);
+    if (i != currentIndex() && state() != QAbstractItemView::EditingState) {
+        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+        scrollTo(i);
+    }
+}
+
+void TDBGrid::currentChanged(const QModelIndex& attuale, const QModelIndex& precedente)
+{
+    QTableView::currentChanged(attuale, precedente);
+    if (m_allineando || !attuale.isValid() || attuale.row() == m_modello->RigaCorrente())
+        return;
+    // Lasciare la riga registra il record in modifica; se è rifiutato si resta dove si era.
+    m_modello->SelezionaRiga(attuale.row());
+    allinea();
+}
+
+void TDBGrid::keyPressEvent(QKeyEvent* e)
+{
+    if (state() != QAbstractItemView::EditingState) {
+        const bool ultima = currentIndex().row() == m_modello->rowCount() - 1 || m_modello->rowCount() == 0;
+        const bool vuotaScrivendo = m_modello->rowCount() == 0 && !e->text().isEmpty() && e->text().at(0).isPrint();
+        if (vuotaScrivendo && !m_tabella->SolaLettura()) {
+            // Su una tabella vuota si comincia a scrivere e nasce la prima riga.
+            m_tabella->Append();
+            QTableView::keyPressEvent(e);
+            return;
+        }
+        if (((e->key() == Qt::Key_Down && ultima) || e->key() == Qt::Key_Insert) && !m_tabella->SolaLettura()) {
+            // Scendere oltre l'ultima riga aggiunge un record in coda, dopo aver registrato quello
+            // in modifica o in inserimento (se è rifiutato si resta lì).
+            if (m_tabella->State() != TStato::Consultazione && !m_tabella->Post())
+                return;
+            m_tabella->Append();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape
+            && (m_tabella->State() == TStato::Inserimento || m_tabella->State() == TStato::Modifica)) {
+            m_tabella->Cancel();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------- TDelegatoGriglia
+
+void TDelegatoGriglia::ListaScelta(int colonna, TDataSet* elenco, const QString& campo)
+{
+    m_liste.insert(colonna, {elenco, campo});
+}
+
+QWidget* TDelegatoGriglia::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    const auto it = m_liste.constFind(index.column());
+    if (it != m_liste.constEnd() && it->elenco) {
+        auto* c = new QComboBox(parent);
+        c->setFrame(false);
+        const int campo = it->elenco->IndiceCampo(it->campo);
+        for (int r = 0; r < it->elenco->RecordCount() && campo >= 0; ++r)
+            c->addItem(it->elenco->ValoreRiga(r, campo).toString());
+        // La scelta dall'elenco si scrive subito, come nelle liste di scelta delle griglie classiche.
+        connect(c, &QComboBox::activated, this, [this, c] {
+            Q_EMIT const_cast<TDelegatoGriglia*>(this)->commitData(c);
+            Q_EMIT const_cast<TDelegatoGriglia*>(this)->closeEditor(c);
+        });
+        return c;
+    }
+    auto* e = new QLineEdit(parent);
+    e->setFrame(false);
+    if (index.data(Qt::TextAlignmentRole).isValid())
+        e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+void TDelegatoGriglia::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* c = qobject_cast<QComboBox*>(editor)) {
+        c->setCurrentIndex(c->findText(index.data(Qt::DisplayRole).toString()));
+        return;
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(editor))
+        e->setText(TestoValore(index.data(Qt::EditRole)));
+}
+
+void TDelegatoGriglia::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    QString testo;
+    if (auto* c = qobject_cast<QComboBox*>(editor))
+        testo = c->currentText();
+    else if (auto* e = qobject_cast<QLineEdit*>(editor))
+        testo = e->text();
+    // Un testo non cambiato non mette il record in modifica.
+    if (testo == TestoValore(index.data(Qt::EditRole)))
+        return;
+    model->setData(index, testo);
 }

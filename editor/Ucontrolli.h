@@ -9,7 +9,11 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QWidget>
+
+#include <initializer_list>
 
 class QToolButton;
 
@@ -40,6 +44,8 @@ public:
     int RigaCorrente() const;
     // Porta il cursore del dataset sulla riga (registrando prima un record in modifica).
     bool SelezionaRiga(int riga);
+    // Cifre significative con cui si mostra un campo reale (0 = tutte quelle che servono).
+    void ImpostaCifre(const QString& campo, int cifre);
 
 private:
     bool rigaInserita(int riga) const;
@@ -50,8 +56,67 @@ private:
     QStringList m_campi;
     QVector<int> m_indici;
     QStringList m_intestazioni;
+    QVector<int> m_cifre;
     QLocale m_locale;
-    int m_righe = -1; // righe mostrate all'ultimo aggiornamento
+    int m_righeMostrate = 0;
+};
+
+// Griglia sopra un dataset: la riga selezionata è il record corrente, le celle si scrivono nel
+// record. Freccia in giù sull'ultima riga aggiunge un record in coda, Esc lo annulla. Una colonna
+// può avere una lista di scelta con i valori di un campo di un altro dataset.
+class TDBGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    TDBGrid(TTabella* t, const QStringList& campi, const QStringList& titoli, QWidget* parent = nullptr);
+
+    TModelloTabella* Modello() const { return m_modello; }
+    TTabella* Tabella() const { return m_tabella; }
+    // La colonna del campo si modifica scegliendo fra i valori di campoElenco delle righe di elenco.
+    void ListaScelta(const QString& campo, TDataSet* elenco, const QString& campoElenco);
+    // Larghezze delle colonne adatte ai titoli; le colonne elastiche si dividono lo spazio che resta.
+    void AdattaColonne(const QStringList& elastiche);
+    // Scrive nel record la cella che si sta modificando.
+    void ConfermaCella();
+    // Testo mostrato al centro della griglia quando non ci sono righe.
+    void ImpostaTestoVuota(const QString& testo) { m_testoVuota = testo; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void allinea();
+
+    TTabella* m_tabella;
+    TModelloTabella* m_modello;
+    QList<int> m_elastiche;
+    QString m_testoVuota;
+    bool m_allineando = false;
+};
+
+// Delegato delle griglie: una casella di testo con il valore completo del campo, o un elenco a
+// discesa per le colonne con lista di scelta.
+class TDelegatoGriglia : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void ListaScelta(int colonna, TDataSet* elenco, const QString& campo);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+private:
+    struct TLista
+    {
+        QPointer<TDataSet> elenco;
+        QString campo;
+    };
+    QHash<int, TLista> m_liste;
 };
 
 // Casella di testo legata a un campo del record corrente.
@@ -61,12 +126,13 @@ class TDBEdit : public QLineEdit
 public:
     TDBEdit(TDataSet* ds, const QString& campo, QWidget* parent = nullptr);
     void Aggiorna();
+    // Scrive nel campo il testo modificato e non ancora confermato (prima di registrare).
+    void Conferma();
 
 private:
-    void conferma();
-
     QPointer<TDataSet> m_ds;
     QString m_campo;
+    bool m_scrivendo = false;
 };
 
 // Testo lungo legato a un campo.
@@ -76,13 +142,20 @@ class TDBMemo : public QPlainTextEdit
 public:
     TDBMemo(TDataSet* ds, const QString& campo, QWidget* parent = nullptr);
     void Aggiorna();
+    void Conferma();
+    // Caratteri al più accettati (0 = senza limite).
+    void ImpostaLunghezzaMassima(int n) { m_massimo = n; }
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    void tagliaEccesso();
+
     QPointer<TDataSet> m_ds;
     QString m_campo;
+    int m_massimo = 0;
+    bool m_scrivendo = false;
 };
 
 // Elenco a discesa di un catalogo: mostra campoMostrato, memorizza campoChiave nel campo legato.
@@ -99,6 +172,10 @@ public:
 Q_SIGNALS:
     // Scelta chiusa dall'utente, dopo che il valore è stato scritto nel campo.
     void CloseUp();
+
+protected:
+    // Una descrizione più lunga della casella finisce con "…" (intera nel suggerimento).
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void riempi();
@@ -123,6 +200,11 @@ public:
     TDBNavigator(TTabella* t, QWidget* parent = nullptr);
     QToolButton* Pulsante(TPulsante p) const { return m_pulsanti.value(p); }
     void Aggiorna();
+    // Solo questi pulsanti restano visibili, nell'ordine di sempre.
+    void MostraSolo(std::initializer_list<TPulsante> pulsanti);
+    void Suggerimento(TPulsante p, const QString& testo);
+    // Domanda posta prima di cancellare il record (vuota: nessuna domanda).
+    void ConfermaEliminazione(const QString& domanda) { m_domandaElimina = domanda; }
 
 Q_SIGNALS:
     // Dopo l'azione del pulsante.
@@ -133,4 +215,9 @@ private:
 
     QPointer<TTabella> m_tabella;
     QVector<QToolButton*> m_pulsanti;
+    QString m_domandaElimina;
 };
+
+// Prima di registrare o annullare dal codice: il controllo che ha il fuoco scrive il testo che
+// l'utente sta ancora scrivendo.
+void ConfermaControlloAttivo();

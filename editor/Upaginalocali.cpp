@@ -1,9 +1,58 @@
 #include "editor/Upaginalocali.h"
 
 #include "data/Udatabase.h"
+#include "editor/Ucontrolli.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
 
 TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheet3"))
-{ }
+{
+    TDati& d = Dati();
+    DBGrid1 = new TDBGrid(d.AuxLocali,
+                          {"ID", "Descrizione", "Piano", "TAmbiente", "Area", "AreaUtile", "AreaMarginale", "CTermico",
+                           "TipoRiv", "Spessore", "DistColl"},
+                          {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
+                           "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]"},
+                          this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    // Le aree con 4 cifre significative (3 la marginale), il carico termico con 8.
+    DBGrid1->Modello()->ImpostaCifre(QStringLiteral("Area"), 4);
+    DBGrid1->Modello()->ImpostaCifre(QStringLiteral("AreaUtile"), 4);
+    DBGrid1->Modello()->ImpostaCifre(QStringLiteral("AreaMarginale"), 3);
+    DBGrid1->Modello()->ImpostaCifre(QStringLiteral("CTermico"), 8);
+    DBGrid1->ListaScelta(QStringLiteral("TipoRiv"), d.RivestimentoF, QStringLiteral("DESCRIZIONE"));
+    DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
+    DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
+                                              "la freccia in giù sull'ultima riga ne aggiunge un altro."));
+
+    DBNavigator3 = new TDBNavigator(d.AuxLocali, this);
+    DBNavigator3->setObjectName(QStringLiteral("DBNavigator3"));
+    DBNavigator3->MostraSolo({TDBNavigator::nbFirst, TDBNavigator::nbPrior, TDBNavigator::nbNext, TDBNavigator::nbLast,
+                              TDBNavigator::nbDelete, TDBNavigator::nbPost, TDBNavigator::nbCancel});
+    DBNavigator3->Suggerimento(TDBNavigator::nbPost, QStringLiteral("Conferma"));
+    DBNavigator3->Suggerimento(TDBNavigator::nbCancel, QStringLiteral("Annulla"));
+    DBNavigator3->ConfermaEliminazione(QStringLiteral("Eliminare il locale selezionato?"));
+    connect(DBNavigator3, &TDBNavigator::Click, this, [this](TDBNavigator::TPulsante p) {
+        if (p == TDBNavigator::nbPost)
+            Dati().LocaliModificati = true;
+    });
+
+    BarraLocali = new QHBoxLayout;
+    BarraLocali->setObjectName(QStringLiteral("BarraLocali"));
+    BarraLocali->addWidget(DBNavigator3);
+    BarraLocali->addStretch();
+
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(6, 6, 6, 6);
+    l->addWidget(DBGrid1, 1);
+    l->addLayout(BarraLocali);
+}
+
+void TPaginaLocali::Entra()
+{
+    DBGrid1->setFocus(Qt::TabFocusReason);
+}

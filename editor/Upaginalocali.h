@@ -1,10 +1,22 @@
 #pragma once
-// Pagina "Locali" della finestra di progetto.
+// Pagina "Locali" della finestra di progetto: la griglia dei locali di AuxLocali.
 #include "editor/Upagina.h"
+
+class QHBoxLayout;
+class TDBGrid;
+class TDBNavigator;
 
 class TPaginaLocali : public TPaginaProgetto
 {
     Q_OBJECT
 public:
     explicit TPaginaLocali(TProgetto& progetto);
+
+    // Si entra nella pagina per scrivere nella griglia: il fuoco va lì.
+    void Entra() override;
+
+    TDBGrid* DBGrid1;
+    TDBNavigator* DBNavigator3;
+    // Barra sotto la griglia: il navigatore a sinistra, posto per altri pulsanti a destra.
+    QHBoxLayout* BarraLocali;
 };

@@ -1,17 +1,27 @@
-// Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info".
+// Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
+// progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
+#include "app/Ucaricamento.h"
+#include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
 #include "data/Udatabase.h"
+#include "editor/Ucontrolli.h"
+#include "editor/Udef.h"
+#include "editor/Upaginacliente.h"
+#include "editor/Ustato.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -33,6 +43,47 @@ public:
     }
 };
 
+// Risponde alle finestre di apertura e salvataggio al posto dell'utente.
+class TDialoghiDiProva : public TDialoghiFile
+{
+public:
+    QStringList risposte; // una per finestra aperta; "" = Annulla
+    QStringList proposti; // nomi proposti dalle finestre di salvataggio
+    int aperture = 0;
+    QString Apri(QWidget*) override
+    {
+        ++aperture;
+        return risposte.isEmpty() ? QString() : risposte.takeFirst();
+    }
+    QString Salva(QWidget*, const QString& proposto) override
+    {
+        proposti << proposto;
+        return risposte.isEmpty() ? QString() : risposte.takeFirst();
+    }
+};
+
+const QString MsgFileMancante = QStringLiteral("Non è possibile aprire il file.\n\nVerificare che il file esista o che "
+                                               "non sia stato spostato in un altra cartella.");
+const QString MsgAltroProgetto
+    = QStringLiteral("Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
+const QString MsgChiudi = QStringLiteral(
+    "Sei sicuro di volere chiudere il progetto aperto?\n\nEventuali modifiche non salvate andranno perse.");
+const QString MsgAbbandona = QStringLiteral(
+    "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.");
+
+// Titolo, menu e NomeFile di uno stato della tabella dei comandi.
+void verificaStato(const TTERMOVELA& w, const QString& titolo, bool aperto, const QString& nomeFile)
+{
+    QCOMPARE(w.windowTitle(), titolo);
+    QCOMPARE(w.Nuovo1->menuAction()->isEnabled(), !aperto);
+    QCOMPARE(w.Apri1->isEnabled(), !aperto);
+    QCOMPARE(w.Salva1->isEnabled(), aperto);
+    QCOMPARE(w.SalvaconNome1->isEnabled(), aperto);
+    QCOMPARE(w.Chiudi1->isEnabled(), aperto);
+    QCOMPARE(bool(w.FinestraProgetto()), aperto);
+    QCOMPARE(w.NomeFile, nomeFile);
+}
+
 QStringList testiMenu(QMenu* m)
 {
     QStringList l;
@@ -47,12 +98,369 @@ class TstMain : public QObject
     Q_OBJECT
 
     TRegistroMessaggi registro;
+    TDialoghiDiProva dialoghi;
+    // Cartella di avvio dei test: i modelli e lo sfondo del programma, la cronologia dei test.
+    QTemporaryDir avvio;
+    QTemporaryDir progetti;
+
+    QString progetto(const char* nome) const { return progetti.filePath(QString::fromLatin1(nome)); }
+
+    // Progetto nuovo dal modello V220HJ con un nome, salvato in un file; finestra chiusa.
+    QString preparaFile(TTERMOVELA& w, const char* nome)
+    {
+        w.SoloRiscaldamento1->trigger();
+        TDBEdit* e = w.FinestraProgetto()->TabSheet1->DBEdit1;
+        e->setText(QString::fromLatin1(nome));
+        e->setModified(true);
+        e->Conferma();
+        w.FinestraProgetto()->Dati().AuxInfo->Post();
+        dialoghi.risposte << progetto(nome);
+        w.SalvaconNome1->trigger();
+        registro.Rispondi(true);
+        w.Chiudi1->trigger();
+        registro.Prendi();
+        return progetto(nome);
+    }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        const QDir programma(QCoreApplication::applicationDirPath());
+        for (const QString& f : programma.entryList({"nuovo*.nv", "tvlbg"}, QDir::Files))
+            QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
+        QVERIFY(QDir::setCurrent(avvio.path()));
+        TDialoghiFile::installa(&dialoghi);
+    }
+    void init()
+    {
+        QFile::remove(avvio.filePath(QStringLiteral("History")));
+        dialoghi = TDialoghiDiProva();
+    }
     void cleanup()
     {
         registro.Controlla();
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(dialoghi.risposte.isEmpty(), "risposte alle finestre dei file non usate");
+    }
+
+    // Nuovo da ogni modello: progetto senza titolo, menu di un progetto aperto.
+    void nuovoDaOgniModello_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("collettore");
+        QTest::addColumn<int>("modoRegolazione");
+        QTest::newRow("V220HJ") << "SoloRiscaldamento1"
+                                << "V220HJ" << 1;
+        QTest::newRow("punto fisso") << "RegolazionePUNTOFISSO1"
+                                     << "V220HJ" << 1;
+        QTest::newRow("V221V-9") << "RegolazioneV221V1"
+                                 << "V221V-9" << 0;
+        QTest::newRow("V225") << "RegolazioneV2251"
+                              << "V225" << 1;
+    }
+    void nuovoDaOgniModello()
+    {
+        QFETCH(QString, voce);
+        QFETCH(QString, collettore);
+        QFETCH(int, modoRegolazione);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.findChild<QAction*>(voce)->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
+        QCOMPARE(w.TitoloBase, QStringLiteral("TERMOVELA"));
+        QVERIFY(w.Stampe->menuAction()->isEnabled());
+        QVERIFY(!w.Occupato);
+        TProgetto* p = w.FinestraProgetto();
+        QCOMPARE(p->PageControl1->currentIndex(), 0);
+        QVERIFY(p->parentWidget()->isMaximized());
+        QCOMPARE(dati.AuxDGenerali->FieldByName("RIF_COLL").AsString(), collettore);
+        QCOMPARE(p->Stato().ModoRegolazione, modoRegolazione);
+        QVERIFY(w.Cronologia()->Corrente().isEmpty());
+        // Un secondo "Nuovo" non può arrivare dal menu, disabilitato.
+        QVERIFY(!w.Nuovo1->menuAction()->isEnabled());
+    }
+
+    // Senza i modelli nella cartella di avvio ogni voce dà il messaggio e il titolo non cambia.
+    void modelloMancante()
+    {
+        QTemporaryDir vuota;
+        QVERIFY(QDir::setCurrent(vuota.path()));
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        QVERIFY(QDir::setCurrent(avvio.path()));
+        for (QAction* a : {w.SoloRiscaldamento1, w.RegolazionePUNTOFISSO1, w.RegolazioneV221V1, w.RegolazioneV2251}) {
+            a->trigger();
+            VERIFICA_MESSAGGIO(registro, MsgFileMancante, TIcona::Esclamazione);
+            verificaStato(w, QStringLiteral("TERMOVELATOOL"), false, QString());
+        }
+        QCOMPARE(w.TitoloBase, QStringLiteral("TERMOVELATOOL"));
+    }
+
+    // Nuovo, "Salva" senza titolo (nome proposto in maiuscolo), "Salva" con titolo, chiudi con
+    // Annulla e con OK, riapertura dalla cronologia, secondo progetto rifiutato.
+    void cicloDiUnProgetto()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.RegolazioneV2251->trigger();
+        TDBEdit* nome = w.FinestraProgetto()->TabSheet1->DBEdit1;
+        nome->setText(QStringLiteral("Villa Rossi"));
+        nome->setModified(true);
+        nome->Conferma();
+        QVERIFY(dati.AuxInfo->Post());
+
+        const QString a = progetto("villa.tvl");
+        dialoghi.risposte << a;
+        w.Salva1->trigger();
+        QCOMPARE(dialoghi.proposti, QStringList {"VILLA ROSSI"});
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        QVERIFY(QFileInfo(a).size() > 0);
+
+        // Con un nome "Salva" scrive subito, senza finestra, e il titolo resta.
+        QVERIFY(dati.AuxInfo->FieldByName("COMMITTENTE").Imposta(QStringLiteral("Rossi")));
+        QVERIFY(dati.AuxInfo->Post());
+        w.Salva1->trigger();
+        QCOMPARE(dialoghi.proposti.size(), 1);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+
+        registro.Rispondi(false);
+        w.Chiudi1->trigger();
+        VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        registro.Rispondi(true);
+        w.Chiudi1->trigger();
+        VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA"), false, QString());
+        QVERIFY(!w.Stampe->menuAction()->isEnabled());
+        QCOMPARE(w.Cronologia()->Azioni().size(), 1);
+        QCOMPARE(w.Cronologia()->Azioni().first()->text(), QStringLiteral("&1 ") + a);
+
+        // Dalla cronologia: il file riletto, con il committente salvato la seconda volta.
+        w.Cronologia()->Azioni().first()->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        QCOMPARE(dati.AuxInfo->FieldByName("COMMITTENTE").AsString(), QStringLiteral("Rossi"));
+        QVERIFY(w.Cronologia()->Voci().isEmpty());
+
+        // Salva con nome: il primo file entra nella cronologia; il titolo usa TitoloBase.
+        const QString b = progetto("villa2.tvl");
+        dialoghi.risposte << b;
+        w.SalvaconNome1->trigger();
+        QCOMPARE(dialoghi.proposti.last(), QStringLiteral("VILLA ROSSI"));
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + b, true, b);
+        QCOMPARE(w.Cronologia()->Voci(), QStringList {a});
+
+        // Un secondo progetto dalla cronologia è rifiutato e quello aperto resta com'è.
+        TProgetto* aperta = w.FinestraProgetto();
+        w.Cronologia()->Azioni().first()->trigger();
+        VERIFICA_MESSAGGIO(registro, MsgAltroProgetto, TIcona::Esclamazione);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + b, true, b);
+        QCOMPARE(w.FinestraProgetto(), aperta);
+        QCOMPARE(dati.AuxInfo->FieldByName("COMMITTENTE").AsString(), QStringLiteral("Rossi"));
+
+        // Annullare la finestra di salvataggio non cambia nulla.
+        dialoghi.risposte << QString();
+        w.SalvaconNome1->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + b, true, b);
+    }
+
+    // Aperto un progetto all'avvio e salvato con nome, il titolo comincia con TERMOVELATOOL.
+    void apriESalvaConNomeDallAvvio()
+    {
+        QString a;
+        {
+            TDati dati;
+            TTERMOVELA w(&dati);
+            w.show();
+            a = preparaFile(w, "avvio.tvl");
+        }
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        dialoghi.risposte << QString();
+        w.Apri1->trigger();
+        QCOMPARE(dialoghi.aperture, 1);
+        verificaStato(w, QStringLiteral("TERMOVELATOOL"), false, QString());
+        dialoghi.risposte << a;
+        w.Apri1->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        QCOMPARE(dati.AuxInfo->FieldByName("PROGETTO").AsString(), QStringLiteral("avvio.tvl"));
+        const QString b = progetto("AVVIO2.tvl");
+        dialoghi.risposte << b;
+        w.SalvaconNome1->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELATOOL : ") + b, true, b);
+        // Un file sparito: il messaggio, e la voce resta nella cronologia.
+        registro.Rispondi(true);
+        w.Chiudi1->trigger();
+        registro.Prendi();
+        QVERIFY(QFile::remove(a));
+        w.Cronologia()->Azioni().at(1)->trigger();
+        VERIFICA_MESSAGGIO(registro, MsgFileMancante, TIcona::Esclamazione);
+        verificaStato(w, QStringLiteral("TERMOVELA"), false, QString());
+        QCOMPARE(w.Cronologia()->Voci(), (QStringList {b, a}));
+    }
+
+    // Le modifiche in sospeso fermano il salvataggio con il loro messaggio; un locale solo in
+    // modifica (non in inserimento) no.
+    void modificheInSospeso_data()
+    {
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<bool>("inserimento");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("locale nuovo") << "AuxLocali" << true
+                                      << "Completare l'inserimento dei dati nella riga selezionata della tabella "
+                                         "Locali o\n\nannullare la riga con X.";
+        QTest::newRow("dati generali") << "AuxDGenerali" << false
+                                       << "Confermare le modifiche nella scheda Dati Generali o\n\nannullare la "
+                                          "riga con X.";
+        QTest::newRow("cliente") << "AuxInfo" << false
+                                 << "Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la "
+                                    "riga con X.";
+        QTest::newRow("locale in modifica") << "AuxLocali" << false << "";
+    }
+    void modificheInSospeso()
+    {
+        QFETCH(QString, tabella);
+        QFETCH(bool, inserimento);
+        QFETCH(QString, messaggio);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        const QString a = preparaFile(w, "sospeso.tvl");
+        w.ApriDaPercorso(a);
+        QVERIFY(dati.AuxLocali->IsEmpty());
+        // Un locale registrato, per poterlo poi modificare.
+        TTabella* l = dati.AuxLocali;
+        l->Append();
+        for (auto [campo, valore] : std::initializer_list<std::pair<const char*, QVariant>> {{"ID", 1},
+                                                                                             {"Descrizione", "Cucina"},
+                                                                                             {"Piano", "PT"},
+                                                                                             {"Area", 20.0},
+                                                                                             {"AreaUtile", 20.0},
+                                                                                             {"CTermico", 900.0},
+                                                                                             {"DistColl", 5}})
+            QVERIFY(l->FieldByName(QLatin1String(campo)).Imposta(valore));
+        QVERIFY(l->Post());
+        w.Salva1->trigger();
+        const QDateTime prima = QFileInfo(a).lastModified();
+        QTest::qWait(20);
+
+        TTabella* t = dati.findChild<TTabella*>(tabella);
+        QVERIFY(t);
+        if (inserimento)
+            t->Append();
+        else
+            t->Edit();
+        w.Salva1->trigger();
+        if (messaggio.isEmpty()) {
+            QVERIFY(QFileInfo(a).lastModified() > prima);
+        } else {
+            VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
+            QCOMPARE(QFileInfo(a).lastModified(), prima);
+            // Anche "Salva con Nome..." si ferma prima della finestra.
+            w.SalvaconNome1->trigger();
+            VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
+            QVERIFY(dialoghi.proposti.size() == 1);
+        }
+        t->Cancel();
+    }
+
+    // Un file troncato, prima o dopo la creazione della finestra di progetto: messaggio di
+    // caricamento, nessun progetto aperto, titolo "TERMOVELA"; poi si riparte normalmente.
+    void letturaFallita_data()
+    {
+        QTest::addColumn<int>("tenuti"); // byte che restano; negativo: tolti dalla fine
+        QTest::newRow("prima della finestra") << 600;
+        QTest::newRow("dopo la finestra") << -60;
+    }
+    void letturaFallita()
+    {
+        QFETCH(int, tenuti);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        const QString a = preparaFile(w, "rotto.tvl");
+        QFile f(a);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(tenuti > 0 ? tenuti : f.size() + tenuti));
+        f.close();
+        w.ApriDaPercorso(a);
+        VERIFICA_MESSAGGIO(registro,
+                           "Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!",
+                           TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA"), false, QString());
+        QVERIFY(!w.Occupato);
+        QVERIFY(!w.Stampe->menuAction()->isEnabled());
+        w.SoloRiscaldamento1->trigger();
+        verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
+    }
+
+    // Un salvataggio che non riesce: il messaggio, e titolo e nome restano quelli nuovi.
+    void salvataggioFallito()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.RegolazioneV221V1->trigger();
+        const QString a = progetto("manca/x.tvl");
+        dialoghi.risposte << a;
+        w.SalvaconNome1->trigger();
+        VERIFICA_MESSAGGIO(registro, "Errore durante il salvataggio!", TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        QCOMPARE(w.Cronologia()->Corrente(), a);
+    }
+
+    // La finestra di avanzamento: titolo e massimo dati, barra che avanza di uno e si ferma al
+    // massimo, in primo piano e senza icone di bordo, nascosta alla fine.
+    void finestraDiAvanzamento()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        TCaricamento c(&w);
+        QCOMPARE(c.windowTitle(), QStringLiteral("Caricamento"));
+        QVERIFY(c.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(c.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+        c.Inizia(QStringLiteral("Salvataggio Progetto in corso..."), 3);
+        QVERIFY(c.isVisible());
+        QCOMPARE(c.windowTitle(), QStringLiteral("Salvataggio Progetto in corso..."));
+        for (int i = 0; i < 5; ++i)
+            c.Passo();
+        QCOMPARE(c.ProgressBar1->value(), 3);
+        c.Fine();
+        QVERIFY(!c.isVisible());
+    }
+
+    // Le scorciatoie da tastiera fanno quel che fa il menu.
+    void scorciatoie()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QString a = preparaFile(w, "tasti.tvl");
+        // La finestra di avanzamento del salvataggio ha preso e lasciato il primo piano.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        dialoghi.risposte << a;
+        QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
+        const QString b = progetto("tasti2.tvl");
+        dialoghi.risposte << b;
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        verificaStato(w, QStringLiteral("TERMOVELA : ") + b, true, b);
+        QVERIFY(QFileInfo::exists(b));
+        QFile::remove(b);
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(b));
+        registro.Rispondi(true);
+        QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+        VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
+        verificaStato(w, QStringLiteral("TERMOVELA"), false, QString());
+        QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.isVisible());
     }
 
     void statoAllAvvio()
@@ -87,17 +495,20 @@ private Q_SLOTS:
         QStringList barra;
         for (QAction* a : w.menuBar()->actions())
             barra << a->text();
-        QCOMPARE(barra, (QStringList{"Progetto", "Stampa", "Informazioni"}));
-        QCOMPARE(testiMenu(w.File1), (QStringList{"Nuovo", "Apri", "Salva", "Salva con Nome...", "-", "Chiudi", "Esci"}));
-        QCOMPARE(testiMenu(w.Nuovo1), (QStringList{"Regolazione V220HJ", "Regolazione \"PUNTO FISSO\"",
-                                          "Regolazione V221V-9", "Regolazione V225"}));
-        QCOMPARE(testiMenu(w.Standard11), QStringList{"V220HJ"});
-        QCOMPARE(testiMenu(w.Stampe), (QStringList{"&Rapporto Tecnico", "&Preventivo Semplice", "&Capitolato",
-                                          "&Ottimizz. Circuiti", "&Etichette"}));
-        for (const char* nome : {"SoloRiscaldamento1", "RegolazionePUNTOFISSO1", "RegolazioneV221V1",
-                 "RegolazioneV2251", "Apri1", "Salva1", "SalvaconNome1", "N1", "Chiudi1", "Esci1",
-                 "RapportoTecnico1", "PreventivoSemplice1", "PreventivoCompleto1", "OttimizzCircuiti1",
-                 "Etichette1", "Informazioni1"})
+        QCOMPARE(barra, (QStringList {"Progetto", "Stampa", "Informazioni"}));
+        QCOMPARE(testiMenu(w.File1),
+                 (QStringList {"Nuovo", "Apri", "Salva", "Salva con Nome...", "-", "Chiudi", "Esci"}));
+        QCOMPARE(testiMenu(w.Nuovo1),
+                 (QStringList {"Regolazione V220HJ", "Regolazione \"PUNTO FISSO\"", "Regolazione V221V-9",
+                               "Regolazione V225"}));
+        QCOMPARE(testiMenu(w.Standard11), QStringList {"V220HJ"});
+        QCOMPARE(testiMenu(w.Stampe),
+                 (QStringList {"&Rapporto Tecnico", "&Preventivo Semplice", "&Capitolato", "&Ottimizz. Circuiti",
+                               "&Etichette"}));
+        for (const char* nome :
+             {"SoloRiscaldamento1", "RegolazionePUNTOFISSO1", "RegolazioneV221V1", "RegolazioneV2251", "Apri1",
+              "Salva1", "SalvaconNome1", "N1", "Chiudi1", "Esci1", "RapportoTecnico1", "PreventivoSemplice1",
+              "PreventivoCompleto1", "OttimizzCircuiti1", "Etichette1", "Informazioni1"})
             QVERIFY2(w.findChild<QAction*>(QLatin1String(nome)), nome);
     }
 
@@ -155,14 +566,14 @@ private Q_SLOTS:
         TDati dati;
         TTERMOVELA w(&dati);
         w.show();
-        w.AreaMdi()->addSubWindow(new QWidget)->show();
+        w.SoloRiscaldamento1->trigger();
         registro.Rispondi(risposta);
         QCOMPARE(w.close(), risposta);
-        VERIFICA_MESSAGGIO(registro,
-            "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.",
-            TIcona::Domanda);
+        VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);
         QCOMPARE(w.isVisible(), !risposta);
         QCOMPARE(bool(w.Progetto()), !risposta);
+        if (!risposta)
+            verificaStato(w, QStringLiteral("TERMOVELA : [Senza Titolo]"), true, QString());
     }
 
     void finestraInfo()
@@ -173,9 +584,9 @@ private Q_SLOTS:
         QCOMPARE(info->windowTitle(), QStringLiteral("Info"));
         QVERIFY(info->font().bold());
         QCOMPARE(info->Memo1->toPlainText().split(u'\n'),
-            (QStringList{"", "Per informazioni consultare il file denominato \"manuale.pdf\" presente ",
-                "nella directory di installazione del programma.", "",
-                "Per visualizzare questo file occorre avere installato Acrobat Reader.", ""}));
+                 (QStringList {"", "Per informazioni consultare il file denominato \"manuale.pdf\" presente ",
+                               "nella directory di installazione del programma.", "",
+                               "Per visualizzare questo file occorre avere installato Acrobat Reader.", ""}));
         QVERIFY(info->Memo1->isReadOnly());
         auto* esci = info->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
         QVERIFY(esci);

@@ -1,10 +1,55 @@
 // Finestra di progetto: pagine, ingresso nelle pagine, cambio di pagina durante l'inserimento
-// di un locale.
+// di un locale; pagine del cliente, dei dati generali (regole di copia, compatibilità tubo e
+// pannello, tipo di collettore) e dei locali (griglia, regole delle aree, navigatore).
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "data/Uregole.h"
+#include "editor/Ucontrolli.h"
+#include "editor/Upaginacliente.h"
+#include "editor/Upaginadatigenerali.h"
+#include "editor/Upaginalocali.h"
 
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
+
+namespace {
+// Scelta dell'utente in una lista del catalogo: la voce con quella chiave, poi la chiusura.
+void scegli(TDBLookupComboBox* lista, const QString& chiave)
+{
+    const int i = lista->findData(chiave);
+    QVERIFY2(i >= 0, qPrintable(chiave));
+    lista->setCurrentIndex(i);
+    Q_EMIT lista->activated(i);
+}
+
+// Scrive in una casella come l'utente e la lascia (il valore entra nel record).
+void scrivi(TDBEdit* e, const QString& testo)
+{
+    e->setFocus();
+    e->selectAll();
+    if (testo.isEmpty())
+        QTest::keyClick(e, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(e, testo);
+    Q_EMIT e->editingFinished();
+}
+
+// Valore di un campo di catalogo nella riga con quella chiave.
+QVariant catalogo(TTabella* t, const char* chiave, const QString& valore, const char* campo)
+{
+    const int k = t->IndiceCampo(QLatin1String(chiave));
+    for (int r = 0; r < t->RecordCount(); ++r)
+        if (t->ValoreRiga(r, k).toString() == valore)
+            return t->ValoreRiga(r, t->IndiceCampo(QLatin1String(campo)));
+    return {};
+}
+
+const QString MsgTubo = QStringLiteral("Il tubo scelto non è idoneo per il pannello isolante impostato.");
+const QString MsgPannello = QStringLiteral("Il pannello scelto non è idoneo per il tipo di tubo impostato.");
+const QString Msg25 = QStringLiteral("Con il sistema scelto il tipo di tubo deve essere di diametro 25.");
+} // namespace
 
 class TstProgetto : public QObject
 {
@@ -13,6 +58,8 @@ class TstProgetto : public QObject
     TRegistroMessaggi registro;
 
 private Q_SLOTS:
+    // I numeri nelle celle si scrivono con la virgola.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void cleanup() { QVERIFY(registro.Controlla()); }
 
     void pagine()
@@ -64,6 +111,353 @@ private Q_SLOTS:
         p.dati.DGeneraliModificati = true;
         p.Pagina(4);
         QVERIFY(!p.dati.DGeneraliModificati);
+    }
+
+    void paginaCliente()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        TPaginaCliente* c = p.finestra->TabSheet1;
+        scrivi(c->DBEdit1, QStringLiteral("Casa Bianchi"));
+        QCOMPARE(p.dati.AuxInfo->State(), TStato::Modifica);
+        // Le note accettano al più 250 caratteri, anche incollati.
+        c->DBMemo1->setFocus();
+        c->DBMemo1->insertPlainText(QString(300, u'x'));
+        QCOMPARE(c->DBMemo1->toPlainText().size(), 250);
+        // "Conferma" registra anche la casella che l'utente non ha ancora lasciato.
+        c->DBEdit2->setFocus();
+        QTest::keyClicks(c->DBEdit2, QStringLiteral("Bianchi"));
+        QToolButton* conferma = c->DBNavigator1->Pulsante(TDBNavigator::nbPost);
+        QVERIFY(conferma->isVisible());
+        QVERIFY(!c->DBNavigator1->Pulsante(TDBNavigator::nbFirst)->isVisible());
+        conferma->click();
+        QCOMPARE(p.dati.AuxInfo->State(), TStato::Consultazione);
+        QCOMPARE(p.dati.AuxInfo->FieldByName("PROGETTO").AsString(), QStringLiteral("Casa Bianchi"));
+        QCOMPARE(p.dati.AuxInfo->FieldByName("COMMITTENTE").AsString(), QStringLiteral("Bianchi"));
+        QCOMPARE(p.dati.AuxInfo->FieldByName("Commento").AsString(), QString(250, u'x'));
+    }
+
+    // Ogni lista copia dal catalogo i valori della riga scelta, senza confermare il record.
+    void regoleDiCopia_data()
+    {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QString>("tabella");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QStringList>("copie"); // "campo catalogo=campo dati generali"
+        QTest::newRow("massetto") << "DBLookupComboBox1"
+                                  << "Strutture"
+                                  << "CODICE" << QStringList {"LAMBDA=LAMBDA_MASS"};
+        QTest::newRow("rivestimento") << "DBLookupComboBox4"
+                                      << "RivestimentoF"
+                                      << "CODICE" << QStringList {"DESCRIZIONE=TIPO_RIV", "LAMBDA=LAMBDA_RIV"};
+        QTest::newRow("soletta") << "DBLookupComboBox2"
+                                 << "Solette"
+                                 << "CODICE" << QStringList {"LAMBDA=LAMBDA_SOL"};
+        QTest::newRow("tubo") << "DBLookupComboBox3"
+                              << "Tubo"
+                              << "RIF" << QStringList {"COND=LAMBDA_TUBO", "SPESSORE=SPESS_TUBO", "D EST=DEST_TUBO"};
+        QTest::newRow("isolante") << "DBLookupComboBox5"
+                                  << "Isolante"
+                                  << "CODICE" << QStringList {"INTERASSE=INTERASSE"};
+    }
+    void regoleDiCopia()
+    {
+        QFETCH(QString, lista);
+        QFETCH(QString, tabella);
+        QFETCH(QString, chiave);
+        QFETCH(QStringList, copie);
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        auto* l = p.finestra->findChild<TDBLookupComboBox*>(lista);
+        TTabella* cat = p.dati.findChild<TTabella*>(tabella);
+        // L'ultima voce del catalogo compatibile con il pannello e il tubo del modello.
+        QString scelta;
+        for (int i = l->count() - 1; i >= 0 && scelta.isEmpty(); --i) {
+            const QString k = l->itemData(i).toString();
+            const QString tubo = lista == "DBLookupComboBox3" ? k : "PEX162-BAO";
+            const QString pannello = lista == "DBLookupComboBox5" ? k : "V539X771";
+            if (k != l->Chiave() && MessaggioCompatibilita(tubo, pannello, true).isEmpty())
+                scelta = k;
+        }
+        QVERIFY(!scelta.isEmpty());
+        scegli(l, scelta);
+        QCOMPARE(p.dati.AuxDGenerali->State(), TStato::Modifica);
+        for (const QString& c : copie) {
+            const QStringList d = c.split(u'=');
+            const QVariant atteso = catalogo(cat, qPrintable(chiave), scelta, qPrintable(d[0]));
+            QVERIFY2(!atteso.isNull(), qPrintable(c));
+            const TCampo f = p.dati.AuxDGenerali->FieldByName(d[1]);
+            if (f.Tipo() == TTipoCampo::Testo)
+                QCOMPARE(f.AsString(), atteso.toString());
+            else if (f.Tipo() == TTipoCampo::Small)
+                QCOMPARE(f.AsInteger(), int(atteso.toDouble()));
+            else
+                QCOMPARE(f.AsFloat(), atteso.toDouble());
+        }
+        p.dati.AuxDGenerali->Cancel();
+    }
+
+    // Compatibilità tubo/pannello: un rifiuto riporta il record all'ultima conferma (anche uno
+    // spessore del massetto appena scritto) e il fuoco va al navigatore.
+    void compatibilita_data()
+    {
+        QTest::addColumn<QString>("tubo"); // confermato prima
+        QTest::addColumn<QString>("pannello"); // confermato prima
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QString>("scelta");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("PEX25 sul V539X771") << "PEX162-BAO"
+                                            << "V539X771"
+                                            << "DBLookupComboBox3"
+                                            << "PEX25" << MsgTubo;
+        QTest::newRow("V539X771 con PEX25") << "PEX25"
+                                            << "V510X771"
+                                            << "DBLookupComboBox5"
+                                            << "V539X771" << MsgPannello;
+        QTest::newRow("V534X770- con PB162") << "PB162"
+                                             << "V510X771"
+                                             << "DBLookupComboBox5"
+                                             << "V534X770-" << Msg25;
+        QTest::newRow("PB162 sul V534X770-") << "PEX25"
+                                             << "V534X770-"
+                                             << "DBLookupComboBox3"
+                                             << "PB162" << Msg25;
+        QTest::newRow("V534X770- con PEX25") << "PEX25"
+                                             << "V510X771"
+                                             << "DBLookupComboBox5"
+                                             << "V534X770-"
+                                             << "";
+        QTest::newRow("PB162 sul V539X771") << "PEX162-BAO"
+                                            << "V539X771"
+                                            << "DBLookupComboBox3"
+                                            << "PB162"
+                                            << "";
+    }
+    void compatibilita()
+    {
+        QFETCH(QString, tubo);
+        QFETCH(QString, pannello);
+        QFETCH(QString, lista);
+        QFETCH(QString, scelta);
+        QFETCH(QString, messaggio);
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        TTabella* dg = p.dati.AuxDGenerali;
+        QVERIFY(dg->FieldByName("COD_TUBO").Imposta(tubo));
+        QVERIFY(dg->FieldByName("COD_ISOL").Imposta(pannello));
+        QVERIFY(dg->FieldByName("LAMBDA_TUBO").Imposta(0.4));
+        QVERIFY(dg->Post());
+        p.Pagina(1);
+        TPaginaDatiGenerali* g = p.finestra->TabSheet2;
+        scrivi(g->DBEdit6, QStringLiteral("70"));
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+        scegli(p.finestra->findChild<TDBLookupComboBox*>(lista), scelta);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g->DBNavigator2));
+        if (messaggio.isEmpty()) {
+            QCOMPARE(dg->State(), TStato::Modifica);
+            QCOMPARE(dg->FieldByName(lista == "DBLookupComboBox3" ? "COD_TUBO" : "COD_ISOL").AsString(), scelta);
+            g->DBNavigator2->Pulsante(TDBNavigator::nbPost)->click();
+            QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+            return;
+        }
+        VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
+        QCOMPARE(dg->State(), TStato::Consultazione);
+        QCOMPARE(dg->FieldByName("COD_TUBO").AsString(), tubo);
+        QCOMPARE(dg->FieldByName("COD_ISOL").AsString(), pannello);
+        QCOMPARE(dg->FieldByName("LAMBDA_TUBO").AsFloat(), 0.4);
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 45);
+        QCOMPARE(g->DBEdit6->text(), QStringLiteral("45"));
+        QCOMPARE(p.finestra->findChild<TDBLookupComboBox*>(lista)->Chiave(),
+                 lista == "DBLookupComboBox3" ? tubo : pannello);
+    }
+
+    // Il tipo di collettore: V221... toglie collettore di caldaia, motore e regolatore (modo 0),
+    // un altro tipo rimette il regolatore REG1 (modo 1); le quantità tornano sempre a 0.
+    void tipoDiCollettore()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        TStatoProgetto& s = p.Stato();
+        TTabella* reg = p.dati.AuxRegol;
+        QCOMPARE(s.ModoRegolazione, 1);
+        auto quantita = [&](int n) {
+            for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
+                QVERIFY(reg->FieldByName(QLatin1String(q)).Imposta(n));
+            QVERIFY(reg->Post());
+        };
+        auto azzerate = [&] {
+            for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
+                if (reg->FieldByName(QLatin1String(q)).AsInteger() != 0)
+                    return false;
+            return reg->State() == TStato::Consultazione;
+        };
+        TDBLookupComboBox* tipo = p.finestra->TabSheet2->DBLookupComboBox6;
+        p.Pagina(1);
+
+        quantita(3);
+        scegli(tipo, QStringLiteral("V221V-9"));
+        QCOMPARE(s.ModoRegolazione, 0);
+        QVERIFY(azzerate());
+        for (const char* c : {"collcald", "attmix", "regol"})
+            QVERIFY2(reg->FieldByName(QLatin1String(c)).AsString().isEmpty(), c);
+        QCOMPARE(p.dati.AuxDGenerali->State(), TStato::Consultazione);
+        QCOMPARE(p.dati.AuxDGenerali->FieldByName("RIF_COLL").AsString(), QStringLiteral("V221V-9"));
+
+        // Stessa famiglia: il modo non cambia, le quantità sì.
+        quantita(2);
+        scegli(tipo, QStringLiteral("V221"));
+        QCOMPARE(s.ModoRegolazione, 0);
+        QVERIFY(azzerate());
+
+        quantita(4);
+        scegli(tipo, QStringLiteral("V225"));
+        QCOMPARE(s.ModoRegolazione, 1);
+        QCOMPARE(reg->FieldByName("regol").AsString(), QStringLiteral("REG1"));
+        QVERIFY(azzerate());
+
+        // Dati generali incompleti: il messaggio della regola e nient'altro.
+        quantita(5);
+        scrivi(p.finestra->TabSheet2->DBEdit6, QString());
+        scegli(tipo, QStringLiteral("V221"));
+        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaSpessMass, TIcona::Stop);
+        QCOMPARE(s.ModoRegolazione, 1);
+        QCOMPARE(reg->FieldByName("qterm").AsInteger(), 5);
+        p.dati.AuxDGenerali->Cancel();
+    }
+
+    // Il tasto Tab salta le liste del pannello e del tubo; il navigatore conferma e segnala.
+    void navigatoreDatiGenerali()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        TPaginaDatiGenerali* g = p.finestra->TabSheet2;
+        QVERIFY(!(g->DBLookupComboBox5->focusPolicy() & Qt::TabFocus));
+        QVERIFY(!(g->DBLookupComboBox3->focusPolicy() & Qt::TabFocus));
+        QVERIFY(g->DBLookupComboBox1->focusPolicy() & Qt::TabFocus);
+        p.Pagina(1);
+        scrivi(g->DBEdit11, QStringLiteral("90"));
+        QVERIFY(!p.dati.DGeneraliModificati);
+        g->DBNavigator2->Pulsante(TDBNavigator::nbPost)->click();
+        QVERIFY(p.dati.DGeneraliModificati);
+        QCOMPARE(p.dati.AuxDGenerali->FieldByName("LUNGMAX").AsInteger(), 90);
+    }
+
+    // La griglia dei locali: undici colonne con i titoli, righe nuove in coda dalla tastiera, la
+    // lista dei rivestimenti, le regole delle aree solo su questa pagina.
+    void grigliaLocali()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        TPaginaLocali* pl = p.finestra->TabSheet3;
+        TDBGrid* g = pl->DBGrid1;
+        QStringList titoli;
+        for (int c = 0; c < g->model()->columnCount(); ++c)
+            titoli << g->model()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(titoli,
+                 (QStringList {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
+                               "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]"}));
+        QStringList suggerimenti;
+        for (auto* b : pl->DBNavigator3->findChildren<QToolButton*>())
+            if (b->isVisibleTo(pl->DBNavigator3))
+                suggerimenti << b->toolTip();
+        QCOMPARE(suggerimenti.size(), 7);
+        QVERIFY(suggerimenti.contains("Conferma") && suggerimenti.contains("Annulla"));
+
+        p.Pagina(2);
+        g->setFocus();
+        // Sulla tabella vuota si comincia a scrivere e la riga nasce con i valori predefiniti.
+        QTest::keyClicks(g, QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        TTabella* l = p.dati.AuxLocali;
+        QCOMPARE(l->State(), TStato::Inserimento);
+        QCOMPARE(l->FieldByName("ID").AsInteger(), 7);
+        QCOMPARE(l->FieldByName("TAmbiente").AsInteger(), 20);
+        // Una cella scritta come l'utente: doppio clic per aprirla, il testo, Invio.
+        auto cella = [&](const QString& campo, const QString& testo) {
+            const int col = int(g->Modello()->Campi().indexOf(campo));
+            const QModelIndex i = g->model()->index(g->Modello()->RigaCorrente(), col);
+            // Dopo Tab la cella seguente è già aperta.
+            const QWidget* aperta = QApplication::focusWidget();
+            if (!aperta || aperta->parentWidget() != g->viewport() || g->currentIndex() != i) {
+                g->setCurrentIndex(i);
+                g->edit(i);
+            }
+            QWidget* editor = QApplication::focusWidget();
+            QVERIFY(editor && editor != g);
+            QTest::keyClicks(editor, testo);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // Il delegato registra la cella al giro successivo del ciclo degli eventi.
+            QCoreApplication::processEvents();
+        };
+        cella("Descrizione", "Soggiorno");
+        cella("Piano", "PT");
+        cella("Area", "80");
+        QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
+        QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 0.0);
+        cella("AreaMarginale", "5");
+        QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 5.0);
+        // L'area utile rifiutata azzera comunque la marginale.
+        cella("AreaUtile", "80,5");
+        VERIFICA_MESSAGGIO(registro, TestiRegole::AreaUtileNonValida, TIcona::Stop);
+        QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
+        QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 0.0);
+        cella("CTermico", "4000");
+        cella("DistColl", "6");
+        // La lista dei rivestimenti scrive la descrizione e porta la conducibilità.
+        const int colRiv = int(g->Modello()->Campi().indexOf("TipoRiv"));
+        g->setCurrentIndex(g->model()->index(0, colRiv));
+        g->edit(g->currentIndex());
+        auto* lista = qobject_cast<QComboBox*>(QApplication::focusWidget());
+        QVERIFY(lista);
+        TTabella* riv = p.dati.RivestimentoF;
+        const QString parquet = riv->ValoreRiga(riv->RecordCount() - 1, riv->IndiceCampo("DESCRIZIONE")).toString();
+        QVERIFY(parquet != l->FieldByName("Rivestimento").AsString());
+        lista->setCurrentIndex(lista->findText(parquet));
+        Q_EMIT lista->activated(lista->currentIndex());
+        QCOMPARE(l->FieldByName("Rivestimento").AsString(), parquet);
+        QCOMPARE(l->FieldByName("Lambda_Riv").AsFloat(),
+                 catalogo(p.dati.RivestimentoF, "DESCRIZIONE", parquet, "LAMBDA").toDouble());
+
+        // Durante l'inserimento le linguette non cambiano pagina.
+        p.Pagina(0);
+        QCOMPARE(p.finestra->PageControl1->currentIndex(), 2);
+        QVERIFY(!p.dati.LocaliModificati);
+        pl->DBNavigator3->Pulsante(TDBNavigator::nbPost)->click();
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->RecordCount(), 1);
+        QVERIFY(p.dati.LocaliModificati);
+        QCOMPARE(g->model()->data(g->model()->index(0, 4)).toString(), QStringLiteral("80"));
+
+        // Freccia in giù sull'ultima riga: un locale nuovo in coda; Esc lo annulla.
+        g->setCurrentIndex(g->model()->index(0, 1));
+        QTest::keyClick(g, Qt::Key_Down);
+        QCOMPARE(l->State(), TStato::Inserimento);
+        QCOMPARE(g->model()->rowCount(), 2);
+        QTest::keyClick(g, Qt::Key_Escape);
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(g->model()->rowCount(), 1);
+
+        // Fuori dalla pagina "Locali" le regole delle aree tacciono.
+        p.Pagina(0);
+        QVERIFY(l->FieldByName("Area").Imposta(50.0));
+        QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
+        QVERIFY(l->FieldByName("AreaMarginale").Imposta(90.0));
+        l->Cancel();
+
+        // Cancellare un locale chiede conferma; solo OK lo toglie.
+        QToolButton* elimina = pl->DBNavigator3->Pulsante(TDBNavigator::nbDelete);
+        for (bool ok : {false, true}) {
+            registro.Rispondi(ok);
+            elimina->click();
+            VERIFICA_MESSAGGIO(registro, "Eliminare il locale selezionato?", TIcona::Domanda);
+            QCOMPARE(l->RecordCount(), ok ? 0 : 1);
+        }
     }
 };
 
