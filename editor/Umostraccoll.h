@@ -24,7 +24,7 @@ public:
     static constexpr int AltezzaRiga = 40;
     static constexpr int RigheVisibili = 8;
     // Larghezze delle colonne, condivise con le intestazioni della vista.
-    static constexpr int LarghezzaNome = 190, LarghezzaNumero = 80, LarghezzaPortata = 90, LarghezzaPerdita = 100;
+    static constexpr int LarghezzaNome = 160, LarghezzaNumero = 70, LarghezzaPortata = 80, LarghezzaPerdita = 90;
 
     TDBCtrlGrid(TTabella* tabella, TTabella* tipi, QWidget* parent = nullptr);
 

@@ -665,6 +665,30 @@ private Q_SLOTS:
         QVERIFY(LeggiProgetto(p->Stato(), QCoreApplication::applicationDirPath() + "/nuovosr.nv", agganci));
         QVERIFY(d->Nome().isEmpty());
     }
+
+    // Per guardarla a mano sotto Xvfb: TVL_DIMOSTRAZIONE=secondi tiene aperta la pagina con 40
+    // circuiti e due collettori avviati; con TVL_DIMOSTRAZIONE_VISTA=1 apre la vista dei collegamenti.
+    void dimostrazione()
+    {
+        const int secondi = qEnvironmentVariableIntValue("TVL_DIMOSTRAZIONE");
+        if (secondi <= 0)
+            QSKIP("solo a mano");
+        apri(20);
+        p->finestra->move(0, 0);
+        const bool vista = qEnvironmentVariableIntValue("TVL_DIMOSTRAZIONE_VISTA") == 1;
+        QCOMPARE(collettore("Piano terra", "PT", vista ? 12 : 4), 0);
+        QCOMPARE(collettore("Primo piano", "P1", vista ? 12 : 3), 1);
+        if (vista) {
+            QCOMPARE(collettore("Taverna", "PT", 8), 2);
+            QCOMPARE(collettore("Mansarda", "P1", 8), 3);
+            p->Stato().ModoRegolazione = 1;
+            nellaVista = [&](TMostraCColl&) { QTest::qWait(secondi * 1000); };
+            QTest::mouseClick(pagina->BitBtn4, Qt::LeftButton);
+            return;
+        }
+        clicAlbero({0, -1});
+        QTest::qWait(secondi * 1000);
+    }
 };
 
 QTEST_MAIN(TstPaginaCollettori)
