@@ -712,6 +712,15 @@ TRisultatoMinimo MinimoAcquisto(const QVector<CircuitoOtt>& circuiti, const QVec
         maestri.push_back(std::make_unique<TMaestro>(g.problema, schemiGruppi[i]));
         UsoDaRotoli(g.problema, g.normale, *maestri[i], schemiGruppi[i]);
         rilassamenti[i] = maestri[i]->Genera(g.problema.domanda, scadenzaLimiti, progresso);
+        // Il limite più semplice, per quando manca il tempo di chiudere il rilassamento: ogni metro
+        // di circuito costa almeno il rapporto fra lunghezza e capacità della matassa più conveniente.
+        double rapporto = Infinito;
+        for (int r = 0; r < int(g.problema.matasse.size()); ++r)
+            rapporto = std::min(rapporto, double(g.problema.matasse[size_t(r)]) / g.problema.Capacita(r));
+        double metri = 0;
+        for (int j = 0; j < g.problema.Tipi(); ++j)
+            metri += double(g.problema.lunghezze[size_t(j)]) * g.problema.domanda[size_t(j)];
+        rilassamenti[i].limite = std::max(rilassamenti[i].limite, metri * rapporto);
         if (!rilassamenti[i].chiuso)
             esito.TempoScaduto = true;
         esito.Rilassamento += rilassamenti[i].limite;
