@@ -34,7 +34,7 @@ const std::map<QString, TComando>& comandi()
           "                               capitolato-prezzi, etichette, ottimizzazione"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
-          "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"
+          "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--minimo] [--salva]\n"
           "                               taglia i circuiti dalle matasse (tvl ottimizza per l'aiuto)"}},
     };
     return tabella;
