@@ -99,17 +99,17 @@ public:
             const int l = p.lunghezze[size_t(m_copie[i])];
             const double v = y[size_t(m_copie[i])];
             std::uint8_t* pr = m_presa.data() + i * m_strato;
+            // Ogni strato k legge solo lo strato k − 1: scorrendo k all'indietro ogni copia entra al
+            // più una volta, e dentro uno strato il ciclo non ha dipendenze (si vettorizza).
             for (int k = std::min(K, int(i) + 1); k >= 1; --k) {
-                double* qui = m_dp.data() + size_t(k) * m_w;
-                const double* prima = m_dp.data() + size_t(k - 1) * m_w;
-                for (int c = m_cap; c >= l; --c) {
-                    if (prima[c - l] == Nulla)
-                        continue;
-                    const double cand = prima[c - l] + v;
-                    if (cand > qui[c]) {
-                        qui[c] = cand;
-                        pr[size_t(k) * m_w + size_t(c)] = 1;
-                    }
+                double* __restrict qui = m_dp.data() + size_t(k) * m_w;
+                const double* __restrict prima = m_dp.data() + size_t(k - 1) * m_w;
+                std::uint8_t* __restrict presa = pr + size_t(k) * m_w;
+                for (int c = l; c <= m_cap; ++c) {
+                    const double cand = prima[c - l] + v; // −∞ + v resta −∞
+                    const bool meglio = cand > qui[c];
+                    qui[c] = meglio ? cand : qui[c];
+                    presa[c] = meglio;
                 }
             }
         }
@@ -573,7 +573,7 @@ std::vector<TRotolo> Arrotonda(const TProblema& p, TMaestro& maestro, const std:
     auto resta = [&d] { return std::any_of(d.begin(), d.end(), [](int x) { return x > 0; }); };
     while (resta()) {
         // A tempo scaduto si finisce con gli schemi che ci sono, senza cercarne di nuovi.
-        maestro.Genera(d, scadenza, progresso, Orologio::now() < scadenza ? 3 : 0);
+        maestro.Genera(d, scadenza, progresso, Orologio::now() < scadenza ? 2 : 0);
         const std::vector<double> x = maestro.Primale();
         uso.resize(schemi.size(), 0);
         // Gli schemi usati almeno una volta intera si fissano tutti insieme; se non ce ne sono,
