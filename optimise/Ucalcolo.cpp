@@ -1,8 +1,8 @@
 #include "optimise/Ucalcolo.h"
 
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
+#include "editor/Ustato.h"
 
 #include <algorithm>
 
@@ -72,6 +72,18 @@ TImpostazioniOtt ImpostazioniIniziali(const TStatoProgetto& stato, TDati& dati, 
 TCalcoloOtt OttimizzaMatasse(TStatoProgetto& stato, TDati& dati, const TImpostazioniOtt& impostazioni,
                              const QVector<ArticoloRotolo>& articoli, TProgresso& progresso)
 {
+    return CalcolaOttimizzazione(
+        stato, dati, impostazioni, articoli,
+        [](const QVector<CircuitoOtt>& circuiti, const TImpostazioniOtt& imp, TProgresso& p) {
+            return OttimizzaMatasse(circuiti, imp.Matasse, imp.ScartoMin, imp.Opzione, p);
+        },
+        progresso);
+}
+
+TCalcoloOtt CalcolaOttimizzazione(TStatoProgetto& stato, TDati& dati, const TImpostazioniOtt& impostazioni,
+                                  const QVector<ArticoloRotolo>& articoli, const TTaglioOtt& taglio,
+                                  TProgresso& progresso)
+{
     TCalcoloOtt calcolo;
     // AuxCircuiti svuotata non descrive più un'ottimizzazione: l'indicatore cade subito, così un
     // salvataggio dopo un calcolo rifiutato non scrive un risultato senza circuiti.
@@ -99,8 +111,7 @@ TCalcoloOtt OttimizzaMatasse(TStatoProgetto& stato, TDati& dati, const TImpostaz
         || !ControllaCircuitiNulli(circuiti))
         return calcolo;
 
-    calcolo.Risultato
-        = OttimizzaMatasse(circuiti, impostazioni.Matasse, impostazioni.ScartoMin, impostazioni.Opzione, progresso);
+    calcolo.Risultato = taglio(circuiti, impostazioni, progresso);
     if (!calcolo.Risultato.Eseguita)
         return calcolo;
     if (!ScriviAuxCircuiti(dati, calcolo.Risultato.Circuiti)

@@ -4,6 +4,8 @@
 // (controlli, taglio, AuxCircuiti, AuxRotoli, indicatori dello stato), senza finestre.
 #include "optimise/Uottimizza.h"
 
+#include <functional>
+
 class TAssegnazione;
 class TStatoProgetto;
 
@@ -53,3 +55,11 @@ struct TCalcoloOtt
 // altro esito lascia OttimizzazioneEseguita a false.
 TCalcoloOtt OttimizzaMatasse(TStatoProgetto& stato, TDati& dati, const TImpostazioniOtt& impostazioni,
                              const QVector<ArticoloRotolo>& articoli, TProgresso& progresso = TProgresso::nullo());
+
+// Il taglio dei circuiti già controllati con le impostazioni date.
+using TTaglioOtt = std::function<TRisultatoOtt(const QVector<CircuitoOtt>&, const TImpostazioniOtt&, TProgresso&)>;
+
+// Lo stesso calcolo con un altro taglio al posto di quello normale (il "Minimo acquisto").
+TCalcoloOtt CalcolaOttimizzazione(TStatoProgetto& stato, TDati& dati, const TImpostazioniOtt& impostazioni,
+                                  const QVector<ArticoloRotolo>& articoli, const TTaglioOtt& taglio,
+                                  TProgresso& progresso = TProgresso::nullo());

@@ -40,7 +40,7 @@ const std::map<QString, TComando>& comandi()
          {ComandoEsporta, "tvl esporta PROGETTO.tvl LOCALI.csv|.xlsx  scrive i locali in un foglio di calcolo"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
-          "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"
+          "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--minimo] [--salva]\n"
           "                               taglia i circuiti dalle matasse (tvl ottimizza per l'aiuto)"}},
     };
     return tabella;

@@ -1,11 +1,15 @@
 // tvl ottimizza: l'ottimizzazione delle matasse di un progetto salvato, come la esegue il pulsante
 // "&Calcola" della finestra di ottimizzazione; stampa la lista di taglio e la statistica e, a
-// richiesta, salva il risultato nel file di progetto.
+// richiesta, salva il risultato nel file di progetto. Con --minimo taglia per il minimo acquisto e
+// stampa anche il limite inferiore e la distanza da esso.
 #include "app/Ufile.h"
-#include "editor/Ustato.h"
-#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
+#include "editor/Ustato.h"
 #include "optimise/Ucalcolo.h"
+#include "optimise/Uminimo.h"
+#include "tvl/Utvl.h"
+
+#include <QLocale>
 
 #include <algorithm>
 #include <optional>
@@ -23,6 +27,9 @@ ottimizzazione salvata, altrimenti tutte le matasse del tubo, scarto 0, "Totale"
   --totale            tutti i circuiti insieme ("Totale")
   --rotoli L1,L2,...  lunghezze delle matasse offerte (m), nell'ordine dato; la finestra le
                       elenca per lunghezza crescente
+  --minimo            "Minimo acquisto": il taglio che compra meno tubo, con il limite
+                      inferiore (nessun taglio compra meno) e la distanza da esso
+  --limite-tempo S    tempo massimo del minimo acquisto in secondi (predefinito 2)
   --salva             salva il risultato nel file di progetto
   --salva-come FILE   salva il progetto con il risultato in un altro file
 )";
@@ -37,8 +44,8 @@ QString intero(const std::optional<int>& v)
     return v ? QString::number(*v) : QString();
 }
 
-void StampaRisultato(const TCalcoloOtt& c, const QVector<RigaRotolo>& rotoli, const QVector<MatassaOtt>& matasse,
-                     const QVector<ArticoloRotolo>& articoli)
+void StampaRisultato(const TRisultatoOtt& risultato, const QVector<RigaRotolo>& rotoli,
+                     const QVector<MatassaOtt>& matasse, const QVector<ArticoloRotolo>& articoli)
 {
     Stampa(QStringLiteral("%1 %2 %3  %4 %5 %6\n")
                .arg(QStringLiteral("Rotolo [m]"), 10)
@@ -47,7 +54,7 @@ void StampaRisultato(const TCalcoloOtt& c, const QVector<RigaRotolo>& rotoli, co
                .arg(QStringLiteral("Descr. Circuito"), -40)
                .arg(QStringLiteral(" Collettore Associato"), -21)
                .arg(QStringLiteral("Piano")));
-    for (const RigaCircuito& r : c.Risultato.Circuiti) {
+    for (const RigaCircuito& r : risultato.Circuiti) {
         if (r.L_Rotolo)
             Stampa(QStringLiteral("\n"));
         Stampa(QStringLiteral("%1 %2 %3  %4 %5 %6\n")
@@ -62,7 +69,7 @@ void StampaRisultato(const TCalcoloOtt& c, const QVector<RigaRotolo>& rotoli, co
                               QStringLiteral("Avanzo [m]:"), QStringLiteral("Avanzo Perc. [%]:")};
     Stampa(QStringLiteral("\nStatistica:\n"));
     for (int i = 0; i < nomi.size(); ++i)
-        Stampa(QStringLiteral("  %1 %2\n").arg(nomi[i], -18).arg(c.Risultato.Statistica.value(i)));
+        Stampa(QStringLiteral("  %1 %2\n").arg(nomi[i], -18).arg(risultato.Statistica.value(i)));
 
     Stampa(QStringLiteral("\nMatasse usate:\n"));
     for (const MatassaOtt& m : matasse)
@@ -80,6 +87,27 @@ void StampaRisultato(const TCalcoloOtt& c, const QVector<RigaRotolo>& rotoli, co
         Stampa(QStringLiteral("\nAuxRotoli: nessun articolo del tubo nel catalogo.\n"));
     }
 }
+void StampaMinimo(const TRisultatoMinimo& m)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    Stampa(QStringLiteral("\nMinimo acquisto:\n"));
+    Stampa(QStringLiteral("  %1 %2\n").arg(QStringLiteral("Acquistato [m]:"), -30).arg(m.Risultato.TotaleMatasse));
+    Stampa(QStringLiteral("  %1 %2\n").arg(NomeLimiteInferiore + QLatin1Char(':'), -30).arg(m.TestoLimite()));
+    Stampa(QStringLiteral("  %1 %2\n").arg(QStringLiteral("Distanza dal limite [%]:"), -30).arg(m.TestoDistanza()));
+    Stampa(QStringLiteral("  %1 %2 (%3 m in più)\n")
+               .arg(QStringLiteral("Ottimizzazione normale [m]:"), -30)
+               .arg(m.TotaleNormale)
+               .arg(m.TotaleNormale - m.Risultato.TotaleMatasse));
+    Stampa(QStringLiteral("  %1 %2\n").arg(QStringLiteral("Tempo [s]:"), -30).arg(locale.toString(m.Secondi, 'f', 2)));
+    if (m.Ottimo)
+        Stampa(QStringLiteral("  Il taglio raggiunge il limite: nessun taglio compra meno tubo.\n"));
+    else if (m.ComeNormale)
+        Stampa(
+            QStringLiteral("  Il risolutore non ha trovato di meglio: resta il taglio dell'ottimizzazione normale.\n"));
+    if (m.TempoScaduto)
+        Stampa(QStringLiteral("  Il limite di tempo è scaduto prima della fine della ricerca.\n"));
+}
 } // namespace
 
 int ComandoOttimizza(const QStringList& argomenti)
@@ -89,6 +117,8 @@ int ComandoOttimizza(const QStringList& argomenti)
     std::optional<int> scarto;
     std::optional<TOpzioneOtt> opzione;
     std::optional<QVector<int>> rotoli;
+    bool minimo = false;
+    double limiteTempo = LimiteTempoMinimo;
     for (int i = 0; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
         const bool conValore = i + 1 < argomenti.size();
@@ -112,6 +142,13 @@ int ComandoOttimizza(const QStringList& argomenti)
                 l.append(n);
             }
             rotoli = l;
+        } else if (a == QLatin1String("--minimo")) {
+            minimo = true;
+        } else if (a == QLatin1String("--limite-tempo") && conValore) {
+            bool ok = false;
+            limiteTempo = QLocale::c().toDouble(argomenti[++i], &ok);
+            if (!ok || !(limiteTempo >= 0) || limiteTempo > 3600)
+                return Errore(QStringLiteral("il limite di tempo va da 0 a 3600 s"));
         } else if (a == QLatin1String("--salva")) {
             salvaIn = QStringLiteral("-");
         } else if (a == QLatin1String("--salva-come") && conValore) {
@@ -159,7 +196,12 @@ int ComandoOttimizza(const QStringList& argomenti)
                            stderr);
     }
 
-    const TCalcoloOtt c = OttimizzaMatasse(stato, dati, imp, articoli);
+    TCalcoloMinimo calcolo;
+    if (minimo)
+        calcolo = OttimizzaMinimo(stato, dati, imp, articoli, limiteTempo);
+    else
+        calcolo.Calcolo = OttimizzaMatasse(stato, dati, imp, articoli);
+    const TCalcoloOtt& c = calcolo.Calcolo;
     switch (c.Esito) {
     case TEsitoOtt::Eseguita:
         break;
@@ -171,7 +213,9 @@ int ComandoOttimizza(const QStringList& argomenti)
     case TEsitoOtt::Errore:
         return Errore(QStringLiteral("risultato non scritto nelle tabelle"));
     }
-    StampaRisultato(c, LeggiAuxRotoli(dati), c.Risultato.Matasse, articoli);
+    StampaRisultato(c.Risultato, LeggiAuxRotoli(dati), c.Risultato.Matasse, articoli);
+    if (minimo)
+        StampaMinimo(calcolo.Minimo);
 
     if (!salvaIn.isEmpty()) {
         if (!ScriviProgetto(stato, salvaIn))
