@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-    libquazip1-qt6-dev libpugixml-dev fonts-dejavu-core ccache)
+    libquazip1-qt6-dev libpugixml-dev fonts-dejavu-core fonts-liberation ccache)
 if [[ "${1:-}" == "--test" ]]; then
     # Il controllo indipendente dei documenti prodotti li converte con LibreOffice.
     pacchetti+=(libreoffice-calc)

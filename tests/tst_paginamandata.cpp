@@ -23,7 +23,8 @@ struct TLocaleProva
 };
 
 // Il primo locale ha il rapporto di area utile e il carico per metro quadro più alti: è quello
-// di riferimento della temperatura ottima. "Bagno" non ha zona marginale.
+// di riferimento della temperatura ottima. "Bagno" non ha zona marginale. AuxLocali li tiene
+// in ordine di ID: Soggiorno, Camera, Bagno.
 const TLocaleProva Locali[] = {
     {1, "Soggiorno", 20, 19, 3, 1500},
     {3, "Bagno", 8, 6.5, 0, 300},
@@ -68,7 +69,12 @@ struct TProva : TFinestraDiProva
     }
     TGriglia1* Griglia() const { return p->Griglia1; }
     QString Testo(int colonna, int riga) const { return Griglia()->Modello()->Cella(colonna, riga).Testo; }
-    void Scegli(int voce) { QTest::mouseClick(p->RadioGroup1->Voce(voce), Qt::LeftButton); }
+    // Clic sul cerchietto della voce, dove il pulsante risponde qualunque sia la lunghezza del testo.
+    void Scegli(int voce)
+    {
+        QRadioButton* v = p->RadioGroup1->Voce(voce);
+        QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(6, v->height() / 2));
+    }
     void ClicCella(int colonna, int riga)
     {
         const QRect r = Griglia()->RettangoloCella(colonna, riga);
@@ -216,12 +222,12 @@ private Q_SLOTS:
         for (int c = 0; c < 20; ++c)
             QCOMPARE(p.Griglia()->ColWidth(c), TGriglia1::LarghezzeColonne[c]);
         const auto& l = p.Stato().RisultatiLocali;
-        QVERIFY(l[0].PotAm > 0 && l[2].PotAm > 0);
-        QCOMPARE(l[1].PotAm, 0.0f);
+        QVERIFY(l[0].PotAm > 0 && l[1].PotAm > 0);
+        QCOMPARE(l[2].PotAm, 0.0f);
         for (int c = 13; c < 20; ++c) {
-            QCOMPARE(p.Testo(c, 3), QStringLiteral("--")); // Bagno
+            QCOMPARE(p.Testo(c, 4), QStringLiteral("--")); // Bagno
             QVERIFY(p.Testo(c, 2) != QStringLiteral("--"));
-            QCOMPARE(p.Griglia()->Modello()->data(p.Griglia()->Modello()->index(1, c)).toString(),
+            QCOMPARE(p.Griglia()->Modello()->data(p.Griglia()->Modello()->index(2, c)).toString(),
                      QStringLiteral("--"));
         }
         QCOMPARE(p.Testo(13, 0), QStringLiteral("Pot."));
@@ -242,20 +248,20 @@ private Q_SLOTS:
         p.Pagina(3);
         p.ClicCella(4, 3);
         QCOMPARE(p.p->LocaleSelezionato, 1);
-        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Bagno  ID= 3"));
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
         p.p->TrackBar1->setFocus();
         QTest::keyClick(p.p->TrackBar1, Qt::Key_Right);
-        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Bagno    ID= 3"));
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera    ID= 2"));
         p.ClicCella(2, 0);
         p.ClicCella(2, 1);
         QCOMPARE(p.p->LocaleSelezionato, 1);
         // Tastiera nella griglia: la cella corrente scende sul locale seguente.
         p.Griglia()->setFocus();
         QTest::keyClick(p.Griglia(), Qt::Key_Down);
-        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Bagno  ID= 3"));
         // Un cambio di colonne fatto dal codice non è una scelta.
         p.Scegli(1);
-        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Bagno  ID= 3"));
         p.Pagina(0);
         p.Pagina(3);
         QCOMPARE(p.p->LocaleSelezionato, -1);
@@ -279,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(p.Stato().PavRad.TempMandata(), 0.0f);
         QVERIFY(StessiRisultati(p.Stato().RisultatiLocali, p.CalcolatiA(0)));
         QCOMPARE(p.Griglia()->RowCount(), 5);
-        QCOMPARE(p.Testo(0, 4), QStringLiteral("2"));
+        QCOMPARE(p.Testo(0, 4), QStringLiteral("3"));
         // Una scelta già fatta si spegne al ritorno se le impostazioni restano da salvare.
         p.Scegli(2);
         p.Pagina(0);
@@ -382,7 +388,7 @@ private Q_SLOTS:
                 QVERIFY2(fm.horizontalAdvance(p.Testo(c, r)) + 2 <= TGriglia1::LarghezzeColonne[c],
                          qPrintable(p.Testo(c, r)));
         p.Scegli(0);
-        for (QWidget* w : std::initializer_list<QWidget*>{p.p->Edit1, p.p->BitBtn2, p.p->BitBtn3, p.p->Label17,
+        for (QWidget* w : std::initializer_list<QWidget*> {p.p->Edit1, p.p->BitBtn2, p.p->BitBtn3, p.p->Label17,
                                                            p.p->RadioGroup1->Voce(2)}) {
             QVERIFY2(w->isVisible() && w->width() >= w->minimumSizeHint().width(), qPrintable(w->objectName()));
             QVERIFY(p.p->rect().contains(QRect(w->mapTo(p.p, QPoint()), w->size())));
