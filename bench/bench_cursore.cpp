@@ -108,10 +108,10 @@ int main(int argc, char** argv)
     std::printf("%d locali, %d colonne, %d righe visibili, %zu passi\n", finestra.Stato().NumLocali,
                 pagina->Griglia1->ColCount(), vista->height() / (TGriglia1::AltezzaRiga + 1), passi.size());
     // QApplication adotta il locale del sistema anche per printf: i numeri si scrivono col punto.
-    auto ms = [](double v) { return QByteArray::number(v, 'f', 3).constData(); };
-    std::printf("mediana %s ms, 99%% %s ms\n", ms(ordinati[ordinati.size() / 2]),
-                ms(ordinati[ordinati.size() * 99 / 100]));
-    std::printf("passo del cursore: media %s ms, ", ms(somma / double(passi.size())));
-    std::printf("peggiore %s ms\n", ms(ordinati.back()));
+    auto ms = [](double v) { return QByteArray::number(v, 'f', 3); };
+    std::printf("mediana %s ms, 99%% %s ms\n", ms(ordinati[ordinati.size() / 2]).constData(),
+                ms(ordinati[ordinati.size() * 99 / 100]).constData());
+    std::printf("passo del cursore: media %s ms, peggiore %s ms\n", ms(somma / double(passi.size())).constData(),
+                ms(ordinati.back()).constData());
     return 0;
 }

@@ -63,6 +63,12 @@ const QFont& Carattere(bool grassetto)
     }();
     return grassetto ? nero : normale;
 }
+
+const QFontMetrics& Metriche(bool grassetto)
+{
+    static const QFontMetrics normale(Carattere(false)), nero(Carattere(true));
+    return grassetto ? nero : normale;
+}
 } // namespace
 
 const QVector<QPixmap>& ImageList2()
@@ -102,8 +108,10 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
     // L'ID del locale in grassetto: fa da intestazione della riga.
     p.setFont(Carattere(fissa || colonna == 0));
     p.setPen(ColoreMarca(cella.Marca));
-    const QRect testo(r.left() + 2, r.top() + (fissa ? 4 : 8), r.width() - 2, r.height() - (fissa ? 4 : 8));
-    p.drawText(testo, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cella.Testo);
+    // Testo dall'alto a sinistra, senza ritaglio: la cella a destra, disegnata dopo, copre
+    // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
+    const QFontMetrics& fm = Metriche(fissa || colonna == 0);
+    p.drawText(QPoint(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent()), cella.Testo);
     if (fuoco) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -188,7 +196,6 @@ void TModelloGriglia1::Aggiorna()
 {
     if (m_righe > 2)
         Q_EMIT dataChanged(index(0, 0), index(m_righe - 3, m_colonne - 1));
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_colonne - 1);
 }
 
 // ---------------------------------------------------------------- TIntestazioneGriglia1
