@@ -111,7 +111,14 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
     // Testo dall'alto a sinistra, senza ritaglio: la cella a destra, disegnata dopo, copre
     // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
     const QFontMetrics& fm = Metriche(fissa || colonna == 0);
-    p.drawText(QPoint(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent()), cella.Testo);
+    const QPoint punto(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent());
+    if (!fissa && colonna >= TPavRad::NumColonneAttive && cella.Marca != MarcaNormale) {
+        // Il testo arancio sul fondo arancio della zona marginale si legge solo con un'ombra scura.
+        p.setPen(QColor(60, 20, 0));
+        p.drawText(punto + QPoint(1, 1), cella.Testo);
+        p.setPen(ColoreMarca(cella.Marca));
+    }
+    p.drawText(punto, cella.Testo);
     if (fuoco) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);

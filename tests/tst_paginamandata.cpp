@@ -420,6 +420,46 @@ private Q_SLOTS:
         QCOMPARE(testi.size(), TLegenda::Voci().size());
         QVERIFY(testi.join(u'\n').contains(QStringLiteral("Lampada rossa")));
     }
+
+    // Con TVL_FOTO=file.png salva l'immagine della pagina su un progetto con zone marginali
+    // (per la documentazione; da lanciare sotto un server X virtuale).
+    void foto()
+    {
+        const QString file = qEnvironmentVariable("TVL_FOTO");
+        if (file.isEmpty())
+            QSKIP("TVL_FOTO non impostata");
+        TProva p;
+        QVERIFY(p.Prepara(0));
+        const char* nomi[] = {"Soggiorno", "Cucina",     "Camera 1",   "Camera 2", "Bagno",   "Studio",
+                              "Ingresso",  "Disimpegno", "Lavanderia", "Camera 3", "Bagno 2", "Veranda"};
+        const double aree[] = {32, 14, 16, 13, 7, 11, 6, 5, 5, 12, 5, 18};
+        const double carichi[] = {2300, 1100, 900, 1500, 650, 700, 420, 180, 1300, 3200, 300, 2900};
+        for (int i = 0; i < 12; ++i) {
+            TTabella* t = p.dati.AuxLocali;
+            t->Insert();
+            const QList<QPair<const char*, QVariant>> valori = {{"ID", i + 1},
+                                                                {"Descrizione", QString::fromUtf8(nomi[i])},
+                                                                {"Piano", i < 6 ? "PT" : "P1"},
+                                                                {"TAmbiente", i == 4 || i == 10 ? 24 : 20},
+                                                                {"Area", aree[i]},
+                                                                {"AreaUtile", aree[i] - 1},
+                                                                {"AreaMarginale", i % 3 == 1 ? 0.0 : aree[i] * 0.2},
+                                                                {"CTermico", carichi[i]},
+                                                                {"Rivestimento", "Ceramica"},
+                                                                {"Lambda_Riv", 1.3},
+                                                                {"Spessore", 10},
+                                                                {"DistColl", 4 + i}};
+            for (const auto& [campo, v] : valori)
+                QVERIFY(t->FieldByName(QString::fromUtf8(campo)).Imposta(v));
+            QVERIFY(t->Post());
+        }
+        p.Stato().SalvaImpostazioni(1, 45.0f);
+        p.Pagina(3);
+        p.ClicCella(0, 3);
+        p.p->TrackBar1->setFocus();
+        QTest::qWait(300);
+        QVERIFY(p.finestra->grab().save(file));
+    }
 };
 
 QTEST_MAIN(TstPaginaMandata)
