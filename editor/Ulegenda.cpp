@@ -58,7 +58,8 @@ TLegenda::TLegenda(QWidget* parent)
         griglia->addWidget(immagine, i, 0, Qt::AlignTop);
         griglia->addWidget(testo, i, 1);
     }
-    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* pulsanti = new QDialogButtonBox(this);
+    pulsanti->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     griglia->addWidget(pulsanti, int(voci.size()), 0, 1, 2);
     griglia->setColumnStretch(1, 1);

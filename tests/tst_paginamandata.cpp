@@ -459,6 +459,10 @@ private Q_SLOTS:
         p.p->TrackBar1->setFocus();
         QTest::qWait(300);
         QVERIFY(p.finestra->grab().save(file));
+        TLegenda legenda(p.p);
+        legenda.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&legenda));
+        QVERIFY(legenda.grab().save(QString(file).replace(QStringLiteral(".png"), QStringLiteral("-legenda.png"))));
     }
 };
 
