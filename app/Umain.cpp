@@ -1,5 +1,7 @@
 #include "app/Umain.h"
 
+#include "app/Ustampa.h"
+
 #include "app/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Ufile.h"
@@ -220,6 +222,17 @@ void TTERMOVELA::creaMenu()
 
 void TTERMOVELA::FormCreate()
 {
+    // Comandi del menu "Stampa", con la finestra di avanzamento e la voce della copia PDF.
+    m_stampa = new TComandiStampa(Occupato, this);
+    m_stampa->Progetto = [this] { return FinestraProgetto(); };
+    m_stampa->NuovoProgresso = [this] { return std::unique_ptr<TProgresso>(new TCaricamento(this)); };
+    m_stampa->AggiungiAlMenu(Stampe);
+    connect(RapportoTecnico1, &QAction::triggered, m_stampa, &TComandiStampa::RapportoTecnico1Click);
+    connect(PreventivoSemplice1, &QAction::triggered, m_stampa, &TComandiStampa::PreventivoSemplice1Click);
+    connect(PreventivoCompleto1, &QAction::triggered, m_stampa, &TComandiStampa::PreventivoCompleto1Click);
+    connect(OttimizzCircuiti1, &QAction::triggered, m_stampa, &TComandiStampa::OttimizzCircuiti1Click);
+    connect(Etichette1, &QAction::triggered, m_stampa, &TComandiStampa::Etichette1Click);
+
     m_cronologia = std::make_unique<TFileHistory>(
         10, QDir(DirIniziale).filePath(QStringLiteral("History")), File1, N1,
         [](QObject* proprietario, const QString& percorso) {
@@ -400,22 +413,7 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
 
 bool TTERMOVELA::VerificaModifiche()
 {
-    if (m_dati->AuxLocali->State() == TStato::Inserimento) {
-        TMessaggi::Avviso(QStringLiteral("Completare l'inserimento dei dati nella riga selezionata della tabella "
-                                         "Locali o\n\nannullare la riga con X."));
-        return false;
-    }
-    if (m_dati->AuxDGenerali->State() == TStato::Modifica || m_dati->AuxDGenerali->State() == TStato::Inserimento) {
-        TMessaggi::Avviso(
-            QStringLiteral("Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X."));
-        return false;
-    }
-    if (m_dati->AuxInfo->State() == TStato::Modifica || m_dati->AuxInfo->State() == TStato::Inserimento) {
-        TMessaggi::Avviso(
-            QStringLiteral("Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X."));
-        return false;
-    }
-    return true;
+    return m_dati && ControllaModifichePendenti(*m_dati);
 }
 
 void TTERMOVELA::Salva1Click()

@@ -9,6 +9,7 @@
 class QAction;
 class QMenu;
 class QStatusBar;
+class TComandiStampa;
 class TDati;
 class TFileHistory;
 class TInfo;
@@ -70,6 +71,8 @@ public:
     void ApriDaPercorso(const QString& percorso);
     // Modifiche in sospeso che impediscono di salvare: false (con il messaggio) se ce n'è una.
     bool VerificaModifiche();
+    // Comandi del menu "Stampa".
+    TComandiStampa* Stampa() const { return m_stampa; }
     // Chiude la finestra di progetto senza domande; le tabelle restano come sono.
     void ChiudiProgetto();
     // Legge un progetto o un modello e crea la finestra di progetto.
@@ -136,4 +139,5 @@ private:
     bool m_mostrata = false;
     bool m_esciSubito = false;
     bool m_avvioRiuscito = true;
+    TComandiStampa* m_stampa = nullptr;
 };

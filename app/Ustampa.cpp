@@ -60,9 +60,9 @@ bool ControllaModifichePendenti(TDati& dati)
 {
     if (dati.AuxLocali->State() == TStato::Inserimento)
         TMessaggi::Avviso(MsgInserimentoLocali);
-    else if (dati.AuxDGenerali->State() == TStato::Modifica)
+    else if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
         TMessaggi::Avviso(MsgDatiGenerali);
-    else if (dati.AuxInfo->State() == TStato::Modifica)
+    else if (dati.AuxInfo->State() != TStato::Consultazione && dati.AuxInfo->Active())
         TMessaggi::Avviso(MsgInfoClienti);
     else
         return true;

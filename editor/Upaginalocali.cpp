@@ -1,5 +1,13 @@
 #include "editor/Upaginalocali.h"
 
+#include "app/Ulocalifile.h"
+#include "data/Umessaggi.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+
 #include "data/Udatabase.h"
 #include "editor/Ucontrolli.h"
 #include "editor/Udef.h"
@@ -45,6 +53,20 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BarraLocali->setObjectName(QStringLiteral("BarraLocali"));
     BarraLocali->addWidget(DBNavigator3);
     BarraLocali->addStretch();
+    BitBtnImporta = new QPushButton(QStringLiteral("Importa..."), this);
+    BitBtnImporta->setObjectName(QStringLiteral("BitBtnImporta"));
+    BitBtnImporta->setToolTip(QStringLiteral("Aggiunge i locali di un foglio di calcolo (.csv o .xlsx)"));
+    BitBtnEsporta = new QPushButton(QStringLiteral("Esporta..."), this);
+    BitBtnEsporta->setObjectName(QStringLiteral("BitBtnEsporta"));
+    BitBtnEsporta->setToolTip(QStringLiteral("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
+    BarraLocali->addWidget(BitBtnImporta);
+    BarraLocali->addWidget(BitBtnEsporta);
+    connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
+    connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
+    ScegliFile = [this](bool salva) {
+        return salva ? QFileDialog::getSaveFileName(this, QStringLiteral("Esporta locali"), {}, FiltroFileLocali)
+                     : QFileDialog::getOpenFileName(this, QStringLiteral("Importa locali"), {}, FiltroFileLocali);
+    };
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(6, 6, 6, 6);
@@ -55,4 +77,34 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
 void TPaginaLocali::Entra()
 {
     DBGrid1->setFocus(Qt::TabFocusReason);
+}
+
+void TPaginaLocali::BitBtnImportaClick()
+{
+    const QString percorso = ScegliFile ? ScegliFile(false) : QString();
+    if (percorso.isEmpty())
+        return;
+    QString messaggio;
+    bool riuscita;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        riuscita = ImportaLocali(Dati(), percorso, messaggio);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    riuscita ? TMessaggi::Avviso(messaggio) : TMessaggi::Errore(messaggio);
+}
+
+void TPaginaLocali::BitBtnEsportaClick()
+{
+    QString percorso = ScegliFile ? ScegliFile(true) : QString();
+    if (percorso.isEmpty())
+        return;
+    // Senza estensione si scrive un .csv.
+    if (QFileInfo(percorso).suffix().isEmpty())
+        percorso += QStringLiteral(".csv");
+    QString messaggio;
+    if (EsportaLocali(Dati(), percorso, messaggio))
+        TMessaggi::Avviso(messaggio);
+    else
+        TMessaggi::AvvisoDomanda(messaggio);
 }

@@ -2,7 +2,10 @@
 // Pagina "Locali" della finestra di progetto: la griglia dei locali di AuxLocali.
 #include "editor/Upagina.h"
 
+#include <functional>
+
 class QHBoxLayout;
+class QPushButton;
 class TDBGrid;
 class TDBNavigator;
 
@@ -19,4 +22,14 @@ public:
     TDBNavigator* DBNavigator3;
     // Barra sotto la griglia: il navigatore a sinistra, posto per altri pulsanti a destra.
     QHBoxLayout* BarraLocali;
+    QPushButton* BitBtnImporta;
+    QPushButton* BitBtnEsporta;
+
+    // Dialogo dei file dei locali (salva: scelta del file da scrivere); vuoto se annullato.
+    // Il programma usa QFileDialog; i test rispondono da sé.
+    std::function<QString(bool salva)> ScegliFile;
+
+public Q_SLOTS:
+    void BitBtnImportaClick();
+    void BitBtnEsportaClick();
 };

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-    libquazip1-qt6-dev libpugixml-dev coinor-libcbc-dev fonts-dejavu-core ccache qt6-translations-l10n)
+    libquazip1-qt6-dev libpugixml-dev coinor-libcbc-dev fonts-dejavu-core fonts-liberation ccache
+    qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
     # Il controllo indipendente dei documenti prodotti li converte con LibreOffice; poppler legge i PDF.
     pacchetti+=(libreoffice-calc poppler-utils)

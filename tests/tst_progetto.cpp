@@ -9,7 +9,10 @@
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
 
+#include <QFile>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -458,6 +461,50 @@ private Q_SLOTS:
             VERIFICA_MESSAGGIO(registro, "Eliminare il locale selezionato?", TIcona::Domanda);
             QCOMPARE(l->RecordCount(), ok ? 0 : 1);
         }
+    }
+
+    // "Importa..." aggiunge i locali del file e li segna cambiati; "Esporta..." scrive le colonne
+    // della griglia; un file rifiutato non aggiunge nulla e lo dice con l'icona di stop.
+    void importaEsportaLocali()
+    {
+        QTemporaryDir cartella;
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.Pagina(2);
+        TPaginaLocali* pagina = p.finestra->TabSheet3;
+        const QString csv = cartella.filePath(QStringLiteral("locali.csv"));
+        const QString uscita = cartella.filePath(QStringLiteral("esportati"));
+        QString risposta;
+        pagina->ScegliFile = [&](bool) { return risposta; };
+        auto scrivi = [](const QString& f, const QByteArray& testo) {
+            QFile file(f);
+            return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();
+        };
+        QVERIFY(scrivi(csv, "Descrizione;Piano;Area;CTermico;DColl\nSoggiorno;PT;25,5;1800;4\nBagno;PT;6;700;3\n"));
+        p.dati.LocaliModificati = false;
+        risposta = csv;
+        QTest::mouseClick(pagina->BitBtnImporta, Qt::LeftButton);
+        QCOMPARE(registro.Prendi().icona, TIcona::Esclamazione);
+        QCOMPARE(p.dati.AuxLocali->RecordCount(), 2);
+        QVERIFY(p.dati.LocaliModificati);
+
+        QVERIFY(scrivi(csv, "Descrizione;Piano;Area;CTermico;DColl\nCucina;PT;12;900000;3\n"));
+        QTest::mouseClick(pagina->BitBtnImporta, Qt::LeftButton);
+        QCOMPARE(registro.Prendi().icona, TIcona::Stop);
+        QCOMPARE(p.dati.AuxLocali->RecordCount(), 2);
+
+        risposta = uscita;
+        QTest::mouseClick(pagina->BitBtnEsporta, Qt::LeftButton);
+        QCOMPARE(registro.Prendi().icona, TIcona::Esclamazione);
+        QFile f(uscita + QStringLiteral(".csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString testo = QString::fromUtf8(f.readAll());
+        QVERIFY(testo.contains(QStringLiteral("Soggiorno")));
+        QVERIFY(testo.contains(QStringLiteral("25,5")));
+
+        risposta.clear();
+        QTest::mouseClick(pagina->BitBtnImporta, Qt::LeftButton);
+        QCOMPARE(p.dati.AuxLocali->RecordCount(), 2);
     }
 };
 

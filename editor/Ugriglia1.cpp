@@ -1,0 +1,315 @@
+#include "editor/Ugriglia1.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace {
+// Lampadina 16 × 16: bulbo colorato con riflesso, attacco grigio.
+QPixmap Lampada(const QColor& colore)
+{
+    QPixmap px(16, 16);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient luce(QPointF(6.2, 4.2), 6.5);
+    luce.setColorAt(0, colore.lighter(190));
+    luce.setColorAt(0.45, colore);
+    luce.setColorAt(1, colore.darker(160));
+    p.setPen(QPen(colore.darker(220), 0.8));
+    p.setBrush(luce);
+    p.drawEllipse(QPointF(8, 6.5), 5.6, 5.6);
+    p.setPen(QPen(QColor(70, 70, 70), 0.8));
+    p.setBrush(QColor(175, 175, 175));
+    p.drawRoundedRect(QRectF(5.3, 11.2, 5.4, 4.1), 1, 1);
+    p.drawLine(QPointF(5.5, 13.2), QPointF(10.5, 13.2));
+    return px;
+}
+
+QPixmap Freccia()
+{
+    QPixmap px(16, 16);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath f;
+    f.moveTo(1.5, 6);
+    f.lineTo(8, 6);
+    f.lineTo(8, 2.5);
+    f.lineTo(14.5, 8);
+    f.lineTo(8, 13.5);
+    f.lineTo(8, 10);
+    f.lineTo(1.5, 10);
+    f.closeSubpath();
+    p.setPen(QPen(QColor(120, 0, 0), 0.8));
+    p.setBrush(QColor(220, 20, 20));
+    p.drawPath(f);
+    return px;
+}
+
+// "Times New Roman" della griglia: normale per i valori, grassetto per le righe fisse.
+const QFont& Carattere(bool grassetto)
+{
+    static const QFont normale = [] {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setStyleHint(QFont::Serif);
+        f.setPointSize(8);
+        return f;
+    }();
+    static const QFont nero = [] {
+        QFont f = normale;
+        f.setBold(true);
+        return f;
+    }();
+    return grassetto ? nero : normale;
+}
+
+const QFontMetrics& Metriche(bool grassetto)
+{
+    static const QFontMetrics normale(Carattere(false)), nero(Carattere(true));
+    return grassetto ? nero : normale;
+}
+} // namespace
+
+const QVector<QPixmap>& ImageList2()
+{
+    static const QVector<QPixmap> immagini = {Freccia(), Lampada(QColor(30, 170, 40)), Lampada(QColor(215, 25, 25))};
+    return immagini;
+}
+
+QColor ColoreMarca(int marca)
+{
+    switch (marca) {
+    case MarcaRossa:
+        return QColor(255, 0, 0);
+    case MarcaArancio:
+        return QColor(255, 128, 64);
+    case MarcaBlu:
+        return QColor(0, 0, 255);
+    default:
+        return QColor(0, 0, 0);
+    }
+}
+
+void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const TCellaGriglia& cella, bool fuoco,
+                      const QPalette& tavolozza)
+{
+    const bool fissa = riga < 2;
+    if (fissa) {
+        p.fillRect(r, tavolozza.color(QPalette::Button));
+        p.setPen(Qt::white);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    } else {
+        p.fillRect(r, colonna < TPavRad::NumColonneAttive ? QColor(Qt::white) : QColor::fromRgb(ColoreZonaMarginale));
+        if (cella.Immagine >= 0 && cella.Immagine < ImageList2().size())
+            p.drawPixmap(r.x() + r.width() - 20, r.top() + 5, ImageList2()[cella.Immagine]);
+    }
+    // L'ID del locale in grassetto: fa da intestazione della riga.
+    p.setFont(Carattere(fissa || colonna == 0));
+    p.setPen(ColoreMarca(cella.Marca));
+    // Testo dall'alto a sinistra, senza ritaglio: la cella a destra, disegnata dopo, copre
+    // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
+    const QFontMetrics& fm = Metriche(fissa || colonna == 0);
+    const QPoint punto(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent());
+    if (!fissa && colonna >= TPavRad::NumColonneAttive && cella.Marca != MarcaNormale) {
+        // Il testo arancio sul fondo arancio della zona marginale si legge solo con un'ombra scura.
+        p.setPen(QColor(60, 20, 0));
+        p.drawText(punto + QPoint(1, 1), cella.Testo);
+        p.setPen(ColoreMarca(cella.Marca));
+    }
+    p.drawText(punto, cella.Testo);
+    if (fuoco) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+    }
+}
+
+// ---------------------------------------------------------------- TModelloGriglia1
+
+TModelloGriglia1::TModelloGriglia1(const QVector<TLocaleCalc>& locali, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_locali(locali)
+{ }
+
+int TModelloGriglia1::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_righe - 2;
+}
+
+int TModelloGriglia1::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_colonne;
+}
+
+TCellaGriglia TModelloGriglia1::Cella(int colonna, int riga) const
+{
+    return TPavRad::TestoCella(colonna, riga, m_locali, m_locale);
+}
+
+QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return Cella(index.column(), index.row() + 2).Testo;
+    case RuoloImmagine:
+        return int(Cella(index.column(), index.row() + 2).Immagine);
+    case RuoloMarca:
+        return int(Cella(index.column(), index.row() + 2).Marca);
+    default:
+        return {};
+    }
+}
+
+QVariant TModelloGriglia1::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_colonne)
+        return {};
+    return Cella(section, 0).Testo + u'\n' + Cella(section, 1).Testo;
+}
+
+void TModelloGriglia1::ImpostaRighe(int righe)
+{
+    righe = std::max(2, righe);
+    if (righe > m_righe) {
+        beginInsertRows({}, m_righe - 2, righe - 3);
+        m_righe = righe;
+        endInsertRows();
+    } else if (righe < m_righe) {
+        beginRemoveRows({}, righe - 2, m_righe - 3);
+        m_righe = righe;
+        endRemoveRows();
+    }
+}
+
+void TModelloGriglia1::ImpostaColonne(int colonne)
+{
+    colonne = std::clamp(colonne, 1, int(TPavRad::NumColonneMarginali));
+    if (colonne > m_colonne) {
+        beginInsertColumns({}, m_colonne, colonne - 1);
+        m_colonne = colonne;
+        endInsertColumns();
+    } else if (colonne < m_colonne) {
+        beginRemoveColumns({}, colonne, m_colonne - 1);
+        m_colonne = colonne;
+        endRemoveColumns();
+    }
+}
+
+void TModelloGriglia1::Aggiorna()
+{
+    if (m_righe > 2)
+        Q_EMIT dataChanged(index(0, 0), index(m_righe - 3, m_colonne - 1));
+}
+
+// ---------------------------------------------------------------- TIntestazioneGriglia1
+
+TIntestazioneGriglia1::TIntestazioneGriglia1(QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent)
+{
+    setSectionsClickable(false);
+    setHighlightSections(false);
+    setSectionResizeMode(QHeaderView::Fixed);
+    setMinimumSectionSize(1);
+}
+
+QSize TIntestazioneGriglia1::sizeHint() const
+{
+    return {QHeaderView::sizeHint().width(), 2 * (TGriglia1::AltezzaRiga + 1)};
+}
+
+void TIntestazioneGriglia1::paintSection(QPainter* p, const QRect& rect, int logicalIndex) const
+{
+    const auto* m = qobject_cast<const TModelloGriglia1*>(model());
+    if (!m)
+        return;
+    // Come le celle: una linea della griglia a destra e sotto ciascuna delle due righe.
+    p->fillRect(rect, palette().color(QPalette::Mid));
+    const int h = TGriglia1::AltezzaRiga;
+    for (int riga = 0; riga < 2; ++riga) {
+        const QRect r(rect.left(), rect.top() + riga * (h + 1), rect.width() - 1, h);
+        Griglia1DrawCell(*p, r, logicalIndex, riga, m->Cella(logicalIndex, riga), false, palette());
+    }
+}
+
+// ---------------------------------------------------------------- TDisegnoGriglia1
+
+void TDisegnoGriglia1::paint(QPainter* p, const QStyleOptionViewItem& opzioni, const QModelIndex& index) const
+{
+    const auto* m = static_cast<const TModelloGriglia1*>(index.model());
+    const int riga = index.row() + 2;
+    Griglia1DrawCell(*p, opzioni.rect, index.column(), riga, m->Cella(index.column(), riga),
+                     opzioni.state.testFlag(QStyle::State_HasFocus), opzioni.palette);
+}
+
+QSize TDisegnoGriglia1::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
+{
+    return {TGriglia1::LarghezzeColonne[index.column()], TGriglia1::AltezzaRiga};
+}
+
+// ---------------------------------------------------------------- TGriglia1
+
+TGriglia1::TGriglia1(const QVector<TLocaleCalc>& locali, QWidget* parent)
+    : QTableView(parent)
+    , m_modello(new TModelloGriglia1(locali, this))
+{
+    setObjectName(QStringLiteral("Griglia1"));
+    setHorizontalHeader(new TIntestazioneGriglia1(this));
+    setItemDelegate(new TDisegnoGriglia1(this));
+    setModel(m_modello);
+    verticalHeader()->hide();
+    // Righe e colonne a misura fissa: con centinaia di locali non si misura nulla.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(AltezzaRiga + 1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    larghezze();
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& corrente) {
+        if (!m_struttura && corrente.isValid())
+            Q_EMIT SelectCell(corrente.column(), corrente.row() + 2);
+    });
+}
+
+void TGriglia1::larghezze()
+{
+    // La sezione comprende la linea della griglia, la cella ha la larghezza indicata.
+    for (int c = 0; c < m_modello->Colonne(); ++c)
+        horizontalHeader()->resizeSection(c, LarghezzeColonne[c] + 1);
+}
+
+int TGriglia1::ColWidth(int colonna) const
+{
+    return horizontalHeader()->sectionSize(colonna) - 1;
+}
+
+void TGriglia1::SetRowCount(int righe)
+{
+    // Righe tolte o aggiunte dal codice: la cella corrente che si sposta non è una scelta.
+    m_struttura = true;
+    m_modello->ImpostaRighe(righe);
+    m_struttura = false;
+}
+
+void TGriglia1::SetColCount(int colonne)
+{
+    m_struttura = true;
+    m_modello->ImpostaColonne(colonne);
+    m_struttura = false;
+    larghezze();
+}
+
+QRect TGriglia1::RettangoloCella(int colonna, int riga) const
+{
+    if (riga >= 2)
+        return visualRect(m_modello->index(riga - 2, colonna));
+    auto* h = horizontalHeader();
+    return {h->sectionViewportPosition(colonna), riga * (AltezzaRiga + 1), h->sectionSize(colonna), AltezzaRiga};
+}

@@ -1,0 +1,112 @@
+#pragma once
+// Griglia dei circuiti della pagina "T Mandata Progetto": due righe fisse di intestazioni e unità,
+// una riga per locale, 13 colonne (zona attiva) o 20 (con la zona marginale). Testi, immagini e
+// marche vengono da TPavRad::TestoCella sui risultati dello stato del progetto, letti dal vivo:
+// la griglia non ne tiene copia.
+#include "calc/Ucalc.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QPixmap>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVector>
+
+// Immagini della griglia (16 × 16): 0 freccia rossa, 1 lampada verde, 2 lampada rossa.
+const QVector<QPixmap>& ImageList2();
+
+// Colori del carattere per marca (0 nero, 1 rosso, 2 arancio, 3 blu) e riempimento della zona marginale.
+QColor ColoreMarca(int marca);
+inline constexpr QRgb ColoreZonaMarginale = 0xffd96109; // RGB(217, 97, 9)
+
+// Disegna una cella della griglia nel rettangolo r: riga 0 intestazioni, 1 unità, >= 2 locali.
+void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const TCellaGriglia& cella, bool fuoco,
+                      const QPalette& tavolozza);
+
+// Modello delle righe dei locali (la riga r del modello è la riga r + 2 della griglia). Il numero
+// di righe e colonne è quello impostato, come in una griglia di testi; le celle oltre i locali
+// dello stato restano vuote.
+class TModelloGriglia1 : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum TRuolo { RuoloImmagine = Qt::UserRole, RuoloMarca };
+
+    TModelloGriglia1(const QVector<TLocaleCalc>& locali, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+    // Cella della griglia, righe fisse comprese.
+    TCellaGriglia Cella(int colonna, int riga) const;
+    // Righe della griglia comprese le due fisse (almeno 2); colonne 13 o 20.
+    void ImpostaRighe(int righe);
+    void ImpostaColonne(int colonne);
+    int Righe() const { return m_righe; }
+    int Colonne() const { return m_colonne; }
+    // I risultati sono cambiati: tutte le celle vanno ridisegnate.
+    void Aggiorna();
+
+private:
+    const QVector<TLocaleCalc>& m_locali;
+    int m_righe = 2;
+    int m_colonne = TPavRad::NumColonneAttive;
+    QLocale m_locale;
+};
+
+// Le due righe fisse, disegnate come le celle.
+class TIntestazioneGriglia1 : public QHeaderView
+{
+    Q_OBJECT
+public:
+    explicit TIntestazioneGriglia1(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override;
+};
+
+class TDisegnoGriglia1 : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opzioni, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& opzioni, const QModelIndex& index) const override;
+};
+
+class TGriglia1 : public QTableView
+{
+    Q_OBJECT
+public:
+    // Altezza delle celle e larghezze delle 20 colonne, in pixel.
+    static constexpr int AltezzaRiga = 24;
+    static constexpr int LarghezzeColonne[TPavRad::NumColonneMarginali]
+        = {40, 38, 38, 30, 50, 50, 40, 40, 45, 25, 30, 30, 52, 44, 44, 49, 29, 34, 34, 52};
+
+    explicit TGriglia1(const QVector<TLocaleCalc>& locali, QWidget* parent = nullptr);
+
+    TModelloGriglia1* Modello() const { return m_modello; }
+    int RowCount() const { return m_modello->Righe(); }
+    void SetRowCount(int righe);
+    int ColCount() const { return m_modello->Colonne(); }
+    void SetColCount(int colonne);
+    // Larghezza della cella di una colonna (senza la linea della griglia).
+    int ColWidth(int colonna) const;
+    // Rettangolo della cella (colonna, riga della griglia) nel viewport o nell'intestazione.
+    QRect RettangoloCella(int colonna, int riga) const;
+    // Ridisegna con i risultati correnti.
+    void Ridisegna() { m_modello->Aggiorna(); }
+
+Q_SIGNALS:
+    // Nuova cella corrente scelta con mouse o tastiera (riga della griglia, >= 2).
+    void SelectCell(int colonna, int riga);
+
+private:
+    void larghezze();
+
+    TModelloGriglia1* m_modello;
+    bool m_struttura = false;
+};
