@@ -146,7 +146,7 @@ TGrigliaFissa::TGrigliaFissa(int righeFisse, QWidget* parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -157,7 +157,7 @@ TGrigliaFissa::TGrigliaFissa(int righeFisse, QWidget* parent)
     m_fisse->setObjectName(QStringLiteral("RigheFisse"));
     m_fisse->horizontalHeader()->hide();
     m_fisse->verticalHeader()->hide();
-    m_fisse->horizontalHeader()->setStretchLastSection(true);
+    m_fisse->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_fisse->setFocusPolicy(Qt::NoFocus);
     m_fisse->setSelectionMode(QAbstractItemView::NoSelection);
     m_fisse->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -195,6 +195,8 @@ void TGrigliaFissa::updateGeometries()
     if (m_fisse) {
         const QRect vp = viewport()->geometry();
         m_fisse->setGeometry(vp.left(), vp.top() - altezza, vp.width(), altezza);
+        // Una sola colonna, larga quanto l'area visibile in entrambe le viste.
+        setColumnWidth(0, vp.width());
         m_fisse->setColumnWidth(0, vp.width());
     }
 }
@@ -259,7 +261,10 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     Matasse = new QListWidget(GroupBox2);
     Matasse->setObjectName(QStringLiteral("Matasse"));
-    (new QVBoxLayout(GroupBox2))->addWidget(Matasse);
+    Matasse->setMaximumHeight(Matasse->fontMetrics().lineSpacing() * 6 + 2 * Matasse->frameWidth());
+    auto* lm = new QVBoxLayout(GroupBox2);
+    lm->addWidget(Matasse);
+    lm->addStretch();
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Opzioni:"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
