@@ -259,6 +259,8 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
 
     GroupBox2 = new QGroupBox(QStringLiteral("Matasse Disponibili [m]:"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    // Le lunghezze sono numeri brevi: il gruppo resta largo quanto il suo titolo.
+    GroupBox2->setMaximumWidth(GroupBox2->fontMetrics().horizontalAdvance(GroupBox2->title()) + 32);
     Matasse = new QListWidget(GroupBox2);
     Matasse->setObjectName(QStringLiteral("Matasse"));
     Matasse->setMaximumHeight(Matasse->fontMetrics().lineSpacing() * 6 + 2 * Matasse->frameWidth());
@@ -345,7 +347,11 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     RigaOpzioni = new QHBoxLayout;
     RigaOpzioni->setObjectName(QStringLiteral("RigaOpzioni"));
     RigaOpzioni->addWidget(RadioGroup1);
-    RigaOpzioni->addStretch(1);
+    // Accanto alle opzioni c'è posto per una casella di spunta con un testo di due parole.
+    const int casella = style()->pixelMetric(QStyle::PM_IndicatorWidth)
+        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+        + fontMetrics().horizontalAdvance(QStringLiteral("Minimo acquisto")) + 16;
+    RigaOpzioni->addSpacerItem(new QSpacerItem(casella, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     colonna->addLayout(RigaOpzioni);
     colonna->addWidget(GroupBox3);
     scelte->addLayout(colonna, 1);
