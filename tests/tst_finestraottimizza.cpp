@@ -24,7 +24,7 @@
 #include <QTimer>
 
 namespace {
-struct TInstantanea
+struct TIstantanea
 {
     QStringList spunte; // "120+", "240-" ...
     int opzione = -1;
@@ -47,18 +47,12 @@ class TstFinestraOttimizza : public QObject
     {
         TTabella* t = dati->AuxLocali;
         t->Insert();
-        const QList<QPair<const char*, QVariant>> valori = {{"ID", id},
-                                                            {"Descrizione", QString::fromUtf8(descr)},
-                                                            {"Piano", piano},
-                                                            {"TAmbiente", 20},
-                                                            {"Area", area},
-                                                            {"AreaUtile", area - 1},
-                                                            {"AreaMarginale", marg},
-                                                            {"CTermico", carico},
-                                                            {"Rivestimento", "Ceramica"},
-                                                            {"Lambda_Riv", 1.3},
-                                                            {"Spessore", 10},
-                                                            {"DistColl", 6}};
+        // clang-format off
+        const QList<QPair<const char*, QVariant>> valori = {
+            {"ID", id}, {"Descrizione", QString::fromUtf8(descr)}, {"Piano", piano}, {"TAmbiente", 20},
+            {"Area", area}, {"AreaUtile", area - 1}, {"AreaMarginale", marg}, {"CTermico", carico},
+            {"Rivestimento", "Ceramica"}, {"Lambda_Riv", 1.3}, {"Spessore", 10}, {"DistColl", 6}};
+        // clang-format on
         for (const auto& [campo, v] : valori)
             QVERIFY2(t->FieldByName(QLatin1String(campo)).Imposta(v), campo);
         QVERIFY(t->Post());
@@ -125,9 +119,9 @@ class TstFinestraOttimizza : public QObject
 
     QStringList statistica() const { return {w->Edit2->text(), w->Edit3->text(), w->Edit4->text(), w->Edit5->text()}; }
 
-    TInstantanea istantanea() const
+    TIstantanea istantanea() const
     {
-        TInstantanea s;
+        TIstantanea s;
         for (int i = 0; i < w->Matasse->count(); ++i)
             s.spunte << w->Matasse->item(i)->text() + (w->Matasse->item(i)->checkState() == Qt::Checked ? "+" : "-");
         s.opzione = w->OpzioneScelta();
@@ -266,7 +260,7 @@ private Q_SLOTS:
 
         scegli({articoli[0].Conf, articoli.last().Conf}, 3, 1);
         calcola();
-        const TInstantanea dopo = istantanea();
+        const TIstantanea dopo = istantanea();
         QVERIFY(!dopo.circuiti.isEmpty());
         QVERIFY(!dopo.statistica.first().isEmpty());
         QVERIFY(stato->OttimizzazioneEseguita);
@@ -281,7 +275,7 @@ private Q_SLOTS:
             } else {
                 apri();
             }
-            const TInstantanea s = istantanea();
+            const TIstantanea s = istantanea();
             QCOMPARE(s.spunte, dopo.spunte);
             QCOMPARE(s.opzione, 1);
             QCOMPARE(s.scarto, 3);
@@ -297,7 +291,7 @@ private Q_SLOTS:
         QVERIFY(a.Collega(0, {0, -1}));
         QVERIFY(!stato->OttimizzazioneEseguita);
         apri();
-        const TInstantanea s = istantanea();
+        const TIstantanea s = istantanea();
         QCOMPARE(s.spunte, tutte);
         QCOMPARE(s.opzione, 0);
         QCOMPARE(s.scarto, 0);

@@ -20,18 +20,12 @@ namespace {
 bool locale(TTabella* t, int id, const char* descr, const char* piano, double area, double marg, double carico)
 {
     t->Insert();
-    const QList<QPair<const char*, QVariant>> valori = {{"ID", id},
-                                                        {"Descrizione", QString::fromUtf8(descr)},
-                                                        {"Piano", piano},
-                                                        {"TAmbiente", 20},
-                                                        {"Area", area},
-                                                        {"AreaUtile", area - 1},
-                                                        {"AreaMarginale", marg},
-                                                        {"CTermico", carico},
-                                                        {"Rivestimento", "Ceramica"},
-                                                        {"Lambda_Riv", 1.3},
-                                                        {"Spessore", 10},
-                                                        {"DistColl", 6}};
+    // clang-format off
+    const QList<QPair<const char*, QVariant>> valori = {
+        {"ID", id}, {"Descrizione", QString::fromUtf8(descr)}, {"Piano", piano}, {"TAmbiente", 20},
+        {"Area", area}, {"AreaUtile", area - 1}, {"AreaMarginale", marg}, {"CTermico", carico},
+        {"Rivestimento", "Ceramica"}, {"Lambda_Riv", 1.3}, {"Spessore", 10}, {"DistColl", 6}};
+    // clang-format on
     for (const auto& [campo, v] : valori)
         if (!t->FieldByName(QLatin1String(campo)).Imposta(v))
             return false;
