@@ -1,0 +1,135 @@
+#pragma once
+// Finestra "Ottimizzazione Circuiti": mostra i circuiti dell'albero dei collettori con le loro
+// lunghezze, lascia scegliere le matasse, lo scarto minimo e l'opzione, esegue il taglio del
+// nucleo (optimise/Ucalcolo) e ne mostra la lista di taglio (AuxCircuiti) e la statistica.
+// Non tiene copia delle tabelle: la lista di taglio è una vista su AuxCircuiti.
+#include "editor/Ucontrolli.h"
+#include "optimise/Ucalcolo.h"
+
+#include <QDialog>
+#include <QSpinBox>
+#include <QTableWidget>
+
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class TStatoProgetto;
+
+// Griglia a sola lettura sopra un dataset: nessuna cella si modifica, qualunque sia la tabella.
+class TModelloSolaLettura : public TModelloTabella
+{
+    Q_OBJECT
+public:
+    using TModelloTabella::TModelloTabella;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex&, const QVariant&, int) override { return false; }
+};
+
+// Griglia di testi con righe fisse in testa: restano visibili mentre le altre scorrono.
+// Le righe fisse sono le prime del modello (item(0, 0) è la prima intestazione).
+class TGrigliaFissa : public QTableWidget
+{
+    Q_OBJECT
+public:
+    TGrigliaFissa(int righeFisse, QWidget* parent = nullptr);
+    int RigheFisse() const { return m_numFisse; }
+    // Righe dopo quelle fisse (le intestazioni restano).
+    void ImpostaRigheDati(int righe);
+
+protected:
+    void updateGeometries() override;
+
+private:
+    void nascondiFisse();
+
+    int m_numFisse;
+    QTableView* m_fisse;
+};
+
+// Numero che si cambia solo con le frecce (pulsanti o tasti): il testo non si scrive.
+class TSpinFrecce : public QSpinBox
+{
+    Q_OBJECT
+public:
+    explicit TSpinFrecce(QWidget* parent = nullptr);
+};
+
+class TOttimizza : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TOttimizza(TStatoProgetto& stato, QWidget* parent = nullptr);
+    ~TOttimizza() override;
+
+    // "Ottimizzazione Circuiti" della pagina dei collettori: con l'assegnazione incompleta mostra
+    // l'avviso e restituisce false; altrimenti apre la finestra in modo modale e restituisce true
+    // alla sua chiusura.
+    static bool Esegui(TStatoProgetto& stato, QWidget* parent = nullptr);
+
+    QLabel* Panel1;
+    QLabel* Label1;
+    QLineEdit* Edit1;
+    TGrigliaFissa* AnelliG;
+    QTableView* DBGrid1;
+    QGroupBox* GroupBox2;
+    QListWidget* Matasse;
+    QGroupBox* RadioGroup1;
+    QGroupBox* GroupBox3;
+    TSpinFrecce* CSpinEdit1;
+    QLabel* Label6;
+    QGroupBox* GroupBox1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QProgressBar* ProgressBar1;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn4;
+
+    // Posti lasciati liberi per un'altra opzione accanto a RadioGroup1 e per una quinta voce
+    // della statistica (riga 4 di GrigliaStatistica, ora occupata da uno spaziatore).
+    QHBoxLayout* RigaOpzioni;
+    QGridLayout* GrigliaStatistica;
+
+    int NumCircuiti = 0;
+    bool CalcoloInCorso = false;
+
+    // Voce scelta di RadioGroup1: 0 "Totale", 1 "Per Piano".
+    int OpzioneScelta() const;
+    void ImpostaOpzione(int indice);
+    // Le lunghezze spuntate di Matasse, nell'ordine dell'elenco.
+    QVector<int> MatasseSpuntate() const;
+
+public Q_SLOTS:
+    void FormCreate();
+    void FormShow();
+    void BitBtn3Click();
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void svuotaStatistica();
+    void mostraColonne();
+    void seguiCursore();
+    QLineEdit* casellaStatistica(const QString& nome);
+
+    TStatoProgetto& m_stato;
+    TModelloSolaLettura* m_modello;
+    QButtonGroup* m_opzioni;
+    // La lista dei circuiti e gli articoli del tubo letti all'apertura.
+    QVector<CircuitoOtt> m_circuiti;
+    QVector<ArticoloRotolo> m_articoli;
+};
