@@ -32,6 +32,10 @@ const std::map<QString, TComando>& comandi()
           "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire]\n"
           "                               crea un documento: rapporto, preventivo, capitolato,\n"
           "                               capitolato-prezzi, etichette, ottimizzazione"}},
+        {QStringLiteral("assegna"),
+         {ComandoAssegna,
+          "tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]\n"
+          "                               propone i collettori per i circuiti non assegnati"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--salva]\n"
