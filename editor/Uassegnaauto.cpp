@@ -25,19 +25,21 @@
 // ne tocca uno), perdite = le perdite intere dei collettori in ordine decrescente; si confronta
 // prima pezzi, poi perdite in ordine lessicografico.
 //
-// È una ricerca esatta con potatura (branch and bound): i gruppi di circuiti si piazzano dal più
-// alto per perdita al più basso, così la perdita di un collettore è fissata dal primo gruppo che
-// vi entra e i gruppi successivi non la cambiano. A ogni passo si pota con due limiti inferiori:
-// i pezzi già fatti più uno per ogni locale non ancora toccato (due se non sta in nessuno spazio
-// libero), e le perdite dei collettori già aperti più quelle che avrebbero gli altri riempiendoli
-// in ordine decrescente senza badare ai locali (il migliore completamento possibile). I
-// collettori ancora vuoti della stessa capienza sono equivalenti: si riempiono in ordine, per
-// non visitare le permutazioni. La soluzione di partenza è la migliore fra alcune divisioni
-// sequenziali (locali in ordine di tabella o per perdita decrescente, capienze in ordine diverso),
-// e la ricerca la sostituisce solo con una strettamente migliore: a parità vince l'ordine della
-// tabella. Sui piani di qualche decina di circuiti la ricerca finisce in pochi millisecondi; se
-// supera LimitePassi nodi si tiene la migliore trovata e la proposta non è più garantita esatta
-// (TPropostaCollettori::esatta).
+// La ricerca è esatta, con potatura (branch and bound), in due fasi. Prima il minimo dei pezzi,
+// sui soli locali: dal più grande, ciascuno intero in un collettore o diviso, con due collettori
+// dello stesso spazio libero considerati uguali e il limite inferiore "pezzi fatti + uno per
+// locale restante (due se non sta in nessuno spazio libero)". Poi, a quel numero di pezzi, le
+// perdite: i gruppi di circuiti si piazzano dal più alto per perdita al più basso, così la
+// perdita di un collettore è fissata dal primo gruppo che vi entra e i successivi non la
+// cambiano; si pota con le perdite dei collettori già aperti più quelle che avrebbero gli altri
+// riempiendoli in ordine decrescente senza badare ai locali (il miglior completamento possibile),
+// e ci si ferma appena si raggiunge quel limite calcolato all'inizio. I collettori ancora vuoti
+// della stessa capienza sono equivalenti: si riempiono in ordine, per non visitare le
+// permutazioni. La soluzione di partenza è la migliore fra alcune divisioni sequenziali (locali
+// in ordine di tabella o per perdita decrescente, capienze in ordine diverso) e la ricerca la
+// sostituisce solo con una strettamente migliore: a parità vince l'ordine della tabella. Ogni
+// fase si ferma dopo LimitePassi nodi: in quel caso si tiene la migliore trovata e la proposta
+// non è più garantita esatta (TPropostaCollettori::esatta); succede solo su piani grandi.
 
 namespace {
 using TValore = qint64;
@@ -92,8 +94,10 @@ public:
             return {conteggi()};
         partenze();
         if (m_m <= MaxCollettoriRicerca) {
-            cerca();
-            esatta = !m_interrotta;
+            cercaPezzi();
+            const bool pezziEsatti = !m_interrotta;
+            cerca(pezziEsatti);
+            esatta = pezziEsatti && !m_interrotta;
         } else {
             esatta = false;
         }
@@ -203,9 +207,150 @@ private:
         }
     }
 
-    // ---------------------------------------------------------------- ricerca
+    // ---------------------------------------------------------------- prima fase: i pezzi
 
-    void cerca()
+    // Il minimo dei pezzi si cerca da solo, sui locali interi (le perdite qui non contano): i
+    // locali dal più grande, ciascuno intero in un collettore o diviso; due collettori con lo
+    // stesso spazio libero sono equivalenti. La divisione trovata diventa la soluzione di
+    // partenza della seconda fase, che a quel numero di pezzi cerca le perdite migliori.
+    void cercaPezzi()
+    {
+        m_dimensione.assign(size_t(m_locali), 0);
+        for (const TGruppo& g : m_gruppi)
+            m_dimensione[size_t(g.locale)] += int(g.etichette.size());
+        m_stanze.resize(size_t(m_locali));
+        for (int r = 0; r < m_locali; ++r)
+            m_stanze[size_t(r)] = r;
+        std::stable_sort(m_stanze.begin(), m_stanze.end(),
+                         [&](int a, int b) { return m_dimensione[size_t(a)] > m_dimensione[size_t(b)]; });
+        m_minimoPezzi = 0;
+        for (int d : m_dimensione)
+            m_minimoPezzi += d > m_capienza.front() ? 2 : 1;
+        m_libero = m_capienza;
+        m_perStanza.assign(size_t(m_m), std::vector<int>(size_t(m_locali), 0));
+        m_pezzi = 0;
+        m_passi = 0;
+        m_interrotta = false;
+        m_pezziMigliori = m_migliore.pezzi;
+        m_stanzeMigliori.clear();
+        visitaPezzi(0);
+        if (m_stanzeMigliori.empty())
+            return;
+        // Dentro un locale diviso i gruppi scendono per perdita nei suoi collettori in ordine.
+        std::vector<std::vector<int>> quanti(size_t(m_m), std::vector<int>(m_gruppi.size(), 0));
+        for (int r = 0; r < m_locali; ++r) {
+            std::vector<int> gruppi;
+            for (size_t g = 0; g < m_gruppi.size(); ++g)
+                if (m_gruppi[g].locale == r)
+                    gruppi.push_back(int(g));
+            std::stable_sort(gruppi.begin(), gruppi.end(),
+                             [&](int a, int b) { return m_gruppi[size_t(a)].valore > m_gruppi[size_t(b)].valore; });
+            size_t i = 0;
+            int resto = gruppi.empty() ? 0 : int(m_gruppi[size_t(gruppi[0])].etichette.size());
+            for (int b = 0; b < m_m; ++b)
+                for (int posto = m_stanzeMigliori[size_t(b)][size_t(r)]; posto > 0 && i < gruppi.size();) {
+                    const int n = std::min(posto, resto);
+                    quanti[size_t(b)][size_t(gruppi[i])] += n;
+                    posto -= n;
+                    resto -= n;
+                    if (resto == 0 && ++i < gruppi.size())
+                        resto = int(m_gruppi[size_t(gruppi[i])].etichette.size());
+                }
+        }
+        proponi(quanti);
+    }
+
+    void visitaPezzi(int k)
+    {
+        if (m_interrotta || m_pezziMigliori <= m_minimoPezzi)
+            return;
+        if (++m_passi > LimitePassi) {
+            m_interrotta = true;
+            return;
+        }
+        if (k == m_locali) {
+            if (m_pezzi < m_pezziMigliori) {
+                m_pezziMigliori = m_pezzi;
+                m_stanzeMigliori = m_perStanza;
+            }
+            return;
+        }
+        int massimoLibero = 0;
+        for (int l : m_libero)
+            massimoLibero = std::max(massimoLibero, l);
+        int limite = m_pezzi;
+        for (size_t i = size_t(k); i < m_stanze.size(); ++i)
+            limite += m_dimensione[size_t(m_stanze[i])] > massimoLibero ? 2 : 1;
+        if (limite >= m_pezziMigliori)
+            return;
+
+        const int r = m_stanze[size_t(k)];
+        const int n = m_dimensione[size_t(r)];
+        // Intero: un collettore per ogni spazio libero diverso, dal più stretto.
+        std::vector<int> candidati;
+        for (int b = 0; b < m_m; ++b)
+            if (m_libero[size_t(b)] >= n && std::none_of(candidati.begin(), candidati.end(), [&](int c) {
+                    return m_libero[size_t(c)] == m_libero[size_t(b)];
+                }))
+                candidati.push_back(b);
+        std::sort(candidati.begin(), candidati.end(),
+                  [&](int a, int b) { return m_libero[size_t(a)] < m_libero[size_t(b)]; });
+        for (int b : candidati) {
+            mettiStanza(b, r, n);
+            visitaPezzi(k + 1);
+            mettiStanza(b, r, -n);
+        }
+        // Diviso: fra collettori con lo stesso spazio libero le parti non crescono.
+        std::vector<int> gemello(size_t(m_m), -1);
+        for (int b = 0; b < m_m; ++b)
+            for (int p = b - 1; p >= 0; --p)
+                if (m_libero[size_t(p)] == m_libero[size_t(b)]) {
+                    gemello[size_t(b)] = p;
+                    break;
+                }
+        std::vector<int> messi(size_t(m_m), 0);
+        for (int parti = 2; parti <= std::min(n, m_m) && !m_interrotta; ++parti)
+            dividiStanza(k, r, 0, n, 0, parti, gemello, messi);
+    }
+
+    void mettiStanza(int b, int r, int n)
+    {
+        m_perStanza[size_t(b)][size_t(r)] += n;
+        m_libero[size_t(b)] -= n;
+        m_pezzi += n > 0 ? 1 : -1;
+    }
+
+    void dividiStanza(int k, int r, int b, int resto, int usati, int parti, const std::vector<int>& gemello,
+                      std::vector<int>& messi)
+    {
+        if (m_interrotta)
+            return;
+        if (resto == 0) {
+            if (usati == parti)
+                visitaPezzi(k + 1);
+            return;
+        }
+        if (b == m_m || usati == parti)
+            return;
+        int massimo = std::min(m_libero[size_t(b)], resto - (parti - usati - 1));
+        if (gemello[size_t(b)] >= 0)
+            massimo = std::min(massimo, messi[size_t(gemello[size_t(b)])]);
+        const int minimo = usati + 1 == parti ? resto : 1;
+        for (int a = massimo; a >= minimo; --a) {
+            messi[size_t(b)] = a;
+            mettiStanza(b, r, a);
+            dividiStanza(k, r, b + 1, resto - a, usati + 1, parti, gemello, messi);
+            mettiStanza(b, r, -a);
+            messi[size_t(b)] = 0;
+        }
+        dividiStanza(k, r, b + 1, resto, usati, parti, gemello, messi);
+    }
+
+    // ---------------------------------------------------------------- seconda fase: le perdite
+
+    // pezziProvati: la prima fase ha dimostrato il minimo dei pezzi, quindi la ricerca si ferma
+    // appena le perdite raggiungono il limite inferiore della radice.
+    void cerca(bool pezziProvati)
     {
         const size_t G = m_gruppi.size();
         m_ordine.resize(G);
@@ -223,6 +368,9 @@ private:
         m_pezzi = 0;
         m_passi = 0;
         m_interrotta = false;
+        m_radice = limitePerdite(0);
+        m_fine = pezziProvati && m_migliore.perdite == m_radice;
+        m_pezziProvati = pezziProvati;
         visita(0);
     }
 
@@ -328,7 +476,7 @@ private:
 
     void visita(int k)
     {
-        if (m_interrotta)
+        if (m_interrotta || m_fine)
             return;
         if (++m_passi > LimitePassi) {
             m_interrotta = true;
@@ -337,8 +485,10 @@ private:
         if (k == int(m_ordine.size())) {
             std::vector<TValore> perdite = m_perdita;
             std::sort(perdite.begin(), perdite.end(), std::greater<>());
-            if (Migliore(m_pezzi, perdite, m_migliore))
+            if (Migliore(m_pezzi, perdite, m_migliore)) {
                 m_migliore = {m_pezzi, perdite, m_quanti};
+                m_fine = m_pezziProvati && perdite == m_radice;
+            }
             return;
         }
         const int pezzi = limitePezzi();
@@ -381,7 +531,7 @@ private:
     void distribuisci(int k, int g, int b, int resto, int usati, int parti, const std::vector<int>& gemello,
                       std::vector<int>& messi)
     {
-        if (m_interrotta)
+        if (m_interrotta || m_fine)
             return;
         if (resto == 0) {
             if (usati == parti)
@@ -413,6 +563,13 @@ private:
     std::vector<int> m_capienza;
     TSoluzione m_migliore;
 
+    std::vector<int> m_dimensione; // per locale, i circuiti
+    std::vector<int> m_stanze; // locali dal più grande
+    std::vector<std::vector<int>> m_perStanza; // [collettore][locale]
+    std::vector<std::vector<int>> m_stanzeMigliori;
+    int m_pezziMigliori = 0;
+    int m_minimoPezzi = 0;
+
     std::vector<int> m_ordine;
     std::vector<int> m_libero;
     std::vector<TValore> m_perdita; // 0 = collettore ancora vuoto (ogni perdita vale almeno 1)
@@ -422,6 +579,9 @@ private:
     int m_pezzi = 0;
     long m_passi = 0;
     bool m_interrotta = false;
+    std::vector<TValore> m_radice; // limite inferiore delle perdite, senza vincoli dei locali
+    bool m_pezziProvati = false;
+    bool m_fine = false; // trovata una divisione che nessuna può battere
 };
 
 // Perdita intera di un collettore il cui circuito peggiore è questo: la regola di "Tipo"
