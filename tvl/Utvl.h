@@ -13,6 +13,7 @@
 int ComandoCatalogo(const QStringList& argomenti);
 int ComandoCalcola(const QStringList&);
 int ComandoOttimizza(const QStringList& argomenti);
+int ComandoAssegna(const QStringList& argomenti);
 
 int ComandoInfo(const QStringList& argomenti);
 int ComandoCopia(const QStringList& argomenti);

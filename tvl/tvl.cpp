@@ -38,6 +38,10 @@ const std::map<QString, TComando>& comandi()
           "                               aggiunge al progetto i locali di un foglio di calcolo"}},
         {QStringLiteral("esporta"),
          {ComandoEsporta, "tvl esporta PROGETTO.tvl LOCALI.csv|.xlsx  scrive i locali in un foglio di calcolo"}},
+        {QStringLiteral("assegna"),
+         {ComandoAssegna,
+          "tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]\n"
+          "                               propone i collettori per i circuiti non assegnati"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--minimo] [--salva]\n"
