@@ -574,6 +574,13 @@ void TFoglio::Apri(const QString& file)
     d = std::move(nuovi);
 }
 
+void TFoglio::ApriDati(const QByteArray& contenuto, const QString& nome)
+{
+    auto nuovi = std::make_unique<TDati>();
+    nuovi->Carica(contenuto, nome);
+    d = std::move(nuovi);
+}
+
 void TFoglio::NuovoVuoto(const QString& nomePrimoFoglio)
 {
     auto n = std::make_unique<TDati>();
