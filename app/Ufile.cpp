@@ -1,15 +1,17 @@
 #include "app/Ufile.h"
 
 #include "app/Urecord.h"
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "data/Uprogresso.h"
+#include "data/Usalvataggio.h"
+#include "editor/Ustato.h"
 
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
 
+#include <cmath>
 #include <span>
 
 namespace {
@@ -136,15 +138,30 @@ QVector<QVariant> leggiValori(TLettoreRecord& r, std::span<const TColonnaFile> c
         case T::Intero:
             v << QVariant(int(r.Intero()));
             break;
-        case T::Reale:
-            v << QVariant(r.Reale());
+        case T::Reale: {
+            // Infinito e NaN non sono misure: il file è guasto.
+            const double x = r.Reale();
+            if (!std::isfinite(x))
+                r.Rifiuta();
+            v << QVariant(x);
             break;
+        }
         case T::Flag:
             v << QVariant(r.Flag());
             break;
         }
     }
     return v;
+}
+
+// Byte che una riga occupa nel file, senza la colonna assente.
+qint64 byteRiga(std::span<const TColonnaFile> colonne, const char* colonnaAssente = nullptr)
+{
+    qint64 n = 0;
+    for (const auto& c : colonne)
+        if (!colonnaAssente || qstrcmp(c.campo, colonnaAssente) != 0)
+            n += (c.tipo == T::TestoLungo ? Record::TestoLungo : Record::Testo) + 1;
+    return n;
 }
 
 int indiceColonna(std::span<const TColonnaFile> colonne, const char* nome)
@@ -239,6 +256,8 @@ bool TLettura::leggiRiga(TTabella* t, std::span<const TColonnaFile> colonne, con
 bool TLettura::leggiRighe(TTabella* t, std::span<const TColonnaFile> colonne, const char* assente)
 {
     const long long n = m_r.Intero();
+    if (!m_r.ContoPossibile(n, byteRiga(colonne, assente)))
+        return false;
     for (long long i = 0; i < n && m_r.Ok(); ++i) {
         const QVector<QVariant> v = leggiValori(m_r, colonne, assente);
         if (!m_r.Ok())
@@ -255,16 +274,24 @@ bool TLettura::leggiLocali(bool formatoCorrente)
     TTabella* t = m_dati.AuxLocali;
     const int iArea = indiceColonna(ColLocali, "Area");
     const int iUtile = indiceColonna(ColLocali, "AreaUtile");
+    const int iMarginale = indiceColonna(ColLocali, "AreaMarginale");
+    const char* assente = formatoCorrente ? nullptr : "AreaUtile";
     const long long n = m_r.Intero();
+    if (!m_r.ContoPossibile(n, byteRiga(ColLocali, assente)))
+        return false;
     for (long long i = 0; i < n && m_r.Ok(); ++i) {
         // Il formato precedente non ha AreaUtile: vale quanto l'area totale letta.
-        QVector<QVariant> v = leggiValori(m_r, ColLocali, formatoCorrente ? nullptr : "AreaUtile");
+        QVector<QVariant> v = leggiValori(m_r, ColLocali, assente);
         if (!m_r.Ok())
             return false;
         if (!formatoCorrente)
             v[iUtile] = v[iArea];
+        // Le aree stanno dove le mettono le regole della griglia (area utile da 1 m² all'area
+        // del locale, marginale fino all'area utile): la lettura non passa dalla griglia, e aree
+        // fuori misura farebbero dimensionare centinaia di migliaia di circuiti.
+        const double area = v[iArea].toDouble(), utile = v[iUtile].toDouble(), marg = v[iMarginale].toDouble();
         t->Insert();
-        if (!assegna(t, ColLocali, v) || !t->Post())
+        if (!assegna(t, ColLocali, v) || !(utile >= 1 && utile <= area && marg >= 0 && marg <= utile) || !t->Post())
             return false;
     }
     return m_r.Ok();
@@ -276,6 +303,8 @@ bool TLettura::leggiCircuiti()
     const int iRotolo = indiceColonna(ColCircuiti, "L_Rotolo");
     const int iScarto = indiceColonna(ColCircuiti, "Scarto");
     const long long n = m_r.Intero();
+    if (!m_r.ContoPossibile(n, byteRiga(ColCircuiti)))
+        return false;
     for (long long i = 0; i < n && m_r.Ok(); ++i) {
         QVector<QVariant> v = leggiValori(m_r, ColCircuiti);
         if (!m_r.Ok())
@@ -296,6 +325,8 @@ void TLettura::leggiAlbero()
     TAssegnazione& a = m_stato.Assegnazione;
     a.Svuota();
     const long long nodi = m_r.Intero();
+    if (!m_r.ContoPossibile(nodi, Record::Testo + 1 + Record::Nodo + 1))
+        return;
     for (long long i = 0; i < nodi && m_r.Ok(); ++i) {
         const long long livello = m_r.Intero();
         const QString testo = m_r.Testo(Record::Nodo);
@@ -308,6 +339,8 @@ void TLettura::leggiAlbero()
             a.AggiungiCircuitoNodo(testo);
     }
     const long long righe = m_r.Intero();
+    if (!m_r.ContoPossibile(righe, Record::Nodo + 1))
+        return;
     for (long long i = 0; i < righe && m_r.Ok(); ++i) {
         const QString testo = m_r.Testo(Record::Nodo);
         if (m_r.Ok())
@@ -349,7 +382,7 @@ bool TLettura::Esegui()
     m_stato.TMandataSalvata = float(m_r.Reale());
     m_stato.ModoTMandata = int(m_r.Intero());
     m_stato.ModoRegolazione = int(m_r.Intero());
-    if (!m_r.Ok())
+    if (!m_r.Ok() || !std::isfinite(m_stato.TMandataSalvata))
         return false;
     if (m_agganci.ApplicaModoRegolazione)
         m_agganci.ApplicaModoRegolazione(m_stato.ModoRegolazione);
@@ -498,9 +531,10 @@ bool SalvaSicuro(const QString& percorso, const std::function<bool(QIODevice&)>&
         return false;
     if (!scrivi(f)) {
         f.cancelWriting();
+        f.commit();
         return false;
     }
-    return f.commit();
+    return ConcludiSalvataggio(f);
 }
 
 bool ScriviProgetto(TStatoProgetto& stato, const QString& percorso, TProgresso* progresso)

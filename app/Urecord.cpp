@@ -152,6 +152,13 @@ QByteArray TLettoreRecord::Contenuto(int dimensione)
     return r.left(nul >= 0 && nul < dimensione ? nul : dimensione);
 }
 
+bool TLettoreRecord::ContoPossibile(long long n, qint64 byteRiga)
+{
+    if (m_ok && (n < 0 || (byteRiga > 0 && n > m_dispositivo.bytesAvailable() / byteRiga)))
+        m_ok = false;
+    return m_ok;
+}
+
 bool TLettoreRecord::Riavvolgi()
 {
     m_ok = m_dispositivo.seek(0);
@@ -160,7 +167,10 @@ bool TLettoreRecord::Riavvolgi()
 
 long long TLettoreRecord::Intero()
 {
-    return static_cast<long long>(std::trunc(float(LeggiAtol(Contenuto()))));
+    // In singola precisione 2147483584 e oltre diventano 2^31: restano al massimo di un int
+    // invece di tornare negativi nei campi interi.
+    const double v = std::trunc(float(LeggiAtol(Contenuto())));
+    return static_cast<long long>(std::clamp(v, double(INT_MIN), double(INT_MAX)));
 }
 
 double TLettoreRecord::Reale()

@@ -59,7 +59,7 @@ public:
     // Contenuto di un record fino al primo NUL (o l'intera area se non c'è).
     QByteArray Contenuto(int dimensione = Record::Testo);
     QString Testo(int dimensione = Record::Testo) { return DaCp1252(Contenuto(dimensione)); }
-    // Intero: atol, poi in singola precisione e troncato verso lo zero.
+    // Intero: atol, poi in singola precisione e troncato verso lo zero, entro i limiti di un int.
     long long Intero();
     // Reale: atof arrotondato alla singola precisione.
     double Reale();
@@ -67,6 +67,12 @@ public:
     bool Flag() { return Intero() == 1; }
 
     bool Ok() const { return m_ok; }
+    // Un numero di righe letto dal file, ciascuna di byteRiga byte: vero se non è negativo e il
+    // resto del file può contenerle; altrimenti la lettura è in errore da qui in poi. Così un
+    // conto assurdo si ferma prima di allocare o inserire qualcosa.
+    bool ContoPossibile(long long n, qint64 byteRiga);
+    // Un valore letto che il file non può contenere: la lettura è in errore da qui in poi.
+    void Rifiuta() { m_ok = false; }
     // Torna al primo byte e dimentica un errore di lettura (file del formato precedente).
     bool Riavvolgi();
     void ImpostaProgresso(TProgresso* p) { m_progresso = p; }

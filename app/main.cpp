@@ -49,6 +49,12 @@ int main(int argc, char** argv)
     // I documenti prodotti si aprono con l'applicazione predefinita del desktop.
     TDocumenti::InstallaApertura(
         [](const QString& file) { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); });
+    // Senza catalogo il programma non può fare nulla: un solo messaggio, prima di ogni finestra.
+    if (const QString problema = TDati::ProblemaCatalogo(); !problema.isEmpty()) {
+        TMessaggi::Errore(problema);
+        TMessaggi::installa(nullptr);
+        return 1;
+    }
     try {
         auto avvio = std::make_unique<TStart>();
         avvio->MostraSubito();

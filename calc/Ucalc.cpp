@@ -2,6 +2,7 @@
 // di mandata ottimale del progetto.
 #include "calc/Ucalc.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -110,7 +111,9 @@ void TPavRad::ImpostaTVaniSottostanti(float gradi)
 }
 void TPavRad::ImpostaLungMax(float m)
 {
-    m_LungMax = static_cast<int>(std::trunc(m));
+    // Un valore fuori dall'intervallo di un int (o non numerico) non deve traboccare: oltre il
+    // milione di metri ogni lunghezza si comporta allo stesso modo.
+    m_LungMax = std::isnan(m) ? 0 : static_cast<int>(std::clamp(std::trunc(double(m)), -1e6, 1e6));
 }
 void TPavRad::ImpostaDeltaT(float k)
 {

@@ -3,6 +3,7 @@
 #include "calc/Ucalc.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -109,15 +110,15 @@ TCircuiti TPavRad::CalcolaCircuiti(float passo) const
     const int s = passoMm / 10;
     // Le andate e i ritorni al collettore consumano tutta la lunghezza ammessa: nessun
     // circuito possibile, invece di una divisione per zero o per un numero negativo.
-    const int disponibile = m_LungMax + 1 - 2 * m_DistColl;
+    const long long disponibile = m_LungMax + 1LL - 2LL * m_DistColl;
     if (s <= 0 || disponibile <= 0)
         return c;
     // Metri di tubo della zona: 100·A per eccesso; il decimo di dm² è sotto l'errore di
     // un'area in singola precisione (12.3 non deve diventare 1231).
     const double centoA = std::round(double(m_AreaZona) * 1000.0) / 10.0;
-    const long long l = static_cast<long long>(std::ceil(centoA)) / s;
-    c.N = static_cast<int>(std::trunc(double(l) / disponibile + 1.0));
-    c.L = static_cast<int>(l / c.N) + 2 * m_DistColl;
+    const long long l = static_cast<long long>(std::min(std::ceil(centoA), 1e15)) / s;
+    c.N = static_cast<int>(std::min(std::trunc(double(l) / double(disponibile) + 1.0), double(INT_MAX)));
+    c.L = static_cast<int>(std::min(l / c.N + 2LL * m_DistColl, static_cast<long long>(INT_MAX)));
     return c;
 }
 

@@ -133,6 +133,29 @@ bool TDati::Connetti()
     return true;
 }
 
+QString TDati::ProblemaCatalogo()
+{
+    const QFileInfo file(PercorsoCatalogo());
+    QString motivo;
+    if (!file.exists())
+        motivo = QStringLiteral("Il file non esiste.");
+    else if (!file.isFile())
+        motivo = QStringLiteral("Il percorso non indica un file.");
+    else if (file.size() == 0)
+        motivo = QStringLiteral("Il file è vuoto.");
+    else {
+        TDati prova;
+        if (!prova.ApriTutto())
+            motivo = QStringLiteral("Il file non è un catalogo leggibile (%1).").arg(prova.UltimoErrore());
+    }
+    if (motivo.isEmpty())
+        return {};
+    return QStringLiteral("Impossibile aprire il catalogo \"TVLITA\":\n%1\n\n%2\n\nPer usare un altro catalogo "
+                          "impostare la variabile d'ambiente TVLITA con il suo percorso, per esempio:\n"
+                          "TVLITA=/percorso/tvlita.db termovela")
+        .arg(QDir::toNativeSeparators(file.absoluteFilePath()), motivo);
+}
+
 void TDati::Disconnetti()
 {
     ChiudiTutto();

@@ -18,6 +18,9 @@ public:
     // Percorso del catalogo che l'alias "TVLITA" indica: la variabile d'ambiente TVLITA se
     // impostata, altrimenti "tvlita.db" nella cartella del programma.
     static QString PercorsoCatalogo();
+    // Prova ad aprire il catalogo come all'avvio: vuoto se si apre, altrimenti il messaggio da
+    // mostrare prima di uscire (il file, il motivo, come indicarne un altro).
+    static QString ProblemaCatalogo();
 
     // Apre la connessione; false con il motivo in UltimoErrore.
     bool Connetti();

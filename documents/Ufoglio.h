@@ -8,6 +8,7 @@
 // Ogni errore (modello mancante, indirizzo non valido, file illeggibile) solleva TErroreFoglio con
 // un testo in italiano; la cartella resta com'era prima dell'operazione fallita solo per gli
 // errori di indirizzo, per gli altri va scartata.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -121,6 +122,8 @@ public:
     void NuovoDaModello(const QString& modello);
     // Apre un file esistente per leggerlo o modificarlo (test, tvl).
     void Apri(const QString& file);
+    // Lo stesso da byte già letti (nome: come chiamare la cartella nei messaggi).
+    void ApriDati(const QByteArray& contenuto, const QString& nome = {});
     // Cartella vuota con un foglio, per costruire i modelli.
     void NuovoVuoto(const QString& nomePrimoFoglio);
     // Salva; l'estensione .xltx salva un modello, ogni altra una cartella di lavoro.

@@ -9,6 +9,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,9 +23,23 @@ inline QString Q(const pugi::char_t* s)
 {
     return QString::fromUtf8(s);
 }
+// I controlli C0 diversi da tabulazione e ritorni a capo, U+FFFE e U+FFFF non esistono in XML 1.0
+// (nemmeno come riferimento "&#1;"): un lettore rigoroso rifiuterebbe l'intera cartella di
+// lavoro. Si tolgono dal testo; i surrogati spaiati li sostituisce già toUtf8().
+inline bool CarattereXml(char16_t c)
+{
+    return c >= 0x20 ? c < 0xFFFE : c == 0x9 || c == 0xA || c == 0xD;
+}
 inline QByteArray U(const QString& s)
 {
-    return s.toUtf8();
+    if (std::all_of(s.cbegin(), s.cend(), [](QChar c) { return CarattereXml(c.unicode()); }))
+        return s.toUtf8();
+    QString r;
+    r.reserve(s.size());
+    for (QChar c : s)
+        if (CarattereXml(c.unicode()))
+            r += c;
+    return r.toUtf8();
 }
 
 inline const char* const NsMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";

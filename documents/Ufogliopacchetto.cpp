@@ -1,4 +1,5 @@
 // Cartella di lavoro: pacchetto (parti, relazioni, tipi), indirizzi, apertura e salvataggio.
+#include "data/Usalvataggio.h"
 #include "documents/Ufoglio.h"
 #include "documents/Ufogliointerno.h"
 
@@ -573,6 +574,13 @@ void TFoglio::Apri(const QString& file)
     d = std::move(nuovi);
 }
 
+void TFoglio::ApriDati(const QByteArray& contenuto, const QString& nome)
+{
+    auto nuovi = std::make_unique<TDati>();
+    nuovi->Carica(contenuto, nome);
+    d = std::move(nuovi);
+}
+
 void TFoglio::NuovoVuoto(const QString& nomePrimoFoglio)
 {
     auto n = std::make_unique<TDati>();
@@ -614,7 +622,11 @@ void TFoglio::Salva(const QString& file)
         throw TErroreFoglio(QStringLiteral("Nessuna cartella di lavoro aperta."));
     const QByteArray dati = d->Impacchetta(file.endsWith(QLatin1String(".xltx"), Qt::CaseInsensitive));
     QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size() || !f.commit())
-        throw TErroreFoglio(QStringLiteral("Impossibile scrivere il file \"%1\": %2.")
-                                .arg(QDir::toNativeSeparators(file), f.errorString()));
+    QString motivo;
+    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size())
+        motivo = f.errorString(); // il temporaneo sparisce con f
+    else if (ConcludiSalvataggio(f, &motivo))
+        return;
+    throw TErroreFoglio(
+        QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(QDir::toNativeSeparators(file), motivo));
 }

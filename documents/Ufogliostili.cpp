@@ -600,11 +600,12 @@ void TFoglio::FormattaColonne(const QString& colonne, const TStile& stile)
 {
     const auto [da, a] = LeggiColonne(colonne);
     auto& f = d->Attivo();
+    const int prima = da; // clang 14 non cattura i binding strutturati nelle lambda
     ModificaColonne(f.radice, da, a, [&](TAttributi& attr) {
         const int xf = d->stili.ConStile(std::atoi(Leggi(attr, "style").c_str()), stile);
         Imposta(attr, "style", std::to_string(xf));
         if (Leggi(attr, "width").empty()) {
-            Imposta(attr, "width", QByteArray::number(LarghezzaColonna(da)).toStdString());
+            Imposta(attr, "width", QByteArray::number(LarghezzaColonna(prima)).toStdString());
         }
     });
 }

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Prepara la macchina e compila TERMOVELA: installa i pacchetti Debian mancanti (con sudo se non
-# si è root), configura e compila in build/. Uso: scripts/prepara.sh [--test]
+# si è root), configura e compila in build/. Uso: scripts/prepara.sh [--test] [--sanitizzatori]
+# [--solo-pacchetti]; --sanitizzatori aggiunge clang e libFuzzer (per scripts/sanitizzatori.sh),
+# --solo-pacchetti non compila.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     libquazip1-qt6-dev libpugixml-dev coinor-libcbc-dev fonts-dejavu-core fonts-liberation ccache
     qt6-translations-l10n)
-if [[ "${1:-}" == "--test" ]]; then
+compila=1
+for opzione in "$@"; do
+    case "$opzione" in
     # Il controllo indipendente dei documenti prodotti li converte con LibreOffice; poppler legge i PDF.
-    pacchetti+=(libreoffice-calc poppler-utils)
-fi
+    --test) pacchetti+=(libreoffice-calc poppler-utils) ;;
+    # Sanitizzatori e fuzzing: clang con le sue librerie di runtime (libFuzzer) e il simbolizzatore.
+    --sanitizzatori) pacchetti+=(libreoffice-calc clang libclang-rt-dev llvm) ;;
+    --solo-pacchetti) compila=0 ;;
+    esac
+done
 
 mancanti=()
 for p in "${pacchetti[@]}"; do
@@ -25,6 +33,7 @@ if ((${#mancanti[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${mancanti[@]}"
 fi
 
+((compila)) || exit 0
 # ccache riusa le compilazioni già fatte (anche di altre cartelle di build).
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build

@@ -344,6 +344,10 @@ private Q_SLOTS:
         QTest::newRow("distanza grande") << 1.0f << 0.1f << 100 << 45 << 1 << 100;
         QTest::newRow("distanza oltre metà lunghezza") << 1.0f << 0.1f << 100 << 51 << 0 << 0;
         QTest::newRow("lunghezza minima 10, distanza 6") << 1.0f << 0.1f << 10 << 6 << 0 << 0;
+        // Ai limiti di un int (letti da un file): nessun trabocco nel conto della lunghezza.
+        QTest::newRow("LUNGMAX 2147483647") << 12.5f << 0.15f << 2147483647 << 5 << 1 << 93;
+        QTest::newRow("LUNGMAX -2147483647") << 12.5f << 0.15f << -2147483647 << 5 << 0 << 0;
+        QTest::newRow("LUNGMAX -2147483647, distanza 100") << 12.5f << 0.15f << -2147483647 << 100 << 0 << 0;
     }
     void circuiti()
     {

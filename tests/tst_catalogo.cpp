@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -90,6 +91,73 @@ private Q_SLOTS:
     }
 
     void cleanup() { registro.Controlla(); }
+
+    // All'avvio un catalogo mancante, vuoto o guasto dà un solo messaggio con il file, il motivo
+    // e come indicarne un altro; quello buono nessuno.
+    void catalogoAllAvvio_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("buono") << "buono"
+                               << "";
+        QTest::newRow("mancante") << "mancante"
+                                  << "Il file non esiste.";
+        QTest::newRow("vuoto") << "vuoto"
+                               << "Il file è vuoto.";
+        QTest::newRow("cartella") << "cartella"
+                                  << "Il percorso non indica un file.";
+        QTest::newRow("non SQLite") << "guasto"
+                                    << "Il file non è un catalogo leggibile";
+        QTest::newRow("SQLite senza le tabelle") << "senza tabelle"
+                                                 << "Il file non è un catalogo leggibile";
+        QTest::newRow("troncato") << "troncato"
+                                  << "Il file non è un catalogo leggibile";
+    }
+    void catalogoAllAvvio()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        const QByteArray prima = qgetenv("TVLITA");
+        QTemporaryDir cartella;
+        QString file = cartella.filePath("tvlita.db");
+        if (caso == "buono") {
+            file = QString::fromLocal8Bit(prima);
+        } else if (caso == "cartella") {
+            QVERIFY(QDir().mkpath(file));
+        } else if (caso == "senza tabelle") {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "senza tabelle");
+                db.setDatabaseName(file);
+                QVERIFY(db.open());
+                QVERIFY(QSqlQuery(db).exec("CREATE TABLE ALTRO (X INTEGER)"));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase("senza tabelle");
+        } else if (caso != "mancante") {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (caso == "guasto")
+                f.write(QByteArray(8192, 'x'));
+            if (caso == "troncato") {
+                QFile buono(QString::fromLocal8Bit(prima));
+                QVERIFY(buono.open(QIODevice::ReadOnly));
+                f.write(buono.read(buono.size() / 3));
+            }
+        }
+        qputenv("TVLITA", file.toLocal8Bit());
+        const QString problema = TDati::ProblemaCatalogo();
+        qputenv("TVLITA", prima);
+        if (motivo.isEmpty()) {
+            QCOMPARE(problema, QString());
+            return;
+        }
+        QVERIFY2(problema.startsWith("Impossibile aprire il catalogo \"TVLITA\":\n" + QDir::toNativeSeparators(file)
+                                     + "\n\n" + motivo),
+                 qPrintable(problema));
+        QVERIFY(problema.contains("variabile d'ambiente TVLITA"));
+        // Il motivo arriva tutto nel messaggio: nessun altro messaggio.
+        QCOMPARE(registro.Quanti(), 0);
+    }
 
     // I tipi dichiarati nello schema arrivano al dataset come tipi di campo.
     void tipiDeiCampi_data()

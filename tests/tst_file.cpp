@@ -1,16 +1,18 @@
 // File di progetto scritti dal programma: la struttura di un file, il giro completo
 // scrittura-lettura-scrittura, l'assegnazione non più valida, il salvataggio sicuro, i modelli
 // dei progetti nuovi. I file costruiti a mano byte per byte sono in tst_record.
+#include "aiuti/DiscoPieno.h"
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ufile.h"
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
+#include "editor/Ustato.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -488,6 +490,144 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(registro, MsgCaricamento, TIcona::Domanda);
         // Il file che non si apre non tocca le tabelle.
         QCOMPARE(dati->AuxLocali->RecordCount(), 3);
+    }
+
+    // Il disco accetta le scritture e cede quando il buffer si svuota, oppure la cartella non si
+    // scrive, oppure la rinomina finale fallisce: il vecchio file resta identico byte per byte,
+    // nessun temporaneo rimane, l'utente vede il messaggio.
+    void salvataggioSuDiscoCheCede_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::newRow("file oltre il limite") << "limite";
+        QTest::newRow("tmpfs pieno") << "pieno";
+        QTest::newRow("tmpfs con 4 KiB liberi") << "quasi pieno";
+        QTest::newRow("cartella in sola lettura") << "sola lettura";
+        QTest::newRow("rinomina impossibile") << "rinomina";
+    }
+    void salvataggioSuDiscoCheCede()
+    {
+        QFETCH(QString, guasto);
+        progettoCompleto();
+        TDiscoPiccolo disco;
+        const bool suTmpfs = guasto != "limite" && guasto != "rinomina";
+        if (suTmpfs && !disco.Montato())
+            QSKIP("mount -t tmpfs non è permesso su questa macchina");
+        const QString cartellaFile = suTmpfs ? disco.Percorso({}) : percorso(guasto);
+        QVERIFY(QDir().mkpath(cartellaFile));
+        const QString p = cartellaFile + "/progetto.tvl";
+        QVERIFY(ScriviProgetto(*stato, p));
+        const QByteArray vecchio = leggi(p);
+        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+
+        if (guasto == "limite") {
+            TLimiteFile limite(rlim_t(vecchio.size() / 2));
+            QVERIFY(!ScriviProgetto(*stato, p));
+        } else if (guasto == "rinomina") {
+            // Al posto del file, mentre si scrive, compare una cartella: rename() non la sostituisce.
+            QVERIFY(!SalvaSicuro(p, [&](QIODevice& d) {
+                return QFile::remove(p) && QDir().mkpath(p + "/dentro") && ScriviProgettoSu(*stato, d);
+            }));
+            QVERIFY(QFileInfo(p + "/dentro").isDir());
+            QCOMPARE(QDir(cartellaFile).entryList(QDir::Files), QStringList());
+            return;
+        } else {
+            // Con 4 KiB liberi una parte del file nuovo arriva sul disco, il resto no.
+            QVERIFY(guasto == "sola lettura" ? disco.SolaLettura() : disco.Riempi(guasto == "pieno" ? 0 : 4096));
+            QVERIFY(!ScriviProgetto(*stato, p));
+        }
+        VERIFICA_MESSAGGIO(registro, MsgSalvataggio, TIcona::Domanda);
+        QCOMPARE(leggi(p), vecchio);
+        QCOMPARE(QDir(cartellaFile).entryList(QDir::Files), QStringList {"progetto.tvl"});
+    }
+
+    // tvl copia e tvl ottimizza --salva sugli stessi dischi: uscita diversa da 0, il messaggio su
+    // stderr, il vecchio file intatto.
+    void tvlSuDiscoCheCede_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("guasto");
+        for (const char* c : {"copia", "ottimizza --salva"}) {
+            QTest::addRow("%s, file oltre il limite", c) << c << "limite";
+            QTest::addRow("%s, tmpfs pieno", c) << c << "pieno";
+            QTest::addRow("%s, cartella in sola lettura", c) << c << "sola lettura";
+        }
+    }
+    void tvlSuDiscoCheCede()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, guasto);
+        progettoCompleto();
+        TDiscoPiccolo disco;
+        if (guasto != "limite" && !disco.Montato())
+            QSKIP("mount -t tmpfs non è permesso su questa macchina");
+        const QString cartellaFile = guasto == "limite" ? percorso("tvl-limite") : disco.Percorso({});
+        QVERIFY(QDir().mkpath(cartellaFile));
+        const QString p = cartellaFile + "/progetto.tvl", origine = percorso("origine.tvl");
+        QVERIFY(ScriviProgetto(*stato, p));
+        QVERIFY(ScriviProgetto(*stato, origine));
+        const QByteArray vecchio = leggi(p);
+
+        QProcess tvl;
+        tvl.setProgram(QDir::current().filePath("tvl"));
+        tvl.setArguments(comando == "copia" ? QStringList {"copia", origine, p}
+                                            : QStringList {"ottimizza", p, "--scarto", "3", "--salva"});
+        if (guasto == "limite")
+            TLimiteFile::PerFiglio(tvl, rlim_t(vecchio.size() / 2));
+        else
+            QVERIFY(guasto == "pieno" ? disco.Riempi() : disco.SolaLettura());
+        tvl.start();
+        QVERIFY(tvl.waitForFinished(60000));
+        const QString errori = QString::fromUtf8(tvl.readAllStandardError());
+        QCOMPARE(tvl.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(tvl.exitCode() != 0, qPrintable(errori));
+        QVERIFY2(errori.contains(MsgSalvataggio), qPrintable(errori));
+        QCOMPARE(leggi(p), vecchio);
+        QCOMPARE(QDir(cartellaFile).entryList(QDir::Files), QStringList {"progetto.tvl"});
+    }
+
+    // Su Linux un file tenuto aperto da un altro processo non impedisce la rinomina: il
+    // salvataggio riesce, il nome porta il file nuovo e chi teneva aperto il vecchio continua a
+    // leggerlo intero (non troncato né mescolato).
+    void salvataggioSopraFileAperto()
+    {
+        progettoCompleto();
+        const QString p = percorso("aperto.tvl");
+        QVERIFY(ScriviProgetto(*stato, p));
+        const QByteArray vecchio = leggi(p);
+        QProcess tiene;
+        tiene.setStandardInputFile(p);
+        tiene.start("sleep", {"60"});
+        QVERIFY(tiene.waitForStarted());
+        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+        QVERIFY(ScriviProgetto(*stato, p));
+        QVERIFY(leggi(p).contains("Nuovo nome"));
+        QCOMPARE(leggi(QStringLiteral("/proc/%1/fd/0").arg(tiene.processId())), vecchio);
+        tiene.kill();
+        tiene.waitForFinished();
+    }
+
+    // Un modo della temperatura di mandata che non è un modo (file di un'altra versione o
+    // guasto): tvl calcola lo tratta come nessun modo salvato, come tvl info.
+    void tvlCalcolaModoSconosciuto_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("3") << 3;
+        QTest::newRow("1000") << 1000;
+        QTest::newRow("-7") << -7;
+    }
+    void tvlCalcolaModoSconosciuto()
+    {
+        QFETCH(int, modo);
+        progettoCompleto();
+        stato->ModoTMandata = modo;
+        const QString p = percorso("modo.tvl");
+        QVERIFY(ScriviProgetto(*stato, p));
+        QProcess tvl;
+        tvl.start(QDir::current().filePath("tvl"), {"calcola", p});
+        QVERIFY(tvl.waitForFinished(60000));
+        QCOMPARE(tvl.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tvl.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(tvl.readAllStandardOutput()).contains("(Senza Area Marginale)"));
     }
 
     // ---------------------------------------------------------------- modelli

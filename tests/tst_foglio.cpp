@@ -1,14 +1,21 @@
 // Livello della cartella di lavoro, modelli dei documenti e cornice dei documenti.
 // Ogni file prodotto passa anche da LibreOffice Calc, che deve aprirlo e calcolarne le formule.
 #include "aiuti/ControlloCalc.h"
+#include "aiuti/DiscoPieno.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "documents/Udocumento.h"
 #include "documents/Ufoglio.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
 
 namespace {
 
@@ -614,6 +621,96 @@ private Q_SLOTS:
                            TIcona::Stop);
         QCOMPARE(QDir(documenti).entryList(QDir::Files | QDir::Hidden).size(), 0);
         TDocumenti::ImpostaCartellaDocumenti({});
+    }
+
+    // I controlli C0 (salvo tabulazione e a capo) e U+FFFE/U+FFFF non esistono in XML 1.0: non
+    // devono arrivare nel file né come caratteri né come riferimenti "&#1;".
+    void testiConControlli_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("SOH") << QStringLiteral("Cucina\x01") << QStringLiteral("Cucina");
+        QTest::newRow("controlli in mezzo") << QStringLiteral("a\x02"
+                                                              "b\x1f\x0b\x0c c")
+                                            << QStringLiteral("ab c");
+        QTest::newRow("U+FFFE e U+FFFF") << QString::fromUtf16(u"x\uFFFEy\uFFFF") << QStringLiteral("xy");
+        QTest::newRow("tabulazione e a capo restano") << QStringLiteral("a\tb\nc") << QStringLiteral("a\tb\nc");
+    }
+    void testiConControlli()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, atteso);
+        TFoglio f;
+        f.NuovoVuoto(testo + QStringLiteral(" foglio"));
+        f.Valore(QStringLiteral("A1"), testo);
+        const QString file = Percorso(QStringLiteral("controlli.xlsx"));
+        f.Salva(file);
+        QuaZip zip(file);
+        QVERIFY(zip.open(QuaZip::mdUnzip));
+        for (bool ancora = zip.goToFirstFile(); ancora; ancora = zip.goToNextFile()) {
+            QuaZipFile parte(&zip);
+            QVERIFY(parte.open(QIODevice::ReadOnly));
+            const QByteArray xml = parte.readAll();
+            // Riferimenti numerici solo a caratteri che XML 1.0 ammette (pugixml scrive "&#9;").
+            for (const auto& m : QRegularExpression("&#(x?)([0-9a-fA-F]+);").globalMatch(QString::fromUtf8(xml))) {
+                const uint c = m.captured(2).toUInt(nullptr, m.captured(1).isEmpty() ? 10 : 16);
+                QVERIFY2(c == 0x9 || c == 0xA || c == 0xD || c >= 0x20, qPrintable(m.captured()));
+            }
+            for (char c : xml)
+                QVERIFY2(uchar(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r', qPrintable(zip.getCurrentFileName()));
+            QVERIFY(!xml.contains("\xEF\xBF\xBE") && !xml.contains("\xEF\xBF\xBF"));
+        }
+        TFoglio g;
+        g.Apri(file);
+        QCOMPARE(g.Testo(QStringLiteral("A1")), atteso);
+        QCOMPARE(g.NomeFoglio(1), atteso + QStringLiteral(" foglio"));
+    }
+
+    // Il disco accetta le scritture e cede allo svuotamento del buffer: la cartella di lavoro
+    // che c'era resta identica, il documento nuovo non compare e l'errore arriva all'utente.
+    void salvataggioSuDiscoCheCede_data()
+    {
+        QTest::addColumn<bool>("tmpfs");
+        QTest::newRow("file oltre il limite") << false;
+        QTest::newRow("tmpfs pieno") << true;
+    }
+    void salvataggioSuDiscoCheCede()
+    {
+        QFETCH(bool, tmpfs);
+        TDiscoPiccolo disco;
+        if (tmpfs && !disco.Montato())
+            QSKIP("mount -t tmpfs non è permesso su questa macchina");
+        const QString dove = tmpfs ? disco.Percorso({}) : Percorso(QStringLiteral("cede"));
+        QVERIFY(QDir().mkpath(dove + QStringLiteral("/Documenti")));
+        const QString file = dove + QStringLiteral("/vecchio.xlsx");
+        TFoglio f;
+        f.NuovoDaModello(ModelloProva());
+        f.Salva(file);
+        QFile letto(file);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        const QByteArray vecchio = letto.readAll();
+        letto.close();
+        f.Valore(QStringLiteral("A1"), QString(2000, u'x'));
+
+        std::optional<TLimiteFile> limite;
+        if (tmpfs)
+            QVERIFY(disco.Riempi());
+        else
+            limite.emplace(rlim_t(vecchio.size() / 2));
+        QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.Salva(file));
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        QCOMPARE(letto.readAll(), vecchio);
+        QCOMPARE(QDir(dove).entryList(QDir::Files), QStringList {"vecchio.xlsx"});
+
+        TDocumenti::ImpostaCartellaDocumenti(dove + QStringLiteral("/Documenti"));
+        const QString documento
+            = CostruisciDocumento({.nome = QStringLiteral("Etichette"), .modello = "Ottimizza"},
+                                  [](TDocumento& d) { d.Foglio().Valore("A1", QString(2000, u'x')); });
+        TDocumenti::ImpostaCartellaDocumenti({});
+        QVERIFY(documento.isEmpty());
+        QVERIFY(registro.Prendi().testo.startsWith(QStringLiteral(
+            "Non è stato possibile creare il documento \"Etichette\".\n\nImpossibile scrivere il file")));
+        QCOMPARE(QDir(dove + QStringLiteral("/Documenti")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void apertura_data()

@@ -3,14 +3,15 @@
 // regole, agganci e avanzamento della lettura.
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ucollettori.h"
 #include "app/Ufile.h"
 #include "app/Urecord.h"
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
+#include "editor/Ucollettori.h"
+#include "editor/Ustato.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QTest>
 
 namespace {
@@ -60,10 +61,17 @@ class TstRecord : public QObject
         QByteArray incluso = "1\n";
         int livelloIntruso = -1; // un nodo in più con questo livello
         QByteArray testoOttimizzazione = "1\n";
+        // Record sostituiti per nome: "locali", "area utile", "area marginale", "lambda riv",
+        // "mandata", "nodi", "lista", "collettori", "circuiti", "rotoli", "prodotti".
+        QHash<QString, QByteArray> cambia;
     };
     static QByteArray fileAMano(const TOpzioni& o)
     {
         TByte f;
+        // Il record di quel nome: il valore dato in cambia oppure quello normale.
+        const auto r = [&](const char* nome, const QByteArray& normale) -> TByte& {
+            return f.testo(o.cambia.value(QLatin1String(nome), normale));
+        };
         if (o.corrente)
             f.testo("Ver1002-17042002FSE4");
         f.testo("Casa Rossi").testo("Citt\xe0 Alta").testo("Ing. Bo").testo("R1").testo("1/1/2002");
@@ -71,32 +79,35 @@ class TstRecord : public QObject
         f.testo("MAS1").testo(o.lambdaMassetto).intero(50).testo("CER").reale(1.3).intero(10).testo("Ceramica");
         f.testo("SOL1").reale(1.0).intero(20).testo("PEX20").reale(0.22).intero(2).reale(20).testo("ISO50");
         f.intero(50).intero(5).intero(100).intero(10).testo("V220HJ");
-        f.intero(2);
+        r("locali", "2\n");
         for (int i = 1; i <= 2; ++i) {
             f.testo("Ceramica").intero(i).testo(i == 1 ? "Cucina" : "Studio").testo("PT").intero(20);
             f.reale(10.0 * i); // Area
             if (o.corrente)
-                f.reale(10.0 * i - 1); // AreaUtile
-            f.reale(i == 1 ? 0 : 2.5).reale(900 * i).testo("Ceramica").reale(1.3).intero(12).intero(4 + i);
+                i == 2 ? r("area utile", "19.00000\n") : f.reale(9); // AreaUtile
+            i == 2 ? r("area marginale", "2.50000\n") : f.reale(0);
+            f.reale(900 * i).testo("Ceramica");
+            i == 2 ? r("lambda riv", "1.30000\n") : f.reale(1.3);
+            f.intero(12).intero(4 + i);
         }
-        f.testo(" 45.3\n").intero(2).intero(1);
+        r("mandata", " 45.3\n").intero(2).intero(1);
         f.testo("T1").intero(2).testo("A1").intero(3).testo("CC1").testo("-").testo("REG1").intero(1).intero(1);
         f.intero(1);
-        f.intero(o.livelloIntruso >= 0 ? 4 : 3).intero(0).nodo("=>Nord");
+        r("nodi", o.livelloIntruso >= 0 ? "4\n" : "3\n").intero(0).nodo("=>Nord");
         f.intero(1).nodo("=>  Cucina - 1").intero(1).nodo("=>  Studio - 1");
         if (o.livelloIntruso >= 0)
             f.intero(o.livelloIntruso).nodo("intruso");
-        f.intero(1).nodo("=>  Studio - 2");
-        f.intero(1).testo("").intero(0).testo("Nord").testo("V220HJ").intero(2).reale(250).reale(1235);
+        r("lista", "1\n").nodo("=>  Studio - 2");
+        r("collettori", "1\n").testo("").intero(0).testo("Nord").testo("V220HJ").intero(2).reale(250).reale(1235);
         f.testo(o.testoOttimizzazione);
         f.testo("200").testo("190").testo("10").testo("5%").intero(1);
         if (o.corrente)
             f.intero(7);
-        f.intero(2);
+        r("circuiti", "2\n");
         f.intero(1).intero(200).intero(10).intero(90).testo("Cucina - 1").testo("Nord").testo("PT");
         f.intero(2).intero(0).intero(0).intero(100).testo("Studio - 1").testo("Nord").testo("PT");
-        f.intero(1).intero(0).testo("PEX20-200").intero(200).intero(1).testo(o.incluso);
-        f.intero(1).intero(1).testo("Raccordo").testo("16").testo("RAC").testo("pz").reale(4).reale(2.5);
+        r("rotoli", "1\n").intero(0).testo("PEX20-200").intero(200).intero(1).testo(o.incluso);
+        r("prodotti", "1\n").intero(1).testo("Raccordo").testo("16").testo("RAC").testo("pz").reale(4).reale(2.5);
         return f.b;
     }
 
@@ -174,7 +185,8 @@ private Q_SLOTS:
         QTest::newRow("Incluso 2") << QByteArray("2\n") << false << QByteArray("1.20000\n") << double(1.2f);
         QTest::newRow("Incluso testo") << QByteArray("si") << false << QByteArray("1.20000\n") << double(1.2f);
         QTest::newRow("testo per un numero") << QByteArray("1\n") << true << QByteArray("abc") << 0.0;
-        QTest::newRow("senza NUL") << QByteArray("1\n") << true << QByteArray(50, '3') << double(float(3.3333e49));
+        QTest::newRow("senza NUL") << QByteArray("1\n") << true << QByteArray("1.2") + QByteArray(47, '0')
+                                   << double(1.2f);
     }
     void regoleDiLettura()
     {
@@ -250,6 +262,61 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(registro, MsgCaricamento, TIcona::Domanda);
         // Le righe già lette restano.
         QCOMPARE(dati->AuxInfo->FieldByName("PROGETTO").AsString(), QStringLiteral("Casa Rossi"));
+    }
+
+    // Conti e valori che il resto del file non può contenere: la lettura si ferma sul conto,
+    // prima di inserire righe, con il messaggio di lettura.
+    void fileGuasto_data()
+    {
+        QTest::addColumn<bool>("corrente");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QByteArray>("valore");
+        QTest::addColumn<QString>("vuota"); // tabella che resta senza righe
+        const QByteArray enorme = "2147483647\n", negativo = "-5\n";
+        for (const auto& [record, tabella] : QList<QPair<QString, QString>> {{"locali", "AuxLocali"},
+                                                                             {"nodi", ""},
+                                                                             {"lista", ""},
+                                                                             {"collettori", "AuxCollettori"},
+                                                                             {"circuiti", "AuxCircuiti"},
+                                                                             {"rotoli", "AuxRotoli"},
+                                                                             {"prodotti", "AuxCompAgg"}}) {
+            QTest::addRow("%s 2147483647", qPrintable(record)) << true << record << enorme << tabella;
+            QTest::addRow("%s -5", qPrintable(record)) << true << record << negativo << tabella;
+        }
+        QTest::newRow("precedente: locali 2147483647") << false << "locali" << enorme << "AuxLocali";
+        QTest::newRow("precedente: circuiti -5") << false << "circuiti" << negativo << "AuxCircuiti";
+        QTest::newRow("area utile 10^7") << true << "area utile" << QByteArray("10000000.00000\n") << "";
+        QTest::newRow("area utile oltre l'area") << true << "area utile" << QByteArray("20.50000\n") << "";
+        QTest::newRow("area utile sotto 1") << true << "area utile" << QByteArray("0.50000\n") << "";
+        QTest::newRow("area utile nan") << true << "area utile" << QByteArray("nan\n") << "";
+        QTest::newRow("area marginale oltre l'utile") << true << "area marginale" << QByteArray("19.50000\n") << "";
+        QTest::newRow("area marginale negativa") << true << "area marginale" << QByteArray("-1.00000\n") << "";
+        QTest::newRow("area marginale infinita") << true << "area marginale" << QByteArray("inf\n") << "";
+        QTest::newRow("conducibilità nan") << true << "lambda riv" << QByteArray("nan\n") << "";
+        QTest::newRow("conducibilità 1e39") << true << "lambda riv" << QByteArray("1e39\n") << "";
+        QTest::newRow("mandata infinita") << true << "mandata" << QByteArray("inf\n") << "";
+        QTest::newRow("mandata nan") << false << "mandata" << QByteArray("-nan\n") << "";
+    }
+    void fileGuasto()
+    {
+        QFETCH(bool, corrente);
+        QFETCH(QString, record);
+        QFETCH(QByteArray, valore);
+        QFETCH(QString, vuota);
+        TOpzioni o;
+        o.corrente = corrente;
+        QVERIFY(leggiAMano(*stato, fileAMano(o)));
+        o.cambia[record] = valore;
+        QVERIFY(!leggiAMano(*stato, fileAMano(o)));
+        const QStringList messaggi = registro.PrendiTutti();
+        QVERIFY(!messaggi.isEmpty());
+        QCOMPARE(messaggi.last(), MsgCaricamento);
+        if (!vuota.isEmpty())
+            QCOMPARE(dati->findChild<TTabella*>(vuota)->RecordCount(), 0);
+        if (record == QLatin1String("nodi"))
+            QCOMPARE(stato->Assegnazione.NumeroNodi(), 0);
+        if (record == QLatin1String("lista"))
+            QVERIFY(stato->Assegnazione.Lista().isEmpty());
     }
 
     void agganciEAvanzamento()
@@ -388,6 +455,11 @@ private Q_SLOTS:
         // Oltre 2^24 la singola precisione non è esatta.
         QTest::newRow("16777217") << QByteArray("16777217") << 16777216LL << 16777216.0;
         QTest::newRow("cinque decimali") << QByteArray("0.10000\n") << 0LL << double(0.1f);
+        // Vicino a 2^31 la singola precisione arrotonda a 2^31: l'intero resta al massimo di un int.
+        QTest::newRow("2147483584") << QByteArray("2147483584\n") << 2147483647LL << 2147483648.0;
+        QTest::newRow("2147483647") << QByteArray("2147483647\n") << 2147483647LL << 2147483648.0;
+        QTest::newRow("oltre l'int") << QByteArray("99999999999\n") << 2147483647LL << double(99999999999.0f);
+        QTest::newRow("-2147483648") << QByteArray("-2147483648\n") << -2147483648LL << -2147483648.0;
     }
     void lettura()
     {

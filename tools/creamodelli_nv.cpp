@@ -8,6 +8,7 @@
 // Una chiave sconosciuta è un errore: un refuso non deve diventare un campo vuoto.
 #include "app/Ufile.h"
 #include "app/Urecord.h"
+#include "data/Usalvataggio.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -128,7 +129,7 @@ int main(int argc, char** argv)
         w.Flag(false); // ottimizzazione
         w.Intero(0); // prodotti aggiuntivi
     }
-    if (!ok || !w.Ok() || !f.commit()) {
+    if (!ok || !w.Ok() || !ConcludiSalvataggio(f)) {
         std::fprintf(stderr, "creamodelli_nv: %s: %s\n", qPrintable(a[1]),
                      qPrintable(errore.isEmpty() ? QStringLiteral("errore di scrittura") : errore));
         return 1;

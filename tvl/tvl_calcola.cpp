@@ -1,7 +1,7 @@
 // tvl calcola: calcola i circuiti di un progetto dato in forma di testo e stampa la griglia dei
 // circuiti con gli stessi testi della pagina della temperatura di mandata.
-#include "tvl/Utvl.h"
 #include "calc/Ucalc.h"
+#include "tvl/Utvl.h"
 
 #include <QFile>
 #include <QMap>
@@ -193,7 +193,8 @@ int ComandoCalcola(const QStringList& argomenti)
         if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata))
             return 1;
         if (modo < 0 && !conMandata)
-            modo = modoSalvato < 0 ? 2 : modoSalvato; // nessun modo salvato: zone marginali spente
+            // Nessun modo salvato (o un valore che non è un modo): zone marginali spente.
+            modo = modoSalvato < 0 || modoSalvato > 2 ? 2 : modoSalvato;
         if (modo != 0 && !conMandata) {
             mandata = mandataSalvata;
             conMandata = true;
