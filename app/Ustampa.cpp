@@ -82,7 +82,7 @@ TComandiStampa::TComandiStampa(bool& occupato, QObject* parent)
 void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
 {
     stampa->addSeparator();
-    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il &PDF"));
+    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il PDF"));
     CreaPdf1->setObjectName(QStringLiteral("CreaPdf1"));
     CreaPdf1->setCheckable(true);
     CreaPdf1->setChecked(QSettings().value(ChiavePdf, false).toBool());

@@ -1,5 +1,8 @@
 #include "editor/Upaginacollettori.h"
 
+#include "editor/Uassegnaauto.h"
+#include "optimise/Ufinestraottimizza.h"
+
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Udefcoll.h"
@@ -54,6 +57,9 @@ TPaginaCollettori::TPaginaCollettori(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheet5"))
 {
     crea();
+    ApriOttimizzazione = [this] { TOttimizza::Esegui(Stato(), this); };
+    // Una proposta in un clic: un'assegnazione come le altre, da ritoccare e confermare con "Tipo".
+    ImpostaAssegnaAutomaticamente([this] { AssegnaAutomaticamente(Stato()); });
 }
 
 TPaginaCollettori::~TPaginaCollettori()

@@ -406,6 +406,28 @@ private Q_SLOTS:
         QCOMPARE(v->topLevelItemCount(), 0);
     }
 
+    // "Assegna automaticamente" su due piani: albero pieno, lista vuota, e "Tipo" apre la vista.
+    void assegnaAutomaticamente()
+    {
+        apri(8);
+        QVERIFY(pagina->BitBtnAssegna->isVisible());
+        p->Stato().CollettoriConfermati = true;
+        QTest::mouseClick(pagina->BitBtnAssegna, Qt::LeftButton);
+        QVERIFY(a().Lista().isEmpty());
+        QCOMPARE(a().NumeroCollettori(), 2);
+        QCOMPARE(pagina->TreeView1->model()->rowCount(), 2);
+        QCOMPARE(pagina->ListBox2->model()->rowCount(), 0);
+        QVERIFY(!p->Stato().CollettoriConfermati);
+        QStringList nomi;
+        for (const auto& c : a().Collettori())
+            nomi << c.Nome();
+        nomi.sort();
+        QCOMPARE(nomi, (QStringList {"P1 - 1", "PT - 1"}));
+        QTest::mouseClick(pagina->BitBtn4, Qt::LeftButton);
+        QCOMPARE(visteAperte, 1);
+        QCOMPARE(p->dati.AuxCollettori->RecordCount(), 2);
+    }
+
     void tipo_data()
     {
         QTest::addColumn<int>("assegnati");

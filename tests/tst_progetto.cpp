@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
