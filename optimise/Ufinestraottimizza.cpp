@@ -3,8 +3,10 @@
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "editor/Ustato.h"
+#include "optimise/Uminimo.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -309,7 +311,14 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
         GrigliaStatistica->addWidget(l, i, 0);
         GrigliaStatistica->addWidget(*caselle[i], i, 1);
     }
-    GrigliaStatistica->addItem(new QSpacerItem(0, Edit2->sizeHint().height()), 4, 0);
+    EditLimite = casellaDisabilitata(QStringLiteral("EditLimite"), GroupBox1);
+    LabelLimite = new QLabel(NomeLimiteInferiore + u':', GroupBox1);
+    LabelLimite->setObjectName(QStringLiteral("LabelLimite"));
+    LabelLimite->setBuddy(EditLimite);
+    GrigliaStatistica->addWidget(LabelLimite, 4, 0);
+    GrigliaStatistica->addWidget(EditLimite, 4, 1);
+    LabelLimite->setVisible(false);
+    EditLimite->setVisible(false);
     GrigliaStatistica->setRowStretch(5, 1);
 
     ProgressBar1 = new QProgressBar(this);
@@ -351,7 +360,11 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     const int casella = style()->pixelMetric(QStyle::PM_IndicatorWidth)
         + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
         + fontMetrics().horizontalAdvance(QStringLiteral("Minimo acquisto")) + 16;
-    RigaOpzioni->addSpacerItem(new QSpacerItem(casella, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    CheckMinimo = new QCheckBox(QStringLiteral("Minimo acquisto"), this);
+    CheckMinimo->setObjectName(QStringLiteral("CheckMinimo"));
+    CheckMinimo->setMinimumWidth(casella);
+    CheckMinimo->setToolTip(QStringLiteral("Sceglie le matasse e i tagli che comprano meno tubo in tutto"));
+    RigaOpzioni->addWidget(CheckMinimo, 1);
     colonna->addLayout(RigaOpzioni);
     colonna->addWidget(GroupBox3);
     scelte->addLayout(colonna, 1);
@@ -427,8 +440,10 @@ void TOttimizza::showEvent(QShowEvent* e)
 
 void TOttimizza::svuotaStatistica()
 {
-    for (QLineEdit* e : {Edit2, Edit3, Edit4, Edit5})
+    for (QLineEdit* e : {Edit2, Edit3, Edit4, Edit5, EditLimite})
         e->clear();
+    LabelLimite->setVisible(false);
+    EditLimite->setVisible(false);
 }
 
 void TOttimizza::mostraColonne()
@@ -515,12 +530,21 @@ void TOttimizza::BitBtn3Click()
     ProgressBar1->setValue(ProgressBar1->minimum());
 
     TCalcoloOtt calcolo;
+    QString limite;
     bool interrotto = false;
     {
         TSospensione sospensione(dati.AuxCircuiti);
         TAvanzamentoBarra avanzamento(ProgressBar1);
         try {
-            calcolo = OttimizzaMatasse(m_stato, dati, imp, m_articoli, avanzamento);
+            if (CheckMinimo->isChecked()) {
+                const TCalcoloMinimo minimo
+                    = OttimizzaMinimo(m_stato, dati, imp, m_articoli, LimiteTempoMinimo, avanzamento);
+                calcolo = minimo.Calcolo;
+                if (calcolo.Esito == TEsitoOtt::Eseguita)
+                    limite = minimo.Minimo.TestoLimite();
+            } else {
+                calcolo = OttimizzaMatasse(m_stato, dati, imp, m_articoli, avanzamento);
+            }
         } catch (const std::exception&) {
             interrotto = true;
         }
@@ -535,6 +559,9 @@ void TOttimizza::BitBtn3Click()
         QLineEdit* caselle[] = {Edit2, Edit3, Edit4, Edit5};
         for (int i = 0; i < 4; ++i)
             caselle[i]->setText(calcolo.Risultato.Statistica.value(i));
+        EditLimite->setText(limite);
+        LabelLimite->setVisible(!limite.isEmpty());
+        EditLimite->setVisible(!limite.isEmpty());
         dati.AuxCircuiti->First();
         seguiCursore();
     } else if (calcolo.Esito == TEsitoOtt::Bloccata) {

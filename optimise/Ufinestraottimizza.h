@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 class QButtonGroup;
+class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -89,6 +90,11 @@ public:
     QLineEdit* Edit3;
     QLineEdit* Edit4;
     QLineEdit* Edit5;
+    // "Minimo acquisto": il taglio che compra meno tubo, con il limite inferiore come quinta
+    // statistica (mostrata solo dopo un calcolo in quel modo; non si salva con il progetto).
+    QCheckBox* CheckMinimo;
+    QLabel* LabelLimite;
+    QLineEdit* EditLimite;
     QProgressBar* ProgressBar1;
     QPushButton* BitBtn3;
     QPushButton* BitBtn1;

@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -352,6 +353,30 @@ private Q_SLOTS:
         QCOMPARE(stato->ScartoMinMatassa, scarto);
         // Percentuale con il separatore decimale del sistema.
         QVERIFY2(finestra[3].contains(QLatin1Char(',')), qPrintable(finestra[3]));
+    }
+
+    // "Minimo acquisto": mai più tubo del taglio normale, limite inferiore mostrato solo in quel
+    // modo e mai sopra il totale comprato; tolta la spunta la finestra torna quella di sempre.
+    void minimoAcquisto()
+    {
+        apri();
+        QVERIFY(!w->EditLimite->isVisible());
+        calcola();
+        const int normale = w->Edit2->text().toInt();
+        QVERIFY(normale > 0);
+        QVERIFY(!w->EditLimite->isVisible());
+        QTest::mouseClick(w->CheckMinimo, Qt::LeftButton);
+        calcola();
+        QVERIFY(stato->OttimizzazioneEseguita);
+        QVERIFY(w->EditLimite->isVisible());
+        const int minimo = w->Edit2->text().toInt();
+        QVERIFY(minimo > 0 && minimo <= normale);
+        QVERIFY(w->EditLimite->text().toInt() > 0 && w->EditLimite->text().toInt() <= minimo);
+        QVERIFY(!LeggiAuxCircuiti(*dati).isEmpty());
+        QTest::mouseClick(w->CheckMinimo, Qt::LeftButton);
+        calcola();
+        QCOMPARE(w->Edit2->text().toInt(), normale);
+        QVERIFY(!w->EditLimite->isVisible());
     }
 
     void nessunaMatassaSpuntata()
