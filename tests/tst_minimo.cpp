@@ -241,8 +241,10 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
             const long long esatto = minimoEsatto(ist);
-            QVERIFY2(m.LimiteInferiore <= esatto, qPrintable(nome));
             QCOMPARE(m.Risultato.TotaleMatasse, esatto);
+            // Il limite, alzato dove serve dai numeri interi di matasse, arriva al minimo.
+            QCOMPARE(m.LimiteInferiore, esatto);
+            QVERIFY(m.Ottimo);
             QCOMPARE(progresso.massimo, int(ist.circuiti.size()));
             QCOMPARE(progresso.passi, int(ist.circuiti.size()));
             QCOMPARE(progresso.fini, 1);
@@ -258,13 +260,18 @@ private slots:
         QTest::addColumn<int>("famiglia");
         QTest::addColumn<int>("n");
         QTest::addColumn<double>("tempo");
-        QTest::newRow("40 circuiti") << 0 << 40 << 2.0;
-        QTest::newRow("200 circuiti") << 0 << 200 << 2.0;
-        QTest::newRow("200 circuiti per piano") << 3 << 200 << 2.0;
-        QTest::newRow("100 circuiti corti") << 1 << 100 << 2.0;
-        QTest::newRow("120 circuiti con riempimenti esatti") << 2 << 120 << 2.0;
+        QTest::addColumn<quint32>("seme");
+        QTest::newRow("40 circuiti") << 0 << 40 << 2.0 << 57u;
+        QTest::newRow("200 circuiti") << 0 << 200 << 2.0 << 217u;
+        QTest::newRow("200 circuiti per piano") << 3 << 200 << 2.0 << 217u;
+        QTest::newRow("100 circuiti corti") << 1 << 100 << 2.0 << 117u;
+        QTest::newRow("120 circuiti con riempimenti esatti") << 2 << 120 << 2.0 << 137u;
         // Senza tempo resta il taglio normale, con il suo limite.
-        QTest::newRow("200 circuiti senza tempo") << 0 << 200 << 0.0;
+        QTest::newRow("200 circuiti senza tempo") << 0 << 200 << 0.0 << 217u;
+        // Con tempo a volontà il calcolo si ferma da sé al minimo. Qui né l'arrotondamento né Cbc
+        // lo trovano: solo la ricerca con i numeri di matasse del limite.
+        QTest::newRow("200 circuiti fino al minimo") << 0 << 200 << 60.0 << 1u;
+        QTest::newRow("200 circuiti per piano fino al minimo") << 3 << 200 << 60.0 << 217u;
     }
 
     void istanzeGrandi()
@@ -272,7 +279,8 @@ private slots:
         QFETCH(int, famiglia);
         QFETCH(int, n);
         QFETCH(double, tempo);
-        QRandomGenerator g {quint32(17 + n)};
+        QFETCH(quint32, seme);
+        QRandomGenerator g {seme};
         const Istanza ist = casuale(g, famiglia, n);
         const TRisultatoMinimo m = MinimoAcquisto(ist.circuiti, ist.matasse, ist.scarto, ist.opzione, tempo);
         controlla(ist, m, QString::fromLatin1(QTest::currentDataTag()));
@@ -283,6 +291,10 @@ private slots:
         QVERIFY(m.LimiteInferiore >= somma);
         if (tempo == 0)
             QVERIFY(m.ComeNormale);
+        if (tempo >= 60)
+            QVERIFY2(
+                m.Ottimo,
+                qPrintable(QStringLiteral("%1 m, limite %2 m").arg(m.Risultato.TotaleMatasse).arg(m.LimiteInferiore)));
     }
 
     void casiNoti_data()
@@ -302,6 +314,10 @@ private slots:
         // Il rilassamento vale 150 m; il limite sale alla più piccola somma di matasse che lo raggiunge.
         QTest::newRow("limite sulle somme di matasse")
             << QVector<int> {50, 50, 50} << QVector<int> {100} << 0 << 200 << 200;
+        // Il rilassamento vale 720 m, ma 711 m di circuiti non stanno in alcun acquisto da 720 m
+        // (600 + 120 reggono 710 m, tre da 240 ne reggono 705): il limite sale a 840.
+        QTest::newRow("numeri interi di matasse") << QVector<int> {87, 76, 74, 74, 76, 44, 89, 41, 100, 50}
+                                                  << QVector<int> {120, 240, 600} << 5 << 840 << 840;
     }
 
     void casiNoti()
