@@ -107,6 +107,8 @@ public:
     TCampo Campo(int indice) { return TCampo(this, indice); }
     int NumeroCampi() const { return int(m_campi.size()); }
     const TDefCampo& DefCampo(int indice) const { return m_campi[indice]; }
+    // Anche sugli oggetti non costanti, perché DefCampo(0) non scelga la conversione 0 → QString.
+    const TDefCampo& DefCampo(int indice) { return m_campi[indice]; }
     TDefCampo& DefCampo(const QString& nome);
     QStringList NomiCampi() const;
 

@@ -81,6 +81,10 @@ TProgetto::~TProgetto()
 {
     m_stato->Clessidra = nullptr;
     Dati().PaginaLocaliVisibile = nullptr;
+    // Pagine, viste e modelli leggono lo stato: vanno distrutti prima di lui. Lasciati al distruttore
+    // di QWidget, la chiusura della finestra li ridisegnerebbe con lo stato già liberato.
+    while (!children().isEmpty())
+        delete children().constFirst();
 }
 
 TDati& TProgetto::Dati() const

@@ -29,6 +29,22 @@ const QString MsgPreventivo = AvvisoCollettori
 const QString MsgInserimento = QStringLiteral(
     "Completare l'inserimento dei dati nella riga selezionata della tabella Locali o\n\nannullare la riga con X.");
 
+// Il comando distrugge il suo indicatore a fine documento: i conteggi restano nel test.
+class TProgressoInoltrato : public TProgresso
+{
+public:
+    explicit TProgressoInoltrato(TProgressoContato& conti)
+        : m_conti(conti)
+    {
+    }
+    void Inizia(const QString& titolo, int massimo) override { m_conti.Inizia(titolo, massimo); }
+    void Passo() override { m_conti.Passo(); }
+    void Fine() override { m_conti.Fine(); }
+
+private:
+    TProgressoContato& m_conti;
+};
+
 QString esegui(const QString& programma, const QStringList& argomenti)
 {
     QProcess p;
@@ -46,7 +62,7 @@ class TstStampa : public QObject
     std::unique_ptr<TFinestraDiProva> p;
     std::unique_ptr<TComandiStampa> comandi;
     bool occupato = false;
-    TProgressoContato* progresso = nullptr;
+    TProgressoContato progresso;
 
     TStatoProgetto& stato() { return p->Stato(); }
 
@@ -89,11 +105,8 @@ class TstStampa : public QObject
 
         comandi = std::make_unique<TComandiStampa>(occupato);
         comandi->Progetto = [this] { return p->finestra.get(); };
-        comandi->NuovoProgresso = [this] {
-            auto c = std::make_unique<TProgressoContato>();
-            progresso = c.get();
-            return std::unique_ptr<TProgresso>(std::move(c));
-        };
+        progresso = TProgressoContato();
+        comandi->NuovoProgresso = [this] { return std::make_unique<TProgressoInoltrato>(progresso); };
     }
     // Dati generali confermati di nuovo dopo la conferma dei collettori.
     void cambiaDatiGenerali()
@@ -127,7 +140,7 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(registro, MsgRapporto, TIcona::Esclamazione);
         QVERIFY(creato());
         QVERIFY(!occupato);
-        QVERIFY(progresso && progresso->fini > 0);
+        QVERIFY(progresso.fini > 0);
         QCOMPARE(stato().Assegnazione.NumeroCollettori(), 0);
         QVERIFY(!stato().Assegnazione.Lista().isEmpty());
         QVERIFY(!stato().CollettoriConfermati);
