@@ -39,16 +39,22 @@ bool TFileHistory::Leggi(const QString& percorso, QStringList& voci)
     const QByteArray tutto = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return false;
-    voci.clear();
+    voci = VociDa(tutto);
+    return true;
+}
+
+QStringList TFileHistory::VociDa(const QByteArray& contenuto)
+{
+    QStringList voci;
     // Righe chiuse da CR LF; si accettano anche LF o CR soli. Le righe vuote non sono percorsi.
-    for (QByteArray riga : tutto.split('\n')) {
+    for (QByteArray riga : contenuto.split('\n')) {
         if (riga.endsWith('\r'))
             riga.chop(1);
         for (const QByteArray& parte : riga.split('\r'))
             if (!parte.isEmpty())
                 voci << DaCp1252(parte);
     }
-    return true;
+    return voci;
 }
 
 bool TFileHistory::Scrivi(const QString& percorso, const QStringList& voci)

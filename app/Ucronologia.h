@@ -35,6 +35,8 @@ public:
     // Lettura e scrittura del file della cronologia; false se non riescono.
     static bool Leggi(const QString& percorso, QStringList& voci);
     static bool Scrivi(const QString& percorso, const QStringList& voci);
+    // Le voci dal contenuto del file.
+    static QStringList VociDa(const QByteArray& contenuto);
 
 private:
     void ricostruisci();

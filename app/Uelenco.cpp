@@ -3,12 +3,14 @@
 #include "app/Urecord.h"
 #include "documents/Ufoglio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringDecoder>
 
 #include <cmath>
+#include <map>
 
 QString DecodificaTesto(const QByteArray& dati)
 {
@@ -70,22 +72,26 @@ void AggiungiRiga(TElenco& elenco, TRigaElenco&& riga, bool& intestazioneLetta)
     }
 }
 
-bool LeggiXlsx(const QString& percorso, TElenco& elenco, QString& errore)
+// Solo le celle scritte nel file, riga per riga: un foglio può dichiarare celle fino a
+// XFD1048576, e scorrere il rettangolo intero non finirebbe mai.
+bool LeggiXlsx(const QByteArray& contenuto, const QString& nome, TElenco& elenco, QString& errore)
 {
     try {
         TFoglio f;
-        f.Apri(percorso);
+        f.ApriDati(contenuto, nome);
         f.Foglio(1);
-        const int ultimaRiga = f.UltimaRiga();
-        const int ultimaColonna = f.UltimaColonna();
-        bool intestazione = false;
-        for (int r = 1; r <= ultimaRiga; ++r) {
-            TRigaElenco riga;
-            riga.riga = r;
-            for (int c = 1; c <= ultimaColonna; ++c)
-                riga.celle << f.Testo(TFoglio::Indirizzo(c, r)).trimmed();
-            AggiungiRiga(elenco, std::move(riga), intestazione);
+        std::map<int, QStringList> righe;
+        for (const auto& [r, c] : f.CellePresenti()) {
+            if (c > MaxColonneElenco)
+                continue;
+            QStringList& celle = righe[r];
+            while (celle.size() < c)
+                celle << QString();
+            celle[c - 1] = f.Testo(TFoglio::Indirizzo(c, r)).trimmed();
         }
+        bool intestazione = false;
+        for (auto& [r, celle] : righe)
+            AggiungiRiga(elenco, TRigaElenco {r, std::move(celle)}, intestazione);
     } catch (const TErroreFoglio& e) {
         errore = e.Testo();
         return false;
@@ -148,13 +154,21 @@ TElenco LeggiCsv(const QByteArray& dati)
     return elenco;
 }
 
+bool LeggiElencoDa(const QByteArray& dati, bool xlsx, const QString& nome, TElenco& elenco, QString& errore)
+{
+    elenco = TElenco();
+    if (xlsx)
+        return LeggiXlsx(dati, nome, elenco, errore);
+    elenco = LeggiCsv(dati);
+    return true;
+}
+
 bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore)
 {
     elenco = TElenco();
     const QString estensione = QFileInfo(percorso).suffix().toLower();
-    if (estensione == QLatin1String("xlsx"))
-        return LeggiXlsx(percorso, elenco, errore);
-    if (estensione != QLatin1String("csv")) {
+    const bool xlsx = estensione == QLatin1String("xlsx");
+    if (!xlsx && estensione != QLatin1String("csv")) {
         errore = QStringLiteral("Sono accettati solo file .csv e .xlsx.");
         return false;
     }
@@ -168,8 +182,7 @@ bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore)
         errore = f.errorString();
         return false;
     }
-    elenco = LeggiCsv(dati);
-    return true;
+    return LeggiElencoDa(dati, xlsx, QDir::toNativeSeparators(percorso), elenco, errore);
 }
 
 std::optional<double> LeggiNumeroElenco(const QString& testo)

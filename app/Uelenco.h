@@ -33,8 +33,13 @@ QChar SeparatoreCsv(const QString& testo);
 // celle tra virgolette, fine riga LF o CRLF).
 TElenco LeggiCsv(const QByteArray& dati);
 
+// Le colonne di un foglio oltre questa si ignorano (i locali ne hanno una ventina).
+constexpr int MaxColonneElenco = 256;
+
 // Legge un .csv o il primo foglio di un .xlsx (scelti dall'estensione); false con il motivo.
 bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore);
+// Lo stesso dal contenuto del file; nome serve solo ai messaggi.
+bool LeggiElencoDa(const QByteArray& dati, bool xlsx, const QString& nome, TElenco& elenco, QString& errore);
 
 // Numero scritto con la virgola o il punto decimale. Con entrambi l'ultimo è il separatore
 // decimale e l'altro quello delle migliaia; spazi e apostrofi fra le cifre si ignorano.

@@ -512,6 +512,18 @@ int TFoglio::UltimaColonna() const
     return massimo;
 }
 
+std::vector<std::pair<int, int>> TFoglio::CellePresenti() const
+{
+    std::vector<std::pair<int, int>> celle;
+    for (auto r : d->Attivo().dati.children("row"))
+        for (auto c : r.children("c")) {
+            TCella t;
+            if (LeggiCella(Q(c.attribute("r").value()), t))
+                celle.emplace_back(t.riga, t.colonna);
+        }
+    return celle;
+}
+
 void TFoglio::Proprieta(const QString& titolo, const QString& autore)
 {
     const QString p = QStringLiteral("docProps/core.xml");

@@ -201,6 +201,9 @@ public:
     // Ultima riga e ultima colonna con contenuto o formato nel foglio attivo (0 se vuoto).
     int UltimaRiga() const;
     int UltimaColonna() const;
+    // Le celle scritte nel foglio attivo come (riga, colonna), nell'ordine del file: per leggere un
+    // foglio senza scorrere tutto il rettangolo fino all'ultima cella, che può essere XFD1048576.
+    std::vector<std::pair<int, int>> CellePresenti() const;
     QString AreaStampa() const; // del foglio attivo, senza il nome del foglio ("$A$1:$H$30")
     QString TitoliStampa() const;
 

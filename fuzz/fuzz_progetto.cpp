@@ -2,28 +2,15 @@
 // nel precedente (lo decide il primo record). Un file letto si riscrive: la scrittura ricalcola
 // il progetto e ricostruisce i collettori, cioè porta i valori letti nel calcolo.
 #include "app/Ufile.h"
-#include "data/Udatabase.h"
 #include "editor/Ustato.h"
 #include "fuzz/Ufuzz.h"
 
 #include <QBuffer>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-TDati* dati = nullptr;
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     PreparaAmbienteFuzz();
-    // Il catalogo è quello dell'alias TVLITA, o tvlita.db accanto all'eseguibile.
-    dati = new TDati;
-    if (!dati->ApriTutto()) {
-        std::fprintf(stderr, "fuzz_progetto: %s\n", qPrintable(dati->UltimoErrore()));
-        std::abort();
-    }
+    DatiFuzz("fuzz_progetto");
     return 0;
 }
 
@@ -32,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* byte, size_t n)
     QByteArray contenuto(reinterpret_cast<const char*>(byte), qsizetype(n));
     QBuffer ingresso(&contenuto);
     ingresso.open(QIODevice::ReadOnly);
-    TStatoProgetto stato(*dati);
+    TStatoProgetto stato(DatiFuzz("fuzz_progetto"));
     if (LeggiProgettoDa(stato, ingresso)) {
         QBuffer uscita;
         uscita.open(QIODevice::WriteOnly);

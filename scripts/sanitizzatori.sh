@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CI, dopo scripts/prova.sh: compila con clang, AddressSanitizer e UndefinedBehaviorSanitizer in
-# build-san/, esegue tutti i test (fermi alla prima segnalazione) e ogni bersaglio di fuzzing per
-# FUZZ_SECONDI secondi (60) sul suo corpus. Una segnalazione o un crash fanno fallire lo script.
+# build-san/, esegue tutti i test (fermi alla prima segnalazione) e ogni bersaglio di fuzzing
+# (progetto, foglio, cronologia, elenco) per FUZZ_SECONDI secondi (60) sul suo corpus. Una segnalazione o un crash fanno fallire lo script.
 # Uso: scripts/sanitizzatori.sh [--solo-fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,7 +29,7 @@ if [[ "${1:-}" != "--solo-fuzz" ]]; then
 fi
 
 export TVLITA=$PWD/build-san/bin/tvlita.db
-for bersaglio in progetto foglio; do
+for bersaglio in progetto foglio cronologia elenco; do
     t=$SECONDS
     lavoro=$(mktemp -d)
     # Il corpus del repository resta com'è: i nuovi ingressi vanno nella cartella di lavoro, i

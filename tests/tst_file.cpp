@@ -3,6 +3,7 @@
 // dei progetti nuovi. I file costruiti a mano byte per byte sono in tst_record.
 #include "aiuti/DiscoPieno.h"
 #include "aiuti/ProgressoContato.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ufile.h"
 #include "data/Udatabase.h"
@@ -132,31 +133,23 @@ class TstFile : public QObject
 
     QString percorso(const QString& nome) const { return cartella.filePath(nome); }
 
-    static bool imposta(TTabella* t, const QList<QPair<const char*, QVariant>>& valori)
-    {
-        for (const auto& [campo, v] : valori)
-            if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
-                return false;
-        return t->Post();
-    }
-
     static void locale(TDati& d, int id, const QString& descr, const QString& piano, double area, double marg,
                        double carico)
     {
         d.AuxLocali->Insert();
-        QVERIFY(imposta(d.AuxLocali,
-                        {{"ID", id},
-                         {"Descrizione", descr},
-                         {"Piano", piano},
-                         {"TAmbiente", 20},
-                         {"Area", area},
-                         {"AreaUtile", area - 1},
-                         {"AreaMarginale", marg},
-                         {"CTermico", carico},
-                         {"Rivestimento", "Ceramica"},
-                         {"Lambda_Riv", 1.3},
-                         {"Spessore", 10},
-                         {"DistColl", 5}}));
+        QVERIFY(ImpostaCampi(d.AuxLocali,
+                             {{"ID", id},
+                              {"Descrizione", descr},
+                              {"Piano", piano},
+                              {"TAmbiente", 20},
+                              {"Area", area},
+                              {"AreaUtile", area - 1},
+                              {"AreaMarginale", marg},
+                              {"CTermico", carico},
+                              {"Rivestimento", "Ceramica"},
+                              {"Lambda_Riv", 1.3},
+                              {"Spessore", 10},
+                              {"DistColl", 5}}));
     }
 
     // Un progetto con tutto: testi accentati, locali con aree marginali, collettori confermati,
@@ -164,20 +157,20 @@ class TstFile : public QObject
     void progettoCompleto()
     {
         TDati& d = *dati;
-        QVERIFY(imposta(d.AuxInfo,
-                        {{"PROGETTO", "Villa Bianchi"},
-                         {"COMMITTENTE", "Società Edilizia Città"},
-                         {"PROGETTISTA", "Ing. Niccolò Rè"},
-                         {"RIF", "Rif. 12/2024 €"},
-                         {"DATA", "12 marzo 2024"},
-                         {"Commento", QString(120, u'è') + " perché sì"}}));
-        QVERIFY(
-            imposta(d.AuxDGenerali,
-                    {{"COD_MASS", "MAS1"}, {"LAMBDA_MASS", 1.2}, {"SPESS_MASS", 50},       {"COD_RIV", "CER"},
-                     {"LAMBDA_RIV", 1.3},  {"SPESS_RIV", 10},    {"TIPO_RIV", "Ceramica"}, {"COD_SOL", "SOL1"},
-                     {"LAMBDA_SOL", 1.0},  {"SPESS_SOL", 20},    {"COD_TUBO", "PEX20"},    {"LAMBDA_TUBO", 0.22},
-                     {"SPESS_TUBO", 2},    {"DEST_TUBO", 20},    {"COD_ISOL", "ISO50"},    {"INTERASSE", 50},
-                     {"DELTAT_MAX", 5},    {"LUNGMAX", 100},     {"TEMPVS", 10},           {"RIF_COLL", "V220HJ"}}));
+        QVERIFY(ImpostaCampi(d.AuxInfo,
+                             {{"PROGETTO", "Villa Bianchi"},
+                              {"COMMITTENTE", "Società Edilizia Città"},
+                              {"PROGETTISTA", "Ing. Niccolò Rè"},
+                              {"RIF", "Rif. 12/2024 €"},
+                              {"DATA", "12 marzo 2024"},
+                              {"Commento", QString(120, u'è') + " perché sì"}}));
+        QVERIFY(ImpostaCampi(d.AuxDGenerali, {{"COD_MASS", "MAS1"},     {"LAMBDA_MASS", 1.2},  {"SPESS_MASS", 50},
+                                              {"COD_RIV", "CER"},       {"LAMBDA_RIV", 1.3},   {"SPESS_RIV", 10},
+                                              {"TIPO_RIV", "Ceramica"}, {"COD_SOL", "SOL1"},   {"LAMBDA_SOL", 1.0},
+                                              {"SPESS_SOL", 20},        {"COD_TUBO", "PEX20"}, {"LAMBDA_TUBO", 0.22},
+                                              {"SPESS_TUBO", 2},        {"DEST_TUBO", 20},     {"COD_ISOL", "ISO50"},
+                                              {"INTERASSE", 50},        {"DELTAT_MAX", 5},     {"LUNGMAX", 100},
+                                              {"TEMPVS", 10},           {"RIF_COLL", "V220HJ"}}));
         locale(d, 3, "Bagno", "PT", 8, 0, 700);
         locale(d, 1, "Soggiorno", "PT", 31, 6, 2100);
         locale(d, 2, "Camera più grande", "P1", 18, 2.5, 1100);
@@ -196,13 +189,13 @@ class TstFile : public QObject
             QVERIFY(a.Collega(i, {a.PianoCircuito(a.Lista()[i]) == "PT" ? 0 : 1, -1}));
         for (int k = 0; k < 2; ++k) {
             d.AuxCollettori->Append();
-            QVERIFY(imposta(d.AuxCollettori,
-                            {{"ID", k},
-                             {"Nome", a.Collettori()[k].Nome()},
-                             {"Descrizione", "V220HJ"},
-                             {"N_Circuiti", int(a.Collettori()[k].circuiti.size())},
-                             {"Portata", 301.0 + k},
-                             {"dP", 1235.0}}));
+            QVERIFY(ImpostaCampi(d.AuxCollettori,
+                                 {{"ID", k},
+                                  {"Nome", a.Collettori()[k].Nome()},
+                                  {"Descrizione", "V220HJ"},
+                                  {"N_Circuiti", int(a.Collettori()[k].circuiti.size())},
+                                  {"Portata", 301.0 + k},
+                                  {"dP", 1235.0}}));
         }
         stato->CollettoriConfermati = true;
 
@@ -213,23 +206,23 @@ class TstFile : public QObject
         };
         for (const auto& c : circuiti) {
             d.AuxCircuiti->Append();
-            QVERIFY(imposta(d.AuxCircuiti,
-                            {{"ID", c[0]},
-                             {"L_Rotolo", c[1]},
-                             {"Scarto", c[2]},
-                             {"L_Circuito", c[3]},
-                             {"Descr_Circuito", c[4]},
-                             {"Coll", c[5]},
-                             {"Piano", c[6]}}));
+            QVERIFY(ImpostaCampi(d.AuxCircuiti,
+                                 {{"ID", c[0]},
+                                  {"L_Rotolo", c[1]},
+                                  {"Scarto", c[2]},
+                                  {"L_Circuito", c[3]},
+                                  {"Descr_Circuito", c[4]},
+                                  {"Coll", c[5]},
+                                  {"Piano", c[6]}}));
         }
         for (int k = 0; k < 3; ++k) {
             d.AuxRotoli->Append();
-            QVERIFY(imposta(d.AuxRotoli,
-                            {{"ID", k},
-                             {"Cod_Esteso", QStringLiteral("PEX20-%1").arg(100 * (k + 1))},
-                             {"Rotolo", 100 * (k + 1)},
-                             {"Quanti", k == 2 ? 0 : 1},
-                             {"Incluso", k != 2}}));
+            QVERIFY(ImpostaCampi(d.AuxRotoli,
+                                 {{"ID", k},
+                                  {"Cod_Esteso", QStringLiteral("PEX20-%1").arg(100 * (k + 1))},
+                                  {"Rotolo", 100 * (k + 1)},
+                                  {"Quanti", k == 2 ? 0 : 1},
+                                  {"Incluso", k != 2}}));
         }
         stato->OttimizzazioneEseguita = true;
         stato->StatOttimizzazione = {"300", "284", "16", "5,3"};
@@ -238,25 +231,25 @@ class TstFile : public QObject
 
         for (int k = 0; k < 2; ++k) {
             d.AuxCompAgg->Append();
-            QVERIFY(imposta(d.AuxCompAgg,
-                            {{"ID", k + 1},
-                             {"Descrizione", QStringLiteral("Raccordo a gomito n°%1").arg(k)},
-                             {"Articolo", "16 × 2"},
-                             {"Cod_Esteso", QStringLiteral("RAC-%1").arg(k)},
-                             {"Unit_Mis", "pz"},
-                             {"Quantità", 2.5 + k},
-                             {"Prezzo_Unit", 12.75}}));
+            QVERIFY(ImpostaCampi(d.AuxCompAgg,
+                                 {{"ID", k + 1},
+                                  {"Descrizione", QStringLiteral("Raccordo a gomito n°%1").arg(k)},
+                                  {"Articolo", "16 × 2"},
+                                  {"Cod_Esteso", QStringLiteral("RAC-%1").arg(k)},
+                                  {"Unit_Mis", "pz"},
+                                  {"Quantità", 2.5 + k},
+                                  {"Prezzo_Unit", 12.75}}));
         }
-        QVERIFY(imposta(d.AuxRegol,
-                        {{"term", "TERM-AMB-01"},
-                         {"qterm", 3},
-                         {"attuatore", "ATT230"},
-                         {"qattuat", 9},
-                         {"collcald", "CC1"},
-                         {"attmix", "-"},
-                         {"regol", "REG1"},
-                         {"qreg", 1},
-                         {"qcald", 1}}));
+        QVERIFY(ImpostaCampi(d.AuxRegol,
+                             {{"term", "TERM-AMB-01"},
+                              {"qterm", 3},
+                              {"attuatore", "ATT230"},
+                              {"qattuat", 9},
+                              {"collcald", "CC1"},
+                              {"attmix", "-"},
+                              {"regol", "REG1"},
+                              {"qreg", 1},
+                              {"qcald", 1}}));
     }
 
     // Tutto ciò che il file conserva, con i reali passati per la singola precisione.
@@ -369,13 +362,13 @@ private Q_SLOTS:
 
     void progettoSenzaLocali()
     {
-        QVERIFY(imposta(dati->AuxDGenerali,
-                        {{"SPESS_MASS", 50},
-                         {"SPESS_SOL", 20},
-                         {"SPESS_RIV", 10},
-                         {"TEMPVS", 10},
-                         {"LUNGMAX", 100},
-                         {"DELTAT_MAX", 5}}));
+        QVERIFY(ImpostaCampi(dati->AuxDGenerali,
+                             {{"SPESS_MASS", 50},
+                              {"SPESS_SOL", 20},
+                              {"SPESS_RIV", 10},
+                              {"TEMPVS", 10},
+                              {"LUNGMAX", 100},
+                              {"DELTAT_MAX", 5}}));
         QVERIFY(ScriviProgetto(*stato, percorso("vuoto.tvl")));
         const QByteArray file = leggi(percorso("vuoto.tvl"));
         const auto rec = struttura(file);
@@ -394,7 +387,7 @@ private Q_SLOTS:
         progettoCompleto();
         // Un locale cambiato dopo la conferma: il salvataggio non deve tenere l'assegnazione.
         dati->AuxLocali->First();
-        QVERIFY(imposta(dati->AuxLocali, {{"CTermico", 2400.0}}));
+        QVERIFY(ImpostaCampi(dati->AuxLocali, {{"CTermico", 2400.0}}));
         QVERIFY(dati->LocaliModificati);
         QVERIFY(ScriviProgetto(*stato, percorso("vecchia.tvl")));
         const auto rec = struttura(leggi(percorso("vecchia.tvl")));
@@ -422,7 +415,7 @@ private Q_SLOTS:
     {
         progettoCompleto();
         const QString term = QString(20, u'a') + QString(20, u'b') + QString(20, u'c');
-        QVERIFY(imposta(dati->AuxRegol, {{"term", term}}));
+        QVERIFY(ImpostaCampi(dati->AuxRegol, {{"term", term}}));
         QCOMPARE(dati->AuxRegol->FieldByName("term").AsString(), term);
         QVERIFY(ScriviProgetto(*stato, percorso("term.tvl")));
         TAltro altro;
@@ -465,7 +458,7 @@ private Q_SLOTS:
         QVERIFY(QDir(cartella.path()).mkpath("sicuro"));
         QVERIFY(ScriviProgetto(*stato, p));
         const QByteArray vecchio = leggi(p);
-        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+        QVERIFY(ImpostaCampi(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
 
         QVERIFY(!SalvaSicuro(p, [&](QIODevice& d) {
             TDispositivoGuasto g(d, 500);
@@ -517,7 +510,7 @@ private Q_SLOTS:
         const QString p = cartellaFile + "/progetto.tvl";
         QVERIFY(ScriviProgetto(*stato, p));
         const QByteArray vecchio = leggi(p);
-        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+        QVERIFY(ImpostaCampi(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
 
         if (guasto == "limite") {
             TLimiteFile limite(rlim_t(vecchio.size() / 2));
@@ -598,7 +591,7 @@ private Q_SLOTS:
         tiene.setStandardInputFile(p);
         tiene.start("sleep", {"60"});
         QVERIFY(tiene.waitForStarted());
-        QVERIFY(imposta(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
+        QVERIFY(ImpostaCampi(dati->AuxInfo, {{"PROGETTO", "Nuovo nome"}}));
         QVERIFY(ScriviProgetto(*stato, p));
         QVERIFY(leggi(p).contains("Nuovo nome"));
         QCOMPARE(leggi(QStringLiteral("/proc/%1/fd/0").arg(tiene.processId())), vecchio);

@@ -6,6 +6,7 @@
 #include "app/Uelenco.h"
 #include "app/Ulocalifile.h"
 #include "data/Udatabase.h"
+#include "documents/Ufoglio.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -393,6 +394,30 @@ private Q_SLOTS:
             QCOMPARE(TControlloCalc::Cella(fogli.value(0), QStringLiteral("B3")), QStringLiteral("Camera più bella"));
         }
 
+        loc().Svuota();
+        QVERIFY2(importa(file, messaggio), qPrintable(messaggio));
+        QCOMPARE(locali(), prima);
+    }
+
+    // Un foglio con una cella in XFD1048576 (17 miliardi di celle nel rettangolo) si legge subito:
+    // si leggono solo le celle scritte, e le colonne oltre la 256ª si ignorano.
+    void xlsxConCellaLontana()
+    {
+        QString messaggio;
+        QVERIFY2(importa(scrivi(QStringLiteral("origine.csv"),
+                                "Descrizione;Piano;Area [mq];CTermico [W];DColl [m];TipoRivestimento\n"
+                                "Sala;PT;20;1000;5;Ceramica\nBagno;PT;12;800;3;Ceramica\n"),
+                         messaggio),
+                 qPrintable(messaggio));
+        const QStringList prima = locali();
+        const QString file = m_dir.filePath(QStringLiteral("lontana.xlsx"));
+        QVERIFY2(EsportaLocali(*m_dati, file, messaggio), qPrintable(messaggio));
+        TFoglio f;
+        f.Apri(file);
+        f.Foglio(1);
+        f.Valore(QStringLiteral("XFD1048576"), "lontano");
+        f.Valore(QStringLiteral("IW2"), "oltre la 256ª colonna");
+        f.Salva(file);
         loc().Svuota();
         QVERIFY2(importa(file, messaggio), qPrintable(messaggio));
         QCOMPARE(locali(), prima);

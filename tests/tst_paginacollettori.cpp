@@ -1,6 +1,7 @@
 // Pagina "Collettori": pulsanti, trascinamento con il mouse fra lista e albero, dati del
 // collettore, "Tipo" con la vista dei collegamenti, "Ottimizzazione Circuiti", dialogo del nome.
 #include "aiuti/ProgettoAperto.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "editor/Udefcoll.h"
 #include "editor/Umostraccoll.h"
@@ -51,14 +52,6 @@ class TstPaginaCollettori : public QObject
 
     TAssegnazione& a() { return p->Stato().Assegnazione; }
 
-    static bool imposta(TTabella* t, const QList<QPair<const char*, QVariant>>& valori)
-    {
-        for (const auto& [campo, v] : valori)
-            if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
-                return false;
-        return t->Post();
-    }
-
     // Progetto con `perPiano` locali piccoli (un circuito ciascuno) al piano terra e al primo
     // piano, temperatura di mandata salvata; poi si entra nella pagina.
     void apri(int perPiano)
@@ -69,19 +62,19 @@ class TstPaginaCollettori : public QObject
         for (int i = 0; i < 2 * perPiano; ++i) {
             const bool terra = i < perPiano;
             l->Append();
-            QVERIFY(imposta(l,
-                            {{"ID", i + 1},
-                             {"Descrizione", QStringLiteral("%1 %2").arg(terra ? "Stanza" : "Camera").arg(i + 1)},
-                             {"Piano", terra ? "PT" : "P1"},
-                             {"TAmbiente", 20},
-                             {"Area", 9},
-                             {"AreaUtile", 8},
-                             {"AreaMarginale", 0},
-                             {"CTermico", 500},
-                             {"Rivestimento", "Ceramica"},
-                             {"Lambda_Riv", 1.3},
-                             {"Spessore", 10},
-                             {"DistColl", 4}}));
+            QVERIFY(ImpostaCampi(l,
+                                 {{"ID", i + 1},
+                                  {"Descrizione", QStringLiteral("%1 %2").arg(terra ? "Stanza" : "Camera").arg(i + 1)},
+                                  {"Piano", terra ? "PT" : "P1"},
+                                  {"TAmbiente", 20},
+                                  {"Area", 9},
+                                  {"AreaUtile", 8},
+                                  {"AreaMarginale", 0},
+                                  {"CTermico", 500},
+                                  {"Rivestimento", "Ceramica"},
+                                  {"Lambda_Riv", 1.3},
+                                  {"Spessore", 10},
+                                  {"DistColl", 4}}));
         }
         p->dati.LocaliModificati = true;
         p->Stato().SalvaImpostazioni(2, 45.0f);
@@ -448,7 +441,7 @@ private Q_SLOTS:
         QFETCH(QString, messaggio);
         QFETCH(int, righe);
         apri(2);
-        QVERIFY(imposta(p->dati.AuxDGenerali, {{"RIF_COLL", tipo}}));
+        QVERIFY(ImpostaCampi(p->dati.AuxDGenerali, {{"RIF_COLL", tipo}}));
         QCOMPARE(collettore("A", "PT", 2), 0);
         QCOMPARE(collettore("B", "P1", assegnati - 2), 1);
         if (collettoreVuoto) {
@@ -543,7 +536,7 @@ private Q_SLOTS:
         QFETCH(QString, scelto);
         QFETCH(QString, messaggio);
         apri(2);
-        QVERIFY(imposta(p->dati.AuxDGenerali, {{"RIF_COLL", generale}}));
+        QVERIFY(ImpostaCampi(p->dati.AuxDGenerali, {{"RIF_COLL", generale}}));
         p->Stato().ModoRegolazione = 1;
         QCOMPARE(collettore("A", "PT", 2), 0);
         QCOMPARE(collettore("B", "P1", 2), 1);
@@ -553,7 +546,7 @@ private Q_SLOTS:
             // Perdite alterate: il ricalcolo le riscrive tutte, il rifiuto le lascia.
             for (int r = 0; r < 2; ++r) {
                 t->VaiA(r);
-                QVERIFY(imposta(t, {{"dP", 1}}));
+                QVERIFY(ImpostaCampi(t, {{"dP", 1}}));
             }
             QComboBox* elenco = v.DBCtrlGrid1->ElencoTipi(1);
             QVERIFY(elenco->isEnabled());

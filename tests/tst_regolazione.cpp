@@ -1,6 +1,7 @@
 // Pagine "Regolazione" e "Catalogo" della finestra di progetto, usate come l'utente: scelte dagli
 // elenchi, pulsanti, linguette delle lettere, ricerche e griglia dei prodotti aggiuntivi.
 #include "aiuti/ProgettoAperto.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "editor/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
@@ -58,40 +59,31 @@ class TstRegolazione : public QObject
     QString campo(const char* nome) { return regol()->FieldByName(QString::fromLatin1(nome)).AsString(); }
     int quantita(const char* nome) { return regol()->FieldByName(QString::fromLatin1(nome)).AsInteger(); }
 
-    bool imposta(TTabella* t, const QList<QPair<QString, QVariant>>& valori, bool nuovo = false)
-    {
-        nuovo ? t->Append() : t->Edit();
-        for (const auto& [c, v] : valori)
-            if (!t->FieldByName(c).Imposta(v))
-                return false;
-        return t->Post();
-    }
-
     // Progetto dal modello, n locali, pagina "Regolazione" aperta, poi collettori confermati.
     void prepara(const QString& modello, int locali, const QList<int>& collettori)
     {
         p = std::make_unique<TFinestraDiProva>();
         QVERIFY(p->Apri(modello));
         for (int i = 1; i <= locali; ++i)
-            QVERIFY(imposta(p->dati.AuxLocali,
-                            {{"ID", i},
-                             {"Descrizione", QStringLiteral("Locale %1").arg(i)},
-                             {"Piano", "PT"},
-                             {"Area", 20.0},
-                             {"AreaUtile", 18.0},
-                             {"AreaMarginale", 0.0},
-                             {"CTermico", 1000.0},
-                             {"DistColl", 5.0}},
-                            true));
+            QVERIFY(ModificaRecord(p->dati.AuxLocali,
+                                   {{"ID", i},
+                                    {"Descrizione", QStringLiteral("Locale %1").arg(i)},
+                                    {"Piano", "PT"},
+                                    {"Area", 20.0},
+                                    {"AreaUtile", 18.0},
+                                    {"AreaMarginale", 0.0},
+                                    {"CTermico", 1000.0},
+                                    {"DistColl", 5.0}},
+                                   true));
         p->Pagina(5);
         QCOMPARE(p->finestra->PageControl1->currentWidget(), reg());
         for (int i = 0; i < collettori.size(); ++i)
-            QVERIFY(imposta(p->dati.AuxCollettori,
-                            {{"ID", i + 1}, {"Nome", QStringLiteral("C%1").arg(i + 1)}, {"N_Circuiti", collettori[i]}},
-                            true));
+            QVERIFY(ModificaRecord(
+                p->dati.AuxCollettori,
+                {{"ID", i + 1}, {"Nome", QStringLiteral("C%1").arg(i + 1)}, {"N_Circuiti", collettori[i]}}, true));
         p->Stato().CollettoriConfermati = !collettori.isEmpty();
     }
-    void tipoCollettore(const QString& tipo) { QVERIFY(imposta(p->dati.AuxDGenerali, {{"RIF_COLL", tipo}})); }
+    void tipoCollettore(const QString& tipo) { QVERIFY(ModificaRecord(p->dati.AuxDGenerali, {{"RIF_COLL", tipo}})); }
     void calcola() { QTest::mouseClick(reg()->BitBtn6, Qt::LeftButton); }
 
 private Q_SLOTS:
@@ -151,7 +143,8 @@ private Q_SLOTS:
         QFETCH(QString, attuatore);
         prepara(modello, 3, {5, 7});
         tipoCollettore(tipo);
-        QVERIFY(imposta(regol(), {{"attuatore", attuatore}, {"qterm", 0}, {"qattuat", 0}, {"qcald", 0}, {"qreg", 0}}));
+        QVERIFY(ModificaRecord(regol(),
+                               {{"attuatore", attuatore}, {"qterm", 0}, {"qattuat", 0}, {"qcald", 0}, {"qreg", 0}}));
         calcola();
         QCOMPARE(quantita("qterm"), 3);
         QTEST(quantita("qattuat"), "qattuat");
@@ -164,7 +157,7 @@ private Q_SLOTS:
     void caldaiaConMotoreNullo()
     {
         prepara("nuovosr.nv", 1, {4});
-        QVERIFY(imposta(regol(), {{"collcald", ""}, {"attmix", "-"}, {"qcald", 0}}));
+        QVERIFY(ModificaRecord(regol(), {{"collcald", ""}, {"attmix", "-"}, {"qcald", 0}}));
         calcola();
         QCOMPARE(quantita("qcald"), 1);
     }
@@ -173,7 +166,7 @@ private Q_SLOTS:
     void attuatoreJ91Rifiutato()
     {
         prepara("nuovosr.nv", 3, {5, 7});
-        QVERIFY(imposta(regol(), {{"qterm", 3}, {"qattuat", 12}}));
+        QVERIFY(ModificaRecord(regol(), {{"qterm", 3}, {"qattuat", 12}}));
         scegli(reg()->DBLookupComboBox8, QStringLiteral("J91X230"));
         VERIFICA_MESSAGGIO(registro, MsgModo1, TIcona::Esclamazione);
         QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
@@ -189,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
 
         // Registrato senza passare dalla pagina: il calcolo non parte.
-        QVERIFY(imposta(regol(), {{"attuatore", "J91X024"}}));
+        QVERIFY(ModificaRecord(regol(), {{"attuatore", "J91X024"}}));
         calcola();
         VERIFICA_MESSAGGIO(registro, MsgRegistrato, TIcona::Esclamazione);
         QCOMPARE(quantita("qterm"), 0);
@@ -246,7 +239,7 @@ private Q_SLOTS:
         QFETCH(QString, scelta);
         QFETCH(QString, messaggio);
         prepara("nuovosr.nv", 1, {});
-        QVERIFY(imposta(regol(), {{"collcald", collcald}, {"attmix", attmix}}));
+        QVERIFY(ModificaRecord(regol(), {{"collcald", collcald}, {"attmix", attmix}}));
         scegli(sceltoCollettore ? reg()->DBLookupComboBox9 : reg()->DBLookupComboBox10, scelta);
         const char* campoScelto = sceltoCollettore ? "collcald" : "attmix";
         if (!messaggio.isEmpty()) {

@@ -2,6 +2,7 @@
 // collettori aggiornate prima del documento, finestra delle opzioni del capitolato, copia PDF.
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/ProgressoContato.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ustampa.h"
 #include "documents/Udocumento.h"
@@ -35,8 +36,7 @@ class TProgressoInoltrato : public TProgresso
 public:
     explicit TProgressoInoltrato(TProgressoContato& conti)
         : m_conti(conti)
-    {
-    }
+    { }
     void Inizia(const QString& titolo, int massimo) override { m_conti.Inizia(titolo, massimo); }
     void Passo() override { m_conti.Passo(); }
     void Fine() override { m_conti.Fine(); }
@@ -66,32 +66,23 @@ class TstStampa : public QObject
 
     TStatoProgetto& stato() { return p->Stato(); }
 
-    bool imposta(TTabella* t, const QList<QPair<QString, QVariant>>& valori, bool nuovo = false)
-    {
-        nuovo ? t->Append() : t->Edit();
-        for (const auto& [c, v] : valori)
-            if (!t->FieldByName(c).Imposta(v))
-                return false;
-        return t->Post();
-    }
-
     // Due locali al piano terra, tutti i circuiti su un collettore confermato.
     void prepara()
     {
         p = std::make_unique<TFinestraDiProva>();
         QVERIFY(p->Apri());
-        QVERIFY(imposta(p->dati.AuxInfo, {{"PROGETTO", "Villa Prova PDF"}}));
+        QVERIFY(ModificaRecord(p->dati.AuxInfo, {{"PROGETTO", "Villa Prova PDF"}}));
         for (int i = 1; i <= 2; ++i)
-            QVERIFY(imposta(p->dati.AuxLocali,
-                            {{"ID", i},
-                             {"Descrizione", QStringLiteral("Locale %1").arg(i)},
-                             {"Piano", "PT"},
-                             {"Area", 20.0},
-                             {"AreaUtile", 18.0},
-                             {"AreaMarginale", 0.0},
-                             {"CTermico", 1200.0},
-                             {"DistColl", 5.0}},
-                            true));
+            QVERIFY(ModificaRecord(p->dati.AuxLocali,
+                                   {{"ID", i},
+                                    {"Descrizione", QStringLiteral("Locale %1").arg(i)},
+                                    {"Piano", "PT"},
+                                    {"Area", 20.0},
+                                    {"AreaUtile", 18.0},
+                                    {"AreaMarginale", 0.0},
+                                    {"CTermico", 1200.0},
+                                    {"DistColl", 5.0}},
+                                   true));
         stato().SalvaImpostazioni(2, 40.0f);
         stato().RicalcolaProgetto();
         stato().RicostruisciCollettori();
@@ -111,7 +102,7 @@ class TstStampa : public QObject
     // Dati generali confermati di nuovo dopo la conferma dei collettori.
     void cambiaDatiGenerali()
     {
-        QVERIFY(imposta(p->dati.AuxDGenerali, {{"SPESS_MASS", 50}}));
+        QVERIFY(ModificaRecord(p->dati.AuxDGenerali, {{"SPESS_MASS", 50}}));
         p->dati.DGeneraliModificati = true;
     }
     bool creato() { return QFileInfo(comandi->UltimoDocumento).isFile(); }
@@ -163,7 +154,7 @@ private Q_SLOTS:
         prepara();
         stato().OttimizzazioneEseguita = true;
         p->dati.AuxLocali->First();
-        QVERIFY(imposta(p->dati.AuxLocali, {{"CTermico", 1500.0}}));
+        QVERIFY(ModificaRecord(p->dati.AuxLocali, {{"CTermico", 1500.0}}));
         p->dati.LocaliModificati = true;
         comandi->OttimizzCircuiti1Click();
         VERIFICA_MESSAGGIO(registro, QStringLiteral("Non è stata effettuata l'ottimizzazione dei circuiti."),
