@@ -134,7 +134,7 @@ bool Possibile(const TProblema& p, const std::vector<int>& numeri)
 }
 
 // Ogni numero di matasse di costo al più "livello" a cui non si può aggiungere una matassa corta,
-// dalla matassa più lunga alla più corta; "prova" dice se ci stanno e ferma la ricerca con true.
+// dalla matassa più lunga alla più corta; "prova" ferma la ricerca con true.
 template<typename F> bool Numeri(const TProblema& p, int r, long long resto, std::vector<int>& numeri, F&& prova)
 {
     const long long l = p.matasse[size_t(r)];
@@ -158,22 +158,26 @@ TLimiteAlzato AlzaLimite(const TProblema& p, long long limite, long long tetto, 
     TLimiteAlzato esito;
     std::vector<int> numeri(p.matasse.size(), 0);
     while (limite < tetto) {
-        bool fermo = false; // un numero di matasse a questo livello potrebbe bastare
-        const bool trovato = Numeri(p, int(p.matasse.size()) - 1, limite, numeri, [&](const std::vector<int>& n) {
-            if (!Possibile(p, n) || Orologio::now() >= scadenza)
+        // Il limite resta qui se un numero di matasse potrebbe bastare o se finisce il tempo.
+        bool fermo = false;
+        Numeri(p, int(p.matasse.size()) - 1, limite, numeri, [&](const std::vector<int>& n) {
+            if (Orologio::now() >= scadenza)
+                return fermo = true;
+            if (!Possibile(p, n))
                 return false;
             const auto prova = conteggi.Prova(n, scadenza, progresso);
             if (prova == TConteggi::Esito::NonCiStanno)
                 return false;
             fermo = true;
             if (prova == TConteggi::Esito::Incerto)
-                return false;
-            // Ci stanno nel rilassamento: un terzo del tempo rimasto per cercare il taglio vero.
+                return true;
+            // Ci stanno nel rilassamento: un terzo del tempo rimasto per cercare il taglio vero; se
+            // non si trova, si provano gli altri numeri di matasse.
             const auto ora = Orologio::now();
             esito.rotoli = Impacchetta(p, n, ora + std::max((scadenza - ora) / 3, Orologio::duration::zero()));
             return !esito.rotoli.empty();
         });
-        if (trovato || fermo || Orologio::now() >= scadenza)
+        if (fermo)
             break;
         limite = ArrotondaLimite(p, double(limite + 1));
     }
