@@ -1,8 +1,8 @@
 #pragma once
 // Comandi della riga di comando "tvl": ciascuno riceve i propri argomenti (senza il nome del
 // comando) e restituisce il codice di uscita. Ogni comando sta in un file tvl_<nome>.cpp.
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
+#include "editor/Ustato.h"
 
 #include <QStringList>
 
@@ -40,6 +40,9 @@ struct TProgettoAperto
 };
 // nullptr quando il file manca, il catalogo non si apre o la lettura fallisce (motivo già scritto su stderr).
 std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QString& percorso);
+// I primi passi dei comandi di stampa: il progetto aperto, con almeno un locale, ricalcolato e
+// (con ricostruisci) con le liste dei collettori rifatte; nullptr con il motivo su stderr.
+std::unique_ptr<TProgettoAperto> ApriPerStampa(const QString& comando, const QString& percorso, bool ricostruisci);
 
 // Scrive su stdout in UTF-8.
 inline void Stampa(const QString& testo)

@@ -1,12 +1,12 @@
 // tvl distinta: la distinta dei materiali di un progetto salvato, come la costruiscono il
 // preventivo semplice e il capitolato, stampata come testo.
 #include "app/Ufile.h"
-#include "editor/Ustato.h"
-#include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
+#include "editor/Ustato.h"
+#include "tvl/Utvl.h"
 
 #include <QLocale>
 
@@ -26,11 +26,6 @@ Opzioni:
   --tab          colonne separate da un tabulatore invece che allineate
 Numeri con il punto decimale; "-" dove il catalogo non dà un prezzo.
 )";
-
-int Errore(const QString& testo)
-{
-    return ErroreComando(QStringLiteral("distinta"), testo);
-}
 
 QString Numero(double v)
 {
@@ -66,17 +61,12 @@ int ComandoDistinta(const QStringList& argomenti)
         return 2;
     }
 
-    const auto aperto = ApriProgetto(QStringLiteral("distinta"), progetto);
+    const auto aperto = ApriPerStampa(QStringLiteral("distinta"), progetto, true);
     if (!aperto)
         return 1;
     TDati& dati = aperto->dati;
     TStatoProgetto& stato = aperto->stato;
-    // I passi dei comandi di stampa: senza locali non si fa nulla; poi ricalcolo e liste dei
-    // collettori; l'avviso quando i collettori non sono confermati.
-    if (dati.AuxLocali->RecordCount() == 0)
-        return Errore(QStringLiteral("il progetto non ha locali"));
-    stato.RicalcolaProgetto();
-    stato.RicostruisciCollettori();
+    // Come i comandi di stampa: l'avviso quando i collettori non sono confermati.
     if (!stato.CollettoriConfermati)
         TMessaggi::Avviso(MsgCollettoriPreventivo);
 

@@ -142,17 +142,11 @@ int ComandoDocumento(const QStringList& argomenti)
     if (!uscita.isEmpty() && !uscita.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return Errore(QStringLiteral("il documento si salva come .xlsx"));
 
-    const auto aperto = ApriProgetto(QStringLiteral("documento"), progetto);
+    // Come il menu "Stampa": risultati aggiornati e, salvo le etichette, liste dei collettori.
+    const auto aperto = ApriPerStampa(QStringLiteral("documento"), progetto, it->second.ricostruisciCollettori);
     if (!aperto)
         return 1;
-    TDati& dati = aperto->dati;
     TStatoProgetto& stato = aperto->stato;
-    if (dati.AuxLocali->RecordCount() == 0)
-        return Errore(QStringLiteral("il progetto non ha locali"));
-    // Come il menu "Stampa": risultati aggiornati e, salvo le etichette, liste dei collettori.
-    stato.RicalcolaProgetto();
-    if (it->second.ricostruisciCollettori)
-        stato.RicostruisciCollettori();
     if (!it->second.controlla(stato))
         return 1;
 

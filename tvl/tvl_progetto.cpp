@@ -26,3 +26,18 @@ std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QStr
         return nullptr;
     return p;
 }
+
+std::unique_ptr<TProgettoAperto> ApriPerStampa(const QString& comando, const QString& percorso, bool ricostruisci)
+{
+    auto p = ApriProgetto(comando, percorso);
+    if (!p)
+        return nullptr;
+    if (p->dati.AuxLocali->RecordCount() == 0) {
+        ErroreComando(comando, QStringLiteral("il progetto non ha locali"));
+        return nullptr;
+    }
+    p->stato.RicalcolaProgetto();
+    if (ricostruisci)
+        p->stato.RicostruisciCollettori();
+    return p;
+}
