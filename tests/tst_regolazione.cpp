@@ -65,16 +65,7 @@ class TstRegolazione : public QObject
         p = std::make_unique<TFinestraDiProva>();
         QVERIFY(p->Apri(modello));
         for (int i = 1; i <= locali; ++i)
-            QVERIFY(ModificaRecord(p->dati.AuxLocali,
-                                   {{"ID", i},
-                                    {"Descrizione", QStringLiteral("Locale %1").arg(i)},
-                                    {"Piano", "PT"},
-                                    {"Area", 20.0},
-                                    {"AreaUtile", 18.0},
-                                    {"AreaMarginale", 0.0},
-                                    {"CTermico", 1000.0},
-                                    {"DistColl", 5.0}},
-                                   true));
+            QVERIFY(AggiungiLocale(p->dati.AuxLocali, i, 1000.0));
         p->Pagina(5);
         QCOMPARE(p->finestra->PageControl1->currentWidget(), reg());
         for (int i = 0; i < collettori.size(); ++i)

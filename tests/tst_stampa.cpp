@@ -73,16 +73,7 @@ class TstStampa : public QObject
         QVERIFY(p->Apri());
         QVERIFY(ModificaRecord(p->dati.AuxInfo, {{"PROGETTO", "Villa Prova PDF"}}));
         for (int i = 1; i <= 2; ++i)
-            QVERIFY(ModificaRecord(p->dati.AuxLocali,
-                                   {{"ID", i},
-                                    {"Descrizione", QStringLiteral("Locale %1").arg(i)},
-                                    {"Piano", "PT"},
-                                    {"Area", 20.0},
-                                    {"AreaUtile", 18.0},
-                                    {"AreaMarginale", 0.0},
-                                    {"CTermico", 1200.0},
-                                    {"DistColl", 5.0}},
-                                   true));
+            QVERIFY(AggiungiLocale(p->dati.AuxLocali, i, 1200.0));
         stato().SalvaImpostazioni(2, 40.0f);
         stato().RicalcolaProgetto();
         stato().RicostruisciCollettori();

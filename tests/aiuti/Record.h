@@ -22,3 +22,18 @@ inline bool ModificaRecord(TTabella* t, const QList<QPair<QString, QVariant>>& v
     nuovo ? t->Append() : t->Edit();
     return ImpostaCampi(t, valori);
 }
+
+// Un locale semplice in coda: "Locale <id>" al piano terra, 20 m² (18 utili), 5 m dal collettore.
+inline bool AggiungiLocale(TTabella* locali, int id, double carico)
+{
+    return ModificaRecord(locali,
+                          {{"ID", id},
+                           {"Descrizione", QStringLiteral("Locale %1").arg(id)},
+                           {"Piano", "PT"},
+                           {"Area", 20.0},
+                           {"AreaUtile", 18.0},
+                           {"AreaMarginale", 0.0},
+                           {"CTermico", carico},
+                           {"DistColl", 5.0}},
+                          true);
+}
