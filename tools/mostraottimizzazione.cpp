@@ -1,7 +1,8 @@
 // Apre la finestra dell'ottimizzazione su un progetto d'esempio di due piani, dopo un calcolo
-// "Per Piano". Con --foto FILE salva l'immagine della finestra ed esce: è l'immagine di docs/.
+// "Per Piano" (con --minimo, "Minimo acquisto" spuntato). Con --foto FILE salva l'immagine della
+// finestra ed esce: sono le immagini di docs/.
 //
-//   cd build/bin && TVLITA=tvlita.db ../tools/mostraottimizzazione [--foto ../../docs/ottimizzazione.png]
+//   cd build/bin && TVLITA=tvlita.db ../tools/mostraottimizzazione [--minimo] [--foto ../../docs/ottimizzazione.png]
 #include "app/Ufile.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
@@ -9,6 +10,7 @@
 #include "optimise/Ufinestraottimizza.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +73,7 @@ int main(int argc, char** argv)
     finestra.show();
     finestra.findChild<QRadioButton*>(QStringLiteral("RadioGroup1_1"))->setChecked(true);
     finestra.CSpinEdit1->setValue(3);
+    finestra.CheckMinimo->setChecked(argomenti.contains(QStringLiteral("--minimo")));
     finestra.BitBtn3->click();
     if (foto.isEmpty())
         return app.exec();
