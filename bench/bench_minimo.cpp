@@ -1,6 +1,7 @@
 // "Minimo acquisto" su progetti di 200 circuiti da 40 a 120 m, matasse 120/240/600 m, scarto
 // minimo 5 m, "Totale" e "Per Piano" (tre piani): per ogni progetto i metri comprati con
 // l'ottimizzazione normale e con il minimo acquisto, il limite inferiore, la distanza e il tempo.
+// Uso: bench_minimo [PROGETTI] [LIMITE_S] [MATASSE, per esempio 100,120,200,240,300,500,600]
 #include "optimise/Uminimo.h"
 
 #include <QRandomGenerator>
@@ -9,7 +10,7 @@
 #include <cstdlib>
 
 namespace {
-const QVector<int> Matasse = {120, 240, 600};
+QVector<int> Matasse = {120, 240, 600};
 const int Scarto = 5;
 
 QVector<CircuitoOtt> progetto(int n, quint32 seme)
@@ -29,8 +30,16 @@ int main(int argc, char** argv)
 {
     const int progetti = argc > 1 ? std::atoi(argv[1]) : 10;
     const double limite = argc > 2 ? std::atof(argv[2]) : LimiteTempoMinimo;
-    std::printf("200 circuiti (40-120 m), matasse 120/240/600 m, scarto minimo %d m, limite di tempo %.1f s\n", Scarto,
-                limite);
+    if (argc > 3) {
+        Matasse.clear();
+        for (const QByteArray& m : QByteArray(argv[3]).split(','))
+            Matasse << m.toInt();
+    }
+    QStringList nomi;
+    for (int m : Matasse)
+        nomi << QString::number(m);
+    std::printf("200 circuiti (40-120 m), matasse %s m, scarto minimo %d m, limite di tempo %.1f s\n",
+                qPrintable(nomi.join(u'/')), Scarto, limite);
     std::printf("%-6s %-10s %9s %9s %9s %9s %9s %8s\n", "seme", "opzione", "normale", "minimo", "limite", "distanza",
                 "risparmio", "tempo");
     long long totNormale = 0, totMinimo = 0, totLimite = 0;
