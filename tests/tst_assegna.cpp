@@ -1,6 +1,7 @@
 // Assegnazione automatica dei circuiti ai collettori: regole della proposta, collettori
 // esistenti, nomi, e la scelta della perdita di carico confrontata con una ricerca esaustiva.
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "editor/Uassegnaauto.h"
 #include "editor/Ucollettori.h"
@@ -109,13 +110,11 @@ void Esaustiva(const std::vector<std::pair<int, qint64>>& gruppi, const std::vec
 }
 } // namespace
 
-class TstAssegna : public QObject
+class TstAssegna : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
 
     TAssegnazione& a() { return stato->Assegnazione; }
 
@@ -148,16 +147,10 @@ class TstAssegna : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
     void cleanup()
     {
-        delete stato;
-        delete dati;
+        ChiudiStato();
         registro.Controlla();
     }
 

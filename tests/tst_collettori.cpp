@@ -1,9 +1,10 @@
 // Assegnazione dei circuiti ai collettori: etichette, regole della pagina "Collettori",
 // ricostruzione delle liste, "Tipo" e ricalcolo delle perdite dei collettori.
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/StatoDiProva.h"
+#include "data/Udatabase.h"
 #include "editor/Ucollettori.h"
 #include "editor/Ustato.h"
-#include "data/Udatabase.h"
 
 #include <QTest>
 
@@ -42,13 +43,11 @@ QString etichettaC(const QByteArray& nome, char zona, int posizione)
 }
 } // namespace
 
-class TstCollettori : public QObject
+class TstCollettori : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
 
     TAssegnazione& a() { return stato->Assegnazione; }
 
@@ -112,16 +111,10 @@ class TstCollettori : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
     void cleanup()
     {
-        delete stato;
-        delete dati;
+        ChiudiStato();
         registro.Controlla();
     }
 

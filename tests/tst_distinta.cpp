@@ -3,9 +3,10 @@
 // Tutto su un catalogo di prova, così ogni quantità si ricava a mano dalle regole.
 #include "aiuti/CatalogoDocumenti.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ustato.h"
+#include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
+#include "editor/Ustato.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,15 +46,13 @@ TAttese codiciEQuantita(const QVector<TRigaDistinta>& righe)
 }
 } // namespace
 
-class TstDistinta : public QObject
+class TstDistinta : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     QTemporaryDir cartella;
     QByteArray catalogoVero;
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
 
     void generali(const QString& tubo, const QString& isolante)
     {
@@ -148,19 +147,11 @@ private Q_SLOTS:
         qputenv("TVLITA", file.toLocal8Bit());
     }
 
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
 
     void cleanup()
     {
-        delete stato;
-        delete dati;
-        stato = nullptr;
-        dati = nullptr;
+        ChiudiStato();
         QVERIFY(registro.Controlla());
     }
 
@@ -564,8 +555,7 @@ private Q_SLOTS:
     {
         if (catalogoVero.isEmpty())
             QSKIP("catalogo dell'installazione non indicato (TVLITA)");
-        delete stato;
-        delete dati;
+        ChiudiStato();
         const QByteArray catalogoProva = qgetenv("TVLITA");
         qputenv("TVLITA", catalogoVero);
         dati = new TDati;

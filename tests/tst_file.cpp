@@ -5,6 +5,7 @@
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/StatoDiProva.h"
 #include "app/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
@@ -122,14 +123,12 @@ QByteArray leggi(const QString& percorso)
 }
 } // namespace
 
-class TstFile : public QObject
+class TstFile : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     TRegistroMessaggi registro;
     QTemporaryDir cartella;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
 
     QString percorso(const QString& nome) const { return cartella.filePath(nome); }
 
@@ -301,16 +300,10 @@ class TstFile : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(cartella.isValid()); }
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
     void cleanup()
     {
-        delete stato;
-        delete dati;
+        ChiudiStato();
         registro.Controlla();
     }
 

@@ -2,6 +2,7 @@
 // suoi controlli e il suo percorso d'errore, guidati dai controlli come li usa il progettista, su
 // un progetto nuovo dal modello con locali su due piani.
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/StatoDiProva.h"
 #include "app/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Ustato.h"
@@ -35,13 +36,11 @@ struct TIstantanea
 };
 } // namespace
 
-class TstFinestraOttimizza : public QObject
+class TstFinestraOttimizza : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
     TOttimizza* w = nullptr;
 
     void locale(int id, const char* descr, const char* piano, double area, double marg, double carico)
@@ -144,9 +143,7 @@ private Q_SLOTS:
 
     void init()
     {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
+        ApriStato();
         progettoDuePiani();
     }
 
@@ -154,8 +151,7 @@ private Q_SLOTS:
     {
         delete w;
         w = nullptr;
-        delete stato;
-        delete dati;
+        ChiudiStato();
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(registro.Controlla());
     }

@@ -4,10 +4,11 @@
 #include "aiuti/CatalogoDocumenti.h"
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ustato.h"
+#include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
+#include "editor/Ustato.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,14 +47,12 @@ void Scrivi(const QString& file, const QByteArray& dati)
 }
 } // namespace
 
-class TstPreventivo : public QObject
+class TstPreventivo : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     QTemporaryDir cartella;
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
     int numeroFile = 0;
 
     void progetto(const QString& rif = QStringLiteral("RIF-2024/7"))
@@ -147,19 +146,11 @@ private Q_SLOTS:
         TDocumenti::ImpostaDirIniziale(avvio);
     }
 
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
 
     void cleanup()
     {
-        delete stato;
-        delete dati;
-        stato = nullptr;
-        dati = nullptr;
+        ChiudiStato();
         QVERIFY(registro.Controlla());
     }
 

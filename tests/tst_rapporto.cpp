@@ -4,9 +4,10 @@
 #include "aiuti/CatalogoDocumenti.h"
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ustato.h"
+#include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Urapporto.h"
+#include "editor/Ustato.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -57,14 +58,12 @@ QString etichetta(const QString& nome, QChar zona, int posizione)
 }
 } // namespace
 
-class TstRapporto : public QObject
+class TstRapporto : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     QTemporaryDir cartella;
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
     int numeroFile = 0;
     QStringList prodotti; // ogni relazione prodotta, per il controllo finale con Calc
 
@@ -192,19 +191,11 @@ private Q_SLOTS:
         }
     }
 
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
 
     void cleanup()
     {
-        delete stato;
-        delete dati;
-        stato = nullptr;
-        dati = nullptr;
+        ChiudiStato();
         QVERIFY(registro.Controlla());
     }
 

@@ -3,6 +3,7 @@
 // regole, agganci e avanzamento della lettura.
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/StatoDiProva.h"
 #include "app/Ufile.h"
 #include "app/Urecord.h"
 #include "data/Udatabase.h"
@@ -37,13 +38,11 @@ struct TByte
 
 } // namespace
 
-class TstRecord : public QObject
+class TstRecord : public QObject, private TConStatoDiProva
 {
     Q_OBJECT
 
     TRegistroMessaggi registro;
-    TDati* dati = nullptr;
-    TStatoProgetto* stato = nullptr;
 
     // Un secondo progetto, indipendente, in cui leggere.
     struct TAltro
@@ -356,16 +355,10 @@ private Q_SLOTS:
         QCOMPARE(altro.stato.ModoTMandata, -1);
     }
 
-    void init()
-    {
-        dati = new TDati;
-        QVERIFY2(dati->ApriTutto(), qPrintable(dati->UltimoErrore()));
-        stato = new TStatoProgetto(*dati);
-    }
+    void init() { ApriStato(); }
     void cleanup()
     {
-        delete stato;
-        delete dati;
+        ChiudiStato();
         registro.Controlla();
     }
 
