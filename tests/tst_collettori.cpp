@@ -1,5 +1,6 @@
 // Assegnazione dei circuiti ai collettori: etichette, regole della pagina "Collettori",
 // ricostruzione delle liste, "Tipo" e ricalcolo delle perdite dei collettori.
+#include "aiuti/MessaggiCollettori.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
@@ -11,15 +12,6 @@
 #include <cstdio>
 
 namespace {
-const QString MsgPiani
-    = QStringLiteral("Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
-const QString MsgDodici = QStringLiteral("Non possono essere collegati più di 12 anelli per collettore!");
-const QString MsgNonAssegnati
-    = QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
-                     "alla scelta dei collettori.");
-const QString MsgSenzaAnelli = QStringLiteral(
-    "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
-
 TLocaleCalc locale(int id, const QString& piano, const QString& descrizione, int nAs, int nAm = 0)
 {
     TLocaleCalc l;

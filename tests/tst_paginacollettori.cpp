@@ -1,5 +1,6 @@
 // Pagina "Collettori": pulsanti, trascinamento con il mouse fra lista e albero, dati del
 // collettore, "Tipo" con la vista dei collegamenti, "Ottimizzazione Circuiti", dialogo del nome.
+#include "aiuti/MessaggiCollettori.h"
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
@@ -21,14 +22,6 @@
 #include <cmath>
 
 namespace {
-const QString MsgPiani
-    = QStringLiteral("Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
-const QString MsgDodici = QStringLiteral("Non possono essere collegati più di 12 anelli per collettore!");
-const QString MsgNonAssegnati
-    = QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
-                     "alla scelta dei collettori.");
-const QString MsgSenzaAnelli = QStringLiteral(
-    "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
 const QString MsgNessuno = QStringLiteral("Non è stato assegnato alcun circuito!");
 const QString MsgTipologia
     = QStringLiteral("Il tipo di collettore scelto non è compatibile per questa tipologia di impianto.");
