@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 // Conta i ridisegni dell'area e ricorda se l'ultimo copriva tutta l'area.
