@@ -402,6 +402,8 @@ bool TLettura::Esegui()
     leggiAlbero();
     if (!m_r.Ok())
         return false;
+    if (m_agganci.DopoAlbero)
+        m_agganci.DopoAlbero();
 
     if (m_stato.CollettoriConfermati && !leggiRighe(m_dati.AuxCollettori, ColCollettori))
         return false;

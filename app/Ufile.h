@@ -62,6 +62,8 @@ struct TAgganciLettura
     std::function<void(int modo)> ApplicaModoRegolazione;
     // Dopo il ricalcolo: svuota il nome proposto dal dialogo dei collettori.
     std::function<void()> DopoRicalcolo;
+    // Albero dei collettori letto: la pagina dei collettori lo espande tutto.
+    std::function<void()> DopoAlbero;
     // Prima dei prodotti aggiuntivi: svuota le caselle di ricerca del catalogo.
     std::function<void()> ReimpostaCatalogo;
     // Alla fine, riuscita o no: menu, titolo, "Stampa", indicatore di occupato. In caso di

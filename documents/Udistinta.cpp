@@ -21,8 +21,8 @@ const QString PrefissoBinarioIndustriale = QStringLiteral("V339EX779-");
 const QString PrefissoSpider = QStringLiteral("V515L");
 const QString TipoAdattatoriExtra = QStringLiteral("V221");
 const QString PrefissoAccessoriUnici = QStringLiteral("V221GB");
-// Motore del miscelatore "nessuno" nella lista di ATTUATORI.
-const QString NessunMotore = QStringLiteral("-");
+// Tassello dei pannelli spider con rete, e di ripiego per un pannello senza tassello in catalogo.
+const QString TasselloSpider = QStringLiteral("V530X767");
 
 // Una riga da inserire in AuxPrev.
 struct TLinea
@@ -258,7 +258,10 @@ void TCostruzione::TasselliSpider()
 {
     if (!m_codIsol.startsWith(PrefissoSpider))
         return;
-    const QString codice = m_h == 1 ? QStringLiteral("V530X767") : m_codIsol;
+    // Ogni pannello spider ha il suo tassello (ISOLANTE.TASSELLO): il codice del pannello
+    // darebbe alla riga il prezzo del pannello.
+    const QString proprio = m_isolante.Testo("TASSELLO").trimmed();
+    const QString codice = m_h == 1 || proprio.isEmpty() ? TasselloSpider : proprio;
     Inserisci(Linea(QStringLiteral("TASSELLO PER PANNELLI SPIDER"), QStringLiteral("V530M"), codice,
                     QStringLiteral("nr."), std::ceil(double(m_t.L) * 0.1 / 100) * 100, nullptr));
 }
@@ -372,8 +375,9 @@ void TCostruzione::Regolazione()
     RigaRegolazione(attuatore, qattuat, QStringLiteral("REGAMB"), false);
     RigaRegolazione(collcald, qcald, QStringLiteral("COLLCALDAIA"), false);
 
-    // I motori del miscelatore sono tanti quanti i collettori di caldaia; "-" vuol dire nessun motore.
-    if (!attmix.isEmpty() && attmix != NessunMotore && qcald > 0) {
+    // I motori del miscelatore sono tanti quanti i collettori di caldaia; anche "-" (nessun motore)
+    // è un articolo e va in distinta, con il suo testo di capitolato.
+    if (!attmix.isEmpty() && qcald > 0) {
         RigaRegolazione(attmix, qcald, QStringLiteral("ATTUATORI"), false);
         const TRigaCatalogo motore
             = CercaCatalogo(m_dati, QStringLiteral("ATTUATORI"), QStringLiteral("CODICE"), attmix);

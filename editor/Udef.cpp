@@ -151,5 +151,6 @@ void TProgetto::AggiungiAgganci(TAgganciLettura& agganci)
 {
     agganci.ApplicaModoRegolazione = [this](int modo) { AbilitaRegolazione(modo == 1); };
     agganci.DopoRicalcolo = [this] { TabSheet5->SvuotaNomeCollettore(); };
+    agganci.DopoAlbero = [this] { TabSheet5->EspandiTutto(); };
     agganci.ReimpostaCatalogo = [this] { TabSheet7->Reimposta(); };
 }

@@ -317,6 +317,13 @@ void TPaginaCollettori::espandi(int collettore)
     TreeView1->expand(m_albero->index(collettore, 0));
 }
 
+void TPaginaCollettori::EspandiTutto()
+{
+    // Anche lo stato ricordato, così un azzeramento successivo del modello non richiude nulla.
+    m_espansi.fill(true, assegnazione().NumeroCollettori());
+    TreeView1->expandAll();
+}
+
 void TPaginaCollettori::primaDelCambio()
 {
     m_scorriAlbero = TreeView1->verticalScrollBar()->value();

@@ -35,6 +35,8 @@ public:
     void Entra() override;
     // Dopo la lettura di un progetto: il nome proposto dal dialogo dei collettori si svuota.
     void SvuotaNomeCollettore();
+    // Dopo la lettura di un progetto: ogni collettore aperto sui suoi circuiti.
+    void EspandiTutto();
 
     // Esecuzione dei dialoghi modali (nome del collettore, vista dei collegamenti): di norma
     // exec(); i test li guidano senza ciclo modale. Restituisce il risultato del dialogo.

@@ -404,6 +404,7 @@ private Q_SLOTS:
         riga("collettori di caldaia", "SELECT CODICE FROM COLLCALDAIA");
         riga("motori miscelatrice", "SELECT CODICE FROM ATTUATORI");
         riga("trasformatori", "SELECT TRASFORMATORE FROM ATTUATORI WHERE TRASFORMATORE <> ''");
+        riga("tasselli dei pannelli spider", "SELECT TASSELLO FROM ISOLANTE WHERE CODICE LIKE 'V515L%'");
         riga("componenti regolatori", "SELECT CODICE FROM REGELETTRO");
         QTest::newRow("articoli fissi") << QString() << QStringList {"V536X742",  "J035UX774", "J035X770", "J050X774",
                                                                      "J085EX794", "J018X774",  "J012X794", "V530X770",

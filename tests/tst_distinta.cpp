@@ -129,6 +129,29 @@ class TstDistinta : public QObject, private TConStatoDiProva
         return distinta(tipo).mid(materiali);
     }
 
+    // Lo stato rifatto sul catalogo dell'installazione invece che su quello di prova.
+    void apriCatalogoVero()
+    {
+        ChiudiStato();
+        const QByteArray catalogoProva = qgetenv("TVLITA");
+        qputenv("TVLITA", catalogoVero);
+        dati = new TDati;
+        stato = new TStatoProgetto(*dati);
+        const bool aperto = dati->ApriTutto();
+        qputenv("TVLITA", catalogoProva);
+        QVERIFY2(aperto, qPrintable(dati->UltimoErrore()));
+    }
+
+    QStringList colonnaVera(const char* sql)
+    {
+        QStringList valori;
+        TQuery q(dati->Database());
+        if (q.Open(QString::fromLatin1(sql)))
+            for (q.First(); !q.Eof(); q.Next())
+                valori << q.Campo(0).AsString();
+        return valori;
+    }
+
     static void verificaID(const QVector<TRigaDistinta>& righe)
     {
         for (qsizetype i = 1; i < righe.size(); ++i)
@@ -247,9 +270,9 @@ private Q_SLOTS:
         QTest::newRow("spider con H 1") << "V515L0100" << quaranta << 45
                                         << TAttese {{"V515L0100", (4 + 2) * 8.64}, {"V530X764", 100}, {"V530X767", 100}}
                                         << QStringList();
-        QTest::newRow("spider: il tassello prende il codice del pannello")
-            << "V515L0200" << QList<float> {20, 20, 20, 20, 20, 20} << 45 << TAttese {{"V530X774", 200}}
-            << QStringList {"V530X767"};
+        QTest::newRow("spider senza tassello proprio: il tassello comune, mai il codice del pannello")
+            << "V515L0200" << QList<float> {20, 20, 20, 20, 20, 20} << 45
+            << TAttese {{"V530X774", 200}, {"V530X767", 100}} << QStringList();
         QTest::newRow("pannello senza confezione: l'area arrotondata")
             << "PAN00" << QList<float> {20.5f, 20} << 45 << TAttese {{"PAN00", 41}} << QStringList();
     }
@@ -289,8 +312,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("codice");
         QTest::newRow("H 1") << "V515L0100"
                              << "V530X767";
-        QTest::newRow("altro H: il codice del pannello") << "V515L0200"
-                                                         << "V515L0200";
+        QTest::newRow("altro H, senza tassello proprio: il tassello comune") << "V515L0200"
+                                                                             << "V530X767";
     }
 
     void tasselloSpider()
@@ -422,8 +445,8 @@ private Q_SLOTS:
             << m << TAttese {{"ATT1", 6}, {"CC1", 1}, {"MIX1", 1}, {"TRASF1", 1}, {"CENT1", 1}, {"SONDA1", 1}};
         m = completa;
         m["attmix"] = "-";
-        QTest::newRow("nessun motore") << m
-                                       << TAttese {{"TERM1", 3}, {"ATT1", 6}, {"CC1", 1}, {"CENT1", 1}, {"SONDA1", 1}};
+        QTest::newRow("nessun motore: una riga anche per lui")
+            << m << TAttese {{"TERM1", 3}, {"ATT1", 6}, {"CC1", 1}, {"-", 1}, {"CENT1", 1}, {"SONDA1", 1}};
         m = completa;
         m["qterm"] = 0;
         m["qcald"] = 0;
@@ -555,14 +578,9 @@ private Q_SLOTS:
     {
         if (catalogoVero.isEmpty())
             QSKIP("catalogo dell'installazione non indicato (TVLITA)");
-        ChiudiStato();
-        const QByteArray catalogoProva = qgetenv("TVLITA");
-        qputenv("TVLITA", catalogoVero);
-        dati = new TDati;
-        stato = new TStatoProgetto(*dati);
-        const bool aperto = dati->ApriTutto();
-        qputenv("TVLITA", catalogoProva);
-        QVERIFY2(aperto, qPrintable(dati->UltimoErrore()));
+        apriCatalogoVero();
+        if (QTest::currentTestFailed())
+            return;
 
         const auto primo = [&](const char* sql) {
             TQuery q(dati->Database());
@@ -592,6 +610,83 @@ private Q_SLOTS:
             }
             QVERIFY(riga(righe, termostato));
         }
+    }
+
+    // Sul catalogo dell'installazione: ogni pannello spider porta il proprio tassello, con il
+    // prezzo del tassello (non quello del pannello, come quando la riga prendeva il codice del
+    // pannello), nel preventivo e nel capitolato.
+    void tasselliSpiderInstallati()
+    {
+        if (catalogoVero.isEmpty())
+            QSKIP("catalogo dell'installazione non indicato (TVLITA)");
+        apriCatalogoVero();
+        if (QTest::currentTestFailed())
+            return;
+        const QStringList pannelli = colonnaVera("SELECT CODICE FROM ISOLANTE WHERE CODICE LIKE 'V515L%'");
+        QVERIFY(pannelli.size() >= 2);
+        const QString tubo = colonnaVera("SELECT RIF FROM TUBO ORDER BY rowid").value(0);
+        for (const QString& pannello : pannelli) {
+            generali(tubo, pannello);
+            stato->RisultatiLocali = {locale(20, 2, 50), locale(20, 2, 50)};
+            for (TTipoDistinta t : {TTipoDistinta::Preventivo, TTipoDistinta::Capitolato}) {
+                const auto righe = distinta(t);
+                const auto d = std::find_if(righe.begin(), righe.end(),
+                                            [](const TRigaDistinta& r) { return r.Articolo == "V530M"; });
+                QVERIFY2(d != righe.end(), qPrintable(pannello));
+                const TRigaDistinta* p = riga(righe, pannello);
+                QVERIFY(p);
+                QVERIFY2(d->Cod_Esteso != pannello, qPrintable(pannello));
+                QVERIFY2(dati->Cerca(QStringLiteral("CATALOGO"), QStringLiteral("CODICE"), d->Cod_Esteso),
+                         qPrintable(d->Cod_Esteso));
+                QCOMPARE(dati->Query1->FieldByName(QStringLiteral("MISURA")).AsString(), QStringLiteral("V530M"));
+                QCOMPARE(d->Prezzo_Unit.toDouble(),
+                         double(dati->Query1->FieldByName(QStringLiteral("EURO")).AsFloat()));
+                QVERIFY2(d->Prezzo_Unit.toDouble() > 0 && d->Prezzo_Unit.toDouble() < 1, qPrintable(pannello));
+                QCOMPARE(d->Quantita, 100.0); // 200 m di tubo, un tassello ogni 10 m, scatole da 100
+                // Cento tasselli costano meno dei pannelli che fissano.
+                QVERIFY(d->Quantita * d->Prezzo_Unit.toDouble() < p->Quantita * p->Prezzo_Unit.toDouble());
+                if (t == TTipoDistinta::Capitolato)
+                    QVERIFY(d->Capitolato.contains(QLatin1String("ancoraggio")));
+            }
+        }
+        // I due pannelli spider hanno tasselli diversi.
+        QCOMPARE(colonnaVera("SELECT DISTINCT TASSELLO FROM ISOLANTE WHERE CODICE LIKE 'V515L%'").size(),
+                 pannelli.size());
+    }
+
+    // Sul catalogo dell'installazione: "nessun motore" è un articolo, con la sua riga a prezzo zero
+    // nel preventivo e il suo testo nel capitolato.
+    void nessunMotoreInstallato()
+    {
+        if (catalogoVero.isEmpty())
+            QSKIP("catalogo dell'installazione non indicato (TVLITA)");
+        apriCatalogoVero();
+        if (QTest::currentTestFailed())
+            return;
+        const QString tubo = colonnaVera("SELECT RIF FROM TUBO ORDER BY rowid").value(0);
+        const QString isolante = colonnaVera("SELECT CODICE FROM ISOLANTE ORDER BY rowid").value(0);
+        const QString caldaia = colonnaVera("SELECT CODICE FROM COLLCALDAIA ORDER BY rowid").value(0);
+        generali(tubo, isolante);
+        stato->RisultatiLocali = {locale(20, 2, 50), locale(20, 2, 50)};
+        regolazione(
+            {{"term", ""}, {"attuatore", ""}, {"collcald", caldaia}, {"attmix", "-"}, {"qcald", 2}, {"regol", ""}});
+        stato->CollettoriConfermati = true;
+        const auto preventivo = distinta(TTipoDistinta::Preventivo);
+        const TRigaDistinta* m = riga(preventivo, QStringLiteral("-"));
+        QVERIFY(m);
+        QCOMPARE(m->Descrizione, QStringLiteral("NESSUN MOTORE PER VALVOLA MISCELATRICE"));
+        QCOMPARE(m->Articolo, QStringLiteral("-"));
+        QCOMPARE(m->Unit_Mis, QStringLiteral("nr"));
+        QCOMPARE(m->Quantita, 2.0);
+        QCOMPARE(m->Prezzo_Unit, QVariant(0.0));
+        // Subito dopo il collettore di caldaia, e senza trasformatore.
+        const qsizetype i = m - preventivo.constData();
+        QVERIFY(i > 0 && preventivo[i - 1].Cod_Esteso == caldaia);
+        QCOMPARE(i, preventivo.size() - 1);
+        const TRigaDistinta* c = riga(distinta(TTipoDistinta::Capitolato), QStringLiteral("-"));
+        QVERIFY(c);
+        QVERIFY2(c->Capitolato.size() >= 40, qPrintable(c->Capitolato));
+        QVERIFY(!c->Immagine.isEmpty());
     }
 
     // Ogni costruzione riparte da una tabella vuota.

@@ -6,9 +6,11 @@
 #include "app/Uinfo.h"
 #include "app/Umain.h"
 #include "data/Udatabase.h"
+#include "editor/Ucollettori.h"
 #include "editor/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
+#include "editor/Upaginacollettori.h"
 #include "editor/Ustato.h"
 
 #include <QAction>
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 // Conta i ridisegni dell'area e ricorda se l'ultimo copriva tutta l'area.
@@ -264,6 +267,46 @@ private Q_SLOTS:
         dialoghi.risposte << QString();
         w.SalvaconNome1->trigger();
         verificaStato(w, QStringLiteral("TERMOVELA : ") + b, true, b);
+    }
+
+    // Un progetto letto mostra ogni collettore aperto sui suoi circuiti, anche quelli che erano
+    // chiusi quando è stato salvato.
+    void alberoEspansoDopoLaLettura()
+    {
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.SoloRiscaldamento1->trigger();
+        TAssegnazione& a = w.FinestraProgetto()->Stato().Assegnazione;
+        for (const char* collettore : {"Piano terra", "Primo piano", "Mansarda"}) {
+            a.AggiungiCollettoreNodo(TestoNodoCollettore(QString::fromLatin1(collettore)));
+            for (int i = 1; i <= 2; ++i)
+                a.AggiungiCircuitoNodo(EtichettaCircuito(QStringLiteral("Camera %1").arg(i), u's', i));
+        }
+        QTreeView* albero = w.FinestraProgetto()->TabSheet5->TreeView1;
+        albero->collapseAll();
+        const QString file = progetto("albero.tvl");
+        dialoghi.risposte << file;
+        w.SalvaconNome1->trigger();
+        registro.Rispondi(true);
+        w.Chiudi1->trigger();
+        registro.Prendi();
+
+        w.ApriDaPercorso(file);
+        QVERIFY(w.FinestraProgetto());
+        TPaginaCollettori* pagina = w.FinestraProgetto()->TabSheet5;
+        w.FinestraProgetto()->PageControl1->setCurrentWidget(pagina);
+        QApplication::processEvents();
+        albero = pagina->TreeView1;
+        QAbstractItemModel* m = albero->model();
+        QCOMPARE(m->rowCount(), 3);
+        for (int r = 0; r < m->rowCount(); ++r) {
+            const QModelIndex c = m->index(r, 0);
+            QCOMPARE(m->rowCount(c), 2);
+            QVERIFY2(albero->isExpanded(c), qPrintable(c.data().toString()));
+        }
+        // I circuiti si vedono: la riga sotto il primo collettore è il suo primo circuito.
+        QCOMPARE(albero->indexBelow(m->index(0, 0)), m->index(0, 0, m->index(0, 0)));
     }
 
     // Aperto un progetto all'avvio e salvato con nome, il titolo comincia con TERMOVELATOOL.

@@ -330,10 +330,13 @@ private Q_SLOTS:
         };
         g.ApplicaModoRegolazione = [&](int m) { chiamate << QStringLiteral("Modo %1").arg(m); };
         g.DopoRicalcolo = [&] { chiamate << "DopoRicalcolo"; };
+        g.DopoAlbero = [&] { chiamate << "DopoAlbero"; };
         g.ReimpostaCatalogo = [&] { chiamate << "ReimpostaCatalogo"; };
         g.Fine = [&](bool ok) { chiamate << QStringLiteral("Fine %1").arg(ok); };
         QVERIFY(leggiAMano(*stato, fileAMano({}), g));
-        QCOMPARE(chiamate, (QStringList {"CreaFinestra", "Modo 1", "DopoRicalcolo", "ReimpostaCatalogo", "Fine 1"}));
+        QCOMPARE(
+            chiamate,
+            (QStringList {"CreaFinestra", "Modo 1", "DopoRicalcolo", "DopoAlbero", "ReimpostaCatalogo", "Fine 1"}));
         QCOMPARE(p.titolo, QStringLiteral("Caricamento Progetto in corso..."));
         QCOMPARE(p.massimo, 800);
         QVERIFY(p.passi > 0);

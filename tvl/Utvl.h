@@ -44,8 +44,10 @@ std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QStr
 // (con ricostruisci) con le liste dei collettori rifatte; nullptr con il motivo su stderr.
 std::unique_ptr<TProgettoAperto> ApriPerStampa(const QString& comando, const QString& percorso, bool ricostruisci);
 
-// Scrive su stdout in UTF-8.
+// Scrive su stdout in UTF-8. Subito, non a blocchi: un avviso su stderr (non bufferizzato) non
+// deve cadere a metà di una riga quando le due uscite vanno nello stesso file o nella stessa pipe.
 inline void Stampa(const QString& testo)
 {
     std::fputs(testo.toUtf8().constData(), stdout);
+    std::fflush(stdout);
 }

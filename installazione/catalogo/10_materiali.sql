@@ -87,6 +87,7 @@ INSERT INTO CATALOGO (CODICE, DESCRIZIONE, MISURA, EURO, FOTO, CAPITOLATO) VALUE
      'Pannello isolante in fibra di legno ad alta densità (230 kg/m³) spessore 40 mm, conduttività 0,040 W/mK, traspirante e riciclabile, con reticolo stampato a 75 mm per la posa del tubo con clips. Confezione da 5,76 m².');
 
 -- Dati tecnici dei pannelli (descrizione, riferimento, capitolato e foto vengono dal listino).
+-- TASSELLO: il tassello proprio di ogni pannello spider (CATALOGO.CODICE), nullo per gli altri.
 INSERT INTO ISOLANTE (CODICE, H, "H EQ", COND, INTERASSE, CONFEZIONE) VALUES
     ('V539X771', 99, 30, 0.033, 50, 10.08),
     ('V539X775', 99, 52, 0.033, 75, 6.72),
@@ -101,6 +102,8 @@ INSERT INTO ISOLANTE (CODICE, H, "H EQ", COND, INTERASSE, CONFEZIONE) VALUES
     ('V510X771', 20, 20, 0.035, 50, 12.00),
     ('V511X772', 30, 45, 0.024, 100, 8.64),
     ('V512X760', 40, 34, 0.040, 75, 5.76);
+UPDATE ISOLANTE SET TASSELLO = 'V530X767' WHERE CODICE = 'V515LX771';
+UPDATE ISOLANTE SET TASSELLO = 'V530MX774' WHERE CODICE = 'V515LX774';
 
 -- Articoli fissi delle distinte (foglio barriera, binari, rete, fascia, additivi, clips, tasselli).
 INSERT INTO CATALOGO (CODICE, DESCRIZIONE, MISURA, EURO, FOTO, CAPITOLATO) VALUES
@@ -125,4 +128,6 @@ INSERT INTO CATALOGO (CODICE, DESCRIZIONE, MISURA, EURO, FOTO, CAPITOLATO) VALUE
     ('V530X774', 'CLIPS FISSATUBO UNIVERSALI', 'V530', 0.08, 'clips.png',
      'Clips fissatubo universali in polipropilene con punta ad arpione, per pannelli isolanti piani di qualunque spessore e tubi da 14 a 20 mm. Scatola da 100 pezzi.'),
     ('V530X767', 'TASSELLO PER PANNELLI SPIDER', 'V530M', 0.07, 'tassello.png',
-     'Tassello di ancoraggio in nylon per pannelli spider, da infiggere nella rete del pannello per bloccare il tubo in curva e in rettilineo. Scatola da 100 pezzi.');
+     'Tassello di ancoraggio in nylon per pannelli spider, da infiggere nella rete del pannello per bloccare il tubo in curva e in rettilineo. Scatola da 100 pezzi.'),
+    ('V530MX774', 'TASSELLO PER PANNELLI SPIDER SP. 40 mm CON FOGLIO QUADRETTATO', 'V530M', 0.09, 'tassello.png',
+     'Tassello di ancoraggio in nylon a gambo lungo per pannelli spider di spessore 40 mm con foglio quadrettato, da infiggere nel pannello per bloccare il tubo in curva e in rettilineo. Scatola da 100 pezzi.');
