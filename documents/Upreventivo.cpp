@@ -1,10 +1,10 @@
 #include "documents/Upreventivo.h"
 
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
-#include "editor/Ustato.h"
 
 #include <QDir>
 #include <QFile>
