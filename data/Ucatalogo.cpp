@@ -110,5 +110,10 @@ TVerificaCatalogo VerificaCatalogo(const QSqlDatabase& db, const QString& schema
         else if (!assenti.isEmpty())
             v.mancanze << tr("nella tabella %1 mancano le colonne %2").arg(nome, assenti.join(QStringLiteral(", ")));
     }
+    // Un file senza nessuna tabella del catalogo non è un catalogo incompleto: è un altro file.
+    if (v.mancanze.size() == int(TabelleCatalogo().size())) {
+        v.mancanze.clear();
+        v.danno = tr("il file non contiene le tabelle di un catalogo");
+    }
     return v;
 }

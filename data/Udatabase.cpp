@@ -127,7 +127,7 @@ bool TDati::Connetti()
     att.addBindValue(QUrl::fromLocalFile(QFileInfo(catalogo).absoluteFilePath()).toString()
                      + QStringLiteral("?mode=ro"));
     if (!att.exec()) {
-        m_errore = tr("Il catalogo \"TVLITA\" non si può aprire: %1.").arg(TestoErroreDatabase(att.lastError()));
+        m_errore = tr("Il catalogo non si può leggere: %1.").arg(TestoErroreDatabase(att.lastError()));
         m_db.close();
         return false;
     }
