@@ -2,6 +2,7 @@
 
 #include "app/Urecord.h"
 #include "data/Udatabase.h"
+#include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
 #include "data/Uprogresso.h"
 #include "data/Usalvataggio.h"
@@ -567,7 +568,8 @@ bool LeggiProgettoDa(TStatoProgetto& stato, QIODevice& dispositivo, const TAggan
 bool LeggiProgetto(TStatoProgetto& stato, const QString& percorso, const TAgganciLettura& agganci)
 {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Una cartella, una pipe o un dispositivo non si aprono nemmeno: la lettura non finirebbe.
+    if (!EsaminaFile(percorso).Ok() || !f.open(QIODevice::ReadOnly)) {
         // Il file non si apre: errore di lettura, tabelle intatte.
         TLettura l(stato, f, agganci);
         l.Fallisci();

@@ -2,8 +2,10 @@
 
 #include "app/Uelenco.h"
 #include "data/Udatabase.h"
+#include "data/Uerrori.h"
 #include "data/Umessaggi.h"
 #include "data/Uregole.h"
+#include "data/Usalvataggio.h"
 #include "documents/Ufoglio.h"
 
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QSqlDatabase>
 
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <utility>
@@ -516,12 +519,14 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
         // stato scritto e svuotato su disco senza errori.
         QSaveFile f(percorso);
         f.setDirectWriteFallback(false);
-        ok = f.open(QIODevice::WriteOnly) && ScriviLocaliCsv(dati, f) && f.flush() && f.error() == QFileDevice::NoError
-            && f.commit();
-        if (!ok) {
-            motivo = f.errorString();
-            f.cancelWriting();
-        }
+        QString causa;
+        errno = 0;
+        if (!f.open(QIODevice::WriteOnly) || !ScriviLocaliCsv(dati, f))
+            causa = MotivoErroreFile(f, errno); // il temporaneo sparisce con f
+        else
+            ok = ConcludiSalvataggio(f, &causa);
+        if (!ok)
+            motivo = QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(Nativo(percorso), causa);
     } else if (estensione == QLatin1String("xlsx")) {
         try {
             ok = ScriviLocaliXlsx(dati, percorso);

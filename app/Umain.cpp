@@ -7,6 +7,7 @@
 #include "app/Ufile.h"
 #include "app/Uinfo.h"
 #include "data/Udatabase.h"
+#include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
 #include "editor/Ucontrolli.h"
 #include "editor/Udef.h"
@@ -351,8 +352,12 @@ void TTERMOVELA::ApriDaPercorso(const QString& percorso)
         TMessaggi::Avviso(MsgAltroProgetto);
         return;
     }
-    if (!QFileInfo(percorso).isFile()) {
-        TMessaggi::Avviso(MsgFileMancante);
+    // Solo un file normale: di una cartella, una pipe o un dispositivo il messaggio dice che cos'è.
+    if (const TFileNormale file = EsaminaFile(percorso); !file.Ok()) {
+        TMessaggi::Avviso(file.tipo == TFileNormale::NonEsiste
+                              ? MsgFileMancante
+                              : tr("Non è possibile aprire il file.\n\n\"%1\" %2.")
+                                    .arg(QDir::toNativeSeparators(percorso), file.motivo));
         return;
     }
     m_cronologia->ImpostaCorrente(percorso);

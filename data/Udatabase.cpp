@@ -1,5 +1,8 @@
 #include "data/Udatabase.h"
 
+#include "data/Ucatalogo.h"
+#include "data/Uerrori.h"
+#include "data/Ufilenormale.h"
 #include "data/Uscript.h"
 
 #include <QCoreApplication>
@@ -105,8 +108,10 @@ bool TDati::Connetti()
         return true;
     m_errore.clear();
     const QString catalogo = PercorsoCatalogo();
-    if (!QFileInfo(catalogo).isFile()) {
-        m_errore = QStringLiteral("Catalogo \"TVLITA\" non trovato: %1").arg(catalogo);
+    if (const TFileNormale file = EsaminaFile(catalogo); !file.Ok()) {
+        m_errore = file.tipo == TFileNormale::NonEsiste
+            ? tr("Catalogo \"TVLITA\" non trovato: %1").arg(QDir::toNativeSeparators(catalogo))
+            : tr("Catalogo \"TVLITA\": \"%1\" %2").arg(QDir::toNativeSeparators(catalogo), file.motivo);
         return false;
     }
     // Il database principale è in memoria e privato: vi stanno le tabelle di lavoro, così due
@@ -114,7 +119,7 @@ bool TDati::Connetti()
     m_db.setDatabaseName(QStringLiteral(":memory:"));
     m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
     if (!m_db.open()) {
-        m_errore = m_db.lastError().text();
+        m_errore = TestoErroreDatabase(m_db.lastError());
         return false;
     }
     QSqlQuery att(m_db);
@@ -122,7 +127,7 @@ bool TDati::Connetti()
     att.addBindValue(QUrl::fromLocalFile(QFileInfo(catalogo).absoluteFilePath()).toString()
                      + QStringLiteral("?mode=ro"));
     if (!att.exec()) {
-        m_errore = att.lastError().text();
+        m_errore = tr("Il catalogo non si può leggere: %1.").arg(TestoErroreDatabase(att.lastError()));
         m_db.close();
         return false;
     }
@@ -136,23 +141,24 @@ bool TDati::Connetti()
 QString TDati::ProblemaCatalogo()
 {
     const QFileInfo file(PercorsoCatalogo());
+    const TFileNormale tipo = EsaminaFile(file.filePath());
     QString motivo;
-    if (!file.exists())
-        motivo = QStringLiteral("Il file non esiste.");
-    else if (!file.isFile())
-        motivo = QStringLiteral("Il percorso non indica un file.");
+    if (tipo.tipo == TFileNormale::NonEsiste)
+        motivo = tr("Il file non esiste.");
+    else if (!tipo.Ok())
+        motivo = tr("Il percorso %1.").arg(tipo.motivo);
     else if (file.size() == 0)
-        motivo = QStringLiteral("Il file è vuoto.");
+        motivo = tr("Il file è vuoto.");
     else {
         TDati prova;
         if (!prova.ApriTutto())
-            motivo = QStringLiteral("Il file non è un catalogo leggibile (%1).").arg(prova.UltimoErrore());
+            motivo = prova.UltimoErrore();
     }
     if (motivo.isEmpty())
         return {};
-    return QStringLiteral("Impossibile aprire il catalogo \"TVLITA\":\n%1\n\n%2\n\nPer usare un altro catalogo "
-                          "impostare la variabile d'ambiente TVLITA con il suo percorso, per esempio:\n"
-                          "TVLITA=/percorso/tvlita.db termovela")
+    return tr("Impossibile aprire il catalogo \"TVLITA\":\n%1\n\n%2\n\nPer usare un altro catalogo "
+              "impostare la variabile d'ambiente TVLITA con il suo percorso, per esempio:\n"
+              "TVLITA=/percorso/tvlita.db termovela")
         .arg(QDir::toNativeSeparators(file.absoluteFilePath()), motivo);
 }
 
@@ -185,10 +191,16 @@ bool TDati::ApriTutto()
     ChiudiTutto();
     if (!Connetti())
         return false;
+    // Ogni tabella e colonna che il programma legge, prima di aprirne una.
+    if (const TVerificaCatalogo v = VerificaCatalogo(m_db); !v.Ok()) {
+        m_errore = v.Testo();
+        return false;
+    }
     const auto multi = TabelleMultiRecord();
     for (TTabella* t : Tabelle()) {
         if (!t->Open()) {
-            m_errore = QStringLiteral("Tabella %1 non trovata nel database").arg(t->NomeTabella());
+            m_errore = tr("Il catalogo non si può leggere: tabella %1, %2.")
+                           .arg(t->NomeTabella(), TestoErroreDatabase(t->UltimoErroreSql()));
             return false;
         }
         if (multi.contains(t))

@@ -69,6 +69,10 @@ public:
     bool DGeneraliModificati = false;
     bool LocaliModificati = false;
 
+    // Le righe che l'ultima distinta dei materiali (in AuxPrev) ha cercato nel catalogo senza
+    // trovarle, una frase per riga: le voci che mancano nel documento.
+    QStringList MancanzeDistinta;
+
     // Le regole delle aree agiscono solo mentre la finestra di progetto mostra la pagina
     // "Locali": la finestra (o un test) risponde a questa domanda.
     std::function<bool()> PaginaLocaliVisibile;

@@ -73,6 +73,12 @@ bool TQuery::Open()
             r.valori[i] = q.value(i);
         m_righe << r;
     }
+    // Righe lette a metà (file danneggiato): la query fallisce invece di sembrare più corta.
+    if (q.lastError().type() != QSqlError::NoError) {
+        m_errore = q.lastError().text();
+        Close();
+        return false;
+    }
     caricato();
     return true;
 }

@@ -418,8 +418,11 @@ bool TTabella::Open()
                               : QStringLiteral(" ORDER BY rowid");
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(sql))
+    m_erroreSql = QSqlError();
+    if (!q.exec(sql)) {
+        m_erroreSql = q.lastError();
         return false;
+    }
     while (q.next()) {
         Riga r;
         r.rowid = q.value(0).toLongLong();
@@ -429,6 +432,12 @@ bool TTabella::Open()
             if (m_campi[i].memorizzato())
                 r.valori[i] = converti(m_campi[i], q.value(col++));
         m_righe << r;
+    }
+    // Una lettura interrotta (file danneggiato) non lascia una tabella a metà che sembri intera.
+    if (q.lastError().type() != QSqlError::NoError) {
+        m_erroreSql = q.lastError();
+        m_righe.clear();
+        return false;
     }
     caricato();
     return true;

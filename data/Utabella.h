@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -199,8 +200,10 @@ public:
     bool SolaLettura() const { return m_solaLettura; }
     void ImpostaSolaLettura(bool s) { m_solaLettura = s; }
 
-    // Apre la tabella leggendone lo schema e le righe; false se la tabella non esiste.
+    // Apre la tabella leggendone lo schema e le righe; false se la tabella non esiste o se le
+    // righe non si leggono tutte (l'errore in UltimoErroreSql).
     bool Open();
+    const QSqlError& UltimoErroreSql() const { return m_erroreSql; }
     void Close() override;
     // Rilegge le righe dal database mantenendo, se possibile, il record corrente.
     void Refresh();
@@ -251,4 +254,5 @@ private:
     QVector<TDefCampo> m_ricerche; // campi di ricerca aggiunti, reinseriti a ogni apertura
     QVector<int> m_posRicerche;
     QHash<QString, TRegoleCampo> m_regole;
+    QSqlError m_erroreSql;
 };

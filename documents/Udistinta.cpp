@@ -4,6 +4,8 @@
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -23,6 +25,11 @@ const QString TipoAdattatoriExtra = QStringLiteral("V221");
 const QString PrefissoAccessoriUnici = QStringLiteral("V221GB");
 // Tassello dei pannelli spider con rete, e di ripiego per un pannello senza tassello in catalogo.
 const QString TasselloSpider = QStringLiteral("V530X767");
+
+QString tr(const char* testo)
+{
+    return QCoreApplication::translate("TDistinta", testo);
+}
 
 // Una riga da inserire in AuxPrev.
 struct TLinea
@@ -54,6 +61,8 @@ private:
                  double quantita, const TRigaCatalogo* origine,
                  const std::optional<QString>& codicePrezzo = std::nullopt);
     void Inserisci(const TLinea& l);
+    // Una riga che il catalogo doveva avere e non ha: la voce manca nel documento, e lo si dice.
+    void Manca(const QString& cosa);
     void Fondi(const TRigaCatalogo& articolo, int incremento, bool unoSeGiaPresente);
 
     // Righe dei materiali, con il numero della tabella delle righe.
@@ -121,6 +130,12 @@ void TCostruzione::Inserisci(const TLinea& l)
     }
     if (!p->Post())
         p->Cancel();
+}
+
+void TCostruzione::Manca(const QString& cosa)
+{
+    if (!m_dati.MancanzeDistinta.contains(cosa))
+        m_dati.MancanzeDistinta.append(cosa);
 }
 
 // Una riga di catalogo entra nella distinta: nuova riga se il codice non c'è ancora, altrimenti
@@ -297,6 +312,13 @@ void TCostruzione::Collettori()
     };
 
     for (const TCollettore& k : collettori) {
+        const auto a = articoli(k);
+        if (a.isEmpty())
+            Manca(tr("il collettore %1 con %2 attacchi (tabella COLLETTORI)").arg(k.tipo).arg(std::max(k.circuiti, 2)));
+        else if (const QString misura = a.first().Testo("CASS"); !misura.isEmpty() && !cassetta(k).trovata)
+            Manca(tr("la cassetta %1 del collettore %2 (tabella CASSETTE)").arg(misura, k.tipo));
+    }
+    for (const TCollettore& k : collettori) {
         for (const TRigaCatalogo& a : articoli(k))
             Fondi(a, a.Intero("QUANT"), false);
         ++m_id;
@@ -315,6 +337,9 @@ void TCostruzione::Collettori()
                 = CercaCatalogo(m_dati, QStringLiteral("CASSACC"), QStringLiteral("CODICE"), cass.Testo("SUPPORTO"));
             if (supporto.trovata)
                 Fondi(supporto, 1, false);
+            else if (!cass.Testo("SUPPORTO").isEmpty())
+                Manca(tr("il supporto %1 della cassetta %2 (tabella CASSACC)")
+                          .arg(cass.Testo("SUPPORTO"), cass.Testo("MISURA")));
         }
     }
 
@@ -351,6 +376,8 @@ void TCostruzione::RigaRegolazione(const QString& codice, int quantita, const QS
     if (codice.isEmpty() || quantita <= 0)
         return;
     const TRigaCatalogo articolo = CercaCatalogo(m_dati, tabella, QStringLiteral("CODICE"), codice);
+    if (!articolo.trovata)
+        Manca(tr("l'articolo %1 (tabella %2)").arg(codice, tabella));
     const QString descrizione = articolo.trovata ? articolo.Testo("DESCRIZIONE") : codice;
     const TLinea l = Linea(descrizione, articolo.Testo("REFERENZA"), codice, QStringLiteral("nr"), quantita, &articolo);
     if (soloConPrezzo && l.prezzo.isNull())
@@ -393,6 +420,8 @@ void TCostruzione::Regolazione()
     if (!regol.isEmpty() && qreg > 0) {
         const auto componenti
             = RigheCatalogo(m_dati, QStringLiteral("SELECT * FROM REGELETTRO WHERE RIFREG=?"), {ParametroTesto(regol)});
+        if (componenti.isEmpty())
+            Manca(tr("i componenti del regolatore %1 (tabella REGELETTRO)").arg(regol));
         for (const TRigaCatalogo& c : componenti)
             Inserisci(
                 Linea(c.Testo("DESCRIZIONE"), c.Testo("REFERENZA"), c.Testo("CODICE"), QStringLiteral("nr"), qreg, &c));
@@ -404,6 +433,7 @@ void TCostruzione::Regolazione()
 TTotaliDistinta TCostruzione::Esegui()
 {
     m_t = CalcolaTotaliDistinta(m_in.Locali, m_in.AreaMarginaleAttiva);
+    m_dati.MancanzeDistinta.clear();
     m_dati.AuxPrev->DisableControls();
     m_dati.AuxPrev->Svuota();
 
@@ -412,6 +442,11 @@ TTotaliDistinta TCostruzione::Esegui()
     m_tubo = CercaCatalogo(m_dati, QStringLiteral("TUBO"), QStringLiteral("RIF"),
                            m_dati.AuxDGenerali->FieldByName(QStringLiteral("COD_TUBO")).AsString());
     m_isolante = CercaCatalogo(m_dati, QStringLiteral("ISOLANTE"), QStringLiteral("CODICE"), m_codIsol);
+    if (const QString rif = m_dati.AuxDGenerali->FieldByName(QStringLiteral("COD_TUBO")).AsString();
+        !m_tubo.trovata && !rif.isEmpty())
+        Manca(tr("il tubo %1 (tabella TUBO)").arg(rif));
+    if (!m_isolante.trovata && !m_codIsol.isEmpty())
+        Manca(tr("il pannello %1 (tabella ISOLANTE)").arg(m_codIsol));
     m_h = m_isolante.Intero("H");
 
     Tubo();
@@ -477,6 +512,14 @@ TTotaliDistinta CreaDistinta(TDati& dati, const TIngressiDistinta& ingressi, TTi
 TTotaliDistinta CreaDistinta(TStatoProgetto& stato, TTipoDistinta tipo)
 {
     return CreaDistinta(stato.Dati(), IngressiDistinta(stato), tipo);
+}
+
+QString AvvisoMancanzeDistinta(const QStringList& mancanze)
+{
+    return tr("Nel catalogo mancano righe che la distinta dei materiali richiede:\n\n- %1\n\nLe voci "
+              "corrispondenti mancano nel documento o vi compaiono senza descrizione e prezzo: completare il "
+              "catalogo.")
+        .arg(mancanze.join(QStringLiteral("\n- ")));
 }
 
 QVector<TRigaDistinta> LeggiDistinta(TDati& dati)

@@ -40,8 +40,14 @@ TIngressiDistinta IngressiDistinta(const TStatoProgetto& stato);
 // Svuota AuxPrev e vi scrive la distinta. Senza collettori confermati restano solo le righe dei
 // materiali. Una riga il cui articolo manca nel catalogo compare lo stesso, con il codice come
 // descrizione; una riga senza prezzo in catalogo ha Prezzo_Unit nullo (mai un prezzo inventato).
+// Ciò che il catalogo doveva avere e non ha (articolo del collettore per quel numero di attacchi,
+// cassetta, supporto, tubo, pannello, articoli e componenti della regolazione) finisce in
+// TDati::MancanzeDistinta, che altrimenti resta vuoto.
 TTotaliDistinta CreaDistinta(TDati& dati, const TIngressiDistinta& ingressi, TTipoDistinta tipo);
 TTotaliDistinta CreaDistinta(TStatoProgetto& stato, TTipoDistinta tipo);
+
+// L'avviso per l'utente quando la distinta ha delle mancanze: l'elenco e che cosa fare.
+QString AvvisoMancanzeDistinta(const QStringList& mancanze);
 
 // Una riga di AuxPrev come la rileggono i documenti, la riga di comando e i test.
 struct TRigaDistinta

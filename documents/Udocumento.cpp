@@ -1,12 +1,15 @@
 #include "documents/Udocumento.h"
 
 #include "data/Udatabase.h"
+#include "data/Uerrori.h"
 #include "data/Umessaggi.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -135,24 +138,27 @@ QString TDocumento::Salva()
 {
     if (!m_richiesta.destinazione.isEmpty()) {
         const QFileInfo fi(m_richiesta.destinazione);
+        errno = 0;
         if (!QDir().mkpath(fi.absolutePath()))
-            throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare.")
-                                    .arg(QDir::toNativeSeparators(fi.absolutePath())));
+            throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
+                                    .arg(QDir::toNativeSeparators(fi.absolutePath()), TestoErroreSistema(errno)));
         m_foglio.Salva(fi.absoluteFilePath());
         return fi.absoluteFilePath();
     }
     // La cartella predefinita della cartella di lavoro, se il costruttore l'ha data.
     const QString cartella
         = m_foglio.PercorsoPredefinito().isEmpty() ? TDocumenti::CartellaDocumenti() : m_foglio.PercorsoPredefinito();
+    errno = 0;
     if (!QDir().mkpath(cartella))
-        throw TErroreFoglio(
-            QStringLiteral("La cartella \"%1\" non si può creare.").arg(QDir::toNativeSeparators(cartella)));
+        throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
+                                .arg(QDir::toNativeSeparators(cartella), TestoErroreSistema(errno)));
     // Si scrive in un file temporaneo della stessa cartella e lo si rinomina: il nome finale non
     // esiste mai a metà e un documento già presente non viene mai sostituito.
     QTemporaryFile temporaneo(cartella + QStringLiteral("/.termovela-XXXXXX.xlsx"));
+    errno = 0;
     if (!temporaneo.open())
-        throw TErroreFoglio(
-            QStringLiteral("La cartella \"%1\" non è scrivibile.").arg(QDir::toNativeSeparators(cartella)));
+        throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non è scrivibile: %2.")
+                                .arg(QDir::toNativeSeparators(cartella), MotivoErroreFile(temporaneo, errno)));
     temporaneo.close();
     m_foglio.Salva(temporaneo.fileName());
     const QString base

@@ -1,4 +1,5 @@
 // Cartella di lavoro: pacchetto (parti, relazioni, tipi), indirizzi, apertura e salvataggio.
+#include "data/Uerrori.h"
 #include "data/Usalvataggio.h"
 #include "documents/Ufoglio.h"
 #include "documents/Ufogliointerno.h"
@@ -16,6 +17,7 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -555,9 +557,10 @@ void TFoglio::NuovoDaModello(const QString& modello)
     QFile f(modello);
     if (!QFileInfo(modello).isFile())
         throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non esiste.").arg(QDir::toNativeSeparators(modello)));
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly))
         throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non si può leggere: %2.")
-                                .arg(QDir::toNativeSeparators(modello), f.errorString()));
+                                .arg(QDir::toNativeSeparators(modello), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
     nuovi->Carica(f.readAll(), QDir::toNativeSeparators(modello));
     d = std::move(nuovi);
@@ -566,9 +569,10 @@ void TFoglio::NuovoDaModello(const QString& modello)
 void TFoglio::Apri(const QString& file)
 {
     QFile f(file);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly))
         throw TErroreFoglio(QStringLiteral("Il file \"%1\" non si può leggere: %2.")
-                                .arg(QDir::toNativeSeparators(file), f.errorString()));
+                                .arg(QDir::toNativeSeparators(file), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
     nuovi->Carica(f.readAll(), QDir::toNativeSeparators(file));
     d = std::move(nuovi);
@@ -623,8 +627,9 @@ void TFoglio::Salva(const QString& file)
     const QByteArray dati = d->Impacchetta(file.endsWith(QLatin1String(".xltx"), Qt::CaseInsensitive));
     QSaveFile f(file);
     QString motivo;
+    errno = 0;
     if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size())
-        motivo = f.errorString(); // il temporaneo sparisce con f
+        motivo = MotivoErroreFile(f, errno); // il temporaneo sparisce con f
     else if (ConcludiSalvataggio(f, &motivo))
         return;
     throw TErroreFoglio(

@@ -2,6 +2,7 @@
 
 #include "editor/Ustato.h"
 #include "data/Udatabase.h"
+#include "data/Umessaggi.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
 
@@ -147,6 +148,14 @@ void RiempiCapitolato(TDocumento& doc, TDati& dati, bool conPrezzi)
     f.Seleziona(QStringLiteral("A1"));
 }
 
+// Un documento fatto con una distinta incompleta lo dice, dopo che la finestra di avanzamento si è chiusa.
+QString AvvisaMancanze(TDati& dati, const QString& file)
+{
+    if (!file.isEmpty() && !dati.MancanzeDistinta.isEmpty())
+        TMessaggi::Avviso(AvvisoMancanzeDistinta(dati.MancanzeDistinta));
+    return file;
+}
+
 } // namespace
 
 QString ModelloCapitolato(int conPrezzi)
@@ -161,10 +170,10 @@ QString CreaPreventivo(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.massimo = 100;
     richiesta.passo = 1;
     NomeFileProgetto(richiesta, stato.Dati());
-    return CostruisciDocumento(richiesta, [&](TDocumento& d) {
-        CreaDistinta(stato, TTipoDistinta::Preventivo);
-        RiempiPreventivo(d, stato.Dati());
-    });
+    return AvvisaMancanze(stato.Dati(), CostruisciDocumento(richiesta, [&](TDocumento& d) {
+                              CreaDistinta(stato, TTipoDistinta::Preventivo);
+                              RiempiPreventivo(d, stato.Dati());
+                          }));
 }
 
 QString CreaCapitolato(TStatoProgetto& stato, TRichiestaDocumento richiesta)
@@ -175,8 +184,8 @@ QString CreaCapitolato(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.massimo = 100;
     richiesta.passo = 1;
     NomeFileProgetto(richiesta, stato.Dati());
-    return CostruisciDocumento(richiesta, [&](TDocumento& d) {
-        CreaDistinta(stato, TTipoDistinta::Capitolato);
-        RiempiCapitolato(d, stato.Dati(), conPrezzi);
-    });
+    return AvvisaMancanze(stato.Dati(), CostruisciDocumento(richiesta, [&](TDocumento& d) {
+                              CreaDistinta(stato, TTipoDistinta::Capitolato);
+                              RiempiCapitolato(d, stato.Dati(), conPrezzi);
+                          }));
 }

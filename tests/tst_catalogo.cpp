@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -92,38 +93,105 @@ private Q_SLOTS:
 
     void cleanup() { registro.Controlla(); }
 
-    // All'avvio un catalogo mancante, vuoto o guasto dà un solo messaggio con il file, il motivo
-    // e come indicarne un altro; quello buono nessuno.
+    // Una copia del catalogo installato, cambiata da istruzioni SQL.
+    static bool variante(const QString& origine, const QString& file, const QStringList& istruzioni)
+    {
+        if (!QFile::copy(origine, file))
+            return false;
+        bool ok = true;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "variante");
+            db.setDatabaseName(file);
+            ok = db.open();
+            for (const QString& sql : istruzioni) {
+                QSqlQuery q(db);
+                if (ok && !q.exec(sql)) {
+                    qWarning() << sql << q.lastError().text();
+                    ok = false;
+                }
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("variante");
+        return ok;
+    }
+    // Le istruzioni che lasciano a una tabella solo le colonne date (anche senza quelle di un indice).
+    static QStringList soloColonne(const QString& tabella, const QStringList& restano)
+    {
+        return {QStringLiteral("CREATE TABLE NUOVA AS SELECT %1 FROM %2").arg(restano.join(u','), tabella),
+                QStringLiteral("DROP TABLE %1").arg(tabella),
+                QStringLiteral("ALTER TABLE NUOVA RENAME TO %1").arg(tabella)};
+    }
+
+    // All'avvio un catalogo mancante, vuoto, guasto, incompleto o che non è un file normale dà un
+    // solo messaggio con il file, il motivo (la tabella che manca) e come indicarne un altro; quello
+    // buono nessuno. I comandi di tvl rifiutano lo stesso catalogo con lo stesso motivo.
     void catalogoAllAvvio_data()
     {
         QTest::addColumn<QString>("caso");
+        QTest::addColumn<QStringList>("istruzioni");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("buono") << "buono"
-                               << "";
-        QTest::newRow("mancante") << "mancante"
-                                  << "Il file non esiste.";
-        QTest::newRow("vuoto") << "vuoto"
-                               << "Il file è vuoto.";
-        QTest::newRow("cartella") << "cartella"
-                                  << "Il percorso non indica un file.";
-        QTest::newRow("non SQLite") << "guasto"
-                                    << "Il file non è un catalogo leggibile";
-        QTest::newRow("SQLite senza le tabelle") << "senza tabelle"
-                                                 << "Il file non è un catalogo leggibile";
-        QTest::newRow("troncato") << "troncato"
-                                  << "Il file non è un catalogo leggibile";
+        QTest::newRow("buono") << "buono" << QStringList() << "";
+        QTest::newRow("mancante") << "mancante" << QStringList() << "Il file non esiste.";
+        QTest::newRow("vuoto") << "vuoto" << QStringList() << "Il file è vuoto.";
+        QTest::newRow("cartella") << "cartella" << QStringList() << "Il percorso è una cartella.";
+        QTest::newRow("pipe") << "pipe" << QStringList() << "Il percorso non è un file normale (è una pipe).";
+        QTest::newRow("/dev/zero") << "/dev/zero" << QStringList()
+                                   << "Il percorso non è un file normale (è un dispositivo).";
+        QTest::newRow("collegamento circolare")
+            << "ciclo" << QStringList() << "Il percorso è un collegamento simbolico circolare.";
+        QTest::newRow("non SQLite") << "guasto" << QStringList()
+                                    << "Il catalogo non si può leggere: il file non è un database.";
+        QTest::newRow("SQLite senza le tabelle")
+            << "senza tabelle" << QStringList()
+            << "Il catalogo non si può leggere: il file non contiene le tabelle di un catalogo.";
+        QTest::newRow("troncato") << "troncato" << QStringList()
+                                  << "Il catalogo non si può leggere: il file è danneggiato.";
+        QTest::newRow("pagine rovinate") << "rovinato" << QStringList()
+                                         << "Il catalogo non si può leggere: il file è danneggiato.";
+        for (const char* t : {"CATALOGO", "ISOLANTE", "RIVESTIMENTOF", "STRUTTURE", "SOLETTE", "DESCRTUBO", "TUBO",
+                              "DESCRCOLL", "KV", "COLLETTORI", "CASSETTE", "CASSACC", "COLLACC", "TERMAMB", "REGAMB",
+                              "COLLCALDAIA", "ATTUATORI", "DESCRREGOL", "REGELETTRO"})
+            QTest::addRow("senza %s", t) << "variante" << QStringList {QStringLiteral("DROP TABLE %1").arg(t)}
+                                         << QStringLiteral("Il catalogo è incompleto: manca la tabella %1.").arg(t);
+        QTest::newRow("senza due tabelle")
+            << "variante" << QStringList {"DROP TABLE CASSETTE", "DROP TABLE COLLACC"}
+            << "Il catalogo è incompleto:\n- manca la tabella CASSETTE;\n- manca la tabella COLLACC.";
+        QTest::newRow("TUBO senza CONF") << "variante"
+                                         << soloColonne("TUBO",
+                                                        {"RIF", "CODICE", "DESCRIZIONE", "REFERENZA", "\"D EST\"",
+                                                         "SPESSORE", "ADATTATORI", "REFADATT", "REFCURVE", "CAPITOLATO",
+                                                         "FOTO"})
+                                         << "Il catalogo è incompleto: nella tabella TUBO manca la colonna CONF.";
+        QTest::newRow("COLLACC senza PRIORITA e QUANT")
+            << "variante" << soloColonne("COLLACC", {"RIF", "CODICE", "DESCRIZIONE", "REFERENZA", "CAPITOLATO", "FOTO"})
+            << "Il catalogo è incompleto: nella tabella COLLACC mancano le colonne PRIORITA, QUANT.";
+        QTest::newRow("DESCRCOLL senza KVTA")
+            << "variante" << soloColonne("DESCRCOLL", {"ID", "DESCRIZIONE", "RIF"})
+            << "Il catalogo è incompleto: nella tabella DESCRCOLL manca la colonna KVTA.";
     }
     void catalogoAllAvvio()
     {
         QFETCH(QString, caso);
+        QFETCH(QStringList, istruzioni);
         QFETCH(QString, motivo);
         const QByteArray prima = qgetenv("TVLITA");
+        const QString installato = QString::fromLocal8Bit(prima);
         QTemporaryDir cartella;
         QString file = cartella.filePath("tvlita.db");
         if (caso == "buono") {
-            file = QString::fromLocal8Bit(prima);
+            file = installato;
         } else if (caso == "cartella") {
             QVERIFY(QDir().mkpath(file));
+        } else if (caso == "pipe") {
+            QCOMPARE(QProcess::execute("mkfifo", {file}), 0);
+        } else if (caso == "/dev/zero") {
+            file = caso;
+        } else if (caso == "ciclo") {
+            QVERIFY(QFile::link(file + ".altro", file));
+            QVERIFY(QFile::link(file, file + ".altro"));
+        } else if (caso == "variante") {
+            QVERIFY(variante(installato, file, istruzioni));
         } else if (caso == "senza tabelle") {
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "senza tabelle");
@@ -136,13 +204,15 @@ private Q_SLOTS:
         } else if (caso != "mancante") {
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
+            QFile buono(installato);
+            QVERIFY(buono.open(QIODevice::ReadOnly));
             if (caso == "guasto")
                 f.write(QByteArray(8192, 'x'));
-            if (caso == "troncato") {
-                QFile buono(QString::fromLocal8Bit(prima));
-                QVERIFY(buono.open(QIODevice::ReadOnly));
+            if (caso == "troncato")
                 f.write(buono.read(buono.size() / 3));
-            }
+            // Intestazione e schema intatti, la seconda metà delle pagine sovrascritta.
+            if (caso == "rovinato")
+                f.write(buono.read(buono.size() / 2) + QByteArray(buono.size() - buono.size() / 2, '\xA5'));
         }
         qputenv("TVLITA", file.toLocal8Bit());
         const QString problema = TDati::ProblemaCatalogo();
@@ -151,12 +221,32 @@ private Q_SLOTS:
             QCOMPARE(problema, QString());
             return;
         }
-        QVERIFY2(problema.startsWith("Impossibile aprire il catalogo \"TVLITA\":\n" + QDir::toNativeSeparators(file)
-                                     + "\n\n" + motivo),
-                 qPrintable(problema));
-        QVERIFY(problema.contains("variabile d'ambiente TVLITA"));
+        QCOMPARE(problema,
+                 "Impossibile aprire il catalogo \"TVLITA\":\n" + QDir::toNativeSeparators(file) + "\n\n" + motivo
+                     + "\n\nPer usare un altro catalogo impostare la variabile d'ambiente TVLITA con il suo percorso, "
+                       "per esempio:\nTVLITA=/percorso/tvlita.db termovela");
         // Il motivo arriva tutto nel messaggio: nessun altro messaggio.
         QCOMPARE(registro.Quanti(), 0);
+        if (!motivo.startsWith("Il catalogo"))
+            return;
+        // tvl catalogo elenca e dice che cosa manca; un comando su un progetto non parte.
+        const auto tvl = [&](const QStringList& argomenti, QByteArray& uscita) {
+            QProcess p;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert("TVLITA", file);
+            p.setProcessEnvironment(ambiente);
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            p.start(QDir::current().filePath("tvl"), argomenti);
+            if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+                return -1;
+            uscita = p.readAll();
+            return p.exitCode();
+        };
+        QByteArray uscita;
+        QCOMPARE(tvl({"catalogo"}, uscita), 1);
+        QVERIFY2(QString::fromUtf8(uscita).contains(motivo), uscita.constData());
+        QCOMPARE(tvl({"info", QDir::current().filePath("nuovosr.nv")}, uscita), 1);
+        QCOMPARE(QString::fromUtf8(uscita), "tvl info: " + motivo + "\n");
     }
 
     // I tipi dichiarati nello schema arrivano al dataset come tipi di campo.

@@ -371,34 +371,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<TCollettoriProva>("elenco");
         QTest::addColumn<TAttese>("attese");
+        QTest::addColumn<QStringList>("mancanze");
 
         QTest::newRow("due collettori uguali") << TCollettoriProva {{"V220", 3}, {"V220", 3}}
                                                << TAttese {{"V220X03", 2}, {"CASS1", 2}, {"SUP1", 2},  {"ADT16", 12},
-                                                           {"CRV16", 12},  {"VALV1", 4}, {"TERM1X", 2}};
+                                                           {"CRV16", 12},  {"VALV1", 4}, {"TERM1X", 2}}
+                                               << QStringList();
         QTest::newRow("un circuito: articoli da 2 attacchi")
             << TCollettoriProva {{"V220", 1}} << TAttese {{"V220X02", 1}, {"V220T02", 2}, {"CASS1", 1}, {"SUP1", 1},
-                                                          {"ADT16", 2},   {"CRV16", 2},   {"VALV1", 2}, {"TERM1X", 1}};
+                                                          {"ADT16", 2},   {"CRV16", 2},   {"VALV1", 2}, {"TERM1X", 1}}
+            << QStringList();
         QTest::newRow("misure diverse") << TCollettoriProva {{"V220", 3}, {"V220", 5}}
                                         << TAttese {{"V220X03", 1}, {"V220X05", 1}, {"CASS1", 1},
                                                     {"CASS2", 1},   {"SUP1", 2},    {"ADT16", 16},
-                                                    {"CRV16", 16},  {"VALV1", 4},   {"TERM1X", 2}};
+                                                    {"CRV16", 16},  {"VALV1", 4},   {"TERM1X", 2}}
+                                        << QStringList();
         QTest::newRow("V221: due adattatori in più")
             << TCollettoriProva {{"V221", 3}}
-            << TAttese {{"V221X03", 1}, {"CASS1", 1}, {"SUP1", 1}, {"ADT16", 8}, {"CRV16", 6}};
+            << TAttese {{"V221X03", 1}, {"CASS1", 1}, {"SUP1", 1}, {"ADT16", 8}, {"CRV16", 6}} << QStringList();
         QTest::newRow("V221GB: accessorio già elencato a 1")
             << TCollettoriProva {{"V221GB01", 4}, {"V221GB01", 4}}
-            << TAttese {{"V221GBX04", 2}, {"CASS2", 2}, {"SUP1", 2}, {"ADT16", 16}, {"CRV16", 16}, {"KIT1", 1}};
-        QTest::newRow("tipo senza articoli") << TCollettoriProva {{"XX", 4}} << TAttese {{"ADT16", 8}, {"CRV16", 8}};
+            << TAttese {{"V221GBX04", 2}, {"CASS2", 2}, {"SUP1", 2}, {"ADT16", 16}, {"CRV16", 16}, {"KIT1", 1}}
+            << QStringList();
+        // Il tipo senza articoli è detto una volta sola, anche con due collettori.
+        QTest::newRow("tipo senza articoli")
+            << TCollettoriProva {{"XX", 4}, {"XX", 4}, {"YY", 1}} << TAttese {{"ADT16", 18}, {"CRV16", 18}}
+            << QStringList {"il collettore XX con 4 attacchi (tabella COLLETTORI)",
+                            "il collettore YY con 2 attacchi (tabella COLLETTORI)"};
     }
 
     void collettori()
     {
         QFETCH(TCollettoriProva, elenco);
         QFETCH(TAttese, attese);
+        QFETCH(QStringList, mancanze);
         progetto();
         collettori(elenco);
         const auto righe = righeCollettori();
         QCOMPARE(codiciEQuantita(righe), attese);
+        QCOMPARE(dati->MancanzeDistinta, mancanze);
         for (const auto& r : righe) {
             QVERIFY(r.Unit_Mis == QLatin1String("nr"));
             QVERIFY2(!r.Prezzo_Unit.isNull(), qPrintable(r.Cod_Esteso));
@@ -458,6 +469,10 @@ private Q_SLOTS:
         m["attmix"] = "";
         m["regol"] = "";
         QTest::newRow("codice che il catalogo non ha") << m << TAttese {{"TERM1", 3}, {"ATTX", 6}};
+        m = completa;
+        m["regol"] = "REGX";
+        QTest::newRow("regolatore senza componenti")
+            << m << TAttese {{"TERM1", 3}, {"ATT1", 6}, {"CC1", 1}, {"MIX1", 1}, {"TRASF1", 1}};
     }
 
     void regolazione()
@@ -468,6 +483,13 @@ private Q_SLOTS:
         regolazione(valori);
         const auto righe = righeCollettori();
         QCOMPARE(codiciEQuantita(righe), attese);
+        // Un codice scelto che il catalogo non ha più, o un regolatore senza componenti, è detto.
+        QStringList mancanze;
+        if (valori["attuatore"] == "ATTX")
+            mancanze << "l'articolo ATTX (tabella REGAMB)";
+        if (valori["regol"] == "REGX")
+            mancanze << "i componenti del regolatore REGX (tabella REGELETTRO)";
+        QCOMPARE(dati->MancanzeDistinta, mancanze);
         if (const TRigaDistinta* t = riga(righe, QStringLiteral("TRASF1"))) {
             QCOMPARE(t->Descrizione, QStringLiteral("TRASFORMATORE 230/24 V"));
             QCOMPARE(t->Articolo, QStringLiteral("TR24"));
@@ -505,6 +527,8 @@ private Q_SLOTS:
         stato->CollettoriConfermati = true;
         collettori({{"V220", 2}});
         const auto righe = distinta();
+        QCOMPARE(dati->MancanzeDistinta,
+                 QStringList({"il tubo PEX999 (tabella TUBO)", "il pannello NESSUNO (tabella ISOLANTE)"}));
         QCOMPARE(righe[0].Descrizione, QStringLiteral("PEX999"));
         QCOMPARE(righe[0].Quantita, 100.0);
         QVERIFY(righe[0].Prezzo_Unit.isNull());

@@ -592,7 +592,9 @@ private Q_SLOTS:
         QTest::newRow("errore del livello") << "Ottimizza"
                                             << "A0" << false << "Indirizzo di cella non valido: \"A0\".";
         QTest::newRow("cartella impossibile") << "Ottimizza"
-                                              << "A1" << true << "La cartella \"%2\" non si può creare.";
+                                              << "A1" << true
+                                              << "La cartella \"%2\" non si può creare: una parte del percorso non è "
+                                                 "una cartella.";
     }
     void documentoFallito()
     {

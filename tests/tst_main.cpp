@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -199,6 +200,50 @@ private Q_SLOTS:
             verificaStato(w, QStringLiteral("TERMOVELATOOL"), false, QString());
         }
         QCOMPARE(w.TitoloBase, QStringLiteral("TERMOVELATOOL"));
+    }
+
+    // "Apri" (o la riga di comando, o la cronologia) su un percorso che non è un file: il messaggio
+    // dice che cos'è, nessun progetto si apre, il titolo e la cronologia non cambiano.
+    void apriCioCheNonEUnFile_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo"); // vuoto: il messaggio del file mancante
+        QTest::newRow("cartella") << "cartella"
+                                  << "è una cartella";
+        QTest::newRow("pipe") << "pipe"
+                              << "non è un file normale (è una pipe)";
+        QTest::newRow("/dev/zero") << "/dev/zero"
+                                   << "non è un file normale (è un dispositivo)";
+        QTest::newRow("collegamento circolare") << "ciclo"
+                                                << "è un collegamento simbolico circolare";
+        QTest::newRow("mancante") << "mancante"
+                                  << "";
+    }
+    void apriCioCheNonEUnFile()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        QTemporaryDir d;
+        QString p = d.filePath("progetto.tvl");
+        if (caso == "cartella")
+            QVERIFY(QDir().mkpath(p));
+        else if (caso == "pipe")
+            QCOMPARE(QProcess::execute("mkfifo", {p}), 0);
+        else if (caso == "/dev/zero")
+            p = caso;
+        else if (caso == "ciclo")
+            QVERIFY(QFile::link(p, p + ".altro") && QFile::link(p + ".altro", p));
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.ApriDaPercorso(p);
+        VERIFICA_MESSAGGIO(registro,
+                           motivo.isEmpty()
+                               ? MsgFileMancante
+                               : QStringLiteral("Non è possibile aprire il file.\n\n\"%1\" %2.").arg(p, motivo),
+                           TIcona::Esclamazione);
+        verificaStato(w, QStringLiteral("TERMOVELATOOL"), false, QString());
+        QVERIFY(w.Cronologia()->Corrente().isEmpty());
     }
 
     // Nuovo, "Salva" senza titolo (nome proposto in maiuscolo), "Salva" con titolo, chiudi con

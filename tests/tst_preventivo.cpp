@@ -226,6 +226,29 @@ private Q_SLOTS:
         QCOMPARE(TControlloCalc::Cella(p, QStringLiteral("B16")), distinta[0].Descrizione);
     }
 
+    // Un collettore il cui tipo non ha articoli nel catalogo: preventivo e capitolato si fanno lo
+    // stesso e, dopo il documento, un avviso elenca ciò che manca; con il catalogo a posto nessuno.
+    void catalogoIncompleto()
+    {
+        progetto();
+        for (bool completo : {true, false}) {
+            dati->AuxCollettori->First();
+            dati->AuxCollettori->Edit();
+            dati->AuxCollettori->FieldByName("Descrizione").Imposta(completo ? "V220" : "XX");
+            QVERIFY(dati->AuxCollettori->Post());
+            QVERIFY(!creaPreventivo().isEmpty());
+            QVERIFY(!creaCapitolato(1).isEmpty());
+            if (completo)
+                continue;
+            const QString avviso = QStringLiteral(
+                "Nel catalogo mancano righe che la distinta dei materiali richiede:\n\n- il collettore XX con 2 "
+                "attacchi (tabella COLLETTORI)\n\nLe voci corrispondenti mancano nel documento o vi compaiono senza "
+                "descrizione e prezzo: completare il catalogo.");
+            VERIFICA_MESSAGGIO(registro, avviso, TIcona::Esclamazione);
+            VERIFICA_MESSAGGIO(registro, avviso, TIcona::Esclamazione);
+        }
+    }
+
     // La distinta è costruita anche quando il documento non si può fare; un errore lo dice.
     void modelloMancante()
     {

@@ -1,6 +1,8 @@
 // tvl calcola: calcola i circuiti di un progetto dato in forma di testo e stampa la griglia dei
 // circuiti con gli stessi testi della pagina della temperatura di mandata.
 #include "calc/Ucalc.h"
+#include "data/Uerrori.h"
+#include "data/Ufilenormale.h"
 #include "tvl/Utvl.h"
 
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -213,11 +216,14 @@ int ComandoCalcola(const QStringList& argomenti)
         if (nomeFile == QLatin1String("-")) {
             aperto = file.open(stdin, QIODevice::ReadOnly | QIODevice::Text);
         } else {
+            if (const TFileNormale tipo = EsaminaFile(nomeFile); !tipo.Ok())
+                return Errore(QStringLiteral("\"%1\" %2").arg(nomeFile, tipo.motivo));
             file.setFileName(nomeFile);
+            errno = 0;
             aperto = file.open(QIODevice::ReadOnly | QIODevice::Text);
         }
         if (!aperto)
-            return Errore(QStringLiteral("non riesco a leggere %1: %2").arg(nomeFile, file.errorString()));
+            return Errore(QStringLiteral("non riesco a leggere %1: %2").arg(nomeFile, MotivoErroreFile(file, errno)));
         QTextStream in(&file);
         const QString errore = Leggi(in, progetto);
         if (!errore.isEmpty())

@@ -1,7 +1,10 @@
-// tvl catalogo: verifica che l'alias TVLITA porti a un catalogo e ne elenca le tabelle.
-#include "tvl/Utvl.h"
+// tvl catalogo: verifica che l'alias TVLITA porti a un catalogo completo e ne elenca le tabelle.
+#include "data/Ucatalogo.h"
 #include "data/Udatabase.h"
+#include "data/Uerrori.h"
+#include "tvl/Utvl.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 int ComandoCatalogo(const QStringList&)
@@ -13,16 +16,28 @@ int ComandoCatalogo(const QStringList&)
         return 1;
     }
     QSqlQuery q(dati.Database());
-    q.exec(QStringLiteral("SELECT name FROM catalogo.sqlite_master WHERE type='table' ORDER BY name"));
     QStringList tabelle;
-    while (q.next())
-        tabelle << q.value(0).toString();
-    for (const QString& t : tabelle) {
+    if (q.exec(QStringLiteral("SELECT name FROM catalogo.sqlite_master WHERE type='table' ORDER BY name")))
+        while (q.next())
+            tabelle << q.value(0).toString();
+    for (const QString& t : std::as_const(tabelle)) {
         QSqlQuery n(dati.Database());
-        n.exec(QStringLiteral("SELECT COUNT(*) FROM catalogo.\"%1\"").arg(t));
-        n.next();
-        Stampa(QStringLiteral("%1 %2\n").arg(t, -16).arg(n.value(0).toInt(), 6));
+        // Il nome viene dal catalogo stesso: tra virgolette doppie raddoppiate, mai incollato nudo.
+        QString nome = t;
+        nome.replace(u'"', QStringLiteral("\"\""));
+        const QString righe = n.exec(QStringLiteral("SELECT COUNT(*) FROM catalogo.\"%1\"").arg(nome)) && n.next()
+            ? QString::number(n.value(0).toLongLong())
+            : TestoErroreDatabase(n.lastError());
+        Stampa(QStringLiteral("%1 %2\n").arg(t, -16).arg(righe, 6));
     }
     Stampa(QStringLiteral("%1 tabelle\n").arg(tabelle.size()));
+    // Le tabelle e le colonne che il programma legge, con lo stesso elenco dell'avvio.
+    const TVerificaCatalogo v = VerificaCatalogo(dati.Database());
+    if (!v.Ok()) {
+        Stampa(v.Testo() + u'\n');
+        return 1;
+    }
+    Stampa(QStringLiteral("Catalogo completo: %1 tabelle lette dal programma, con tutte le loro colonne.\n")
+               .arg(TabelleCatalogo().size()));
     return 0;
 }

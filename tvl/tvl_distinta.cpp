@@ -20,6 +20,9 @@ Ricalcola il progetto come i comandi di stampa, costruisce la distinta dei mater
 una voce per riga con numero, articolo, codice, unità, quantità, prezzo unitario, importo e
 descrizione; poi i prodotti aggiuntivi e il totale delle voci con un prezzo. Senza collettori
 confermati la distinta ha solo i materiali (e l'avviso del programma va su stderr).
+Se il catalogo non ha una riga che la distinta richiede (il collettore per quel numero di
+attacchi, la sua cassetta, il tubo...), la distinta si stampa lo stesso, l'elenco di ciò che manca
+va su stderr e il comando esce con 3.
 
 Opzioni:
   --capitolato   le righe nell'ordine del capitolato, senza prodotti aggiuntivi
@@ -136,5 +139,9 @@ int ComandoDistinta(const QStringList& argomenti)
     Stampa(QStringLiteral("Totale delle voci con prezzo [€]: %1\n").arg(Numero(totale)));
     if (senzaPrezzo > 0)
         Stampa(QStringLiteral("Voci senza prezzo in catalogo: %1\n").arg(senzaPrezzo));
+    if (!dati.MancanzeDistinta.isEmpty()) {
+        TMessaggi::Avviso(AvvisoMancanzeDistinta(dati.MancanzeDistinta));
+        return 3;
+    }
     return 0;
 }

@@ -34,6 +34,8 @@ TIPO:
 Senza -o il documento va nella cartella dei documenti, con un nome nuovo (mai sovrascritto).
 --pdf crea anche una copia PDF accanto al documento con LibreOffice (soffice); se non ci riesce
 il comando esce con un errore.
+Se il catalogo non ha una riga che la distinta del preventivo o del capitolato richiede, il
+documento si crea lo stesso, l'elenco di ciò che manca va su stderr e il comando esce con 3.
 )";
 
 const QString AvvisoCollettori
@@ -165,5 +167,6 @@ int ComandoDocumento(const QStringList& argomenti)
             return Errore(QStringLiteral("PDF non creato: ") + esito.errore);
         Stampa(QDir::toNativeSeparators(esito.pdf) + u'\n');
     }
-    return 0;
+    // Documento fatto ma incompleto (avviso già su stderr): uno script lo distingue da un successo.
+    return aperto->dati.MancanzeDistinta.isEmpty() ? 0 : 3;
 }

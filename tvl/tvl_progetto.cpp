@@ -1,8 +1,9 @@
 // Parti comuni dei comandi di tvl che lavorano su un file di progetto.
 #include "app/Ufile.h"
+#include "data/Ufilenormale.h"
 #include "tvl/Utvl.h"
 
-#include <QFileInfo>
+#include <QDir>
 
 int ErroreComando(const QString& comando, const QString& testo)
 {
@@ -12,8 +13,12 @@ int ErroreComando(const QString& comando, const QString& testo)
 
 std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QString& percorso)
 {
-    if (!QFileInfo(percorso).isFile()) {
-        ErroreComando(comando, QStringLiteral("il file \"%1\" non esiste").arg(percorso));
+    // Solo un file normale: una cartella, una pipe o /dev/zero non si leggono nemmeno.
+    if (const TFileNormale file = EsaminaFile(percorso); !file.Ok()) {
+        ErroreComando(comando,
+                      file.tipo == TFileNormale::NonEsiste
+                          ? QStringLiteral("il file \"%1\" non esiste").arg(QDir::toNativeSeparators(percorso))
+                          : QStringLiteral("\"%1\" %2").arg(QDir::toNativeSeparators(percorso), file.motivo));
         return nullptr;
     }
     auto p = std::make_unique<TProgettoAperto>();
