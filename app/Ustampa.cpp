@@ -60,6 +60,8 @@ bool ControllaModifichePendenti(TDati& dati)
 {
     if (dati.AuxLocali->State() == TStato::Inserimento)
         TMessaggi::Avviso(MsgInserimentoLocali);
+    else if (dati.AuxLocali->State() == TStato::Modifica && !dati.AuxLocali->Post())
+        ; // un locale in modifica che le regole rifiutano (il loro messaggio è già comparso)
     else if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
         TMessaggi::Avviso(MsgDatiGenerali);
     else if (dati.AuxInfo->State() != TStato::Consultazione && dati.AuxInfo->Active())
@@ -105,12 +107,17 @@ void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(T
     if (!progetto || m_occupato)
         return;
     TDati& dati = progetto->Dati();
-    if (!ControllaModifichePendenti(dati))
+    if (!ControllaModifichePendenti(dati)) {
+        progetto->MostraLocaliInSospeso();
         return;
+    }
     if (dati.AuxLocali->RecordCount() == 0)
         return;
     TStatoProgetto& stato = progetto->Stato();
-    stato.RicalcolaProgetto();
+    if (!stato.RicalcolaProgetto()) {
+        progetto->MostraLocaliInSospeso();
+        return;
+    }
     if (ricostruisciCollettori)
         stato.RicostruisciCollettori();
     if (!controllo(stato))

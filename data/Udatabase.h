@@ -68,6 +68,10 @@ public:
 
     bool DGeneraliModificati = false;
     bool LocaliModificati = false;
+    // Il progetto è cambiato dall'ultima apertura o dall'ultimo salvataggio: alzato da ogni riga
+    // registrata o cancellata e dallo stato del progetto (assegnazione, impostazioni), tolto da
+    // chi apre e da chi salva. Decide se chiudere il progetto chiede conferma.
+    bool ProgettoModificato = false;
 
     // Le regole delle aree agiscono solo mentre la finestra di progetto mostra la pagina
     // "Locali": la finestra (o un test) risponde a questa domanda.

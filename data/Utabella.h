@@ -232,6 +232,10 @@ public:
     std::function<void(TTabella&)> AfterDelete;
     std::function<void(TTabella&, const QString& errore, TAzioneErrore& azione)> OnPostError;
 
+Q_SIGNALS:
+    // Una riga è stata scritta nel database o cancellata.
+    void registrata();
+
 protected:
     bool lasciaRecord() override;
 

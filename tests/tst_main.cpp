@@ -116,9 +116,8 @@ class TstMain : public QObject
         w.FinestraProgetto()->Dati().AuxInfo->Post();
         dialoghi.risposte << progetto(nome);
         w.SalvaconNome1->trigger();
-        registro.Rispondi(true);
+        // Appena salvato: chiudere non chiede nulla.
         w.Chiudi1->trigger();
-        registro.Prendi();
         return progetto(nome);
     }
 
@@ -226,6 +225,9 @@ private Q_SLOTS:
         QCOMPARE(dialoghi.proposti.size(), 1);
         verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
 
+        // Una modifica non salvata: chiudere chiede, e con Annulla resta tutto com'è.
+        QVERIFY(dati.AuxInfo->FieldByName("COMMITTENTE").Imposta(QStringLiteral("Bianchi")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(false);
         w.Chiudi1->trigger();
         VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
@@ -534,7 +536,8 @@ private Q_SLOTS:
         w.Esci1Click();
     }
 
-    void esciSenzaDomandeAncheConProgetto()
+    // Senza modifiche "Esci" non chiede nulla, anche con un progetto aperto.
+    void esciSenzaModificheSenzaDomande()
     {
         TDati dati;
         TTERMOVELA w(&dati);
@@ -567,6 +570,8 @@ private Q_SLOTS:
         TTERMOVELA w(&dati);
         w.show();
         w.SoloRiscaldamento1->trigger();
+        QVERIFY(dati.AuxInfo->FieldByName("PROGETTO").Imposta(QStringLiteral("Villa")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(risposta);
         QCOMPARE(w.close(), risposta);
         VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);
