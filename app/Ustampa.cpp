@@ -58,11 +58,15 @@ struct TOccupato
 
 bool ControllaModifichePendenti(TDati& dati)
 {
-    if (dati.AuxLocali->State() == TStato::Inserimento)
+    TTabella* locali = dati.AuxLocali;
+    if (locali->State() == TStato::Inserimento) {
         TMessaggi::Avviso(MsgInserimentoLocali);
-    else if (dati.AuxLocali->State() == TStato::Modifica && !dati.AuxLocali->Post())
-        ; // un locale in modifica che le regole rifiutano (il loro messaggio è già comparso)
-    else if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
+        return false;
+    }
+    // Un locale in modifica si registra qui; se le regole lo rifiutano il loro messaggio basta.
+    if (locali->State() == TStato::Modifica && !locali->Post())
+        return false;
+    if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
         TMessaggi::Avviso(MsgDatiGenerali);
     else if (dati.AuxInfo->State() != TStato::Consultazione && dati.AuxInfo->Active())
         TMessaggi::Avviso(MsgInfoClienti);

@@ -617,6 +617,8 @@ bool TTabella::Post()
     }
     const bool nuova = m_stato == TStato::Inserimento;
     const int vecchia = nuova ? -1 : m_pos;
+    // Una riga registrata com'era non è una modifica del progetto.
+    const bool cambiata = nuova || m_righe[vecchia].valori != m_buffer.valori;
     const int pos = posizioneOrdinata(m_buffer, vecchia);
     if (!nuova)
         m_righe.remove(vecchia);
@@ -628,7 +630,8 @@ bool TTabella::Post()
     notificaDati();
     if (AfterPost)
         AfterPost(*this);
-    Q_EMIT registrata();
+    if (cambiata)
+        Q_EMIT registrata();
     return true;
 }
 

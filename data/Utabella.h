@@ -233,7 +233,7 @@ public:
     std::function<void(TTabella&, const QString& errore, TAzioneErrore& azione)> OnPostError;
 
 Q_SIGNALS:
-    // Una riga è stata scritta nel database o cancellata.
+    // Una riga nuova o cambiata è stata scritta nel database, o una riga è stata cancellata.
     void registrata();
 
 protected:

@@ -294,9 +294,7 @@ private Q_SLOTS:
         w.SalvaconNome1->trigger();
         verificaStato(w, QStringLiteral("TERMOVELATOOL : ") + b, true, b);
         // Un file sparito: il messaggio, e la voce resta nella cronologia.
-        registro.Rispondi(true);
         w.Chiudi1->trigger();
-        registro.Prendi();
         QVERIFY(QFile::remove(a));
         w.Cronologia()->Azioni().at(1)->trigger();
         VERIFICA_MESSAGGIO(registro, MsgFileMancante, TIcona::Esclamazione);
@@ -457,6 +455,9 @@ private Q_SLOTS:
         QFile::remove(b);
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFileInfo::exists(b));
+        // Una modifica dopo il salvataggio: Ctrl+W chiede.
+        QVERIFY(dati.AuxInfo->FieldByName("RIF").Imposta(QStringLiteral("R2")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(true);
         QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
         VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);

@@ -320,9 +320,9 @@ private Q_SLOTS:
             QVERIFY(stato->Assegnazione.Lista().isEmpty());
     }
 
-    // La forma del file prima della lettura: i progetti (anche del formato precedente, anche con
-    // testi dove starebbero numeri) si leggono; un progetto guasto è "danneggiato" e la lettura
-    // ne dà il messaggio; un file di altro genere è "estraneo".
+    // La forma del file prima della lettura: i progetti dei due formati si leggono; un progetto
+    // guasto è "danneggiato" e lo legge la lettura con le sue regole e i suoi messaggi; un file
+    // di altro genere è "estraneo" e non si legge.
     void formaDelFile_data()
     {
         QTest::addColumn<QByteArray>("byte");
@@ -346,7 +346,8 @@ private Q_SLOTS:
         QTest::newRow("corrente") << intero << progetto;
         QTest::newRow("precedente") << fileAMano(precedente) << progetto;
         QTest::newRow("corrente con altro in coda") << intero + "TVLX" << progetto;
-        QTest::newRow("corrente, testo per un numero") << fileAMano(testoPerNumero) << progetto;
+        // Con l'etichetta è un progetto guasto, che la lettura legge con le sue regole (0).
+        QTest::newRow("corrente, testo per un numero") << fileAMano(testoPerNumero) << danneggiato;
         QTest::newRow("corrente troncato nell'etichetta") << intero.left(30) << danneggiato;
         QTest::newRow("corrente troncato") << intero.left(intero.size() / 2) << danneggiato;
         QTest::newRow("corrente senza un ritorno a capo") << senzaRitorno << danneggiato;
