@@ -286,8 +286,8 @@ bool TTERMOVELA::ProgettoModificato() const
     if (m_dati->ProgettoModificato)
         return true;
     // Una riga scritta a metà (non ancora registrata) si perderebbe anche lei.
-    for (TTabella* t : m_dati->TabelleMultiRecord() + QVector<TTabella*>{m_dati->AuxInfo, m_dati->AuxDGenerali,
-                                                                        m_dati->AuxRegol})
+    for (TTabella* t :
+         m_dati->TabelleMultiRecord() + QVector<TTabella*> {m_dati->AuxInfo, m_dati->AuxDGenerali, m_dati->AuxRegol})
         if (t->State() == TStato::Modifica || t->State() == TStato::Inserimento)
             return true;
     return false;
