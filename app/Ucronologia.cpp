@@ -84,6 +84,26 @@ void TFileHistory::ImpostaCorrente(const QString& percorso)
             }
     m_corrente = percorso;
     ricostruisci();
+    salva();
+}
+
+void TFileHistory::ScartaCorrente()
+{
+    m_corrente.clear();
+    salva();
+}
+
+void TFileHistory::salva()
+{
+    // Il file si aggiorna a ogni cambiamento, con il file corrente in cima come lo scriverebbe
+    // l'uscita: un'interruzione del programma non perde la cronologia. Un errore qui si tace;
+    // lo dice l'ultimo salvataggio, all'uscita.
+    QStringList voci = m_voci;
+    if (!m_corrente.isEmpty())
+        voci.prepend(m_corrente);
+    while (voci.size() > m_massimo)
+        voci.removeLast();
+    Scrivi(m_percorsoFile, voci);
 }
 
 void TFileHistory::ricostruisci()

@@ -2,7 +2,7 @@
 // Elenco dei progetti usati di recente nel menu "Progetto". Il file corrente non compare:
 // entra in cima quando un altro file, o nessuno, diventa corrente. L'elenco sopravvive fra
 // un'esecuzione e l'altra nel file "History" della cartella di lavoro (una riga per percorso,
-// CR LF, code page Windows-1252), letto alla creazione e scritto alla distruzione.
+// CR LF, code page Windows-1252), letto alla creazione e scritto a ogni cambiamento.
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -26,6 +26,8 @@ public:
 
     // Il file aperto o salvato con nome (vuoto: nessun file corrente).
     void ImpostaCorrente(const QString& percorso);
+    // Il file corrente non si è potuto aprire: smette di essere corrente senza entrare nell'elenco.
+    void ScartaCorrente();
 
     const QStringList& Voci() const { return m_voci; }
     const QString& Corrente() const { return m_corrente; }
@@ -40,6 +42,7 @@ public:
 
 private:
     void ricostruisci();
+    void salva();
     void scelta(QAction* voce);
 
     int m_massimo;

@@ -1,6 +1,7 @@
 #include "app/Ufile.h"
 
 #include "app/Urecord.h"
+#include "app/Uverifica.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
@@ -194,7 +195,7 @@ public:
     { }
 
     bool Esegui();
-    void Fallisci();
+    void Fallisci(const QString& messaggio = MsgErroreCaricamento);
 
 private:
     void preparaTabelle();
@@ -440,7 +441,7 @@ bool TLettura::Esegui()
     return true;
 }
 
-void TLettura::Fallisci()
+void TLettura::Fallisci(const QString& messaggio)
 {
     // Nessuna riga resta a metà: quelle già registrate rimangono, quella in corso si annulla.
     for (TTabella* t : m_dati.Tabelle())
@@ -451,7 +452,7 @@ void TLettura::Fallisci()
     clessidra(false);
     if (m_agganci.Fine)
         m_agganci.Fine(false);
-    TMessaggi::AvvisoDomanda(MsgErroreCaricamento);
+    TMessaggi::AvvisoDomanda(messaggio);
 }
 
 } // namespace
@@ -487,7 +488,8 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
     w.Intero(stato.ModoTMandata);
 
     // Un'assegnazione fatta su risultati non più validi non finisce nel file.
-    stato.RicalcolaProgetto();
+    if (!stato.RicalcolaProgetto())
+        return false;
     stato.RicostruisciCollettori();
 
     w.Intero(stato.ModoRegolazione);
@@ -559,6 +561,12 @@ bool ScriviProgetto(TStatoProgetto& stato, const QString& percorso, TProgresso* 
 bool LeggiProgettoDa(TStatoProgetto& stato, QIODevice& dispositivo, const TAgganciLettura& agganci)
 {
     TLettura l(stato, dispositivo, agganci);
+    // Un file di altro genere non tocca le tabelle e non apre finestre. Un progetto guasto si
+    // legge come sempre: la lettura si ferma sul primo guasto con il suo messaggio.
+    if (FormaFile(dispositivo) == TFormaFile::Estraneo) {
+        l.Fallisci(QCoreApplication::translate("Ufile", MsgNonProgetto));
+        return false;
+    }
     if (l.Esegui())
         return true;
     l.Fallisci();

@@ -3,6 +3,7 @@
 // di lavoro e dello stato del progetto, record per record, nel formato a record fissi.
 // Le fasi che toccano le finestre (creare la finestra di progetto, menu, controlli della
 // regolazione) passano per gli agganci di TAgganciLettura.
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,8 @@ class TStatoProgetto;
 inline const QString EtichettaVersione = QStringLiteral("Ver1002-17042002FSE4");
 
 inline const QString MsgErroreSalvataggio = QStringLiteral("Errore durante il salvataggio!");
+// Un file che non ha la forma di un progetto (si traduce con il contesto "Ufile").
+inline constexpr const char* MsgNonProgetto = QT_TRANSLATE_NOOP("Ufile", "Il file non è un progetto TERMOVELA valido.");
 inline const QString MsgErroreCaricamento
     = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
 

@@ -280,9 +280,24 @@ TProgetto* TTERMOVELA::FinestraProgetto() const
     return qobject_cast<TProgetto*>(Progetto());
 }
 
+bool TTERMOVELA::ProgettoModificato() const
+{
+    if (!Progetto() || !m_dati)
+        return false;
+    if (m_dati->ProgettoModificato)
+        return true;
+    // Una riga scritta a metà (non ancora registrata) si perderebbe anche lei.
+    for (TTabella* t :
+         m_dati->TabelleMultiRecord() + QVector<TTabella*> {m_dati->AuxInfo, m_dati->AuxDGenerali, m_dati->AuxRegol})
+        if (t->State() == TStato::Modifica || t->State() == TStato::Inserimento)
+            return true;
+    return false;
+}
+
 void TTERMOVELA::closeEvent(QCloseEvent* e)
 {
-    if (!m_esciSubito && Progetto()
+    // "Esci" e la chiusura della finestra chiedono la stessa cosa, solo se c'è qualcosa da perdere.
+    if (ProgettoModificato()
         && !TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
                                               "Eventuali modifiche non salvate andranno perse."))) {
         e->ignore();
@@ -406,7 +421,11 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
         Occupato = false;
     };
     const bool letto = ::LeggiProgetto(s, percorso, agganci);
+    // Appena aperto il progetto è uguale al suo file.
+    m_dati->ProgettoModificato = false;
     if (!letto) {
+        // Un file che non si apre non entra nella cronologia.
+        m_cronologia->ScartaCorrente();
         // Una finestra rimasta aperta su un progetto letto a metà non si potrebbe più chiudere
         // (il menu è quello di nessun progetto): si chiude qui. Nessun progetto, nessun nome.
         if (FinestraProgetto() && !stato)
@@ -418,7 +437,13 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
 
 bool TTERMOVELA::VerificaModifiche()
 {
-    return m_dati && ControllaModifichePendenti(*m_dati);
+    if (!m_dati)
+        return false;
+    if (ControllaModifichePendenti(*m_dati))
+        return true;
+    if (TProgetto* p = FinestraProgetto())
+        p->MostraLocaliInSospeso();
+    return false;
 }
 
 void TTERMOVELA::Salva1Click()
@@ -454,13 +479,16 @@ void TTERMOVELA::salvaConNome()
 void TTERMOVELA::scrivi(const QString& percorso)
 {
     TCaricamento caricamento(this);
-    ScriviProgetto(FinestraProgetto()->Stato(), percorso, &caricamento);
+    if (ScriviProgetto(FinestraProgetto()->Stato(), percorso, &caricamento))
+        m_dati->ProgettoModificato = false;
 }
 
 void TTERMOVELA::Chiudi1Click()
 {
-    if (Progetto()
-        && TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
+    if (!Progetto())
+        return;
+    if (!ProgettoModificato()
+        || TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
                                              "Eventuali modifiche non salvate andranno perse.")))
         ChiudiProgetto();
 }
@@ -486,8 +514,7 @@ void TTERMOVELA::ChiudiProgetto()
 
 void TTERMOVELA::Esci1Click()
 {
-    // Esce subito, senza domande, anche con un progetto aperto.
-    m_esciSubito = true;
+    // Come chiudere la finestra: con modifiche non salvate si chiede prima.
     close();
 }
 

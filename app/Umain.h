@@ -69,6 +69,8 @@ public:
 
     // Apertura di un progetto da un percorso: "Apri", le voci della cronologia, la riga di comando.
     void ApriDaPercorso(const QString& percorso);
+    // Un progetto è aperto e qualcosa è cambiato dall'apertura o dall'ultimo salvataggio.
+    bool ProgettoModificato() const;
     // Modifiche in sospeso che impediscono di salvare: false (con il messaggio) se ce n'è una.
     bool VerificaModifiche();
     // Comandi del menu "Stampa".
@@ -137,7 +139,6 @@ private:
     TInfo* m_info;
     std::unique_ptr<TFileHistory> m_cronologia;
     bool m_mostrata = false;
-    bool m_esciSubito = false;
     bool m_avvioRiuscito = true;
     TComandiStampa* m_stampa = nullptr;
 };

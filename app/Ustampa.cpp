@@ -58,9 +58,15 @@ struct TOccupato
 
 bool ControllaModifichePendenti(TDati& dati)
 {
-    if (dati.AuxLocali->State() == TStato::Inserimento)
+    TTabella* locali = dati.AuxLocali;
+    if (locali->State() == TStato::Inserimento) {
         TMessaggi::Avviso(MsgInserimentoLocali);
-    else if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
+        return false;
+    }
+    // Un locale in modifica si registra qui; se le regole lo rifiutano il loro messaggio basta.
+    if (locali->State() == TStato::Modifica && !locali->Post())
+        return false;
+    if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
         TMessaggi::Avviso(MsgDatiGenerali);
     else if (dati.AuxInfo->State() != TStato::Consultazione && dati.AuxInfo->Active())
         TMessaggi::Avviso(MsgInfoClienti);
@@ -105,12 +111,17 @@ void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(T
     if (!progetto || m_occupato)
         return;
     TDati& dati = progetto->Dati();
-    if (!ControllaModifichePendenti(dati))
+    if (!ControllaModifichePendenti(dati)) {
+        progetto->MostraLocaliInSospeso();
         return;
+    }
     if (dati.AuxLocali->RecordCount() == 0)
         return;
     TStatoProgetto& stato = progetto->Stato();
-    stato.RicalcolaProgetto();
+    if (!stato.RicalcolaProgetto()) {
+        progetto->MostraLocaliInSospeso();
+        return;
+    }
     if (ricostruisciCollettori)
         stato.RicostruisciCollettori();
     if (!controllo(stato))

@@ -16,6 +16,8 @@ struct TRichiestaDocumento;
 
 // Controllo delle modifiche in sospeso (riga nuova dei locali, dati generali o informazioni
 // del cliente in modifica): mostra il messaggio del primo caso e dice false; true se si procede.
+// Un locale in modifica si registra: se le regole lo rifiutano vale come una riga nuova (il
+// messaggio è quello delle regole) e resta in modifica.
 bool ControllaModifichePendenti(TDati& dati);
 
 class TComandiStampa : public QObject

@@ -73,6 +73,10 @@ TDati::TDati(QObject* parent)
     InstallaRegole();
     DGeneraliModificati = false;
     LocaliModificati = false;
+    // Ogni riga scritta o cancellata in una tabella del progetto è una modifica da salvare;
+    // AuxPrev no: i documenti la ricostruiscono ogni volta e il file non la contiene.
+    for (TTabella* t : {AuxInfo, AuxDGenerali, AuxLocali, AuxCollettori, AuxCompAgg, AuxCircuiti, AuxRotoli, AuxRegol})
+        connect(t, &TTabella::registrata, this, [this] { ProgettoModificato = true; });
 }
 
 TDati::~TDati()

@@ -68,6 +68,10 @@ public:
 
     bool DGeneraliModificati = false;
     bool LocaliModificati = false;
+    // Il progetto è cambiato dall'ultima apertura o dall'ultimo salvataggio: alzato da ogni riga
+    // registrata o cancellata e dallo stato del progetto (assegnazione, impostazioni), tolto da
+    // chi apre e da chi salva. Decide se chiudere il progetto chiede conferma.
+    bool ProgettoModificato = false;
 
     // Le righe che l'ultima distinta dei materiali (in AuxPrev) ha cercato nel catalogo senza
     // trovarle, una frase per riga: le voci che mancano nel documento.

@@ -105,10 +105,15 @@ void TDataSet::Close()
     notificaDati();
 }
 
+// Un record in modifica che non si riesce a registrare ferma ogni giro della tabella: il cursore
+// resta sul record e Eof() diventa vero, così nessun ciclo First/Next gira all'infinito
+// ripetendo il messaggio del rifiuto.
 void TDataSet::First()
 {
-    if (!lasciaRecord())
+    if (!lasciaRecord()) {
+        m_eof = true;
         return;
+    }
     m_pos = m_righe.isEmpty() ? -1 : 0;
     m_eof = m_righe.isEmpty();
     m_bof = true;
@@ -117,8 +122,10 @@ void TDataSet::First()
 
 void TDataSet::Next()
 {
-    if (!lasciaRecord())
+    if (!lasciaRecord()) {
+        m_eof = true;
         return;
+    }
     m_bof = false;
     if (m_pos + 1 < m_righe.size())
         ++m_pos;
@@ -141,8 +148,10 @@ void TDataSet::Prior()
 
 void TDataSet::Last()
 {
-    if (!lasciaRecord())
+    if (!lasciaRecord()) {
+        m_eof = true;
         return;
+    }
     m_pos = int(m_righe.size()) - 1;
     m_eof = true;
     m_bof = m_righe.isEmpty();
@@ -617,6 +626,8 @@ bool TTabella::Post()
     }
     const bool nuova = m_stato == TStato::Inserimento;
     const int vecchia = nuova ? -1 : m_pos;
+    // Una riga registrata com'era non è una modifica del progetto.
+    const bool cambiata = nuova || m_righe[vecchia].valori != m_buffer.valori;
     const int pos = posizioneOrdinata(m_buffer, vecchia);
     if (!nuova)
         m_righe.remove(vecchia);
@@ -628,6 +639,8 @@ bool TTabella::Post()
     notificaDati();
     if (AfterPost)
         AfterPost(*this);
+    if (cambiata)
+        Q_EMIT registrata();
     return true;
 }
 
@@ -655,6 +668,7 @@ bool TTabella::Delete()
     notificaDati();
     if (AfterDelete)
         AfterDelete(*this);
+    Q_EMIT registrata();
     return true;
 }
 

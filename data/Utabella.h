@@ -235,6 +235,10 @@ public:
     std::function<void(TTabella&)> AfterDelete;
     std::function<void(TTabella&, const QString& errore, TAzioneErrore& azione)> OnPostError;
 
+Q_SIGNALS:
+    // Una riga nuova o cambiata è stata scritta nel database, o una riga è stata cancellata.
+    void registrata();
+
 protected:
     bool lasciaRecord() override;
 

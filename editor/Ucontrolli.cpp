@@ -644,6 +644,47 @@ void TDBGrid::currentChanged(const QModelIndex& attuale, const QModelIndex& prec
     allinea();
 }
 
+bool TDBGrid::ultimaCella() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() && i.row() == m_modello->rowCount() - 1 && i.column() == m_modello->columnCount() - 1;
+}
+
+bool TDBGrid::confermaRiga(bool nuova)
+{
+    if (m_tabella->SolaLettura())
+        return true;
+    if (m_tabella->State() != TStato::Consultazione && !m_tabella->Post())
+        return false;
+    if (nuova) {
+        m_tabella->Append();
+        const QModelIndex prima = m_modello->index(m_modello->RigaCorrente(), 0);
+        if (prima.isValid())
+            selectionModel()->setCurrentIndex(prima, QItemSelectionModel::ClearAndSelect);
+    }
+    return true;
+}
+
+QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori)
+{
+    // Tab sull'ultima cella dell'ultima riga non torna alla prima riga (dove il testo scritto
+    // dopo cambierebbe il numero di un altro locale): conferma la riga e ne apre una nuova,
+    // come la freccia in giù.
+    if (azione == MoveNext && ultimaCella()) {
+        confermaRiga(true);
+        return {};
+    }
+    return QTableView::moveCursor(azione, modificatori);
+}
+
+void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento)
+{
+    QTableView::closeEditor(editor, suggerimento);
+    // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì.
+    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && ultimaCella())
+        confermaRiga(false);
+}
+
 void TDBGrid::keyPressEvent(QKeyEvent* e)
 {
     if (state() != QAbstractItemView::EditingState) {

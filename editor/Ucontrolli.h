@@ -85,10 +85,16 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
+    QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void allinea();
+    bool ultimaCella() const;
+    // Registra la riga corrente e, se nuova è vero e la riga è stata accettata, ne apre una in coda
+    // sulla prima colonna. false se le regole rifiutano la riga (che resta in modifica).
+    bool confermaRiga(bool nuova);
 
     TTabella* m_tabella;
     TModelloTabella* m_modello;

@@ -1,6 +1,7 @@
 #include "editor/Udef.h"
 
 #include "data/Udatabase.h"
+#include "editor/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -132,8 +133,25 @@ void TProgetto::crea()
 
 bool TProgetto::PageControl1Changing()
 {
-    // Un locale nuovo non ancora confermato o annullato tiene la pagina "Locali".
-    return Dati().AuxLocali->State() != TStato::Inserimento;
+    // Un locale nuovo non ancora confermato o annullato tiene la pagina "Locali"; uno in modifica
+    // si registra, e se le regole lo rifiutano (con il loro messaggio) la pagina resta quella.
+    TTabella* locali = Dati().AuxLocali;
+    if (locali->State() == TStato::Inserimento)
+        return false;
+    if (locali->State() != TStato::Modifica)
+        return true;
+    TabSheet3->DBGrid1->ConfermaCella();
+    return locali->State() != TStato::Modifica || locali->Post();
+}
+
+void TProgetto::MostraLocaliInSospeso()
+{
+    // Il progettista torna sulla riga da correggere o annullare (Esc), ancora in modifica.
+    TTabella* locali = Dati().AuxLocali;
+    if (locali->State() != TStato::Modifica && locali->State() != TStato::Inserimento)
+        return;
+    PageControl1->setCurrentWidget(TabSheet3);
+    TabSheet3->DBGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 void TProgetto::PageControl1Change()

@@ -48,6 +48,9 @@ public:
     // proposto dei collettori, ricerca del catalogo); gli altri li mette la finestra principale.
     void AggiungiAgganci(TAgganciLettura& agganci);
 
+    // Con un locale in modifica o in inserimento mostra la pagina "Locali" su quella riga.
+    void MostraLocaliInSospeso();
+
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);
 

@@ -332,14 +332,18 @@ void TMostraCColl::Timer1Timer()
 
 void TMostraCColl::BitBtn1Click()
 {
-    if (m_stato)
+    if (m_stato) {
         m_stato->CollettoriConfermati = true;
+        m_stato->Dati().ProgettoModificato = true;
+    }
 }
 
 void TMostraCColl::BitBtn2Click()
 {
-    if (m_stato)
+    if (m_stato) {
+        m_stato->Dati().ProgettoModificato |= m_stato->CollettoriConfermati;
         m_stato->CollettoriConfermati = false;
+    }
 }
 
 void TMostraCColl::DBLookupComboBox1CloseUp(int riga, const QString& rif)

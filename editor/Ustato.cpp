@@ -10,6 +10,7 @@ TStatoProgetto::TStatoProgetto(TDati& dati, QObject* parent)
 {
     // Ogni cambiamento dell'assegnazione invalida conferma e ottimizzazione.
     Assegnazione.DopoModifica = [this] {
+        m_dati.ProgettoModificato = true;
         CollettoriConfermati = false;
         OttimizzazioneEseguita = false;
     };
@@ -33,10 +34,17 @@ TDatiGenerali LeggiDatiGenerali(TTabella& dg)
     return d;
 }
 
-void TStatoProgetto::RicalcolaProgetto()
+bool TStatoProgetto::RicalcolaProgetto()
 {
     TTabella* dg = m_dati.AuxDGenerali;
     TTabella* loc = m_dati.AuxLocali;
+
+    // Il giro dei locali registrerebbe il locale in modifica: se le regole lo rifiutano (con il
+    // loro messaggio, una volta) il ricalcolo non si fa e il locale resta in modifica.
+    if (loc->State() == TStato::Modifica || loc->State() == TStato::Inserimento) {
+        if (!loc->Post())
+            return false;
+    }
 
     if (m_dati.DGeneraliModificati) {
         PavRad.CaricaDatiGenerali(LeggiDatiGenerali(*dg));
@@ -75,6 +83,11 @@ void TStatoProgetto::RicalcolaProgetto()
         }
         loc->EnableControls();
         loc->VaiA(posizione);
+        if (RisultatiLocali.size() != NumLocali) {
+            // Giro interrotto: i risultati non valgono, al prossimo ricalcolo si rileggono.
+            clessidra(false);
+            return false;
+        }
         clessidra(false);
         m_dati.LocaliModificati = false;
         RisultatiRicalcolati = true;
@@ -99,6 +112,7 @@ void TStatoProgetto::RicalcolaProgetto()
         PavRad.CalcolaLocali(RisultatiLocali);
     }
     Q_EMIT ricalcolato();
+    return true;
 }
 
 void TStatoProgetto::RicostruisciCollettori()
@@ -134,6 +148,7 @@ void TStatoProgetto::SalvaImpostazioni(int modo, float temperatura)
     ModoTMandata = modo;
     TMandataSalvata = temperatura;
     ImpostazioniSalvate = true;
+    m_dati.ProgettoModificato = true;
 }
 
 TEsitoTipo TStatoProgetto::Tipo()

@@ -56,8 +56,9 @@ public:
     TAssegnazione Assegnazione;
 
     // Aggiorna l'oggetto di calcolo e i risultati dei locali quando dati generali o locali
-    // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati.
-    void RicalcolaProgetto();
+    // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza
+    // calcolare, quando il locale in modifica non si può registrare (le regole lo hanno detto).
+    bool RicalcolaProgetto();
     // Se risultati o impostazioni sono cambiati dall'ultima volta, ricostruisce l'elenco dei
     // circuiti dai risultati e scarta assegnazione, conferma, ottimizzazione e quantità della
     // regolazione.

@@ -138,6 +138,26 @@ private Q_SLOTS:
         QCOMPARE(leggi(file), QByteArray("/p/perch\xE9.tvl\r\n/p/caff\xE8.tvl\r\n/p/\x80.tvl\r\n"));
     }
 
+    // Il file segue ogni cambiamento, con il file corrente in cima: un programma interrotto non
+    // perde la cronologia. Un file che non si è aperto non entra nell'elenco.
+    void scrittaAOgniCambiamento()
+    {
+        scrivi(file, "/p/C.tvl\r\n");
+        auto h = crea();
+        h->ImpostaCorrente(QStringLiteral("/p/A.tvl"));
+        QCOMPARE(leggi(file), QByteArray("/p/A.tvl\r\n/p/C.tvl\r\n"));
+        h->ImpostaCorrente(QString());
+        h->ImpostaCorrente(QStringLiteral("/p/rotto.tvl"));
+        QCOMPARE(leggi(file), QByteArray("/p/rotto.tvl\r\n/p/A.tvl\r\n/p/C.tvl\r\n"));
+        h->ScartaCorrente();
+        QCOMPARE(leggi(file), QByteArray("/p/A.tvl\r\n/p/C.tvl\r\n"));
+        QCOMPARE(h->Corrente(), QString());
+        h->ImpostaCorrente(QStringLiteral("/p/B.tvl"));
+        QCOMPARE(h->Voci(), (QStringList {"/p/A.tvl", "/p/C.tvl"}));
+        h.reset();
+        QCOMPARE(leggi(file), QByteArray("/p/B.tvl\r\n/p/A.tvl\r\n/p/C.tvl\r\n"));
+    }
+
     // Un file che non si può scrivere: "Could not save history file", titolo "Error", icona di stop.
     void salvataggioImpossibile()
     {

@@ -120,9 +120,8 @@ class TstMain : public QObject
         w.FinestraProgetto()->Dati().AuxInfo->Post();
         dialoghi.risposte << progetto(nome);
         w.SalvaconNome1->trigger();
-        registro.Rispondi(true);
+        // Appena salvato: chiudere non chiede nulla.
         w.Chiudi1->trigger();
-        registro.Prendi();
         return progetto(nome);
     }
 
@@ -274,6 +273,9 @@ private Q_SLOTS:
         QCOMPARE(dialoghi.proposti.size(), 1);
         verificaStato(w, QStringLiteral("TERMOVELA : ") + a, true, a);
 
+        // Una modifica non salvata: chiudere chiede, e con Annulla resta tutto com'è.
+        QVERIFY(dati.AuxInfo->FieldByName("COMMITTENTE").Imposta(QStringLiteral("Bianchi")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(false);
         w.Chiudi1->trigger();
         VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
@@ -380,9 +382,7 @@ private Q_SLOTS:
         w.SalvaconNome1->trigger();
         verificaStato(w, QStringLiteral("TERMOVELATOOL : ") + b, true, b);
         // Un file sparito: il messaggio, e la voce resta nella cronologia.
-        registro.Rispondi(true);
         w.Chiudi1->trigger();
-        registro.Prendi();
         QVERIFY(QFile::remove(a));
         w.Cronologia()->Azioni().at(1)->trigger();
         VERIFICA_MESSAGGIO(registro, MsgFileMancante, TIcona::Esclamazione);
@@ -543,6 +543,9 @@ private Q_SLOTS:
         QFile::remove(b);
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFileInfo::exists(b));
+        // Una modifica dopo il salvataggio: Ctrl+W chiede.
+        QVERIFY(dati.AuxInfo->FieldByName("RIF").Imposta(QStringLiteral("R2")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(true);
         QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
         VERIFICA_MESSAGGIO(registro, MsgChiudi, TIcona::Domanda);
@@ -622,7 +625,8 @@ private Q_SLOTS:
         w.Esci1Click();
     }
 
-    void esciSenzaDomandeAncheConProgetto()
+    // Senza modifiche "Esci" non chiede nulla, anche con un progetto aperto.
+    void esciSenzaModificheSenzaDomande()
     {
         TDati dati;
         TTERMOVELA w(&dati);
@@ -655,6 +659,8 @@ private Q_SLOTS:
         TTERMOVELA w(&dati);
         w.show();
         w.SoloRiscaldamento1->trigger();
+        QVERIFY(dati.AuxInfo->FieldByName("PROGETTO").Imposta(QStringLiteral("Villa")));
+        QVERIFY(dati.AuxInfo->Post());
         registro.Rispondi(risposta);
         QCOMPARE(w.close(), risposta);
         VERIFICA_MESSAGGIO(registro, MsgAbbandona, TIcona::Domanda);

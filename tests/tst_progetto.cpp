@@ -411,7 +411,6 @@ private Q_SLOTS:
         QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
         QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 0.0);
         cella("CTermico", "4000");
-        cella("DistColl", "6");
         // La lista dei rivestimenti scrive la descrizione e porta la conducibilità.
         const int colRiv = int(g->Modello()->Campi().indexOf("TipoRiv"));
         g->setCurrentIndex(g->model()->index(0, colRiv));
@@ -431,7 +430,10 @@ private Q_SLOTS:
         p.Pagina(0);
         QCOMPARE(p.finestra->PageControl1->currentIndex(), 2);
         QVERIFY(!p.dati.LocaliModificati);
-        pl->DBNavigator3->Pulsante(TDBNavigator::nbPost)->click();
+        QVERIFY(pl->DBNavigator3->Pulsante(TDBNavigator::nbPost)->isEnabled());
+        // Invio sull'ultima cella dell'ultima riga conferma il locale e resta lì.
+        cella("DistColl", "6");
+        QCOMPARE(g->currentIndex(), g->model()->index(0, 10));
         QCOMPARE(l->State(), TStato::Consultazione);
         QCOMPARE(l->RecordCount(), 1);
         QVERIFY(p.dati.LocaliModificati);

@@ -6,6 +6,7 @@
 #include "aiuti/StatoDiProva.h"
 #include "app/Ufile.h"
 #include "app/Urecord.h"
+#include "app/Uverifica.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
 #include "editor/Ucollettori.h"
@@ -13,6 +14,7 @@
 
 #include <QBuffer>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -316,6 +318,76 @@ private Q_SLOTS:
             QCOMPARE(stato->Assegnazione.NumeroNodi(), 0);
         if (record == QLatin1String("lista"))
             QVERIFY(stato->Assegnazione.Lista().isEmpty());
+    }
+
+    // La forma del file prima della lettura: i progetti dei due formati si leggono; un progetto
+    // guasto è "danneggiato" e lo legge la lettura con le sue regole e i suoi messaggi; un file
+    // di altro genere è "estraneo" e non si legge.
+    void formaDelFile_data()
+    {
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<int>("forma");
+        const auto progetto = int(TFormaFile::Progetto), danneggiato = int(TFormaFile::Danneggiato),
+                   estraneo = int(TFormaFile::Estraneo);
+        TOpzioni precedente;
+        precedente.corrente = false;
+        TOpzioni testoPerNumero;
+        testoPerNumero.lambdaMassetto = "abc";
+        const QByteArray intero = fileAMano({});
+        QByteArray casuali(2000, '\0');
+        QRandomGenerator caso(7);
+        for (char& c : casuali)
+            c = char(caso.bounded(256));
+        // Etichetta, cinque testi e il commento di 257 byte; poi l'undicesimo record dei dati generali.
+        QByteArray senzaRitorno = intero;
+        const int ritorno = 51 + 5 * 51 + 257 + 51 * 10 + 50;
+        QCOMPARE(senzaRitorno[ritorno], '\r');
+        senzaRitorno[ritorno] = '\n';
+        QTest::newRow("corrente") << intero << progetto;
+        QTest::newRow("precedente") << fileAMano(precedente) << progetto;
+        QTest::newRow("corrente con altro in coda") << intero + "TVLX" << progetto;
+        // Con l'etichetta è un progetto guasto, che la lettura legge con le sue regole (0).
+        QTest::newRow("corrente, testo per un numero") << fileAMano(testoPerNumero) << danneggiato;
+        QTest::newRow("corrente troncato nell'etichetta") << intero.left(30) << danneggiato;
+        QTest::newRow("corrente troncato") << intero.left(intero.size() / 2) << danneggiato;
+        QTest::newRow("corrente senza un ritorno a capo") << senzaRitorno << danneggiato;
+        QTest::newRow("precedente troncato") << fileAMano(precedente).left(51 * 40) << danneggiato;
+        TOpzioni precedenteTesto = precedente;
+        precedenteTesto.lambdaMassetto = "abc";
+        QTest::newRow("precedente, testo per un numero") << fileAMano(precedenteTesto) << estraneo;
+        QTest::newRow("vuoto") << QByteArray() << estraneo;
+        QTest::newRow("byte a caso") << casuali << estraneo;
+        QTest::newRow("testo") << QByteArray("Locale;Area\r\nCucina;20\r\n").repeated(100) << estraneo;
+        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(3000, '\x11') << estraneo;
+        // 51 byte chiusi da un ritorno a capo ma senza numeri dove ci vogliono.
+        QTest::newRow("righe di 51 byte") << (QByteArray(50, 'x') + '\r').repeated(200) << estraneo;
+    }
+    void formaDelFile()
+    {
+        QFETCH(QByteArray, byte);
+        QFETCH(int, forma);
+        QBuffer b(&byte);
+        QVERIFY(b.open(QIODevice::ReadOnly));
+        QCOMPARE(int(FormaFile(b)), forma);
+        QCOMPARE(b.pos(), 0);
+    }
+
+    // Un file estraneo non tocca le tabelle: restano i locali del progetto letto prima.
+    void fileEstraneoNonToccaLeTabelle()
+    {
+        QVERIFY(leggiAMano(*stato, fileAMano({})));
+        QStringList fine;
+        TAgganciLettura g;
+        g.CreaFinestra = [&] {
+            fine << "CreaFinestra";
+            return true;
+        };
+        g.Fine = [&](bool ok) { fine << QStringLiteral("Fine %1").arg(ok); };
+        QVERIFY(!leggiAMano(*stato, QByteArray("GIF89a").repeated(300), g));
+        VERIFICA_MESSAGGIO(registro, QString::fromUtf8(MsgNonProgetto), TIcona::Domanda);
+        QCOMPARE(fine, QStringList {"Fine 0"});
+        QCOMPARE(dati->AuxLocali->RecordCount(), 2);
+        QCOMPARE(dati->AuxInfo->FieldByName("PROGETTO").AsString(), QStringLiteral("Casa Rossi"));
     }
 
     void agganciEAvanzamento()
