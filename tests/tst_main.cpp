@@ -335,7 +335,7 @@ private Q_SLOTS:
         const QString file = progetto("albero.tvl");
         dialoghi.risposte << file;
         w.SalvaconNome1->trigger();
-        registro.Rispondi(true);
+        // Appena salvato: la chiusura non chiede nulla.
         w.Chiudi1->trigger();
         registro.Prendi();
 
