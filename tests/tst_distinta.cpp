@@ -707,7 +707,8 @@ private Q_SLOTS:
         const qsizetype i = m - preventivo.constData();
         QVERIFY(i > 0 && preventivo[i - 1].Cod_Esteso == caldaia);
         QCOMPARE(i, preventivo.size() - 1);
-        const TRigaDistinta* c = riga(distinta(TTipoDistinta::Capitolato), QStringLiteral("-"));
+        const auto capitolato = distinta(TTipoDistinta::Capitolato);
+        const TRigaDistinta* c = riga(capitolato, QStringLiteral("-"));
         QVERIFY(c);
         QVERIFY2(c->Capitolato.size() >= 40, qPrintable(c->Capitolato));
         QVERIFY(!c->Immagine.isEmpty());
