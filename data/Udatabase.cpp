@@ -198,6 +198,7 @@ bool TDati::ApriTutto()
     // Ogni tabella e colonna che il programma legge, prima di aprirne una.
     if (const TVerificaCatalogo v = VerificaCatalogo(m_db); !v.Ok()) {
         m_errore = v.Testo();
+        m_db.close();
         return false;
     }
     const auto multi = TabelleMultiRecord();
