@@ -1,8 +1,8 @@
 #include "documents/Udistinta.h"
 
+#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
-#include "editor/Ustato.h"
 
 #include <cmath>
 #include <numbers>
