@@ -216,6 +216,7 @@ private Q_SLOTS:
     // nessuna apertura, la cartella annunciata; l'ottimizzazione non eseguita si dice alla fine.
     void tuttiIDocumenti()
     {
+        TDocumenti::ImpostaCartellaDocumenti(cartella.filePath(QStringLiteral("Tutti")));
         prepara();
         QMenu menu;
         comandi->AggiungiAlMenu(&menu);
@@ -229,7 +230,7 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(
             registro, QStringLiteral("Ottimizzazione circuiti: non è stata effettuata l'ottimizzazione dei circuiti."),
             TIcona::Esclamazione);
-        const QString attesa = cartella.filePath(QStringLiteral("Documenti/Villa Prova PDF"));
+        const QString attesa = cartella.filePath(QStringLiteral("Tutti/Villa Prova PDF"));
         QCOMPARE(comandi->UltimaCartella, attesa);
         QCOMPARE(annunciata, attesa);
         QVERIFY(annuncio.contains(QStringLiteral("5 documenti")));
@@ -245,6 +246,7 @@ private Q_SLOTS:
                                "Villa Prova PDF - Capitolato con prezzi.xlsx", "Villa Prova PDF - Etichette.xlsx"}));
         QCOMPARE(progresso.fini, 1);
         QVERIFY(!occupato);
+        TDocumenti::ImpostaCartellaDocumenti(cartella.filePath(QStringLiteral("Documenti")));
     }
 
     // Con la voce spuntata (ricordata) il documento ha la sua copia PDF, pagina per foglio.
