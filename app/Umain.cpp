@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,8 +27,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -228,6 +231,25 @@ void TTERMOVELA::FormCreate()
     m_stampa->Progetto = [this] { return FinestraProgetto(); };
     m_stampa->NuovoProgresso = [this] { return std::unique_ptr<TProgresso>(new TCaricamento(this)); };
     m_stampa->AggiungiAlMenu(Stampe);
+    m_stampa->ApriCartella
+        = [](const QString& cartella) { return QDesktopServices::openUrl(QUrl::fromLocalFile(cartella)); };
+    // Dove sono finiti i documenti: nella barra di stato, con il pulsante che apre la cartella.
+    auto* apriCartella = new QPushButton(tr("Apri cartella"), StatusBar1);
+    apriCartella->setObjectName(QStringLiteral("ApriCartellaDocumenti"));
+    apriCartella->setFlat(true);
+    apriCartella->hide();
+    StatusBar1->addPermanentWidget(apriCartella);
+    connect(m_stampa, &TComandiStampa::DocumentiCreati, this,
+            [this, apriCartella](const QString& testo, const QString& cartella) {
+                StatusBar1->showMessage(testo);
+                apriCartella->setToolTip(QDir::toNativeSeparators(cartella));
+                apriCartella->show();
+            });
+    connect(apriCartella, &QPushButton::clicked, this, [this, apriCartella] {
+        const QString cartella = apriCartella->toolTip();
+        if (!m_stampa->ApriCartella(QDir::fromNativeSeparators(cartella)))
+            TMessaggi::Avviso(tr("Non è stato possibile aprire la cartella \"%1\".").arg(cartella));
+    });
     connect(RapportoTecnico1, &QAction::triggered, m_stampa, &TComandiStampa::RapportoTecnico1Click);
     connect(PreventivoSemplice1, &QAction::triggered, m_stampa, &TComandiStampa::PreventivoSemplice1Click);
     connect(PreventivoCompleto1, &QAction::triggered, m_stampa, &TComandiStampa::PreventivoCompleto1Click);

@@ -8,11 +8,14 @@
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
+#include "documents/Ututti.h"
 #include "editor/Udef.h"
 #include "editor/Ustato.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 
@@ -87,6 +90,11 @@ TComandiStampa::TComandiStampa(bool& occupato, QObject* parent)
 
 void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
 {
+    TuttiIDocumenti1 = stampa->addAction(tr("&Tutti i documenti"));
+    TuttiIDocumenti1->setObjectName(QStringLiteral("TuttiIDocumenti1"));
+    TuttiIDocumenti1->setToolTip(tr("Ogni documento del progetto nella sua cartella, senza aprirli; con \"Crea "
+                                    "anche il PDF\" anche le copie PDF."));
+    connect(TuttiIDocumenti1, &QAction::triggered, this, &TComandiStampa::TuttiIDocumenti1Click);
     stampa->addSeparator();
     CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il PDF"));
     CreaPdf1->setObjectName(QStringLiteral("CreaPdf1"));
@@ -100,32 +108,50 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
     }
     stampa->setToolTipsVisible(true);
     connect(CreaPdf1, &QAction::toggled, this, [](bool si) { QSettings().setValue(ChiavePdf, si); });
+    ApriCartella1 = stampa->addAction(tr("Apri cartella"));
+    ApriCartella1->setObjectName(QStringLiteral("ApriCartella1"));
+    ApriCartella1->setToolTip(tr("La cartella dei documenti del progetto."));
+    connect(ApriCartella1, &QAction::triggered, this, &TComandiStampa::ApriCartella1Click);
+}
+
+TStatoProgetto* TComandiStampa::prepara(bool ricostruisciCollettori)
+{
+    UltimoDocumento.clear();
+    UltimoPdf.clear();
+    UltimiFile.clear();
+    UltimaCartella.clear();
+    TProgetto* progetto = Progetto ? Progetto() : nullptr;
+    if (!progetto || m_occupato)
+        return nullptr;
+    TDati& dati = progetto->Dati();
+    if (!ControllaModifichePendenti(dati)) {
+        progetto->MostraLocaliInSospeso();
+        return nullptr;
+    }
+    if (dati.AuxLocali->RecordCount() == 0)
+        return nullptr;
+    TStatoProgetto& stato = progetto->Stato();
+    if (!stato.RicalcolaProgetto()) {
+        progetto->MostraLocaliInSospeso();
+        return nullptr;
+    }
+    if (ricostruisciCollettori)
+        stato.RicostruisciCollettori();
+    return &stato;
+}
+
+bool TComandiStampa::pdfRichiesto() const
+{
+    return CreaPdf1 && CreaPdf1->isEnabled() && CreaPdf1->isChecked();
 }
 
 void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(TStatoProgetto&)>& controllo,
                             bool ricostruisciCollettori)
 {
-    UltimoDocumento.clear();
-    UltimoPdf.clear();
-    TProgetto* progetto = Progetto ? Progetto() : nullptr;
-    if (!progetto || m_occupato)
+    TStatoProgetto* s = prepara(ricostruisciCollettori);
+    if (!s || !controllo(*s))
         return;
-    TDati& dati = progetto->Dati();
-    if (!ControllaModifichePendenti(dati)) {
-        progetto->MostraLocaliInSospeso();
-        return;
-    }
-    if (dati.AuxLocali->RecordCount() == 0)
-        return;
-    TStatoProgetto& stato = progetto->Stato();
-    if (!stato.RicalcolaProgetto()) {
-        progetto->MostraLocaliInSospeso();
-        return;
-    }
-    if (ricostruisciCollettori)
-        stato.RicostruisciCollettori();
-    if (!controllo(stato))
-        return;
+    TStatoProgetto& stato = *s;
 
     TOccupato occupato(m_occupato);
     std::unique_ptr<TProgresso> progresso = NuovoProgresso ? NuovoProgresso() : nullptr;
@@ -135,8 +161,52 @@ void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(T
         TClessidra clessidra;
         UltimoDocumento = crea(stato, richiesta);
     }
-    if (!UltimoDocumento.isEmpty() && CreaPdf1 && CreaPdf1->isEnabled() && CreaPdf1->isChecked())
+    if (UltimoDocumento.isEmpty())
+        return;
+    if (pdfRichiesto())
         creaPdf(UltimoDocumento, progresso.get());
+    UltimiFile = QStringList {UltimoDocumento};
+    if (!UltimoPdf.isEmpty())
+        UltimiFile << UltimoPdf;
+    UltimaCartella = QFileInfo(UltimoDocumento).absolutePath();
+    Q_EMIT DocumentiCreati(tr("Documento salvato in %1").arg(QDir::toNativeSeparators(UltimoDocumento)),
+                           UltimaCartella);
+}
+
+void TComandiStampa::TuttiIDocumenti1Click()
+{
+    TStatoProgetto* stato = prepara(true);
+    if (!stato)
+        return;
+    if (!stato->CollettoriConfermati)
+        TMessaggi::Avviso(AvvisoCollettori + tr("I documenti non conterranno i collettori e la regolazione."));
+    TEsitoTutti esito;
+    {
+        TOccupato occupato(m_occupato);
+        std::unique_ptr<TProgresso> progresso = NuovoProgresso ? NuovoProgresso() : nullptr;
+        TClessidra clessidra;
+        esito = CreaTuttiIDocumenti(*stato, {}, pdfRichiesto(), progresso.get());
+    }
+    UltimiFile = esito.documenti + esito.pdf;
+    UltimaCartella = esito.cartella;
+    if (!esito.documenti.isEmpty())
+        Q_EMIT DocumentiCreati(tr("%n documenti salvati in %1", nullptr, int(UltimiFile.size()))
+                                   .arg(QDir::toNativeSeparators(esito.cartella)),
+                               esito.cartella);
+    QStringList note = esito.mancanti;
+    if (!esito.erroriPdf.isEmpty())
+        note << tr("Non è stato possibile creare il PDF di tutti i documenti.") + u'\n' + esito.erroriPdf;
+    if (!note.isEmpty())
+        TMessaggi::Avviso(note.join(QStringLiteral("\n\n")));
+}
+
+void TComandiStampa::ApriCartella1Click()
+{
+    TProgetto* progetto = Progetto ? Progetto() : nullptr;
+    const QString cartella = progetto ? CartellaProgetto(progetto->Dati()) : TDocumenti::CartellaDocumenti();
+    if (!QDir().mkpath(cartella) || !ApriCartella || !ApriCartella(cartella))
+        TMessaggi::Avviso(
+            tr("Non è stato possibile aprire la cartella \"%1\".").arg(QDir::toNativeSeparators(cartella)));
 }
 
 void TComandiStampa::creaPdf(const QString& documento, TProgresso* progresso)

@@ -2,6 +2,7 @@
 // Comandi del menu "Stampa": controlli comuni, aggiornamento del progetto, avvisi, costruzione
 // del documento con la finestra di avanzamento e, se richiesta, la sua copia PDF.
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -39,9 +40,22 @@ public:
     QAction* CreaPdf1 = nullptr;
     void AggiungiAlMenu(QMenu* stampa);
 
-    // File dell'ultimo documento e dell'ultimo PDF creati (vuoti se non creati).
+    // "Tutti i documenti" e "Apri cartella", aggiunte al menu da AggiungiAlMenu.
+    QAction* TuttiIDocumenti1 = nullptr;
+    QAction* ApriCartella1 = nullptr;
+    // Chi apre la cartella (il programma installa quella del desktop).
+    std::function<bool(const QString& cartella)> ApriCartella;
+
+    // File dell'ultimo documento e dell'ultimo PDF creati (vuoti se non creati); con "Tutti i
+    // documenti" tutti i file creati.
     QString UltimoDocumento;
     QString UltimoPdf;
+    QStringList UltimiFile;
+    QString UltimaCartella;
+
+Q_SIGNALS:
+    // Dopo ogni costruzione riuscita: il testo per la barra di stato e la cartella dei file.
+    void DocumentiCreati(const QString& testo, const QString& cartella);
 
 public Q_SLOTS:
     void RapportoTecnico1Click();
@@ -49,6 +63,8 @@ public Q_SLOTS:
     void PreventivoCompleto1Click();
     void OttimizzCircuiti1Click();
     void Etichette1Click();
+    void TuttiIDocumenti1Click();
+    void ApriCartella1Click();
 
 private:
     using TCostruttore = std::function<QString(TStatoProgetto&, TRichiestaDocumento)>;
@@ -56,6 +72,9 @@ private:
     void esegui(const TCostruttore& crea, const std::function<bool(TStatoProgetto&)>& controllo,
                 bool ricostruisciCollettori = true);
     void creaPdf(const QString& documento, TProgresso* progresso);
+    // Passi comuni prima di ogni costruzione; nullptr se il comando si ferma.
+    TStatoProgetto* prepara(bool ricostruisciCollettori);
+    bool pdfRichiesto() const;
 
     bool& m_occupato;
 };

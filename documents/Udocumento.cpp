@@ -10,6 +10,9 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -27,8 +30,10 @@ TImpostazioni& Impostazioni()
     return i;
 }
 
+} // namespace
+
 // Caratteri che un nome di file non può contenere su nessuno dei sistemi supportati.
-QString NomeSicuro(QString nome)
+QString NomeFileSicuro(QString nome)
 {
     static const QString vietati = QStringLiteral("\\/:*?\"<>|");
     for (QChar& c : nome)
@@ -40,7 +45,29 @@ QString NomeSicuro(QString nome)
     return nome.isEmpty() ? QStringLiteral("Documento") : nome;
 }
 
-} // namespace
+void PermessiUsuali(const QString& file)
+{
+#ifdef Q_OS_UNIX
+    const mode_t maschera = ::umask(0);
+    ::umask(maschera);
+    const mode_t modo = 0666 & ~maschera;
+    QFileDevice::Permissions p;
+    const std::pair<mode_t, QFileDevice::Permissions> bit[] = {
+        {S_IRUSR, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+        {S_IWUSR, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther},
+        {S_IWOTH, QFileDevice::WriteOther},
+    };
+    for (const auto& [b, q] : bit)
+        if (modo & b)
+            p |= q;
+    QFile::setPermissions(file, p);
+#else
+    Q_UNUSED(file);
+#endif
+}
 
 QString TDocumenti::DirIniziale()
 {
@@ -143,11 +170,15 @@ QString TDocumento::Salva()
             throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
                                     .arg(QDir::toNativeSeparators(fi.absolutePath()), TestoErroreSistema(errno)));
         m_foglio.Salva(fi.absoluteFilePath());
+        PermessiUsuali(fi.absoluteFilePath());
         return fi.absoluteFilePath();
     }
-    // La cartella predefinita della cartella di lavoro, se il costruttore l'ha data.
-    const QString cartella
-        = m_foglio.PercorsoPredefinito().isEmpty() ? TDocumenti::CartellaDocumenti() : m_foglio.PercorsoPredefinito();
+    // La cartella della richiesta, altrimenti quella predefinita della cartella di lavoro, se il
+    // costruttore l'ha data.
+    QString cartella = m_richiesta.cartella;
+    if (cartella.isEmpty())
+        cartella = m_foglio.PercorsoPredefinito().isEmpty() ? TDocumenti::CartellaDocumenti()
+                                                            : m_foglio.PercorsoPredefinito();
     errno = 0;
     if (!QDir().mkpath(cartella))
         throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
@@ -162,13 +193,14 @@ QString TDocumento::Salva()
     temporaneo.close();
     m_foglio.Salva(temporaneo.fileName());
     const QString base
-        = cartella + u'/' + NomeSicuro(m_richiesta.nomeFile.isEmpty() ? m_richiesta.nome : m_richiesta.nomeFile);
+        = cartella + u'/' + NomeFileSicuro(m_richiesta.nomeFile.isEmpty() ? m_richiesta.nome : m_richiesta.nomeFile);
     for (int n = 1; n < 10000; ++n) {
         const QString nome = n == 1 ? base + QStringLiteral(".xlsx") : QStringLiteral("%1 (%2).xlsx").arg(base).arg(n);
         if (QFileInfo::exists(nome))
             continue;
         if (temporaneo.rename(nome)) {
             temporaneo.setAutoRemove(false);
+            PermessiUsuali(nome);
             return nome;
         }
     }
@@ -198,18 +230,36 @@ QString CostruisciDocumento(const TRichiestaDocumento& richiesta, const std::fun
         return {};
     }
     const auto& apri = Impostazioni().apri;
-    if (TDocumenti::AperturaAttiva() && apri && !apri(file))
+    if (richiesta.apri && TDocumenti::AperturaAttiva() && apri && !apri(file))
         TMessaggi::Avviso(QStringLiteral("Il documento è stato salvato in \"%1\".\n\nNon è stato possibile aprirlo "
                                          "con l'applicazione predefinita.")
                               .arg(QDir::toNativeSeparators(file)));
     return file;
 }
 
-void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati)
+namespace {
+QString NomeProgetto(TDati& dati)
 {
+    dati.AuxInfo->First();
+    return dati.AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().simplified();
+}
+} // namespace
+
+QString CartellaProgetto(TDati& dati)
+{
+    const QString progetto = NomeProgetto(dati);
+    return TDocumenti::CartellaDocumenti() + u'/'
+        + NomeFileSicuro(progetto.isEmpty() ? QCoreApplication::translate("TDocumento", "Progetto senza nome")
+                                            : progetto);
+}
+
+void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati, const QString& tipo)
+{
+    if (richiesta.cartella.isEmpty())
+        richiesta.cartella = CartellaProgetto(dati);
     if (!richiesta.nomeFile.isEmpty())
         return;
-    dati.AuxInfo->First();
-    const QString progetto = dati.AuxInfo->FieldByName(QStringLiteral("PROGETTO")).AsString().trimmed();
-    richiesta.nomeFile = progetto.isEmpty() ? richiesta.nome : richiesta.nome + QStringLiteral(" - ") + progetto;
+    const QString progetto = NomeProgetto(dati);
+    const QString documento = tipo.isEmpty() ? richiesta.nome : tipo;
+    richiesta.nomeFile = progetto.isEmpty() ? documento : progetto + QStringLiteral(" - ") + documento;
 }

@@ -41,14 +41,25 @@ struct TRichiestaDocumento
     int passo = 1;
     QString titolo = QStringLiteral("Preparazione documento in corso...");
     QString nomeFile {}; // base del nome del file; vuoto = nome
+    QString cartella {}; // dove salvare; vuoto = cartella dei documenti
+    bool apri = true; // aprire il documento finito (se l'apertura è attiva)
     QString destinazione {}; // file esplicito (tvl -o), sostituito se esiste
     TProgresso* progresso = nullptr;
 };
 
 class TDati;
 
-// Nome del file quando la richiesta non ne dà uno: il documento e, se c'è, il nome del progetto.
-void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati);
+// Nome del file e cartella quando la richiesta non li dà: "Progetto - tipo" (tipo vuoto = nome del
+// documento) nella cartella del progetto, così ogni documento di un progetto sta in un posto solo.
+void NomeFileProgetto(TRichiestaDocumento& richiesta, TDati& dati, const QString& tipo = {});
+// La cartella dei documenti di un progetto: una sottocartella della cartella dei documenti con il
+// nome del progetto ("Progetto senza nome" se manca).
+QString CartellaProgetto(TDati& dati);
+// Un nome utilizzabile come file o cartella su ogni sistema ("Documento" se non resta nulla).
+QString NomeFileSicuro(QString nome);
+// I permessi di un file nuovo dell'utente (0666 meno la umask): i file temporanei nascono 0600,
+// un documento da mandare ad altri no.
+void PermessiUsuali(const QString& file);
 
 class TDocumento
 {

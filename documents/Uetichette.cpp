@@ -1,7 +1,9 @@
 #include "documents/Uetichette.h"
 
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
+#include "editor/Ustato.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -61,7 +63,9 @@ void ScriviOttimizzazione(TDocumento& doc, TStatoProgetto& stato)
     TTabella* circuiti = dati.AuxCircuiti;
     TControlliSospesi sospesi(circuiti);
     TFoglio& f = doc.Foglio();
-    f.PercorsoPredefinito(TDocumenti::DirIniziale() + QStringLiteral("/Progetti"));
+    // La cartella predefinita è quella dei documenti del progetto, come per gli altri documenti.
+    f.PercorsoPredefinito(doc.Richiesta().cartella.isEmpty() ? TDocumenti::CartellaDocumenti()
+                                                             : doc.Richiesta().cartella);
     f.Valore(QStringLiteral("A8"), DescrizioneTubo(stato));
     int r = 12;
     for (circuiti->First(); !circuiti->Eof(); circuiti->Next()) {
@@ -110,6 +114,6 @@ QString CreaTabellaOttimizzazione(TStatoProgetto& stato, TRichiestaDocumento ric
     richiesta.modello = QStringLiteral("Ottimizza");
     richiesta.massimo = 400;
     richiesta.passo = 1;
-    NomeFileProgetto(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati(), QCoreApplication::translate("TDocumento", "Ottimizzazione circuiti"));
     return CostruisciDocumento(richiesta, [&](TDocumento& d) { ScriviOttimizzazione(d, stato); });
 }

@@ -270,6 +270,58 @@ int TFoglio::AggiungiFoglio(const QString& nome)
     return NumeroFogli();
 }
 
+void TFoglio::EliminaFoglio(int numero)
+{
+    if (numero < 1 || numero > NumeroFogli())
+        throw TErroreFoglio(QStringLiteral("La cartella di lavoro non ha il foglio %1.").arg(numero));
+    if (NumeroFogli() == 1)
+        throw TErroreFoglio(QStringLiteral("L'unico foglio della cartella di lavoro non si può eliminare."));
+    const int indice = numero - 1;
+    const QString parteFoglio = d->fogli[size_t(indice)].parte;
+    d->fogli.erase(d->fogli.begin() + indice);
+    auto cartella = d->Xml(d->parteCartella).document_element();
+    auto fogliNodo = cartella.child("sheets");
+    for (auto s : fogliNodo.children("sheet"))
+        if (d->DestinazioneRelazione(d->parteCartella, Q(s.attribute("r:id").value())) == parteFoglio) {
+            const QString id = Q(s.attribute("r:id").value());
+            auto rels = d->Relazioni(d->parteCartella).document_element();
+            for (auto r : rels.children("Relationship"))
+                if (Q(r.attribute("Id").value()) == id) {
+                    rels.remove_child(r);
+                    break;
+                }
+            fogliNodo.remove_child(s);
+            break;
+        }
+    // La parte del foglio e le sue relazioni escono dal pacchetto; i nomi locali dei fogli che
+    // seguono (area di stampa, titoli) scalano di uno.
+    for (const QString& parte : {parteFoglio, TDati::ParteRelazioni(parteFoglio)}) {
+        d->parti.erase(parte);
+        d->ordine.erase(std::remove(d->ordine.begin(), d->ordine.end(), parte), d->ordine.end());
+        auto tipi = d->Xml(QStringLiteral("[Content_Types].xml")).document_element();
+        for (auto o : tipi.children("Override"))
+            if (Q(o.attribute("PartName").value()) == u'/' + parte) {
+                tipi.remove_child(o);
+                break;
+            }
+    }
+    if (auto nomi = d->DefinedNames(false)) {
+        for (auto n = nomi.first_child(); n;) {
+            auto succ = n.next_sibling();
+            const int locale = n.attribute("localSheetId").as_int(-1);
+            if (locale == indice)
+                nomi.remove_child(n);
+            else if (locale > indice)
+                n.attribute("localSheetId").set_value(locale - 1);
+            n = succ;
+        }
+        if (!nomi.first_child())
+            cartella.remove_child(nomi);
+    }
+    const int attivo = d->attivo > indice ? d->attivo - 1 : std::min(d->attivo, NumeroFogli() - 1);
+    Foglio(attivo + 1);
+}
+
 void TFoglio::RinominaFoglio(const QString& nome)
 {
     auto& f = d->Attivo();

@@ -143,6 +143,9 @@ public:
     // Aggiunge un foglio in fondo e lo rende attivo; restituisce il suo numero.
     int AggiungiFoglio(const QString& nome);
     void RinominaFoglio(const QString& nome);
+    // Toglie il foglio con la sua area di stampa e i suoi titoli; i fogli dopo scalano di uno.
+    // Il foglio attivo resta lo stesso se c'è ancora, altrimenti quello al suo posto.
+    void EliminaFoglio(int numero);
 
     // --- Celle del foglio attivo ------------------------------------------------------------
 

@@ -1,14 +1,18 @@
 #include "documents/Updf.h"
 
 #include "data/Uprogresso.h"
+#include "documents/Udocumento.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+
+#include <memory>
 
 QString PercorsoSoffice()
 {
@@ -23,36 +27,100 @@ QString PercorsoSoffice()
     return {};
 }
 
+namespace {
+
+// Il profilo di LibreOffice si crea una volta e si riusa: crearlo a ogni conversione costa
+// qualche secondo. Se un'altra conversione lo sta usando se ne prende uno usa e getta.
+class TProfilo
+{
+public:
+    TProfilo()
+    {
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (!base.isEmpty() && QDir().mkpath(base + QStringLiteral("/termovela"))) {
+            m_blocco = std::make_unique<QLockFile>(base + QStringLiteral("/termovela/libreoffice.lock"));
+            if (m_blocco->tryLock(0)) {
+                m_percorso = base + QStringLiteral("/termovela/libreoffice");
+                return;
+            }
+            m_blocco.reset();
+        }
+        m_temporaneo = std::make_unique<QTemporaryDir>();
+        if (m_temporaneo->isValid())
+            m_percorso = m_temporaneo->path();
+    }
+    QString Percorso() const { return m_percorso; }
+
+private:
+    std::unique_ptr<QLockFile> m_blocco;
+    std::unique_ptr<QTemporaryDir> m_temporaneo;
+    QString m_percorso;
+};
+
+// Il PDF convertito accanto al documento, senza sostituire un PDF che c'è già.
+void Colloca(const QString& creato, const QFileInfo& sorgente, TEsitoPdf& esito)
+{
+    const QString base = sorgente.absoluteDir().filePath(sorgente.completeBaseName());
+    QString destinazione = base + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(destinazione); ++n)
+        destinazione = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
+    if (!QFile::copy(creato, destinazione)) {
+        esito.errore = QStringLiteral("Il PDF non si può scrivere in \"%1\".").arg(destinazione);
+        return;
+    }
+    PermessiUsuali(destinazione);
+    esito.riuscito = true;
+    esito.pdf = destinazione;
+}
+
+} // namespace
+
 TEsitoPdf CreaPdf(const QString& documento, TProgresso* progresso, int limiteMs)
 {
-    TEsitoPdf esito;
-    const QFileInfo sorgente(documento);
+    return CreaPdf(QStringList {documento}, progresso, limiteMs).value(0);
+}
+
+QVector<TEsitoPdf> CreaPdf(const QStringList& documenti, TProgresso* progresso, int limiteMs)
+{
+    QVector<TEsitoPdf> esiti(documenti.size());
+    const auto tutti = [&](const QString& errore) {
+        for (TEsitoPdf& e : esiti)
+            if (!e.riuscito && e.errore.isEmpty())
+                e.errore = errore;
+        return esiti;
+    };
     const QString soffice = PercorsoSoffice();
-    if (soffice.isEmpty()) {
-        esito.errore = QStringLiteral("LibreOffice (soffice) non è installato.");
-        return esito;
+    if (soffice.isEmpty())
+        return tutti(QStringLiteral("LibreOffice (soffice) non è installato."));
+    // Nomi uguali in cartelle diverse darebbero lo stesso PDF d'uscita: i doppioni vanno a un
+    // avvio successivo.
+    QStringList sorgenti, nomi;
+    QList<int> rimandati;
+    for (int i = 0; i < documenti.size(); ++i) {
+        const QFileInfo fi(documenti[i]);
+        if (!fi.isFile())
+            esiti[i].errore = QStringLiteral("Il documento \"%1\" non esiste.").arg(documenti[i]);
+        else if (nomi.contains(fi.completeBaseName()))
+            rimandati << i;
+        else
+            sorgenti << fi.absoluteFilePath(), nomi << fi.completeBaseName();
     }
-    if (!sorgente.isFile()) {
-        esito.errore = QStringLiteral("Il documento \"%1\" non esiste.").arg(documento);
-        return esito;
-    }
-    // Un profilo usa e getta: soffice non si aggancia a un'istanza aperta dell'utente.
-    QTemporaryDir profilo;
+    if (sorgenti.isEmpty())
+        return esiti;
+    const TProfilo profilo;
     QTemporaryDir uscita;
-    if (!profilo.isValid() || !uscita.isValid()) {
-        esito.errore = QStringLiteral("Non è stato possibile creare una cartella temporanea.");
-        return esito;
-    }
+    if (profilo.Percorso().isEmpty() || !uscita.isValid())
+        return tutti(QStringLiteral("Non è stato possibile creare una cartella temporanea."));
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(soffice,
-            {QStringLiteral("-env:UserInstallation=%1").arg(QUrl::fromLocalFile(profilo.path()).toString()),
-             QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-             QStringLiteral("pdf"), QStringLiteral("--outdir"), uscita.path(), sorgente.absoluteFilePath()});
-    if (!p.waitForStarted(10000)) {
-        esito.errore = QStringLiteral("LibreOffice non è partito: %1").arg(p.errorString());
-        return esito;
-    }
+    p.start(
+        soffice,
+        QStringList {QStringLiteral("-env:UserInstallation=%1").arg(QUrl::fromLocalFile(profilo.Percorso()).toString()),
+                     QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), uscita.path()}
+            + sorgenti);
+    if (!p.waitForStarted(10000))
+        return tutti(QStringLiteral("LibreOffice non è partito: %1").arg(p.errorString()));
     QElapsedTimer tempo;
     tempo.start();
     while (!p.waitForFinished(100)) {
@@ -61,27 +129,29 @@ TEsitoPdf CreaPdf(const QString& documento, TProgresso* progresso, int limiteMs)
         if (tempo.elapsed() > limiteMs) {
             p.kill();
             p.waitForFinished(5000);
-            esito.errore
-                = QStringLiteral("LibreOffice non ha finito la conversione in %1 secondi.").arg(limiteMs / 1000);
-            return esito;
+            return tutti(
+                QStringLiteral("LibreOffice non ha finito la conversione in %1 secondi.").arg(limiteMs / 1000));
         }
     }
-    const QString creato = QDir(uscita.path()).filePath(sorgente.completeBaseName() + QStringLiteral(".pdf"));
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 || !QFileInfo(creato).isFile()) {
-        esito.errore
-            = QStringLiteral("LibreOffice non ha creato il PDF: %1").arg(QString::fromLocal8Bit(p.readAll()).trimmed());
-        return esito;
+    const QString uscitaSoffice = QString::fromLocal8Bit(p.readAll()).trimmed();
+    const bool finito = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    for (int i = 0; i < documenti.size(); ++i) {
+        if (!esiti[i].errore.isEmpty() || rimandati.contains(i))
+            continue;
+        const QFileInfo sorgente(documenti[i]);
+        const QString creato = QDir(uscita.path()).filePath(sorgente.completeBaseName() + QStringLiteral(".pdf"));
+        if (!finito || !QFileInfo(creato).isFile())
+            esiti[i].errore = QStringLiteral("LibreOffice non ha creato il PDF: %1").arg(uscitaSoffice);
+        else
+            Colloca(creato, sorgente, esiti[i]);
     }
-    // Accanto al documento, senza sostituire un PDF che c'è già.
-    const QString base = sorgente.absoluteDir().filePath(sorgente.completeBaseName());
-    QString destinazione = base + QStringLiteral(".pdf");
-    for (int n = 2; QFileInfo::exists(destinazione); ++n)
-        destinazione = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
-    if (!QFile::copy(creato, destinazione)) {
-        esito.errore = QStringLiteral("Il PDF non si può scrivere in \"%1\".").arg(destinazione);
-        return esito;
+    if (!rimandati.isEmpty()) {
+        QStringList altri;
+        for (int i : std::as_const(rimandati))
+            altri << documenti[i];
+        const QVector<TEsitoPdf> seguito = CreaPdf(altri, progresso, limiteMs);
+        for (int k = 0; k < rimandati.size(); ++k)
+            esiti[rimandati[k]] = seguito[k];
     }
-    esito.riuscito = true;
-    esito.pdf = destinazione;
-    return esito;
+    return esiti;
 }

@@ -1,7 +1,10 @@
 #pragma once
-// Copia PDF di un documento: LibreOffice senza finestre converte la cartella di lavoro salvata
-// in un .pdf accanto a essa, con un profilo privato (non disturba un LibreOffice già aperto).
+// Copia PDF dei documenti: LibreOffice senza finestre converte le cartelle di lavoro salvate in
+// .pdf accanto a esse, con un profilo proprio del programma (non disturba un LibreOffice già
+// aperto). Più documenti si convertono con un solo avvio di LibreOffice.
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 class TProgresso;
 
@@ -18,3 +21,5 @@ struct TEsitoPdf
 // Converte il file (.xlsx) in PDF nella stessa cartella, entro il tempo dato. Durante l'attesa
 // il progresso lascia scorrere i messaggi, così la finestra si ridisegna.
 TEsitoPdf CreaPdf(const QString& documento, TProgresso* progresso = nullptr, int limiteMs = 120000);
+// Lo stesso per più documenti in un solo avvio di LibreOffice: un esito per documento, nell'ordine.
+QVector<TEsitoPdf> CreaPdf(const QStringList& documenti, TProgresso* progresso = nullptr, int limiteMs = 300000);

@@ -1,11 +1,12 @@
 #include "documents/Upreventivo.h"
 
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
+#include "editor/Ustato.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,12 @@ void Quantita(TFoglio& f, const QString& cella, double quantita)
 {
     f.Valore(cella, std::round(quantita * 100) / 100);
     f.Formatta(cella, {.formato = QStringLiteral("0.00")});
+}
+
+// Una voce che si leggerebbe 0,00 non si stampa: resta in AuxPrev, ma al cliente non dice nulla.
+bool QuantitaNulla(double quantita)
+{
+    return std::round(quantita * 100) == 0;
 }
 
 struct TVoce
@@ -77,6 +84,8 @@ void RiempiPreventivo(TDocumento& doc, TDati& dati)
 
     int r = PrimaRigaPreventivo, numero = 1;
     for (const TRigaDistinta& v : LeggiDistinta(dati)) {
+        if (QuantitaNulla(v.Quantita))
+            continue;
         ScriviVoce(f, r, numero++, {v.Descrizione, v.Articolo, v.Cod_Esteso, v.Unit_Mis, v.Quantita, v.Prezzo_Unit});
         r += 2;
         doc.Avanza();
@@ -91,6 +100,8 @@ void RiempiPreventivo(TDocumento& doc, TDati& dati)
                  campo(QStringLiteral("Quantità")).AsFloat(),     {}};
         if (!campo(QStringLiteral("Prezzo_Unit")).IsNull())
             v.prezzo = campo(QStringLiteral("Prezzo_Unit")).AsFloat();
+        if (QuantitaNulla(v.quantita))
+            continue;
         ScriviVoce(f, r, numero++, v);
         r += 2;
         doc.Avanza();
@@ -132,6 +143,8 @@ void RiempiCapitolato(TDocumento& doc, TDati& dati, bool conPrezzi)
 
     int r = PrimaRigaCapitolato;
     for (const TRigaDistinta& v : LeggiDistinta(dati)) {
+        if (QuantitaNulla(v.Quantita))
+            continue;
         const QString immagine = FileImmagine(v.Immagine);
         if (!immagine.isEmpty()) {
             f.Seleziona(Cella('A', r));
@@ -183,7 +196,9 @@ QString CreaCapitolato(TStatoProgetto& stato, TRichiestaDocumento richiesta)
     richiesta.modello = ModelloCapitolato(stato.ConPrezzi);
     richiesta.massimo = 100;
     richiesta.passo = 1;
-    NomeFileProgetto(richiesta, stato.Dati());
+    NomeFileProgetto(richiesta, stato.Dati(),
+                     conPrezzi ? QCoreApplication::translate("TDocumento", "Capitolato con prezzi")
+                               : QCoreApplication::translate("TDocumento", "Capitolato senza prezzi"));
     return AvvisaMancanze(stato.Dati(), CostruisciDocumento(richiesta, [&](TDocumento& d) {
                               CreaDistinta(stato, TTipoDistinta::Capitolato);
                               RiempiCapitolato(d, stato.Dati(), conPrezzi);

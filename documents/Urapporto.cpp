@@ -1,10 +1,11 @@
 #include "documents/Urapporto.h"
 
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
+#include "editor/Ustato.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -14,6 +15,7 @@ namespace {
 const QString Trattino = QStringLiteral("-");
 const QString TuttoAperto = QStringLiteral("TA");
 constexpr int PrimaRiga = 7;
+constexpr int PrimaVoceContenuto = 39; // copertina: prima voce del contenuto, per il foglio 2
 constexpr int MassimoAvanzamento = 300;
 
 QString Cella(int colonna, int riga)
@@ -68,10 +70,12 @@ public:
         ZonaOccupata();
         if (m_fogli.zonaMarginale)
             ZonaMarginale();
+        int detentori = 0, collettori = 0;
         if (m_stato.CollettoriConfermati) {
-            Detentori();
-            Collettori();
+            detentori = Detentori();
+            collettori = Collettori();
         }
+        TogliFogliVuoti(detentori == 0, collettori == 0);
         m_f.Foglio(1);
         m_f.Seleziona(QStringLiteral("A1"));
     }
@@ -193,7 +197,33 @@ private:
 
     // L'albero dei collettori e AuxCollettori si percorrono insieme, un record per collettore:
     // un collettore senza circuiti non lascia righe ma consuma il proprio record.
-    void Detentori()
+    // Un foglio senza righe non si consegna: esce dalla cartella e dal contenuto della copertina
+    // (una voce per foglio dal secondo in poi, "n.  titolo"), che si rinumera.
+    void TogliFogliVuoti(bool detentoriVuoto, bool collettoriVuoto)
+    {
+        QList<int> vuoti;
+        if (collettoriVuoto)
+            vuoti << m_fogli.collettori;
+        if (detentoriVuoto)
+            vuoti << m_fogli.detentori;
+        if (vuoti.isEmpty())
+            return;
+        m_f.Foglio(1);
+        static const QRegularExpression numero(QStringLiteral("^\\d+\\.\\s+"));
+        QStringList voci;
+        for (int n = 2; n <= m_f.NumeroFogli(); ++n) {
+            const QString cella = Cella(1, PrimaVoceContenuto + n - 2);
+            if (!vuoti.contains(n))
+                voci << m_f.Testo(cella).remove(numero);
+            m_f.Svuota(cella);
+        }
+        for (int i = 0; i < voci.size(); ++i)
+            m_f.Valore(Cella(1, PrimaVoceContenuto + i), QStringLiteral("%1.  %2").arg(i + 1).arg(voci[i]));
+        for (int n : vuoti)
+            m_f.EliminaFoglio(n);
+    }
+
+    int Detentori()
     {
         m_f.Foglio(m_fogli.detentori);
         m_f.Valore(QStringLiteral("D4"), m_rif);
@@ -224,9 +254,10 @@ private:
         }
         c->First();
         FineFoglio();
+        return riga - PrimaRiga;
     }
 
-    void Collettori()
+    int Collettori()
     {
         m_f.Foglio(m_fogli.collettori);
         m_f.Valore(QStringLiteral("F4"), m_rif);
@@ -248,6 +279,7 @@ private:
         }
         c->First();
         FineFoglio();
+        return riga - PrimaRiga;
     }
 
     TDocumento& m_doc;

@@ -2,9 +2,9 @@
 // controllate in LibreOffice Calc.
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uetichette.h"
+#include "editor/Ustato.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -114,7 +114,7 @@ private Q_SLOTS:
         TProgressoRegistrato p;
         const QString file = CreaEtichette(*stato, {.progresso = &p});
         QVERIFY(!file.isEmpty());
-        QCOMPARE(file, cartella.filePath(QStringLiteral("Etichette - Villa.xlsx")));
+        QCOMPARE(file, cartella.filePath(QStringLiteral("Villa/Villa - Etichette.xlsx")));
         QCOMPARE(p.massimo, modo == 1 ? 206 : 203);
         QCOMPARE(p.passi, p.massimo);
 
@@ -182,7 +182,8 @@ private Q_SLOTS:
     {
         QFETCH(QVector<TCircuito>, circuiti);
         QFETCH(QList<int>, lineeSopra);
-        // Cartella di avvio propria: il documento va nella sua "Progetti".
+        // Cartella di avvio propria: il documento va nella cartella del progetto sotto "Documenti",
+        // con gli altri documenti del progetto.
         QTemporaryDir avvio;
         QVERIFY(QDir(avvio.path()).mkpath(QStringLiteral("Template")));
         QVERIFY(QFile::copy(TDocumenti::Modello(QStringLiteral("Ottimizza")),
@@ -204,10 +205,12 @@ private Q_SLOTS:
         }
         const QString prima = TDocumenti::DirIniziale();
         TDocumenti::ImpostaDirIniziale(avvio.path());
+        TDocumenti::ImpostaCartellaDocumenti({});
         TProgressoRegistrato p;
         const QString file = CreaTabellaOttimizzazione(*stato, {.progresso = &p});
         TDocumenti::ImpostaDirIniziale(prima);
-        QCOMPARE(file, avvio.filePath(QStringLiteral("Progetti/Ottimizz. Circuiti - Casa Neri.xlsx")));
+        TDocumenti::ImpostaCartellaDocumenti(cartella.path());
+        QCOMPARE(file, avvio.filePath(QStringLiteral("Documenti/Casa Neri/Casa Neri - Ottimizzazione circuiti.xlsx")));
         QCOMPARE(p.massimo, 400);
         QCOMPARE(p.passi, 400);
         QVERIFY(!t->ControlsDisabled());

@@ -327,6 +327,52 @@ private Q_SLOTS:
         QCOMPARE(NumeroCalc(TControlloCalc::Cella(fogli[0], "E5")), distinta[0].Quantita);
     }
 
+    // Una voce che si leggerebbe 0,00 (le clips di un pannello che non ne prende, un prodotto
+    // aggiuntivo a zero) resta in AuxPrev ma non si stampa; la numerazione non ha buchi.
+    void vociNulleNonStampate()
+    {
+        progetto();
+        TTabella* g = dati->AuxDGenerali;
+        g->First();
+        g->Edit();
+        g->FieldByName("COD_ISOL").Imposta("PAN99");
+        QVERIFY(g->Post());
+        aggiuntivo(QStringLiteral("Raccordo a zero"), QStringLiteral("ZERO1"), 0.004, 3.0);
+        aggiuntivo(QStringLiteral("Circolatore"), QStringLiteral("CIRC25"), 1, 285.5);
+        const QString preventivo = creaPreventivo();
+        const QVector<TRigaDistinta> distinta = LeggiDistinta(*dati);
+        QVector<TRigaDistinta> stampate;
+        std::copy_if(distinta.begin(), distinta.end(), std::back_inserter(stampate),
+                     [](const TRigaDistinta& v) { return v.Quantita != 0; });
+        QCOMPARE(stampate.size(), distinta.size() - 1);
+        QVERIFY(std::any_of(distinta.begin(), distinta.end(), [](const TRigaDistinta& v) {
+            return v.Cod_Esteso == QLatin1String("V530X774") && v.Quantita == 0;
+        }));
+
+        TFoglio f;
+        f.Apri(preventivo);
+        int r = 16;
+        for (qsizetype k = 0; k < stampate.size(); ++k, r += 2) {
+            QCOMPARE(f.Numero(QStringLiteral("A%1").arg(r)), double(k + 1));
+            QCOMPARE(f.Testo(QStringLiteral("D%1").arg(r)), stampate[k].Cod_Esteso);
+        }
+        QCOMPARE(f.Testo(QStringLiteral("D%1").arg(r)), QStringLiteral("CIRC25"));
+        QCOMPARE(f.Numero(QStringLiteral("A%1").arg(r)), double(stampate.size() + 1));
+        QVERIFY(!f.Esiste(QStringLiteral("A%1").arg(r + 2)));
+
+        TFoglio c;
+        c.Apri(creaCapitolato(0));
+        r = 5;
+        for (const TRigaDistinta& v : LeggiDistinta(*dati)) {
+            if (v.Quantita == 0)
+                continue;
+            QCOMPARE(c.Testo(QStringLiteral("C%1").arg(r)), v.Capitolato);
+            QCOMPARE(c.Numero(QStringLiteral("E%1").arg(r)), v.Quantita);
+            r += 2;
+        }
+        QVERIFY(!c.Esiste(QStringLiteral("E%1").arg(r)));
+    }
+
     void capitolatoSenzaRiferimento()
     {
         progetto(QString());

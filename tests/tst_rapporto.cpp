@@ -279,6 +279,39 @@ private Q_SLOTS:
         }
     }
 
+    // Senza collettori confermati i fogli dei detentori e dei collettori restano vuoti: escono
+    // dalla relazione e dal contenuto della copertina; gli altri fogli tengono area e titoli.
+    void fogliVuotiTolti_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QStringList>("contenuto");
+        const QString locali = QStringLiteral("1.  Dati dei locali"),
+                      occupata = QStringLiteral("2.  Risultati della zona occupata");
+        QTest::newRow("Senza Area Marginale") << 2 << QStringList {locali, occupata};
+        QTest::newRow("Con Area Marginale")
+            << 1 << QStringList {locali, occupata, QStringLiteral("3.  Risultati della zona marginale")};
+    }
+    void fogliVuotiTolti()
+    {
+        QFETCH(int, modo);
+        QFETCH(QStringList, contenuto);
+        progetto(modo);
+        stato->CollettoriConfermati = false;
+        TFoglio f;
+        f.Apri(rapporto());
+        QCOMPARE(f.NumeroFogli(), contenuto.size() + 1);
+        QCOMPARE(f.FoglioAttivo(), 1);
+        for (int i = 0; i < contenuto.size() + 2; ++i)
+            QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + i)), contenuto.value(i));
+        for (int n = 2; n <= f.NumeroFogli(); ++n) {
+            f.Foglio(n);
+            QVERIFY(f.NomeFoglio(n) != QLatin1String("Detentori") && f.NomeFoglio(n) != QLatin1String("Collettori"));
+            const QChar ultima = modo == 1 && n == 4 ? u'M' : n == 2 ? u'K' : u'N';
+            QCOMPARE(f.AreaStampa(), QStringLiteral("$A:$") + ultima);
+            QCOMPARE(f.TitoliStampa(), QStringLiteral("$5:$6"));
+        }
+    }
+
     void copertinaELocali()
     {
         progetto(2);
@@ -455,11 +488,8 @@ private Q_SLOTS:
         stato->CollettoriConfermati = false;
         TFoglio f;
         f.Apri(rapporto());
-        for (int n : {4, 5}) {
-            f.Foglio(n);
-            QVERIFY(!f.Esiste("A7"));
-            QVERIFY(!f.Esiste("D4") && !f.Esiste("F4"));
-        }
+        // I fogli dei detentori e dei collettori, che resterebbero vuoti, non ci sono.
+        QCOMPARE(f.NumeroFogli(), 3);
         f.Foglio(3);
         QVERIFY(f.Esiste("A9"));
     }

@@ -212,6 +212,43 @@ private Q_SLOTS:
         occupato = false;
     }
 
+    // "Tutti i documenti": ogni documento nella cartella del progetto, una finestra di avanzamento,
+    // nessuna apertura, la cartella annunciata; l'ottimizzazione non eseguita si dice alla fine.
+    void tuttiIDocumenti()
+    {
+        TDocumenti::ImpostaCartellaDocumenti(cartella.filePath(QStringLiteral("Tutti")));
+        prepara();
+        QMenu menu;
+        comandi->AggiungiAlMenu(&menu);
+        comandi->CreaPdf1->setChecked(false);
+        QString annuncio, annunciata;
+        connect(comandi.get(), &TComandiStampa::DocumentiCreati, this, [&](const QString& t, const QString& c) {
+            annuncio = t;
+            annunciata = c;
+        });
+        comandi->TuttiIDocumenti1->trigger();
+        VERIFICA_MESSAGGIO(
+            registro, QStringLiteral("Ottimizzazione circuiti: non è stata effettuata l'ottimizzazione dei circuiti."),
+            TIcona::Esclamazione);
+        const QString attesa = cartella.filePath(QStringLiteral("Tutti/Villa Prova PDF"));
+        QCOMPARE(comandi->UltimaCartella, attesa);
+        QCOMPARE(annunciata, attesa);
+        QVERIFY(annuncio.contains(QStringLiteral("5 documenti")));
+        QStringList nomi;
+        for (const QString& f : std::as_const(comandi->UltimiFile)) {
+            QVERIFY(QFileInfo(f).isFile());
+            QCOMPARE(QFileInfo(f).absolutePath(), attesa);
+            nomi << QFileInfo(f).fileName();
+        }
+        QCOMPARE(nomi,
+                 (QStringList {"Villa Prova PDF - Rapporto Tecnico.xlsx", "Villa Prova PDF - Preventivo.xlsx",
+                               "Villa Prova PDF - Capitolato senza prezzi.xlsx",
+                               "Villa Prova PDF - Capitolato con prezzi.xlsx", "Villa Prova PDF - Etichette.xlsx"}));
+        QCOMPARE(progresso.fini, 1);
+        QVERIFY(!occupato);
+        TDocumenti::ImpostaCartellaDocumenti(cartella.filePath(QStringLiteral("Documenti")));
+    }
+
     // Con la voce spuntata (ricordata) il documento ha la sua copia PDF, pagina per foglio.
     void copiaPdf()
     {

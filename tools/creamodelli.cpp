@@ -26,13 +26,11 @@ void modelli::Intestazione(TFoglio& f, const QString& titolo, const QString& sot
     // Filo sotto l'intestazione, su tutta la larghezza della tabella.
     f.Bordo(QStringLiteral("A2:%1").arg(TFoglio::Indirizzo(ultimaColonna, 2)), TBordo::Inferiore, TLinea::Continua,
             TSpessore::Medio, Blu);
-    if (!cellaRif.isEmpty()) {
-        const int col = TFoglio::NumeroColonna(cellaRif.left(cellaRif.size() - 1));
-        const QString etichetta = TFoglio::Indirizzo(col - 1, 4);
-        f.Valore(etichetta, QStringLiteral("Rif.:"));
-        f.Formatta(etichetta, {.grassetto = true, .orizzontale = TAllineamento::Destra});
-        f.Formatta(cellaRif, {.grassetto = true, .orizzontale = TAllineamento::Sinistra});
-    }
+    // Il riferimento sta nell'ultima colonna: allineato a destra, con "Rif.: " nel formato, scorre
+    // verso sinistra nelle celle vuote della riga e resta intero dentro la pagina.
+    if (!cellaRif.isEmpty())
+        f.Formatta(cellaRif,
+                   {.grassetto = true, .orizzontale = TAllineamento::Destra, .formato = QStringLiteral("\"Rif.: \"@")});
 }
 
 void modelli::Tabella(TFoglio& f, int riga, const std::vector<TColonna>& colonne)
@@ -41,7 +39,8 @@ void modelli::Tabella(TFoglio& f, int riga, const std::vector<TColonna>& colonne
         const TColonna& c = colonne[size_t(i)];
         const QString lettera = TFoglio::LettereColonna(i + 1);
         f.LarghezzaColonne(lettera, c.larghezza);
-        TStile dati {.orizzontale = c.allineamento, .verticale = TAllineamento::Centro};
+        // Un testo più lungo della colonna va a capo e la riga si alza: nessuna cella si taglia.
+        TStile dati {.orizzontale = c.allineamento, .verticale = TAllineamento::Centro, .aCapo = true};
         if (!c.formato.isEmpty())
             dati.formato = c.formato;
         f.FormattaColonne(lettera, dati);

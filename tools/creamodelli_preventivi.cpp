@@ -38,10 +38,10 @@ void modelli::Preventivo(TFoglio& f)
     Campo(f, QStringLiteral("Data:"), QStringLiteral("D5"), QStringLiteral("D5:E5"));
     Campo(f, QStringLiteral("Riferimento:"), QStringLiteral("D8"), QStringLiteral("D8:H8"));
     Campo(f, QStringLiteral("Progetto:"), QStringLiteral("D11"), QStringLiteral("D11:H11"));
-    f.FormattaColonne(QStringLiteral("B"), {.aCapo = true});
+    f.FormattaColonne(QStringLiteral("B:E"), {.aCapo = true});
     // Riga modello delle voci.
     f.Formatta(QStringLiteral("A15:H15"), {.verticale = TAllineamento::Alto});
-    f.Formatta(QStringLiteral("B15"), {.aCapo = true});
+    f.Formatta(QStringLiteral("B15:E15"), {.aCapo = true});
     f.Formatta(QStringLiteral("H15"), {.grassetto = true});
 
     f.Bordo(QStringLiteral("A22:H22"), TBordo::Superiore, TLinea::Continua, TSpessore::Medio, Blu);

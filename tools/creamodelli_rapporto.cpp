@@ -24,9 +24,16 @@ void Copertina(TFoglio& f, bool conMarginale)
         const QString a = QStringLiteral("A%1").arg(riga), b = QStringLiteral("B%1").arg(riga);
         f.Valore(a, etichetta);
         f.Formatta(a, {.grassetto = true, .orizzontale = TAllineamento::Destra, .rientro = 1});
-        f.Formatta(b, {.dimensione = 11, .orizzontale = TAllineamento::Sinistra, .formato = QStringLiteral("@")});
+        // Un testo lungo (descrizione del pannello, nome del progetto) va a capo: la riga, senza
+        // altezza fissa, si alza quanto serve.
+        f.Formatta(b,
+                   {.dimensione = 11,
+                    .orizzontale = TAllineamento::Sinistra,
+                    .verticale = TAllineamento::Basso,
+                    .aCapo = true,
+                    .formato = QStringLiteral("@")});
+        f.Formatta(a, {.verticale = TAllineamento::Basso});
         f.Bordo(b, TBordo::Inferiore, TLinea::Continua, TSpessore::Capello, Grigio);
-        f.AltezzaRiga(riga, 18);
     };
     auto sezione = [&](int riga, const QString& titolo) {
         const QString area = QStringLiteral("A%1:B%1").arg(riga);

@@ -8,6 +8,7 @@
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
+#include "documents/Ututti.h"
 #include "editor/Ustato.h"
 #include "tvl/Utvl.h"
 
@@ -22,6 +23,7 @@
 namespace {
 
 const char* const UsoDocumento = R"(uso: tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]
+     tvl documento tutti PROGETTO.tvl [-o CARTELLA] [--pdf]
 
 TIPO:
   rapporto            relazione tecnica
@@ -30,8 +32,12 @@ TIPO:
   capitolato-prezzi   capitolato con prezzi
   etichette           etichette dei circuiti
   ottimizzazione      tabella dell'ottimizzazione dei circuiti
+  tutti               ogni documento del progetto (l'ottimizzazione se è stata eseguita), senza
+                      aprirli, nella CARTELLA di -o o in quella del progetto; --pdf converte
+                      tutte le copie con un solo avvio di LibreOffice
 
-Senza -o il documento va nella cartella dei documenti, con un nome nuovo (mai sovrascritto).
+Senza -o il documento va nella cartella del progetto sotto la cartella dei documenti, con un
+nome nuovo (mai sovrascritto).
 --pdf crea anche una copia PDF accanto al documento con LibreOffice (soffice); se non ci riesce
 il comando esce con un errore.
 Se il catalogo non ha una riga che la distinta del preventivo o del capitolato richiede, il
@@ -112,6 +118,31 @@ int Errore(const QString& testo)
     return ErroreComando(QStringLiteral("documento"), testo);
 }
 
+// Tutti i documenti in una cartella; i PDF con un solo avvio di LibreOffice.
+int Tutti(const QString& progetto, const QString& cartella, bool pdf)
+{
+    const auto aperto = ApriPerStampa(QStringLiteral("documento"), progetto, true);
+    if (!aperto)
+        return 1;
+    TStatoProgetto& stato = aperto->stato;
+    AvvisaSeNonConfermati(stato, QStringLiteral("I documenti non conterranno i collettori e la regolazione."));
+    if (pdf && PercorsoSoffice().isEmpty())
+        return Errore(QStringLiteral("PDF non creati: LibreOffice (soffice) non è installato."));
+    const TEsitoTutti esito
+        = CreaTuttiIDocumenti(stato, cartella.isEmpty() ? QString() : QFileInfo(cartella).absoluteFilePath(), pdf);
+    for (const QString& f : esito.documenti + esito.pdf)
+        Stampa(QDir::toNativeSeparators(f) + u'\n');
+    for (const QString& m : esito.mancanti)
+        std::fprintf(stderr, "tvl documento: non creato: %s\n", qPrintable(m));
+    // Un documento fallito ha già detto perché; l'ottimizzazione non eseguita non è un errore.
+    constexpr int TuttiITipi = 6;
+    if (esito.documenti.size() + esito.mancanti.size() < TuttiITipi)
+        return 1;
+    if (pdf && esito.pdf.size() != esito.documenti.size())
+        return Errore(QStringLiteral("PDF non creati: ") + esito.erroriPdf);
+    return 0;
+}
+
 } // namespace
 
 int ComandoDocumento(const QStringList& argomenti)
@@ -136,6 +167,8 @@ int ComandoDocumento(const QStringList& argomenti)
             return 2;
         }
     }
+    if (tipo == QLatin1String("tutti") && !progetto.isEmpty())
+        return Tutti(progetto, uscita, pdf);
     const auto it = Tipi().find(tipo);
     if (it == Tipi().end() || progetto.isEmpty()) {
         std::fputs(UsoDocumento, stderr);
