@@ -3,6 +3,7 @@
 #include "en1264/Ulimite.h"
 #include "en1264/Uraffrescamento.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <cmath>
@@ -39,6 +40,29 @@ TLocaleCalc Locale(float ti, float carico, int id = 1)
     l.Spessore = 10;
     l.DistColl = 5;
     return l;
+}
+
+// tvl calcola sul progetto in testo: uscita, stdout e stderr.
+struct TUscita
+{
+    int codice = -1;
+    QString out, err;
+};
+TUscita Tvl(QStringList argomenti)
+{
+    const QByteArray progetto = "SPESS_MASS=50\nLAMBDA_MASS=1.2\nSPESS_SOL=20\nLAMBDA_SOL=1\nSPESS_TUBO=2\n"
+                                "LAMBDA_TUBO=0.22\nDEST_TUBO=20\nINTERASSE=100\nTEMPVS=10\nLUNGMAX=100\nDELTAT_MAX=5\n"
+                                "locale 1; Soggiorno; PT; 20; 20; 20; 2; 1800; 0.2; 10; 5\n"
+                                "locale 2; Bagno; PT; 24; 8; 8; 0; 600; 0.2; 10; 3; 200\n";
+    QProcess p;
+    p.start(QStringLiteral("./tvl"),
+            QStringList {QStringLiteral("calcola"), QStringLiteral("--locale"), QStringLiteral("C"),
+                         QStringLiteral("--tab")}
+                + argomenti + QStringList {QStringLiteral("-")});
+    p.write(progetto);
+    p.closeWriteChannel();
+    p.waitForFinished();
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 bool Entro(double valore, double atteso, double relativa)
@@ -203,6 +227,35 @@ private slots:
         QCOMPARE(CalcolaRaffrescamento(p, l, {}, d, 8)[0].Esito(), QStringLiteral("condensa"));
         d.UR = 30;
         QCOMPARE(CalcolaRaffrescamento(p, l, {}, d, 8)[0].Esito(), QStringLiteral("sotto 19 °C"));
+    }
+
+    // Le colonne aggiunte da --en1264 seguono la griglia; senza opzioni la griglia resta di 13.
+    void rigaDiComando()
+    {
+        const TUscita base = Tvl({QStringLiteral("--mandata"), QStringLiteral("55")});
+        QCOMPARE(base.codice, 0);
+        QCOMPARE(base.out.split(QLatin1Char('\n'))[1].count(QLatin1Char('\t')), 12);
+        const TUscita e = Tvl({QStringLiteral("--en1264"), QStringLiteral("--mandata"), QStringLiteral("55")});
+        const QStringList righe = e.out.split(QLatin1Char('\n'));
+        QVERIFY(righe[1].endsWith(QStringLiteral("\tDp As\tqG\tVerifica")));
+        QVERIFY(righe[2].endsWith(QStringLiteral("\t[mmH20]\tAs [W/mq]\tAs")));
+        QVERIFY(righe[3].startsWith(QStringLiteral("1\t")) && righe[3].endsWith(QStringLiteral("\toltre qG")));
+        QVERIFY(righe[4].endsWith(QStringLiteral("\tOK"))); // il bagno a 24 °C: limite a 33 °C
+        const QStringList righeBase = base.out.split(QLatin1Char('\n'));
+        for (int k = 0; k < righeBase.size(); ++k)
+            QVERIFY(righe[k].startsWith(righeBase[k])); // la griglia specificata non cambia
+
+        const TUscita r = Tvl({QStringLiteral("--raffrescamento"), QStringLiteral("--ur"), QStringLiteral("60")});
+        QCOMPARE(r.codice, 0);
+        QVERIFY(r.out.contains(QStringLiteral("Locale\tCarico estivo [W]\tResa estiva [W]\tT Sup. [°C]\t"
+                                              "T rugiada [°C]\tPortata [l/h]\tVerifica\n")));
+        QVERIFY(r.out.contains(QStringLiteral("\n2\t200\t")));
+        const TUscita no = Tvl({QStringLiteral("--raffrescamento"), QStringLiteral("--mandata-estiva"),
+                                QStringLiteral("12"), QStringLiteral("--ur"), QStringLiteral("60")});
+        QCOMPARE(no.codice, 1);
+        QVERIFY(no.out.isEmpty());
+        QVERIFY(
+            no.err.startsWith(QStringLiteral("tvl calcola: La mandata estiva di 12.0 °C è sotto il punto di rugiada")));
     }
 };
 
