@@ -1,5 +1,6 @@
 #include "app/Ufile.h"
 
+#include "app/Ublocco.h"
 #include "app/Urecord.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
@@ -7,6 +8,7 @@
 #include "data/Usalvataggio.h"
 #include "editor/Ustato.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
@@ -188,6 +190,7 @@ public:
     TLettura(TStatoProgetto& stato, QIODevice& d, const TAgganciLettura& agganci)
         : m_stato(stato)
         , m_dati(stato.Dati())
+        , m_dispositivo(d)
         , m_r(d)
         , m_agganci(agganci)
     { }
@@ -202,6 +205,8 @@ private:
     bool leggiLocali(bool formatoCorrente);
     bool leggiCircuiti();
     void leggiAlbero();
+    // Blocco aggiuntivo in coda: false se è danneggiato (il resto del progetto resta letto).
+    bool leggiBlocco();
     // 0 toglie, 1 mette, altri valori lasciano com'era.
     static void applicaIndicatore(long long v, bool& indicatore)
     {
@@ -216,6 +221,7 @@ private:
 
     TStatoProgetto& m_stato;
     TDati& m_dati;
+    QIODevice& m_dispositivo;
     TLettoreRecord m_r;
     const TAgganciLettura& m_agganci;
     TProgresso* m_progresso = nullptr;
@@ -428,13 +434,30 @@ bool TLettura::Esegui()
     m_dati.QCompAgg->Open(QStringLiteral("Select * from CATALOGO ORDER BY DESCRIZIONE"));
     if (!leggiRighe(m_dati.AuxCompAgg, ColCompAgg))
         return false;
+    const bool bloccoIntegro = leggiBlocco();
 
     if (m_progresso)
         m_progresso->Fine();
     clessidra(false);
     if (m_agganci.Fine)
         m_agganci.Fine(true);
+    if (!bloccoIntegro)
+        TMessaggi::Avviso(QCoreApplication::translate("Ufile", MsgBloccoDanneggiato));
     return true;
+}
+
+bool TLettura::leggiBlocco()
+{
+    m_stato.En1264 = TDatiEn1264();
+    const TEsitoBlocco esito = LeggiBlocco(m_dispositivo, m_stato.SezioniBlocco);
+    const QByteArray en1264 = SezioneBlocco(m_stato.SezioniBlocco, NomeSezioneEn1264);
+    if (!en1264.isEmpty()) {
+        const auto dati = TDatiEn1264::Leggi(en1264);
+        if (!dati)
+            return false;
+        m_stato.En1264 = *dati;
+    }
+    return esito == TEsitoBlocco::Assente || esito == TEsitoBlocco::Letto;
 }
 
 void TLettura::Fallisci()
@@ -519,6 +542,10 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
     }
 
     scriviTabella(w, d.AuxCompAgg, ColCompAgg);
+
+    TSezioniBlocco sezioni = stato.SezioniBlocco;
+    ImpostaSezioneBlocco(sezioni, NomeSezioneEn1264, stato.En1264.Serializza());
+    ScriviBlocco(w, sezioni);
     return w.Ok();
 }
 

@@ -3,6 +3,7 @@
 // di lavoro e dello stato del progetto, record per record, nel formato a record fissi.
 // Le fasi che toccano le finestre (creare la finestra di progetto, menu, controlli della
 // regolazione) passano per gli agganci di TAgganciLettura.
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,12 @@ class TStatoProgetto;
 inline const QString EtichettaVersione = QStringLiteral("Ver1002-17042002FSE4");
 
 inline const QString MsgErroreSalvataggio = QStringLiteral("Errore durante il salvataggio!");
+// Blocco aggiuntivo illeggibile: il progetto è caricato senza i suoi dati.
+inline const char* const MsgBloccoDanneggiato
+    = QT_TRANSLATE_NOOP("Ufile",
+                        "I dati aggiuntivi in coda al progetto (bagni, raffrescamento) non si possono "
+                        "leggere: sono danneggiati o di una versione più recente del programma.\n\nIl "
+                        "resto del progetto è stato caricato; salvandolo, quei dati andranno persi.");
 inline const QString MsgErroreCaricamento
     = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
 

@@ -1,6 +1,7 @@
 // tvl calcola: calcola i circuiti di un progetto dato in forma di testo e stampa la griglia dei
 // circuiti con gli stessi testi della pagina della temperatura di mandata.
 #include "calc/Ucalc.h"
+#include "en1264/Udati.h"
 #include "en1264/Ulimite.h"
 #include "en1264/Uraffrescamento.h"
 #include "en1264/Utesti.h"
@@ -76,13 +77,13 @@ struct TProgettoTesto
     std::vector<TLocaleCalc> locali;
     std::vector<float> carichiEstivi; // W, uno per locale
     QList<bool> bagni;
+    TDatiEn1264 en1264; // di un file di progetto; il testo non ha la colonna dei bagni
 
-    // I bagni: i locali a 24 °C o più (il testo non ha la colonna).
     std::span<const bool> Bagni()
     {
         bagni.clear();
         for (const TLocaleCalc& l : locali)
-            bagni.append(BagnoPerDifetto(l.TAmbiente));
+            bagni.append(en1264.Bagno(l));
         return {bagni.constData(), std::size_t(bagni.size())};
     }
 };
@@ -304,8 +305,23 @@ int ComandoCalcola(const QStringList& argomenti)
     if (salvato) {
         int modoSalvato = -1;
         float mandataSalvata = 0;
-        if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata))
+        if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata,
+                                     &progetto.en1264))
             return 1;
+        for (const TLocaleCalc& l : progetto.locali)
+            progetto.carichiEstivi.push_back(progetto.en1264.CaricoEstivo(l.ID));
+        // I dati estivi salvati valgono quando le opzioni non li cambiano.
+        const TDatiEstivi base;
+        const TDatiEstivi& salvati = progetto.en1264.Estivi;
+        if (estivi.TAmbiente == base.TAmbiente)
+            estivi.TAmbiente = salvati.TAmbiente;
+        if (estivi.UR == base.UR)
+            estivi.UR = salvati.UR;
+        estivi.Margine = salvati.Margine;
+        if (!conMandataEstiva && salvati.TMandata > 0) {
+            estivi.TMandata = salvati.TMandata;
+            conMandataEstiva = true;
+        }
         if (modo < 0 && !conMandata)
             // Nessun modo salvato (o un valore che non è un modo): zone marginali spente.
             modo = modoSalvato < 0 || modoSalvato > 2 ? 2 : modoSalvato;
