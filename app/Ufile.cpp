@@ -206,7 +206,7 @@ private:
     bool leggiCircuiti();
     void leggiAlbero();
     // Blocco aggiuntivo in coda: false se è danneggiato (il resto del progetto resta letto).
-    bool leggiBlocco();
+    bool leggiBlocco(bool formatoCorrente);
     // 0 toglie, 1 mette, altri valori lasciano com'era.
     static void applicaIndicatore(long long v, bool& indicatore)
     {
@@ -434,7 +434,7 @@ bool TLettura::Esegui()
     m_dati.QCompAgg->Open(QStringLiteral("Select * from CATALOGO ORDER BY DESCRIZIONE"));
     if (!leggiRighe(m_dati.AuxCompAgg, ColCompAgg))
         return false;
-    const bool bloccoIntegro = leggiBlocco();
+    const bool bloccoIntegro = leggiBlocco(corrente);
 
     if (m_progresso)
         m_progresso->Fine();
@@ -446,9 +446,13 @@ bool TLettura::Esegui()
     return true;
 }
 
-bool TLettura::leggiBlocco()
+bool TLettura::leggiBlocco(bool formatoCorrente)
 {
     m_stato.En1264 = TDatiEn1264();
+    m_stato.SezioniBlocco.clear();
+    // Il formato precedente legge qualsiasi file senza messaggi: niente blocco lì.
+    if (!formatoCorrente)
+        return true;
     const TEsitoBlocco esito = LeggiBlocco(m_dispositivo, m_stato.SezioniBlocco);
     const QByteArray en1264 = SezioneBlocco(m_stato.SezioniBlocco, NomeSezioneEn1264);
     if (!en1264.isEmpty()) {

@@ -1,6 +1,6 @@
 // tvl catalogo: verifica che l'alias TVLITA porti a un catalogo e ne elenca le tabelle.
-#include "data/Udatabase.h"
 #include "tvl/Utvl.h"
+#include "data/Udatabase.h"
 
 #include <QSqlQuery>
 

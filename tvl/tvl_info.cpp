@@ -1,9 +1,9 @@
 // tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
 // impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
 #include "app/Ufile.h"
-#include "data/Udatabase.h"
 #include "editor/Ustato.h"
 #include "tvl/Utvl.h"
+#include "data/Udatabase.h"
 
 #include <algorithm>
 
