@@ -1,5 +1,6 @@
 #include "app/Ufile.h"
 
+#include "app/Ublocco.h"
 #include "app/Urecord.h"
 #include "app/Uverifica.h"
 #include "data/Udatabase.h"
@@ -9,6 +10,7 @@
 #include "data/Usalvataggio.h"
 #include "editor/Ustato.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
@@ -190,6 +192,7 @@ public:
     TLettura(TStatoProgetto& stato, QIODevice& d, const TAgganciLettura& agganci)
         : m_stato(stato)
         , m_dati(stato.Dati())
+        , m_dispositivo(d)
         , m_r(d)
         , m_agganci(agganci)
     { }
@@ -204,6 +207,8 @@ private:
     bool leggiLocali(bool formatoCorrente);
     bool leggiCircuiti();
     void leggiAlbero();
+    // Blocco aggiuntivo in coda: false se è danneggiato (il resto del progetto resta letto).
+    bool leggiBlocco(bool formatoCorrente);
     // 0 toglie, 1 mette, altri valori lasciano com'era.
     static void applicaIndicatore(long long v, bool& indicatore)
     {
@@ -218,6 +223,7 @@ private:
 
     TStatoProgetto& m_stato;
     TDati& m_dati;
+    QIODevice& m_dispositivo;
     TLettoreRecord m_r;
     const TAgganciLettura& m_agganci;
     TProgresso* m_progresso = nullptr;
@@ -432,13 +438,34 @@ bool TLettura::Esegui()
     m_dati.QCompAgg->Open(QStringLiteral("Select * from CATALOGO ORDER BY DESCRIZIONE"));
     if (!leggiRighe(m_dati.AuxCompAgg, ColCompAgg))
         return false;
+    const bool bloccoIntegro = leggiBlocco(corrente);
 
     if (m_progresso)
         m_progresso->Fine();
     clessidra(false);
     if (m_agganci.Fine)
         m_agganci.Fine(true);
+    if (!bloccoIntegro)
+        TMessaggi::Avviso(QCoreApplication::translate("Ufile", MsgBloccoDanneggiato));
     return true;
+}
+
+bool TLettura::leggiBlocco(bool formatoCorrente)
+{
+    m_stato.En1264 = TDatiEn1264();
+    m_stato.SezioniBlocco.clear();
+    // Il formato precedente legge qualsiasi file senza messaggi: niente blocco lì.
+    if (!formatoCorrente)
+        return true;
+    const TEsitoBlocco esito = LeggiBlocco(m_dispositivo, m_stato.SezioniBlocco);
+    const QByteArray en1264 = SezioneBlocco(m_stato.SezioniBlocco, NomeSezioneEn1264);
+    if (!en1264.isEmpty()) {
+        const auto dati = TDatiEn1264::Leggi(en1264);
+        if (!dati)
+            return false;
+        m_stato.En1264 = *dati;
+    }
+    return esito == TEsitoBlocco::Assente || esito == TEsitoBlocco::Letto;
 }
 
 void TLettura::Fallisci(const QString& messaggio)
@@ -524,6 +551,10 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
     }
 
     scriviTabella(w, d.AuxCompAgg, ColCompAgg);
+
+    TSezioniBlocco sezioni = stato.SezioniBlocco;
+    ImpostaSezioneBlocco(sezioni, NomeSezioneEn1264, stato.En1264.Serializza());
+    ScriviBlocco(w, sezioni);
     return w.Ok();
 }
 

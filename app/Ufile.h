@@ -20,6 +20,12 @@ inline const QString EtichettaVersione = QStringLiteral("Ver1002-17042002FSE4");
 inline const QString MsgErroreSalvataggio = QStringLiteral("Errore durante il salvataggio!");
 // Un file che non ha la forma di un progetto (si traduce con il contesto "Ufile").
 inline constexpr const char* MsgNonProgetto = QT_TRANSLATE_NOOP("Ufile", "Il file non è un progetto TERMOVELA valido.");
+// Blocco aggiuntivo illeggibile: il progetto è caricato senza i suoi dati.
+inline const char* const MsgBloccoDanneggiato
+    = QT_TRANSLATE_NOOP("Ufile",
+                        "I dati aggiuntivi in coda al progetto (bagni, raffrescamento) non si possono "
+                        "leggere: sono danneggiati o di una versione più recente del programma.\n\nIl "
+                        "resto del progetto è stato caricato; salvandolo, quei dati andranno persi.");
 inline const QString MsgErroreCaricamento
     = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
 

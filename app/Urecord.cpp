@@ -152,6 +152,21 @@ QByteArray TLettoreRecord::Contenuto(int dimensione)
     return r.left(nul >= 0 && nul < dimensione ? nul : dimensione);
 }
 
+QByteArray TLettoreRecord::Byte(qint64 n)
+{
+    if (!m_ok || n < 0 || n + 1 > m_dispositivo.bytesAvailable()) {
+        m_ok = false;
+        return {};
+    }
+    QByteArray r = m_dispositivo.read(n + 1);
+    if (r.size() != n + 1) {
+        m_ok = false;
+        return {};
+    }
+    r.chop(1);
+    return r;
+}
+
 bool TLettoreRecord::ContoPossibile(long long n, qint64 byteRiga)
 {
     if (m_ok && (n < 0 || (byteRiga > 0 && n > m_dispositivo.bytesAvailable() / byteRiga)))

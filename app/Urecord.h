@@ -36,6 +36,8 @@ public:
     void Reale(double valore);
     void Temperatura(double valore);
     void Flag(bool valore) { Intero(valore ? 1 : 0); }
+    // Byte di lunghezza libera (sezioni del blocco aggiuntivo), seguiti dal byte 13.
+    void Byte(const QByteArray& dati) { scrivi(dati, int(dati.size())); }
 
     bool Ok() const { return m_ok; }
     int Scritti() const { return m_record; }
@@ -65,6 +67,8 @@ public:
     double Reale();
     // Indicatore di una colonna booleana: vero solo per 1.
     bool Flag() { return Intero() == 1; }
+    // `n` byte seguiti dal byte 13, come scritti da TScrittoreRecord::Byte.
+    QByteArray Byte(qint64 n);
 
     bool Ok() const { return m_ok; }
     // Un numero di righe letto dal file, ciascuna di byteRiga byte: vero se non è negativo e il

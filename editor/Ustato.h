@@ -4,8 +4,9 @@
 // dell'ottimizzazione e l'assegnazione dei circuiti ai collettori. La finestra di progetto ne
 // possiede uno; il file di progetto, i documenti, l'ottimizzazione e la riga di comando lo usano
 // senza finestre.
-#include "editor/Ucollettori.h"
 #include "calc/Ucalc.h"
+#include "editor/Ucollettori.h"
+#include "en1264/Udati.h"
 
 #include <QObject>
 #include <QStringList>
@@ -54,6 +55,12 @@ public:
 
     // Albero dei collettori (TreeView1) ed elenco dei circuiti non assegnati (ListBox2).
     TAssegnazione Assegnazione;
+
+    // Bagni, raffrescamento e "T EN 1264" (sezione del blocco aggiuntivo del file).
+    TDatiEn1264 En1264;
+    // Sezioni del blocco aggiuntivo lette dal file, comprese quelle che questa versione non
+    // conosce: si riscrivono com'erano.
+    std::vector<std::pair<QString, QByteArray>> SezioniBlocco;
 
     // Aggiorna l'oggetto di calcolo e i risultati dei locali quando dati generali o locali
     // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza

@@ -353,6 +353,44 @@ private Q_SLOTS:
         QCOMPARE(leggi(percorso("completo2.tvl")), file);
     }
 
+    // Bagni e carichi estivi nel blocco aggiuntivo: il file senza di loro resta quello di prima
+    // (e ne è l'inizio), il giro scrittura-lettura-scrittura è identico, una sezione sconosciuta
+    // si conserva, un blocco troncato lascia il progetto letto e lo dice.
+    void bloccoAggiuntivo()
+    {
+        progettoCompleto();
+        QVERIFY(ScriviProgetto(*stato, percorso("base.tvl")));
+        const QByteArray base = leggi(percorso("base.tvl"));
+        stato->En1264.Bagni.insert(2, true);
+        stato->En1264.CarichiEstivi.insert(1, 850.5f);
+        stato->En1264.Estivi.UR = 60;
+        stato->SezioniBlocco.emplace_back(QStringLiteral("piante"), QByteArray("\r\n\0dati\xff", 8));
+        QVERIFY(ScriviProgetto(*stato, percorso("blocco.tvl")));
+        const QByteArray file = leggi(percorso("blocco.tvl"));
+        QVERIFY(file.size() > base.size() && file.startsWith(base));
+        QVERIFY(file.mid(base.size()).startsWith("TVL-Blocco-Aggiuntivo\0"));
+
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("blocco.tvl")));
+        QCOMPARE(altro.stato.En1264.Bagni.value(2), true);
+        QCOMPARE(altro.stato.En1264.CaricoEstivo(1), 850.5f);
+        QCOMPARE(altro.stato.En1264.Estivi.UR, 60.0f);
+        QCOMPARE(altro.stato.SezioniBlocco.size(), std::size_t(2));
+        QVERIFY(ScriviProgetto(altro.stato, percorso("blocco2.tvl")));
+        QCOMPARE(leggi(percorso("blocco2.tvl")), file);
+
+        // Troncato a metà della sezione en1264: i locali ci sono, i dati aggiuntivi no.
+        QFile f(percorso("rotto.tvl"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.left(file.size() - 40));
+        f.close();
+        TAltro rotto;
+        QVERIFY(LeggiProgetto(rotto.stato, percorso("rotto.tvl")));
+        VERIFICA_MESSAGGIO(registro, QCoreApplication::translate("Ufile", MsgBloccoDanneggiato), TIcona::Esclamazione);
+        QCOMPARE(rotto.dati.AuxLocali->RecordCount(), dati->AuxLocali->RecordCount());
+        QVERIFY(!rotto.stato.En1264.Usato());
+    }
+
     void progettoSenzaLocali()
     {
         QVERIFY(ImpostaCampi(dati->AuxDGenerali,

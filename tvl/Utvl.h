@@ -26,8 +26,10 @@ int ComandoEsporta(const QStringList& argomenti);
 // il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.
 struct TDatiGenerali;
 struct TLocaleCalc;
+struct TDatiEn1264;
+// `en1264`, se dato, riceve bagni, carichi e dati estivi del blocco aggiuntivo.
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
-                             int& modoSalvato, float& mandataSalvata);
+                             int& modoSalvato, float& mandataSalvata, TDatiEn1264* en1264 = nullptr);
 
 // Scrive "tvl COMANDO: testo" su stderr e restituisce il codice di errore 1.
 int ErroreComando(const QString& comando, const QString& testo);

@@ -3,9 +3,14 @@
 #include "calc/Ucalc.h"
 #include "data/Uerrori.h"
 #include "data/Ufilenormale.h"
+#include "en1264/Udati.h"
+#include "en1264/Ulimite.h"
+#include "en1264/Uraffrescamento.h"
+#include "en1264/Utesti.h"
 #include "tvl/Utvl.h"
 
 #include <QFile>
+#include <QList>
 #include <QMap>
 #include <QTextStream>
 
@@ -25,6 +30,12 @@ Opzioni:
   --locale NOME   separatore decimale dei numeri della griglia, per esempio it_IT o C
                   (predefinito: quello del sistema)
   --tab           colonne separate da un tabulatore invece che allineate
+  --en1264        aggiunge per zona il flusso limite qG e la verifica EN 1264 (bagni: i
+                    locali a 24 °C o più, temperatura superficiale massima 33 °C)
+  --raffrescamento  dopo la griglia la tabella del raffrescamento, con:
+    --mandata-estiva T   mandata estiva in °C (predefinita: la più bassa sicura)
+    --ur UR              umidità relativa estiva in % (predefinita 50)
+    --ambiente-estivo T  temperatura ambiente estiva in °C (predefinita 26)
 
 Un FILE .tvl o .nv è un file di progetto: senza --modo e --mandata si calcola con il modo e la
 temperatura di mandata salvati nel progetto; --modo da solo usa la temperatura salvata.
@@ -40,8 +51,9 @@ Forma del FILE (testo UTF-8; righe vuote e righe che iniziano con # ignorate):
     DELTAT_MAX=5      (K)
   un locale per riga, nell'ordine dei locali del progetto, campi separati da ";":
     locale ID; Descrizione; Piano; TAmbiente; Area; AreaUtile; AreaMarginale; CTermico;
-           Lambda_Riv; Spessore; DistColl
+           Lambda_Riv; Spessore; DistColl [; CaricoEstivo]
   per esempio: locale 1; Soggiorno; PT; 20; 20; 20; 0; 1300; 0.2; 10; 5
+  il dodicesimo campo, facoltativo, è il carico estivo in W per --raffrescamento.
 
 Nella griglia la colonna Integr. termina con V (lampada verde) o R (lampada rossa); le
 temperature superficiali oltre 29 °C (As) o 33 °C (Am) terminano con "!".
@@ -66,6 +78,17 @@ struct TProgettoTesto
 {
     TDatiGenerali generali;
     std::vector<TLocaleCalc> locali;
+    std::vector<float> carichiEstivi; // W, uno per locale
+    QList<bool> bagni;
+    TDatiEn1264 en1264; // di un file di progetto; il testo non ha la colonna dei bagni
+
+    std::span<const bool> Bagni()
+    {
+        bagni.clear();
+        for (const TLocaleCalc& l : locali)
+            bagni.append(en1264.Bagno(l));
+        return {bagni.constData(), std::size_t(bagni.size())};
+    }
 };
 
 // Legge il testo; in caso di errore restituisce il messaggio con il numero di riga.
@@ -81,11 +104,11 @@ QString Leggi(QTextStream& in, TProgettoTesto& p)
         const QString dove = QStringLiteral("riga %1: ").arg(numero);
         if (riga.startsWith(QLatin1String("locale"), Qt::CaseInsensitive)) {
             const QStringList c = riga.mid(6).split(QLatin1Char(';'));
-            if (c.size() != 11)
+            if (c.size() != 11 && c.size() != 12)
                 return dove + QStringLiteral("un locale ha 11 campi separati da \";\", qui sono %1").arg(c.size());
-            double v[11] = {};
-            for (int k : {0, 3, 4, 5, 6, 7, 8, 9, 10})
-                if (!Numero(c[k], v[k]))
+            double v[12] = {};
+            for (int k : {0, 3, 4, 5, 6, 7, 8, 9, 10, 11})
+                if (k < c.size() && !Numero(c[k], v[k]))
                     return dove
                         + QStringLiteral("il campo %1 del locale non è un numero: \"%2\"")
                               .arg(k + 1)
@@ -103,6 +126,7 @@ QString Leggi(QTextStream& in, TProgettoTesto& p)
             l.Spessore = float(v[9]);
             l.DistColl = int(v[10]);
             p.locali.push_back(l);
+            p.carichiEstivi.push_back(float(v[11]));
             continue;
         }
         const int uguale = riga.indexOf(QLatin1Char('='));
@@ -147,6 +171,86 @@ QString TestoStampato(const TCellaGriglia& c)
         t += QLatin1Char('!');
     return t;
 }
+
+// Colonne allineate a destra e separate da due spazi, o da un tabulatore con --tab.
+void StampaTabella(const std::vector<std::vector<QString>>& griglia, int colonne, bool tab)
+{
+    std::vector<int> larghezze(colonne, 0);
+    for (const auto& riga : griglia)
+        for (int c = 0; c < colonne && c < int(riga.size()); ++c)
+            larghezze[c] = std::max(larghezze[c], int(riga[c].size()));
+    for (const auto& riga : griglia) {
+        QString linea;
+        for (int c = 0; c < colonne && c < int(riga.size()); ++c) {
+            if (tab)
+                linea += (c ? QStringLiteral("\t") : QString()) + riga[c];
+            else
+                linea += (c ? QStringLiteral("  ") : QString()) + riga[c].rightJustified(larghezze[c]);
+        }
+        Stampa(linea + QLatin1Char('\n'));
+    }
+}
+
+// --mandata-estiva, --ur, --ambiente-estivo: true se argomenti[k] è una di esse (k < 0 quando
+// il valore manca o non è un numero).
+bool OpzioneEstiva(const QStringList& argomenti, int& k, TDatiEstivi& estivi, bool& conMandata)
+{
+    const QString& a = argomenti[k];
+    float* campo = nullptr;
+    if (a == QLatin1String("--mandata-estiva"))
+        campo = &estivi.TMandata;
+    else if (a == QLatin1String("--ur"))
+        campo = &estivi.UR;
+    else if (a == QLatin1String("--ambiente-estivo"))
+        campo = &estivi.TAmbiente;
+    if (!campo)
+        return false;
+    double v = 0;
+    if (k + 1 >= argomenti.size() || !Numero(argomenti[k + 1], v)) {
+        k = -1;
+        return true;
+    }
+    *campo = float(v);
+    conMandata = conMandata || campo == &estivi.TMandata;
+    ++k;
+    return true;
+}
+
+// Controlla i dati estivi prima di stampare qualsiasi cosa e sceglie la mandata (la minima
+// sicura se non data); 0 se si può proseguire, altrimenti il codice d'errore già scritto.
+int PreparaRaffrescamento(const TPavRad& calcolo, const TProgettoTesto& progetto, TDatiEstivi& estivi, bool conMandata,
+                          const QLocale& locale)
+{
+    if (!(estivi.UR > 0 && estivi.UR <= 100))
+        return Errore(QStringLiteral("--ur vuole un'umidità relativa fra 0 e 100 %"));
+    const auto minima = MandataMinimaSicura(calcolo, progetto.locali, estivi);
+    if (conMandata) {
+        const QString rifiuto = ControllaMandataEstiva(calcolo, progetto.locali, estivi, estivi.TMandata);
+        if (!rifiuto.isEmpty())
+            return Errore(rifiuto);
+    } else if (!minima) {
+        return Errore(
+            QStringLiteral("nessuna mandata estiva evita la condensa con %1 °C e %2 %")
+                .arg(locale.toString(double(estivi.TAmbiente), 'f', 1), locale.toString(double(estivi.UR), 'f', 0)));
+    } else {
+        estivi.TMandata = *minima;
+    }
+    return 0;
+}
+
+void StampaRaffrescamento(const TPavRad& calcolo, const TProgettoTesto& progetto, const TDatiEstivi& estivi,
+                          const QLocale& locale, bool tab)
+{
+    const float rugiada = PuntoRugiada(estivi.TAmbiente, estivi.UR);
+    const auto minima = MandataMinimaSicura(calcolo, progetto.locali, estivi);
+    const auto g = [&](float t) { return locale.toString(double(t), 'f', 1); };
+    Stampa(QStringLiteral("\nRaffrescamento: ambiente %1 °C, UR %2 %, rugiada %3 °C, mandata %4 °C%5\n")
+               .arg(g(estivi.TAmbiente), locale.toString(double(estivi.UR), 'f', 0), g(rugiada), g(estivi.TMandata),
+                    minima ? QStringLiteral(" (minima sicura %1 °C)").arg(g(*minima)) : QString()));
+    const auto ris = CalcolaRaffrescamento(calcolo, progetto.locali, progetto.carichiEstivi, estivi, estivi.TMandata);
+    const auto tabella = TabellaRaffrescamento(progetto.locali, ris, rugiada, locale);
+    StampaTabella(tabella, int(tabella[0].size()), tab);
+}
 } // namespace
 
 int ComandoCalcola(const QStringList& argomenti)
@@ -155,6 +259,10 @@ int ComandoCalcola(const QStringList& argomenti)
     double mandata = 0;
     bool conMandata = false;
     bool tab = false;
+    bool en1264 = false;
+    bool raffrescamento = false;
+    TDatiEstivi estivi;
+    bool conMandataEstiva = false;
     QLocale locale = QLocale::system();
     QString nomeFile;
     for (int k = 0; k < argomenti.size(); ++k) {
@@ -173,6 +281,13 @@ int ComandoCalcola(const QStringList& argomenti)
             locale = QLocale(argomenti[++k]);
         } else if (a == QLatin1String("--tab")) {
             tab = true;
+        } else if (a == QLatin1String("--en1264")) {
+            en1264 = true;
+        } else if (a == QLatin1String("--raffrescamento")) {
+            raffrescamento = true;
+        } else if (OpzioneEstiva(argomenti, k, estivi, conMandataEstiva)) {
+            if (k < 0)
+                return Errore(QStringLiteral("%1 vuole un numero").arg(a));
         } else if (a == QLatin1String("-") || !a.startsWith(QLatin1Char('-'))) {
             if (!nomeFile.isEmpty())
                 return Errore(QStringLiteral("un solo FILE"));
@@ -193,8 +308,23 @@ int ComandoCalcola(const QStringList& argomenti)
     if (salvato) {
         int modoSalvato = -1;
         float mandataSalvata = 0;
-        if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata))
+        if (!LeggiProgettoPerCalcolo(nomeFile, progetto.generali, progetto.locali, modoSalvato, mandataSalvata,
+                                     &progetto.en1264))
             return 1;
+        for (const TLocaleCalc& l : progetto.locali)
+            progetto.carichiEstivi.push_back(progetto.en1264.CaricoEstivo(l.ID));
+        // I dati estivi salvati valgono quando le opzioni non li cambiano.
+        const TDatiEstivi base;
+        const TDatiEstivi& salvati = progetto.en1264.Estivi;
+        if (estivi.TAmbiente == base.TAmbiente)
+            estivi.TAmbiente = salvati.TAmbiente;
+        if (estivi.UR == base.UR)
+            estivi.UR = salvati.UR;
+        estivi.Margine = salvati.Margine;
+        if (!conMandataEstiva && salvati.TMandata > 0) {
+            estivi.TMandata = salvati.TMandata;
+            conMandataEstiva = true;
+        }
         if (modo < 0 && !conMandata)
             // Nessun modo salvato (o un valore che non è un modo): zone marginali spente.
             modo = modoSalvato < 0 || modoSalvato > 2 ? 2 : modoSalvato;
@@ -238,6 +368,9 @@ int ComandoCalcola(const QStringList& argomenti)
         temperatura = calcolo.CalcolaTOttima(progetto.locali);
     calcolo.ImpostaTempMandata(temperatura);
     calcolo.CalcolaLocali(progetto.locali);
+    if (raffrescamento)
+        if (const int esito = PreparaRaffrescamento(calcolo, progetto, estivi, conMandataEstiva, locale))
+            return esito;
 
     const char* const nomiModo[] = {"T Ottima", "Con Area Marginale", "Senza Area Marginale"};
     if (progetto.locali.empty())
@@ -246,24 +379,21 @@ int ComandoCalcola(const QStringList& argomenti)
         Stampa(QStringLiteral("T Mandata di Progetto [°C]: %1 (%2)\n")
                    .arg(locale.toString(double(temperatura), 'f', 1), QLatin1String(nomiModo[modo])));
 
-    const int colonne = modo == 1 ? TPavRad::NumColonneMarginali : TPavRad::NumColonneAttive;
     const int righe = int(progetto.locali.size()) + 2;
+    int colonne = modo == 1 ? TPavRad::NumColonneMarginali : TPavRad::NumColonneAttive;
     std::vector<std::vector<QString>> griglia(righe, std::vector<QString>(colonne));
-    std::vector<int> larghezze(colonne, 0);
     for (int r = 0; r < righe; ++r)
-        for (int c = 0; c < colonne; ++c) {
+        for (int c = 0; c < colonne; ++c)
             griglia[r][c] = TestoStampato(TPavRad::TestoCella(c, r, progetto.locali, locale));
-            larghezze[c] = std::max(larghezze[c], int(griglia[r][c].size()));
-        }
-    for (const auto& riga : griglia) {
-        QString linea;
-        for (int c = 0; c < colonne; ++c) {
-            if (tab)
-                linea += (c ? QStringLiteral("\t") : QString()) + riga[c];
-            else
-                linea += (c ? QStringLiteral("  ") : QString()) + riga[c].rightJustified(larghezze[c]);
-        }
-        Stampa(linea + QLatin1Char('\n'));
+    if (en1264) {
+        const auto verifiche = VerificaLocali(calcolo, progetto.locali, progetto.Bagni());
+        const auto aggiunte = ColonneVerifica(verifiche, modo == 1, locale);
+        for (int r = 0; r < righe; ++r)
+            griglia[r].insert(griglia[r].end(), aggiunte[r].begin(), aggiunte[r].end());
+        colonne += int(aggiunte[0].size());
     }
+    StampaTabella(griglia, colonne, tab);
+    if (raffrescamento)
+        StampaRaffrescamento(calcolo, progetto, estivi, locale, tab);
     return 0;
 }

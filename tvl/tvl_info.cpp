@@ -132,7 +132,7 @@ int ComandoInfo(const QStringList& argomenti)
 }
 
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,
-                             int& modoSalvato, float& mandataSalvata)
+                             int& modoSalvato, float& mandataSalvata, TDatiEn1264* en1264)
 {
     const auto aperto = ApriProgetto(QStringLiteral("calcola"), percorso);
     if (!aperto)
@@ -143,5 +143,7 @@ bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, s
     locali.assign(stato.RisultatiLocali.begin(), stato.RisultatiLocali.end());
     modoSalvato = stato.ModoTMandata;
     mandataSalvata = stato.TMandataSalvata;
+    if (en1264)
+        *en1264 = stato.En1264;
     return true;
 }

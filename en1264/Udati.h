@@ -1,0 +1,30 @@
+#pragma once
+// Dati del progetto per la verifica EN 1264 e il raffrescamento: bagni, carichi estivi, dati
+// estivi e la scelta di "T EN 1264". Viaggiano in una sezione del blocco aggiuntivo del file.
+#include "calc/Ucalc.h"
+#include "en1264/Uraffrescamento.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <optional>
+
+inline const QString NomeSezioneEn1264 = QStringLiteral("en1264");
+
+struct TDatiEn1264
+{
+    QHash<int, bool> Bagni; // ID locale → scelta esplicita (senza: 24 °C o più)
+    QHash<int, float> CarichiEstivi; // ID locale → W
+    TDatiEstivi Estivi;
+    bool ModoEn1264 = false; // "T EN 1264" scelta come temperatura di mandata
+
+    bool Bagno(const TLocaleCalc& l) const;
+    float CaricoEstivo(int id) const { return CarichiEstivi.value(id, 0.0f); }
+    // Vero quando il progetto usa qualcosa di diverso dai valori predefiniti.
+    bool Usato() const;
+
+    // Testo UTF-8 "chiave=valore" per riga; vuoto quando non è Usato().
+    QByteArray Serializza() const;
+    // nullopt se il testo è danneggiato; chiavi sconosciute ignorate.
+    static std::optional<TDatiEn1264> Leggi(const QByteArray& testo);
+};
