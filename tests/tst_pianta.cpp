@@ -1,6 +1,7 @@
 // Il modello della pianta: andata e ritorno in byte, blocchi rovinati rifiutati senza toccare
 // la pianta, scala degli sfondi, contorni tolti.
 #include "pianta/Upianta.h"
+#include "pianta/Uvalori.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -149,6 +150,53 @@ private Q_SLOTS:
         QCOMPARE(terra.locali.size(), 1);
         QCOMPARE(terra.muriEsterni, QList<TMuroEsterno>({TMuroEsterno {0, 1}}));
         QVERIFY(p.Piano(QStringLiteral("Cantina")) == nullptr);
+    }
+
+    void valoriLocali()
+    {
+        TPianta p;
+        TPiano& terra = p.PianoOCrea(QStringLiteral("Terra"));
+        // Locale 3: la L da 24 m² con una zona senza tubi di 1 m², muri esterni in basso (6 m)
+        // e a sinistra (5 m): striscia 6 + 5 − 1 = 10 m²; collettore assegnato 2 m sotto.
+        terra.locali << TContornoLocale {3, QPolygonF({{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}})};
+        terra.zoneSenzaTubi << QPolygonF({{1, 1}, {2, 1}, {2, 2}, {1, 2}});
+        terra.muriEsterni << TMuroEsterno {0, 0} << TMuroEsterno {0, 5};
+        terra.collettori.insert(QStringLiteral("Coll. 1"), {3.5, -2});
+        terra.collettori.insert(QStringLiteral("Coll. 2"), {12, 0.5});
+        // Locale 5 in due pezzi (9 + 1 m²), senza collettore assegnato: vale il più vicino,
+        // Coll. 2 a 2 m dal pezzo piccolo (il Coll. 1 è a 2.5 + 2 = 4.5 m → 5).
+        terra.locali << TContornoLocale {5, QPolygonF({{6, 0}, {9, 0}, {9, 3}, {6, 3}})};
+        terra.locali << TContornoLocale {5, QPolygonF({{9, 0}, {10, 0}, {10, 1}, {9, 1}})};
+        // Un contorno non legato e uno che si interseca: il primo non conta, il secondo è un problema.
+        terra.locali << TContornoLocale {0, QPolygonF({{20, 0}, {30, 0}, {30, 10}})};
+        terra.locali << TContornoLocale {9, QPolygonF({{0, 10}, {2, 12}, {2, 10}, {0, 12}})};
+        // Locale 7 al primo piano con il collettore a 150 m: le aree sì, la distanza no.
+        TPiano& primo = p.PianoOCrea(QStringLiteral("Primo"));
+        primo.locali << TContornoLocale {7, QPolygonF({{0, 0}, {4, 0}, {4, 2.5}, {0, 2.5}})};
+        primo.collettori.insert(QStringLiteral("Coll. 3"), {154, 0});
+        primo.muriEsterni << TMuroEsterno {0, 2};
+
+        const TValoriPianta v = TValoriLocali::Calcola(p, {{3, QStringLiteral("Coll. 1")}});
+        const QList<TAggiornamento> attesi {
+            {3, QStringLiteral("Area"), 24.0},          {3, QStringLiteral("AreaUtile"), 23.0},
+            {3, QStringLiteral("AreaMarginale"), 10.0}, {3, QStringLiteral("DistColl"), 2},
+            {5, QStringLiteral("Area"), 10.0},          {5, QStringLiteral("AreaUtile"), 10.0},
+            {5, QStringLiteral("AreaMarginale"), 0.0},  {5, QStringLiteral("DistColl"), 2},
+            {7, QStringLiteral("Area"), 10.0},          {7, QStringLiteral("AreaUtile"), 10.0},
+            {7, QStringLiteral("AreaMarginale"), 4.0},
+        };
+        QCOMPARE(v.aggiornamenti, attesi);
+        QCOMPARE(v.problemi.size(), 2);
+        QVERIFY2(v.problemi[0].startsWith(QStringLiteral("Locale 9: "))
+                     && v.problemi[0].contains(QStringLiteral("interseca")),
+                 qPrintable(v.problemi[0]));
+        QVERIFY2(v.problemi[1].contains(QStringLiteral("Locale 7: il collettore dista 150 m")),
+                 qPrintable(v.problemi[1]));
+
+        // Striscia più stretta e collettore assegnato che non è su quel piano: vale il più vicino.
+        const TValoriPianta s = TValoriLocali::Calcola(p, {{3, QStringLiteral("Coll. 3")}}, 0.5);
+        QCOMPARE(s.aggiornamenti[2], (TAggiornamento {3, QStringLiteral("AreaMarginale"), 5.25}));
+        QCOMPARE(s.aggiornamenti[3], (TAggiornamento {3, QStringLiteral("DistColl"), 2}));
     }
 };
 
