@@ -1,0 +1,135 @@
+#include "Ugeos.h"
+
+#include <cstdarg>
+#include <vector>
+
+namespace geos_tvl {
+namespace {
+
+// GEOS segnala gli errori con un messaggio e un risultato nullo; il messaggio non serve
+// all'utente (i contorni sono già stati controllati), basta che non finisca su stderr.
+void IgnoraMessaggio(const char*, void*) { }
+
+struct TContesto
+{
+    GEOSContextHandle_t h = GEOS_init_r();
+    TContesto()
+    {
+        GEOSContext_setErrorMessageHandler_r(h, IgnoraMessaggio, nullptr);
+        GEOSContext_setNoticeMessageHandler_r(h, IgnoraMessaggio, nullptr);
+    }
+    ~TContesto() { GEOS_finish_r(h); }
+};
+
+GEOSCoordSequence* Sequenza(const QPolygonF& punti, bool chiudi)
+{
+    std::vector<double> xy;
+    xy.reserve(2 * (punti.size() + 1));
+    for (const QPointF& p : punti) {
+        xy.push_back(p.x());
+        xy.push_back(p.y());
+    }
+    if (chiudi && !punti.isEmpty()) {
+        xy.push_back(punti.first().x());
+        xy.push_back(punti.first().y());
+    }
+    return GEOSCoordSeq_copyFromBuffer_r(Contesto(), xy.data(), xy.size() / 2, 0, 0);
+}
+
+void AggiungiForme(const GEOSGeometry* g, TForme& forme)
+{
+    GEOSContextHandle_t c = Contesto();
+    const int tipo = GEOSGeomTypeId_r(c, g);
+    if (tipo == GEOS_POLYGON) {
+        if (GEOSisEmpty_r(c, g))
+            return;
+        TForma f;
+        f.esterno = Punti(GEOSGetExteriorRing_r(c, g));
+        const int n = GEOSGetNumInteriorRings_r(c, g);
+        for (int i = 0; i < n; ++i)
+            f.fori.append(Punti(GEOSGetInteriorRingN_r(c, g, i)));
+        forme.append(f);
+    } else if (tipo == GEOS_MULTIPOLYGON || tipo == GEOS_GEOMETRYCOLLECTION) {
+        const int n = GEOSGetNumGeometries_r(c, g);
+        for (int i = 0; i < n; ++i)
+            AggiungiForme(GEOSGetGeometryN_r(c, g, i), forme);
+    }
+}
+
+TGeom Collezione(int tipo, std::vector<GEOSGeometry*>& parti)
+{
+    return TGeom(GEOSGeom_createCollection_r(Contesto(), tipo, parti.data(), unsigned(parti.size())));
+}
+
+} // namespace
+
+GEOSContextHandle_t Contesto()
+{
+    thread_local TContesto contesto;
+    return contesto.h;
+}
+
+TGeom Anello(const QPolygonF& contorno)
+{
+    return TGeom(GEOSGeom_createLinearRing_r(Contesto(), Sequenza(contorno, true)));
+}
+
+TGeom Poligono(const TForma& forma)
+{
+    GEOSContextHandle_t c = Contesto();
+    GEOSGeometry* esterno = GEOSGeom_createLinearRing_r(c, Sequenza(forma.esterno, true));
+    std::vector<GEOSGeometry*> fori;
+    for (const QPolygonF& foro : forma.fori)
+        fori.push_back(GEOSGeom_createLinearRing_r(c, Sequenza(foro, true)));
+    return TGeom(GEOSGeom_createPolygon_r(c, esterno, fori.data(), unsigned(fori.size())));
+}
+
+TGeom MultiPoligono(const TForme& forme)
+{
+    std::vector<GEOSGeometry*> parti;
+    for (const TForma& f : forme)
+        parti.push_back(Poligono(f).release());
+    return Collezione(GEOS_MULTIPOLYGON, parti);
+}
+
+TGeom Linea(const QPolygonF& punti)
+{
+    return TGeom(GEOSGeom_createLineString_r(Contesto(), Sequenza(punti, false)));
+}
+
+TGeom MultiLinea(const QList<QLineF>& segmenti)
+{
+    std::vector<GEOSGeometry*> parti;
+    parti.reserve(segmenti.size());
+    for (const QLineF& s : segmenti)
+        parti.push_back(Linea(QPolygonF({s.p1(), s.p2()})).release());
+    return Collezione(GEOS_MULTILINESTRING, parti);
+}
+
+TForme Forme(const GEOSGeometry* g)
+{
+    TForme forme;
+    if (g)
+        AggiungiForme(g, forme);
+    return forme;
+}
+
+QPolygonF Punti(const GEOSGeometry* anello)
+{
+    GEOSContextHandle_t c = Contesto();
+    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(c, anello);
+    unsigned n = 0;
+    if (!seq || !GEOSCoordSeq_getSize_r(c, seq, &n) || n == 0)
+        return {};
+    std::vector<double> xy(2 * n);
+    GEOSCoordSeq_copyToBuffer_r(c, seq, xy.data(), 0, 0);
+    QPolygonF punti;
+    punti.reserve(n);
+    for (unsigned i = 0; i < n; ++i)
+        punti.append(QPointF(xy[2 * i], xy[2 * i + 1]));
+    if (punti.size() > 1 && punti.first() == punti.last())
+        punti.removeLast();
+    return punti;
+}
+
+} // namespace geos_tvl
