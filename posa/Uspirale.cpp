@@ -5,6 +5,9 @@
 #include <QLineF>
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 // Pezzo di rientro più vicino al punto dato (il rientro di una forma concava può dividersi).
 QPolygonF AnelloVicino(const QList<TSagoma>& pezzi, QPointF p)
@@ -28,37 +31,66 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
     const QList<TSagoma> limite = m_geos.Sagome(m_geos.Buffer(g.get(), -c).get());
     if (limite.isEmpty())
         return {};
-    QPolygonF asse;
+    // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
+    // (il rientro di un altro passo è vuoto) farebbe toccare la fascia con sé stessa.
+    QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
         const double rientro = c + s / 2 + k * 2 * s;
         const QList<TSagoma> pezzi = m_geos.Sagome(m_geos.Buffer(g.get(), -rientro).get());
-        if (pezzi.isEmpty())
+        if (pezzi.isEmpty() || GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(rientro + s * 1.05)).get()))
             break;
         const QPolygonF anello = AnelloVicino(pezzi, riferimento);
-        const double per = Anelli::Perimetro(anello);
-        // Un giro più corto del varco più un'estremità non ha posto per girare.
-        if (per < salto + 2 * s)
+        if (Anelli::Perimetro(anello) < salto + 4 * s)
             break;
-        const double inizio = Anelli::Proietta(anello, riferimento);
-        const QPointF primo = Anelli::Punto(anello, inizio);
-        if (k == 0) {
-            // Tratto d'ingresso dal bordo ridotto della distanza fino al primo giro.
-            const QPolygonF bordo = AnelloVicino(limite, primo);
-            asse << Anelli::PiuVicino(bordo, primo);
-        } else if (QLineF(asse.last(), primo).length() > 2 * s * 1.5) {
-            // Il giro interno è altrove (forma divisa): ci si ferma qui.
+        giri << anello;
+        riferimento = Anelli::PiuVicino(anello, riferimento);
+    }
+    if (giri.isEmpty())
+        return {};
+    // L'ingresso è sul lato del primo giro più vicino a verso, spostato in avanti sul lato
+    // perché la scala dei collegamenti (un varco indietro per giro) resti sullo stesso lato.
+    const QPolygonF& primo = giri.first();
+    double inizio = Anelli::Proietta(primo, verso);
+    {
+        // Mai su uno spigolo: a meno di un passo dalla fine del lato si passa al lato dopo.
+        QList<double> fini;
+        double sv = 0;
+        for (qsizetype i = 0, n = primo.size(); i < n; ++i)
+            fini << (sv += QLineF(primo[i], primo[(i + 1) % n]).length());
+        const double per = sv;
+        for (int giro = 0; giro < 2; ++giro) {
+            inizio = std::fmod(inizio, per);
+            qsizetype i = 0;
+            while (i + 1 < fini.size() && inizio >= fini[i])
+                ++i;
+            const double fine = fini[i], lato = fine - (i > 0 ? fini[i - 1] : 0);
+            if (fine - inizio < 2 * s && giro == 0) {
+                inizio = fine + std::min(2 * s, lato / 2);
+                continue;
+            }
+            const double voluto = inizio + giri.size() * 2 * salto;
+            inizio = std::max(inizio, std::min(voluto, fine - 2 * s));
             break;
         }
-        QPolygonF arco = Anelli::Arco(anello, inizio, per - salto);
-        if (!asse.isEmpty() && QLineF(asse.last(), arco.first()).length() < 1e-9)
+    }
+    QPolygonF asse;
+    const QPointF p0 = Anelli::Punto(primo, inizio);
+    asse << Anelli::PiuVicino(Anelli::Antiorario(AnelloVicino(limite, p0)), p0);
+    for (int k = 0; k < giri.size(); ++k) {
+        const QPolygonF& anello = giri[k];
+        if (k > 0) {
+            inizio = Anelli::Proietta(anello, asse.last());
+            // Il collegamento deve scendere di due passi, non saltare altrove.
+            if (QLineF(asse.last(), Anelli::Punto(anello, inizio)).length() > 2 * s * 1.2)
+                break;
+        }
+        QPolygonF arco = Anelli::Arco(anello, inizio, Anelli::Perimetro(anello) - salto);
+        if (QLineF(asse.last(), arco.first()).length() < 1e-9)
             arco.removeFirst();
         asse += arco;
-        riferimento = asse.last();
     }
-    if (asse.size() < 3)
-        return {};
-    return asse;
+    return asse.size() >= 3 ? asse : QPolygonF{};
 }
 
 TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const

@@ -84,6 +84,9 @@ void Disegna(const QString& nome, const TSagoma& locale, const QList<TSagoma>& p
     for (int i = 0; i < circuiti.size(); ++i) {
         p.setPen(QPen(colori[i % 5], 1.5 / scala));
         p.drawPolyline(circuiti[i].tubo);
+        // Il percorso d'asse, sottile: mostra anche dove un circuito non è stato posato.
+        p.setPen(QPen(colori[i % 5].lighter(170), 0.7 / scala, Qt::DotLine));
+        p.drawPolyline(circuiti[i].asse);
     }
     p.end();
     img.save(cartella + "/posa_" + nome + ".png");
@@ -94,6 +97,7 @@ class TestPosa : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void circuiti_data();
     void circuiti();
 };
