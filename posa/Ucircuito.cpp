@@ -148,7 +148,12 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
         Q_UNUSED(p2);
     }
     r << linea.last();
-    return r;
+    // Due raccordi che si toccano lasciano punti doppi: un tubo non ha tratti di lunghezza nulla.
+    QPolygonF pulita;
+    for (const QPointF& q : r)
+        if (pulita.isEmpty() || QLineF(pulita.last(), q).length() > 1e-7)
+            pulita << q;
+    return pulita;
 }
 
 TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte,

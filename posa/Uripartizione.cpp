@@ -65,6 +65,11 @@ TSagoma TRipartitore::Pulisci(const TSagoma& areaUtile, QStringList& avvisi) con
         avvisi << tr("Tolti %1 m² di strisce più strette di %2 cm.")
                       .arg(QLocale().toString(areaTotale - areaPezzo, 'f', 2))
                       .arg(Sfrido * 100, 0, 'f', 1);
+    return s;
+}
+
+TSagoma TRipartitore::ApriFori(const TSagoma& s) const
+{
     if (s.fori.isEmpty())
         return s;
     // Ogni foro si collega al contorno con un taglio sottile lungo il percorso più breve.
@@ -99,7 +104,7 @@ TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
     if (s.esterno.size() < 3 || n < 1)
         return r;
     if (n == 1) {
-        r.parti << s;
+        r.parti << ApriFori(s);
         return r;
     }
     const QPointF u = DirezionePrincipale(s);
@@ -151,7 +156,7 @@ TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
                             .arg(pezzi.size())
                             .arg(QLocale().toString(AreaSagoma(pezzi[m]), 'f', 2),
                                  QLocale().toString(tutta, 'f', 2));
-        r.parti << pezzi[m];
+        r.parti << ApriFori(pezzi[m]);
     }
     return r;
 }

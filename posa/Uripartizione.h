@@ -21,12 +21,15 @@ public:
     explicit TRipartitore(TGeos& geos) : m_geos(geos) {}
 
     // Area utile (contorno meno zone senza tubo) divisa in n parti. Le parti non hanno fori:
-    // ogni foro è collegato al bordo da un taglio sottile, così i circuiti gli girano intorno.
+    // dopo la divisione ogni foro è collegato al bordo da un taglio sottile, così i circuiti gli
+    // girano intorno.
     TRipartizione Ripartisci(const TSagoma& areaUtile, int n) const;
     // Versore della direzione più lunga (lato lungo del rettangolo minimo che la contiene).
     QPointF DirezionePrincipale(const TSagoma& s) const;
     // L'area utile ripulita (sfridi sottili tolti, pezzo più grande, fori aperti verso il bordo).
     TSagoma Pulisci(const TSagoma& areaUtile, QStringList& avvisi) const;
+    // La sagoma senza fori: ogni foro collegato al contorno da un taglio sottile.
+    TSagoma ApriFori(const TSagoma& s) const;
 
 private:
     TGeos& m_geos;

@@ -39,9 +39,11 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
     QList<TPassata> passate;
     const double eps = 1e-5;
     for (int k = 0; k < 2 * p.maxAnelli; ++k) {
-        const double w = dalBasso ? wMin + eps + 2 * s * k : wMax - eps - 2 * s * k;
-        if (w > wMax + 1e-9 || w < wMin - 1e-9)
+        if (2 * s * k > wMax - wMin + 1e-9)
             break;
+        // L'ultima passata può stare sul bordo del campo: la si tiene appena dentro.
+        const double w = dalBasso ? std::min(wMin + eps + 2 * s * k, wMax - eps)
+                                  : std::max(wMax - eps - 2 * s * k, wMin + eps);
         auto retta = m_geos.Linea(QPolygonF{punto(tMin - 1, w), punto(tMax + 1, w)});
         auto tagli = m_geos.Intersezione(campo.get(), retta.get());
         // Tra i tratti della retta dentro il campo, quello più sovrapposto alla passata prima.
@@ -55,6 +57,8 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
             const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
             unsigned np = 0;
             GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+        if (np < 2)
+            continue;
             GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
             GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
             double a = QPointF::dotProduct(QPointF(x0, y0), u), b = QPointF::dotProduct(QPointF(x1, y1), u);

@@ -93,6 +93,57 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
     return asse.size() >= 3 ? asse : QPolygonF{};
 }
 
+QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const
+{
+    // Il centro lasciato dall'ultimo giro (più stretto di due passi) si copre con un tratto
+    // lungo il suo asse lungo: ogni punto del centro dista almeno due passi dall'ultimo giro.
+    const double s = p.passo, c = p.Distanza();
+    auto g = m_geos.Poligono(parte);
+    int giri = 0;
+    for (; giri < p.maxAnelli; ++giri)
+        if (GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(c + s / 2 + giri * 2 * s)).get()))
+            break;
+    QList<TSagoma> centro;
+    for (int k = giri; k >= 1 && centro.isEmpty(); --k)
+        centro = m_geos.Sagome(m_geos.Buffer(g.get(), -(c + s / 2 + k * 2 * s)).get());
+    if (centro.isEmpty() || asse.isEmpty())
+        return {};
+    const QPolygonF regione = AnelloVicino(centro, asse.last());
+    auto geom = m_geos.Anello(regione);
+    auto rett = m_geos.Sagome(m_geos.Prendi(GEOSMinimumRotatedRectangle_r(m_geos.h(), geom.get())).get());
+    if (rett.isEmpty() || rett.first().esterno.size() < 4)
+        return {};
+    const QPolygonF& r = rett.first().esterno;
+    QLineF a(r[0], r[1]), b(r[1], r[2]);
+    const bool lungoA = a.length() >= b.length();
+    const QLineF lato = lungoA ? a : b, corto = lungoA ? b : a;
+    const QPointF meta = (corto.p1() + corto.p2()) / 2 - corto.p1();
+    QPolygonF spina{lato.p1() + meta, lato.p2() + meta};
+    auto pezzi = m_geos.Intersezione(geom.get(), m_geos.Linea(spina).get());
+    QPolygonF migliore;
+    for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), pezzi.get()); i < n; ++i) {
+        const GEOSGeometry* t = GEOSGetGeometryN_r(m_geos.h(), pezzi.get(), i);
+        if (GEOSGeomTypeId_r(m_geos.h(), t) != GEOS_LINESTRING)
+            continue;
+        const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
+        unsigned np = 0;
+        GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+        if (np < 2)
+            continue;
+        double x0, y0, x1, y1;
+        GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
+        GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
+        const QPolygonF seg{QPointF(x0, y0), QPointF(x1, y1)};
+        if (migliore.isEmpty() || LunghezzaPolilinea(seg) > LunghezzaPolilinea(migliore))
+            migliore = seg;
+    }
+    if (migliore.isEmpty() || LunghezzaPolilinea(migliore) < s)
+        return {};
+    if (QLineF(asse.last(), migliore.last()).length() < QLineF(asse.last(), migliore.first()).length())
+        std::reverse(migliore.begin(), migliore.end());
+    return migliore;
+}
+
 TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const QPolygonF asse = Asse(parte, p, verso);
@@ -101,6 +152,13 @@ TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QP
         c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
                        .arg(QLocale().toString(p.passo * 100, 'f', 1));
         return c;
+    }
+    // Con la coda al centro se il tubo che ne nasce è valido, altrimenti senza.
+    const QPolygonF coda = Coda(parte, p, asse);
+    if (!coda.isEmpty()) {
+        TCircuitoPosato conCoda = TTracciatore(m_geos).TuboDaAsse(asse + coda, parte, p);
+        if (conCoda.Posato())
+            return conCoda;
     }
     return TTracciatore(m_geos).TuboDaAsse(asse, parte, p);
 }

@@ -15,5 +15,6 @@ public:
     QPolygonF Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
 
 private:
+    QPolygonF Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const;
     TGeos& m_geos;
 };

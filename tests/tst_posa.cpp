@@ -152,8 +152,8 @@ void TestPosa::circuiti()
     double areaParti = 0;
     for (const TSagoma& s : rip.parti)
         areaParti += AreaSagoma(s);
-    // Parti di area quasi uguale che insieme fanno l'area utile (meno i tagli dei fori).
-    QVERIFY(std::abs(areaParti - AreaSagoma(locale)) < 0.01 + 0.001 * AreaSagoma(locale));
+    // Parti di area quasi uguale che insieme fanno l'area utile (meno i tagli dei fori e gli sfridi).
+    QVERIFY2(std::abs(areaParti - AreaSagoma(locale)) < 0.05, qPrintable(QString::number(areaParti)));
     for (const TSagoma& s : rip.parti)
         QVERIFY2(std::abs(AreaSagoma(s) - areaParti / n) < 0.02 * areaParti / n, qPrintable(QString::number(AreaSagoma(s))));
 
@@ -179,6 +179,14 @@ void TestPosa::circuiti()
         QVERIFY(geos.Copre(dentro.get(), geos.Linea(t).get()));
         // Ingresso e uscita affiancati a un passo, sul bordo ridotto della distanza.
         QVERIFY(std::abs(QLineF(t.first(), t.last()).length() - passo) < 1e-6);
+        if (GEOSisSimple_r(geos.h(), geos.Linea(t).get()) != 1) {
+            for (qsizetype a = 0; a + 1 < t.size(); ++a)
+                for (qsizetype b = a + 2; b + 1 < t.size(); ++b) {
+                    QPointF x;
+                    if (QLineF(t[a], t[a + 1]).intersects(QLineF(t[b], t[b + 1]), &x) == QLineF::BoundedIntersection)
+                        qDebug() << a << b << t.size() << t[a] << t[a + 1] << t[b] << t[b + 1];
+                }
+        }
         QVERIFY(GEOSisSimple_r(geos.h(), geos.Linea(t).get()) == 1);
         double l = 0;
         for (qsizetype k = 1; k < t.size(); ++k)
