@@ -172,11 +172,36 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
         c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
         return c;
     }
-    const QPolygonF bordo = pezzi.first().esterno;
+    QPolygonF bordo = pezzi.first().esterno;
     // L'estremità piatta iniziale: i due vertici a mezzo passo dal primo punto dell'asse.
     const QPointF d = (asse[1] - asse[0]) / QLineF(asse[0], asse[1]).length();
     const QPointF nrm(-d.y(), d.x());
     const QPointF capoA = asse[0] + nrm * (s / 2), capoB = asse[0] - nrm * (s / 2);
+    // Un capo può cadere in mezzo a un lato del contorno (estremità allineata al tratto dopo).
+    auto inserisci = [&](QPointF q) {
+        for (qsizetype i = 0, n = bordo.size(); i < n; ++i) {
+            const QPointF u = bordo[i], v = bordo[(i + 1) % n];
+            if (QLineF(u, q).length() < 1e-7 || QLineF(v, q).length() < 1e-7)
+                return;
+            const double l = QLineF(u, v).length();
+            if (l > 0 && std::abs(QLineF(u, q).length() + QLineF(q, v).length() - l) < 1e-9) {
+                bordo.insert(i + 1, q);
+                return;
+            }
+        }
+    };
+    // Vertici in mezzo a un lato dritto (GEOS ne lascia) separerebbero i due capi.
+    for (qsizetype i = 0; bordo.size() > 3 && i < bordo.size();) {
+        const qsizetype n = bordo.size();
+        const QPointF a = bordo[(i + n - 1) % n], b = bordo[i], cc = bordo[(i + 1) % n];
+        const QPointF u = b - a, v = cc - b;
+        if (std::abs(u.x() * v.y() - u.y() * v.x()) < 1e-12 && QPointF::dotProduct(u, v) >= 0)
+            bordo.remove(i);
+        else
+            ++i;
+    }
+    inserisci(capoA);
+    inserisci(capoB);
     auto vicino = [&](QPointF q) {
         qsizetype m = 0;
         for (qsizetype i = 1; i < bordo.size(); ++i)

@@ -1,6 +1,7 @@
 // Posa automatica: si controlla la geometria dei circuiti prodotti, non il codice che li produce.
 // Con TVL_POSA_PNG=cartella ogni caso è anche disegnato in un PNG da guardare.
 #include "posa/Ugeos.h"
+#include "posa/Uposa.h"
 #include "posa/Uripartizione.h"
 #include "posa/Userpentina.h"
 #include "posa/Uspirale.h"
@@ -100,6 +101,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void circuiti_data();
     void circuiti();
+    void locale_data();
+    void locale();
 };
 
 void TestPosa::circuiti_data()
@@ -129,13 +132,14 @@ void TestPosa::circuiti_data()
         auto riga = [&](const char* caso) -> QTestData& { return QTest::addRow("%s_%s", caso, nome); };
         const bool spirale = schema == TSchemaPosa::Spirale;
         riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
-        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura,posa" : "copertura");
+        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "copertura");
         riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,posa" : "");
         riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
         riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "copertura");
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "posa" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
+        riga("striscia") << TSagoma{Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true << QString(spirale ? "copertura" : "");
         riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
     }
 }
@@ -208,6 +212,73 @@ void TestPosa::circuiti()
             QEXPECT_FAIL("", "copertura sotto l'85% (limite noto)", Continue);
         QVERIFY2(copertura > 0.85 && copertura < 1.15, qPrintable(QString("copertura %1").arg(copertura)));
     }
+}
+
+void TestPosa::locale_data()
+{
+    QTest::addColumn<QPointF>("collettore");
+    QTest::addColumn<bool>("conMarginale");
+    QTest::addColumn<bool>("collettoreFuori");
+    QTest::newRow("collettore_nel_corridoio") << QPointF(0.3, 3.5) << false << false;
+    QTest::newRow("con_zona_marginale") << QPointF(0.3, 3.5) << true << false;
+    QTest::newRow("collettore_fuori") << QPointF(-3, -3) << false << true;
+}
+
+// Un piano a L: soggiorno (0..5 x 0..3), corridoio (0..1 x 3..6), camera (1..4 x 4..6) e una
+// stanzetta larga 20 cm. Il collettore è nel corridoio (o fuori da tutto).
+void TestPosa::locale()
+{
+    QFETCH(QPointF, collettore);
+    QFETCH(bool, conMarginale);
+    QFETCH(bool, collettoreFuori);
+    TGeos geos;
+    const TSagoma soggiorno{Rett(0, 0, 5, 3), {}}, corridoio{Rett(0, 3, 1, 6), {}}, camera{Rett(1, 4, 4, 6), {}};
+    const TSagoma stanzetta{Rett(1, 3, 4, 3.2), {}};
+    const QList<TSagoma> piano{soggiorno, corridoio, camera, stanzetta};
+    TLocalePosa l;
+    l.areaUtile = camera;
+    l.NAs = 2;
+    l.PassoAs = 0.15;
+    if (conMarginale) {
+        l.zonaMarginale = TSagoma{Rett(3, 4, 4, 6), {}};
+        l.NAm = 1;
+        l.PassoAm = 0.1;
+    }
+    const TPosaLocale r = TPosa(geos).PosaLocale(l, TParametriPosa{}, collettore, piano);
+    QCOMPARE(r.circuiti.size(), conMarginale ? 3 : 2);
+    QVERIFY2(r.nonPosati.isEmpty(), qPrintable(r.nonPosati.join(" | ")));
+    for (const TCircuitoLocale& c : r.circuiti) {
+        QVERIFY(c.Posato());
+        const TCollegamento& k = c.collegamento;
+        // I collegamenti partono dal collettore (a mezzo passo) e arrivano ai capi del circuito.
+        QCOMPARE(k.mandata.last(), c.ansa.tubo.first());
+        QCOMPARE(k.ritorno.first(), c.ansa.tubo.last());
+        const double passo = c.marginale ? 0.1 : 0.15;
+        QVERIFY(std::abs(QLineF(k.mandata.first(), collettore).length() - passo / 2) < 1e-9);
+        QVERIFY(std::abs(QLineF(k.ritorno.last(), collettore).length() - passo / 2) < 1e-9);
+        // Tratti orizzontali o verticali, tranne l'ultimo breve raccordo al circuito.
+        for (qsizetype i = 1; i + 1 < k.mandata.size(); ++i)
+            QVERIFY(std::abs(k.mandata[i].x() - k.mandata[i - 1].x()) < 1e-9 ||
+                    std::abs(k.mandata[i].y() - k.mandata[i - 1].y()) < 1e-9);
+        QVERIFY(std::abs(k.lunghezza - LunghezzaPolilinea(k.mandata) - LunghezzaPolilinea(k.ritorno)) < 1e-9);
+        if (!collettoreFuori)
+            QCOMPARE(k.fuoriLocali, 0.0);
+        else
+            QVERIFY(k.fuoriLocali > 0);
+    }
+    QCOMPARE(r.avvisi.contains("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali."),
+             collettoreFuori);
+
+    // La stanzetta è troppo stretta: nessun circuito, il motivo per ciascuno, nessun tubo.
+    TLocalePosa s;
+    s.areaUtile = stanzetta;
+    s.NAs = 2;
+    s.PassoAs = 0.2;
+    const TPosaLocale rs = TPosa(geos).PosaLocale(s, TParametriPosa{}, collettore, piano);
+    QCOMPARE(rs.nonPosati.size(), 2);
+    QVERIFY(rs.nonPosati.first().startsWith("Circuito 1 della zona principale: "));
+    for (const TCircuitoLocale& c : rs.circuiti)
+        QVERIFY(!c.Posato() && c.ansa.tubo.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPosa)
