@@ -43,8 +43,27 @@ QPolygonF SenzaDoppi(const QPolygonF& p)
 }
 } // namespace
 
+GEOSGeometry* TCollegamenti::Unione(const QList<TSagoma>& locali) const
+{
+    QList<GEOSGeometry*> poligoni;
+    for (const TSagoma& l : locali)
+        poligoni << m_geos.Poligono(l).release();
+    GEOSGeometry* insieme = GEOSGeom_createCollection_r(m_geos.h(), GEOS_GEOMETRYCOLLECTION, poligoni.data(),
+                                                        unsigned(poligoni.size()));
+    GEOSGeometry* u = GEOSUnaryUnion_r(m_geos.h(), insieme);
+    GEOSGeom_destroy_r(m_geos.h(), insieme);
+    return u;
+}
+
 TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita,
                                      const QList<TSagoma>& locali, double passo) const
+{
+    auto unione = m_geos.Prendi(Unione(locali));
+    return Collega(collettore, ingresso, uscita, unione.get(), passo);
+}
+
+TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita,
+                                     const GEOSGeometry* unione, double passo) const
 {
     const QPointF arrivo = (ingresso + uscita) / 2;
     const QPointF a = collettore, b = arrivo;
@@ -56,9 +75,6 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
         {a, QPointF(mx.x(), a.y()), QPointF(mx.x(), b.y()), b},
         {a, QPointF(a.x(), my.y()), QPointF(b.x(), my.y()), b},
     };
-    TGeos::TGeom unione = m_geos.Prendi(GEOSGeom_createEmptyPolygon_r(m_geos.h()));
-    for (const TSagoma& l : locali)
-        unione = m_geos.Prendi(GEOSUnion_r(m_geos.h(), unione.get(), m_geos.Poligono(l).get()));
     QPolygonF migliore;
     double fuori = 1e300;
     for (const QPolygonF& c : candidati) {
@@ -66,8 +82,8 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
         if (p.size() < 2)
             continue;
         double f = LunghezzaPolilinea(p);
-        if (!GEOSisEmpty_r(m_geos.h(), unione.get())) {
-            auto resto = m_geos.Differenza(m_geos.Linea(p).get(), unione.get());
+        if (unione && !GEOSisEmpty_r(m_geos.h(), unione)) {
+            auto resto = m_geos.Differenza(m_geos.Linea(p).get(), unione);
             GEOSLength_r(m_geos.h(), resto.get(), &f);
         }
         if (f < fuori - 1e-9)

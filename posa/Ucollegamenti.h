@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <geos_c.h>
+
 class TGeos;
 
 struct TCollegamento
@@ -22,6 +24,10 @@ public:
     explicit TCollegamenti(TGeos& geos) : m_geos(geos) {}
     TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const QList<TSagoma>& locali,
                           double passo) const;
+    // Lo stesso con l'unione dei locali del piano già fatta (una volta per locale, non per circuito).
+    TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const GEOSGeometry* unione,
+                          double passo) const;
+    GEOSGeometry* Unione(const QList<TSagoma>& locali) const; // di proprietà di chi chiama
     // Copia della polilinea spostata di d alla sua sinistra (spigoli vivi).
     static QPolygonF Parallela(const QPolygonF& linea, double d);
 

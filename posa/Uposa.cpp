@@ -8,7 +8,7 @@
 #include <QLocale>
 
 void TPosa::PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                     const TParametriPosa& base, QPointF collettore, const QList<TSagoma>& locali,
+                     const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione,
                      TPosaLocale& r) const
 {
     if (n <= 0)
@@ -37,7 +37,7 @@ void TPosa::PosaZona(const TSagoma& zona, int n, double passo, bool marginale, c
         }
         if (c.Posato())
             c.collegamento = TCollegamenti(m_geos).Collega(collettore, c.ansa.tubo.first(), c.ansa.tubo.last(),
-                                                           locali, passo);
+                                                           unione, passo);
         else
             r.nonPosati << tr("Circuito %1 della %2: %3").arg(k + 1).arg(nomeZona, c.ansa.motivo);
         r.circuiti << c;
@@ -65,13 +65,11 @@ TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& b
         principale = sagomaDi(m_geos.Differenza(utile.get(), fascia.get()));
         marginale = sagomaDi(m_geos.Intersezione(utile.get(), fascia.get()));
     }
-    PosaZona(principale, locale.NAs, locale.PassoAs, false, locale, base, collettore, locali, r);
-    PosaZona(marginale, locale.NAm, locale.PassoAm, true, locale, base, collettore, locali, r);
-    bool dentro = false;
-    for (const TSagoma& l : locali)
-        dentro = dentro || m_geos.Copre(m_geos.Poligono(l).get(),
-                                        m_geos.Prendi(GEOSGeom_createPointFromXY_r(m_geos.h(), collettore.x(),
-                                                                                   collettore.y())).get());
+    auto unione = m_geos.Prendi(TCollegamenti(m_geos).Unione(locali));
+    PosaZona(principale, locale.NAs, locale.PassoAs, false, locale, base, collettore, unione.get(), r);
+    PosaZona(marginale, locale.NAm, locale.PassoAm, true, locale, base, collettore, unione.get(), r);
+    auto punto = m_geos.Prendi(GEOSGeom_createPointFromXY_r(m_geos.h(), collettore.x(), collettore.y()));
+    const bool dentro = unione && m_geos.Copre(unione.get(), punto.get());
     if (!locali.isEmpty() && !dentro)
         r.avvisi << tr("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.");
     return r;

@@ -50,7 +50,7 @@ public:
 
 private:
     void PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                  const TParametriPosa& base, QPointF collettore, const QList<TSagoma>& locali,
+                  const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione,
                   TPosaLocale& r) const;
     TGeos& m_geos;
 };
