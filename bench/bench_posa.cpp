@@ -16,14 +16,22 @@ TSagoma Locale(int i, QPointF o)
     const double a = 3 + (i % 5) * 0.7, b = 2.5 + (i % 3) * 0.8;
     QPolygonF p;
     switch (i % 3) {
-    case 0: p = {o, o + QPointF(a, 0), o + QPointF(a, b), o + QPointF(0, b)}; break;
+    case 0:
+        p = {o, o + QPointF(a, 0), o + QPointF(a, b), o + QPointF(0, b)};
+        break;
     case 1:
-        p = {o, o + QPointF(a, 0), o + QPointF(a, b / 2), o + QPointF(a / 2, b / 2), o + QPointF(a / 2, b),
+        p = {o,
+             o + QPointF(a, 0),
+             o + QPointF(a, b / 2),
+             o + QPointF(a / 2, b / 2),
+             o + QPointF(a / 2, b),
              o + QPointF(0, b)};
         break;
-    default: p = {o, o + QPointF(a, 0), o + QPointF(a, b * 0.6), o + QPointF(a * 0.6, b), o + QPointF(0, b)}; break;
+    default:
+        p = {o, o + QPointF(a, 0), o + QPointF(a, b * 0.6), o + QPointF(a * 0.6, b), o + QPointF(0, b)};
+        break;
     }
-    return TSagoma{p, {}};
+    return TSagoma {p, {}};
 }
 } // namespace
 
@@ -49,7 +57,7 @@ int main()
             l.PassoAs = 0.1 + 0.05 * (i % 3);
             l.schema = i % 2 ? TSchemaPosa::Serpentina : TSchemaPosa::Spirale;
             // Collettore al centro del piano.
-            const TPosaLocale r = posa.PosaLocale(l, TParametriPosa{}, QPointF(32, 13.75), locali);
+            const TPosaLocale r = posa.PosaLocale(l, TParametriPosa {}, QPointF(32, 13.75), locali);
             for (const TCircuitoLocale& c : r.circuiti) {
                 if (c.Posato()) {
                     ++posati;
@@ -65,8 +73,8 @@ int main()
     const double ms = t.nsecsElapsed() / 1e6;
     const double msCpu = double(std::clock() - cpu0) * 1000 / CLOCKS_PER_SEC;
     std::printf("200 locali su 4 piani: %.0f ms di orologio, %.0f ms di CPU (obiettivo < 1000 ms)\n", ms, msCpu);
-    std::printf("circuiti posati %d, non posati %d; tubo nei locali %.0f m, collegamenti %.0f m\n", posati,
-                nonPosati, tubo, collegamenti);
+    std::printf("circuiti posati %d, non posati %d; tubo nei locali %.0f m, collegamenti %.0f m\n", posati, nonPosati,
+                tubo, collegamenti);
     for (auto i = motivi.cbegin(); i != motivi.cend(); ++i)
         std::printf("  non posati %3d: %s\n", i.value(), qPrintable(i.key()));
     return 0;

@@ -156,8 +156,7 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     return pulita;
 }
 
-TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte,
-                                         const TParametriPosa& p) const
+TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const
 {
     TCircuitoPosato c;
     c.asse = asse;
@@ -211,8 +210,8 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
     };
     const qsizetype ia = vicino(capoA), ib = vicino(capoB);
     const qsizetype n = bordo.size();
-    if (QLineF(bordo[ia], capoA).length() > 1e-6 || QLineF(bordo[ib], capoB).length() > 1e-6 ||
-        ((ia + 1) % n != ib && (ib + 1) % n != ia)) {
+    if (QLineF(bordo[ia], capoA).length() > 1e-6 || QLineF(bordo[ib], capoB).length() > 1e-6
+        || ((ia + 1) % n != ib && (ib + 1) % n != ia)) {
         c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
         return c;
     }

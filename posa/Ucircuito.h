@@ -46,7 +46,9 @@ class TTracciatore
 {
     Q_DECLARE_TR_FUNCTIONS(TTracciatore)
 public:
-    explicit TTracciatore(TGeos& geos) : m_geos(geos) {}
+    explicit TTracciatore(TGeos& geos)
+        : m_geos(geos)
+    { }
     // Tubo intorno all'asse (fascia di mezzo passo per lato, estremità piatte, spigoli vivi), aperto
     // sull'estremità iniziale, curve raccordate con il raggio minimo dove c'è posto; verificato
     // dentro la parte ridotta della distanza.

@@ -48,28 +48,28 @@ GEOSGeometry* TCollegamenti::Unione(const QList<TSagoma>& locali) const
     QList<GEOSGeometry*> poligoni;
     for (const TSagoma& l : locali)
         poligoni << m_geos.Poligono(l).release();
-    GEOSGeometry* insieme = GEOSGeom_createCollection_r(m_geos.h(), GEOS_GEOMETRYCOLLECTION, poligoni.data(),
-                                                        unsigned(poligoni.size()));
+    GEOSGeometry* insieme
+        = GEOSGeom_createCollection_r(m_geos.h(), GEOS_GEOMETRYCOLLECTION, poligoni.data(), unsigned(poligoni.size()));
     GEOSGeometry* u = GEOSUnaryUnion_r(m_geos.h(), insieme);
     GEOSGeom_destroy_r(m_geos.h(), insieme);
     return u;
 }
 
-TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita,
-                                     const QList<TSagoma>& locali, double passo) const
+TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const QList<TSagoma>& locali,
+                                     double passo) const
 {
     auto unione = m_geos.Prendi(Unione(locali));
     return Collega(collettore, ingresso, uscita, unione.get(), passo);
 }
 
-TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita,
-                                     const GEOSGeometry* unione, double passo) const
+TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const GEOSGeometry* unione,
+                                     double passo) const
 {
     const QPointF arrivo = (ingresso + uscita) / 2;
     const QPointF a = collettore, b = arrivo;
     const QPointF mx((a.x() + b.x()) / 2, 0), my(0, (a.y() + b.y()) / 2);
     // Percorsi a L e a Z: tutti della stessa lunghezza, conta quanto escono dai locali.
-    const QList<QPolygonF> candidati{
+    const QList<QPolygonF> candidati {
         {a, QPointF(b.x(), a.y()), b},
         {a, QPointF(a.x(), b.y()), b},
         {a, QPointF(mx.x(), a.y()), QPointF(mx.x(), b.y()), b},
@@ -95,8 +95,8 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
     r.fuoriLocali = fuori;
     // Mandata e ritorno a mezzo passo per parte dell'asse; l'ultimo tratto va all'estremo giusto.
     QPolygonF lato1 = Parallela(migliore, passo / 2), lato2 = Parallela(migliore, -passo / 2);
-    if (QLineF(lato1.last(), ingresso).length() + QLineF(lato2.last(), uscita).length() >
-        QLineF(lato1.last(), uscita).length() + QLineF(lato2.last(), ingresso).length())
+    if (QLineF(lato1.last(), ingresso).length() + QLineF(lato2.last(), uscita).length()
+        > QLineF(lato1.last(), uscita).length() + QLineF(lato2.last(), ingresso).length())
         std::swap(lato1, lato2);
     r.mandata = SenzaDoppi(lato1 << ingresso);
     std::reverse(lato2.begin(), lato2.end());

@@ -21,7 +21,9 @@ class TCollegamenti
 {
     Q_DECLARE_TR_FUNCTIONS(TCollegamenti)
 public:
-    explicit TCollegamenti(TGeos& geos) : m_geos(geos) {}
+    explicit TCollegamenti(TGeos& geos)
+        : m_geos(geos)
+    { }
     TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const QList<TSagoma>& locali,
                           double passo) const;
     // Lo stesso con l'unione dei locali del piano già fatta (una volta per locale, non per circuito).

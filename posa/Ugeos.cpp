@@ -31,7 +31,9 @@ double AreaSagoma(const TSagoma& s)
     return a;
 }
 
-TGeos::TGeos() : m_h(GEOS_init_r()) {}
+TGeos::TGeos()
+    : m_h(GEOS_init_r())
+{ }
 
 TGeos::~TGeos()
 {
@@ -72,7 +74,7 @@ QPolygonF DaSequenza(GEOSContextHandle_t h, const GEOSGeometry* g, bool togliChi
 
 TGeos::TGeom TGeos::Anello(const QPolygonF& contorno) const
 {
-    return Poligono(TSagoma{contorno, {}});
+    return Poligono(TSagoma {contorno, {}});
 }
 
 TGeos::TGeom TGeos::Poligono(const TSagoma& s) const
@@ -103,7 +105,7 @@ TGeos::TGeom TGeos::Rettangolo(QPointF c, QPointF u, double lungo, double largo)
 {
     const QPointF v(-u.y(), u.x());
     const QPointF a = u * (lungo / 2), b = v * (largo / 2);
-    return Anello(QPolygonF{c - a - b, c + a - b, c + a + b, c - a + b});
+    return Anello(QPolygonF {c - a - b, c + a - b, c + a + b, c - a + b});
 }
 
 QList<TSagoma> TGeos::Sagome(const GEOSGeometry* g) const
@@ -128,8 +130,8 @@ QList<TSagoma> TGeos::Sagome(const GEOSGeometry* g) const
 
 TGeos::TGeom TGeos::Buffer(const GEOSGeometry* g, double d, bool piatto) const
 {
-    return Prendi(GEOSBufferWithStyle_r(m_h, g, d, 8, piatto ? GEOSBUF_CAP_FLAT : GEOSBUF_CAP_ROUND,
-                                        GEOSBUF_JOIN_MITRE, 4.0));
+    return Prendi(
+        GEOSBufferWithStyle_r(m_h, g, d, 8, piatto ? GEOSBUF_CAP_FLAT : GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_MITRE, 4.0));
 }
 
 TGeos::TGeom TGeos::Intersezione(const GEOSGeometry* a, const GEOSGeometry* b) const

@@ -27,7 +27,7 @@ public:
     using TGeom = std::unique_ptr<GEOSGeometry, TCancella>;
 
     GEOSContextHandle_t h() const { return m_h; }
-    TGeom Prendi(GEOSGeometry* g) const { return TGeom(g, TCancella{m_h}); }
+    TGeom Prendi(GEOSGeometry* g) const { return TGeom(g, TCancella {m_h}); }
 
     TGeom Poligono(const TSagoma& s) const;
     TGeom Anello(const QPolygonF& contorno) const; // poligono senza fori

@@ -8,8 +8,7 @@
 #include <QLocale>
 
 void TPosa::PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                     const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione,
-                     TPosaLocale& r) const
+                     const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const
 {
     if (n <= 0)
         return;
@@ -32,12 +31,24 @@ void TPosa::PosaZona(const TSagoma& zona, int n, double passo, bool marginale, c
         if (c.parte.esterno.size() < 3) {
             c.ansa.motivo = tr("Nessuna area di posa per questo circuito.");
         } else {
-            c.ansa = locale.schema == TSchemaPosa::Spirale ? TSpirale(m_geos).Posa(c.parte, p, collettore)
-                                                           : TSerpentina(m_geos).Posa(c.parte, p, collettore);
+            const bool spirale = locale.schema == TSchemaPosa::Spirale;
+            c.ansa = spirale ? TSpirale(m_geos).Posa(c.parte, p, collettore)
+                             : TSerpentina(m_geos).Posa(c.parte, p, collettore);
+            // Una parte che lo schema scelto non copre si prova con l'altro, dicendolo.
+            if (!c.Posato()) {
+                TCircuitoPosato altro = spirale ? TSerpentina(m_geos).Posa(c.parte, p, collettore)
+                                                : TSpirale(m_geos).Posa(c.parte, p, collettore);
+                if (altro.Posato()) {
+                    r.avvisi << tr("Circuito %1 della %2: posato a %3 (%4)")
+                                    .arg(k + 1)
+                                    .arg(nomeZona, spirale ? tr("serpentina") : tr("spirale"), c.ansa.motivo);
+                    c.ansa = altro;
+                }
+            }
         }
         if (c.Posato())
-            c.collegamento = TCollegamenti(m_geos).Collega(collettore, c.ansa.tubo.first(), c.ansa.tubo.last(),
-                                                           unione, passo);
+            c.collegamento
+                = TCollegamenti(m_geos).Collega(collettore, c.ansa.tubo.first(), c.ansa.tubo.last(), unione, passo);
         else
             r.nonPosati << tr("Circuito %1 della %2: %3").arg(k + 1).arg(nomeZona, c.ansa.motivo);
         r.circuiti << c;

@@ -43,14 +43,15 @@ class TPosa
 {
     Q_DECLARE_TR_FUNCTIONS(TPosa)
 public:
-    explicit TPosa(TGeos& geos) : m_geos(geos) {}
+    explicit TPosa(TGeos& geos)
+        : m_geos(geos)
+    { }
     // collettore: punto del collettore del locale; locali: contorni del piano (per i collegamenti).
     TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
                            const QList<TSagoma>& locali) const;
 
 private:
     void PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                  const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione,
-                  TPosaLocale& r) const;
+                  const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const;
     TGeos& m_geos;
 };

@@ -74,9 +74,9 @@ TSagoma TRipartitore::ApriFori(const TSagoma& s) const
         return s;
     // Ogni foro si collega al contorno con un taglio sottile lungo il percorso più breve.
     auto poligono = m_geos.Poligono(s);
-    auto esterno = m_geos.Linea(s.esterno + QPolygonF{s.esterno.first()});
+    auto esterno = m_geos.Linea(s.esterno + QPolygonF {s.esterno.first()});
     for (const QPolygonF& foro : s.fori) {
-        auto anello = m_geos.Linea(foro + QPolygonF{foro.first()});
+        auto anello = m_geos.Linea(foro + QPolygonF {foro.first()});
         GEOSCoordSequence* np = GEOSNearestPoints_r(m_geos.h(), anello.get(), esterno.get());
         if (!np)
             continue;
@@ -94,7 +94,7 @@ TSagoma TRipartitore::ApriFori(const TSagoma& s) const
         poligono = m_geos.Differenza(poligono.get(), taglio.get());
     }
     QList<TSagoma> aperti = m_geos.Sagome(poligono.get());
-    return aperti.isEmpty() ? TSagoma{} : aperti[PezzoPiuGrande(aperti)];
+    return aperti.isEmpty() ? TSagoma {} : aperti[PezzoPiuGrande(aperti)];
 }
 
 TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
@@ -145,7 +145,7 @@ TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
         }
         QList<TSagoma> pezzi = m_geos.Sagome(parte.get());
         if (pezzi.isEmpty()) {
-            r.parti << TSagoma{};
+            r.parti << TSagoma {};
             continue;
         }
         const int m = PezzoPiuGrande(pezzi);
@@ -154,8 +154,7 @@ TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
             r.avvisi << tr("La parte %1 è divisa in %2 pezzi: il circuito copre il più grande (%3 m² di %4 m²).")
                             .arg(k + 1)
                             .arg(pezzi.size())
-                            .arg(QLocale().toString(AreaSagoma(pezzi[m]), 'f', 2),
-                                 QLocale().toString(tutta, 'f', 2));
+                            .arg(QLocale().toString(AreaSagoma(pezzi[m]), 'f', 2), QLocale().toString(tutta, 'f', 2));
         r.parti << ApriFori(pezzi[m]);
     }
     return r;

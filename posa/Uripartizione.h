@@ -18,7 +18,9 @@ class TRipartitore
 {
     Q_DECLARE_TR_FUNCTIONS(TRipartitore)
 public:
-    explicit TRipartitore(TGeos& geos) : m_geos(geos) {}
+    explicit TRipartitore(TGeos& geos)
+        : m_geos(geos)
+    { }
 
     // Area utile (contorno meno zone senza tubo) divisa in n parti. Le parti non hanno fori:
     // dopo la divisione ogni foro è collegato al bordo da un taglio sottile, così i circuiti gli

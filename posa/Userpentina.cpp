@@ -42,9 +42,9 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
         if (2 * s * k > wMax - wMin + 1e-9)
             break;
         // L'ultima passata può stare sul bordo del campo: la si tiene appena dentro.
-        const double w = dalBasso ? std::min(wMin + eps + 2 * s * k, wMax - eps)
-                                  : std::max(wMax - eps - 2 * s * k, wMin + eps);
-        auto retta = m_geos.Linea(QPolygonF{punto(tMin - 1, w), punto(tMax + 1, w)});
+        const double w
+            = dalBasso ? std::min(wMin + eps + 2 * s * k, wMax - eps) : std::max(wMax - eps - 2 * s * k, wMin + eps);
+        auto retta = m_geos.Linea(QPolygonF {punto(tMin - 1, w), punto(tMax + 1, w)});
         auto tagli = m_geos.Intersezione(campo.get(), retta.get());
         // Tra i tratti della retta dentro il campo, quello più sovrapposto alla passata prima.
         TPassata migliore;
@@ -57,18 +57,17 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
             const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
             unsigned np = 0;
             GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
-        if (np < 2)
-            continue;
+            if (np < 2)
+                continue;
             GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
             GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
             double a = QPointF::dotProduct(QPointF(x0, y0), u), b = QPointF::dotProduct(QPointF(x1, y1), u);
             if (a > b)
                 std::swap(a, b);
-            const double sovrapp = passate.isEmpty()
-                                       ? b - a
-                                       : std::min(b, passate.last().a) - std::max(a, passate.last().da);
+            const double sovrapp
+                = passate.isEmpty() ? b - a : std::min(b, passate.last().a) - std::max(a, passate.last().da);
             if (sovrapp > punteggio)
-                punteggio = sovrapp, migliore = TPassata{a, b, w};
+                punteggio = sovrapp, migliore = TPassata {a, b, w};
         }
         if (punteggio <= 0 || migliore.a - migliore.da < s)
             break;
@@ -83,7 +82,7 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
         QPointF p0 = punto(avanti ? ps.da : ps.a, ps.w), p1 = punto(avanti ? ps.a : ps.da, ps.w);
         if (k > 0) {
             // Il collegamento alla passata nuova deve stare nel campo, se no ci si ferma.
-            auto ponte = m_geos.Linea(QPolygonF{asse.last(), p0});
+            auto ponte = m_geos.Linea(QPolygonF {asse.last(), p0});
             if (!m_geos.Copre(m_geos.Buffer(campo.get(), 1e-6).get(), ponte.get()))
                 break;
         } else {
@@ -94,7 +93,7 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
         }
         asse << p0 << p1;
     }
-    return asse.size() >= 3 ? asse : QPolygonF{};
+    return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
 TCircuitoPosato TSerpentina::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const

@@ -7,7 +7,9 @@ class TSerpentina
 {
     Q_DECLARE_TR_FUNCTIONS(TSerpentina)
 public:
-    explicit TSerpentina(TGeos& geos) : m_geos(geos) {}
+    explicit TSerpentina(TGeos& geos)
+        : m_geos(geos)
+    { }
     TCircuitoPosato Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
     QPolygonF Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
 

@@ -90,7 +90,7 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
             arco.removeFirst();
         asse += arco;
     }
-    return asse.size() >= 3 ? asse : QPolygonF{};
+    return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
 QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const
@@ -118,7 +118,7 @@ QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QP
     const bool lungoA = a.length() >= b.length();
     const QLineF lato = lungoA ? a : b, corto = lungoA ? b : a;
     const QPointF meta = (corto.p1() + corto.p2()) / 2 - corto.p1();
-    QPolygonF spina{lato.p1() + meta, lato.p2() + meta};
+    QPolygonF spina {lato.p1() + meta, lato.p2() + meta};
     auto pezzi = m_geos.Intersezione(geom.get(), m_geos.Linea(spina).get());
     QPolygonF migliore;
     for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), pezzi.get()); i < n; ++i) {
@@ -133,7 +133,7 @@ QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QP
         double x0, y0, x1, y1;
         GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
         GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
-        const QPolygonF seg{QPointF(x0, y0), QPointF(x1, y1)};
+        const QPolygonF seg {QPointF(x0, y0), QPointF(x1, y1)};
         if (migliore.isEmpty() || LunghezzaPolilinea(seg) > LunghezzaPolilinea(migliore))
             migliore = seg;
     }

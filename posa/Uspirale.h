@@ -8,7 +8,9 @@ class TSpirale
 {
     Q_DECLARE_TR_FUNCTIONS(TSpirale)
 public:
-    explicit TSpirale(TGeos& geos) : m_geos(geos) {}
+    explicit TSpirale(TGeos& geos)
+        : m_geos(geos)
+    { }
     // Ingresso e uscita affiancati sul bordo della parte più vicino al punto verso.
     TCircuitoPosato Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
     // Solo l'asse (vuoto se la parte è troppo stretta).

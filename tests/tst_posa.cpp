@@ -20,7 +20,7 @@ Q_DECLARE_METATYPE(TSchemaPosa)
 namespace {
 QPolygonF Rett(double x0, double y0, double x1, double y1)
 {
-    return QPolygonF{QPointF(x0, y0), QPointF(x1, y0), QPointF(x1, y1), QPointF(x0, y1)};
+    return QPolygonF {QPointF(x0, y0), QPointF(x1, y0), QPointF(x1, y1), QPointF(x0, y1)};
 }
 
 double DistanzaSegmenti(QPointF a, QPointF b, QPointF c, QPointF d)
@@ -39,7 +39,7 @@ double DistanzaSegmenti(QPointF a, QPointF b, QPointF c, QPointF d)
 // l'incrocio lo controlla GEOSisSimple.
 double DistanzaMinimaPropria(const QPolygonF& t, double lontano)
 {
-    QList<double> ascissa{0};
+    QList<double> ascissa {0};
     for (qsizetype i = 1; i < t.size(); ++i)
         ascissa << ascissa.last() + QLineF(t[i - 1], t[i]).length();
     double minimo = 1e300;
@@ -117,15 +117,15 @@ void TestPosa::circuiti_data()
     // delle parti strette) o circuito non posato (spirale su parti concave con foro o rientranza).
     QTest::addColumn<QString>("limite");
 
-    const TSagoma rett{Rett(0, 0, 4, 3), {}};
-    const TSagoma grande{Rett(0, 0, 7, 4.5), {}};
-    const TSagoma elle{QPolygonF{{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}, {}};
-    const TSagoma obliquo{QPolygonF{{0, 0}, {5, 0}, {5, 2.5}, {1.5, 4.5}, {0, 4.5}}, {}};
-    const TSagoma rientro{QPolygonF{{0, 0}, {5, 0}, {5, 4}, {3, 4}, {3, 3}, {2, 3}, {2, 4}, {0, 4}}, {}};
-    const TSagoma foro{Rett(0, 0, 5, 4), {Rett(2, 1.5, 3, 2.5)}};
-    const TSagoma corridoio{Rett(0, 0, 6, 0.9), {}};
-    const TSagoma stretto{Rett(0, 0, 3, 0.25), {}};
-    const TSagoma sfrido{QPolygonF{{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
+    const TSagoma rett {Rett(0, 0, 4, 3), {}};
+    const TSagoma grande {Rett(0, 0, 7, 4.5), {}};
+    const TSagoma elle {QPolygonF {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}, {}};
+    const TSagoma obliquo {QPolygonF {{0, 0}, {5, 0}, {5, 2.5}, {1.5, 4.5}, {0, 4.5}}, {}};
+    const TSagoma rientro {QPolygonF {{0, 0}, {5, 0}, {5, 4}, {3, 4}, {3, 3}, {2, 3}, {2, 4}, {0, 4}}, {}};
+    const TSagoma foro {Rett(0, 0, 5, 4), {Rett(2, 1.5, 3, 2.5)}};
+    const TSagoma corridoio {Rett(0, 0, 6, 0.9), {}};
+    const TSagoma stretto {Rett(0, 0, 3, 0.25), {}};
+    const TSagoma sfrido {QPolygonF {{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
 
     for (TSchemaPosa schema : {TSchemaPosa::Spirale, TSchemaPosa::Serpentina}) {
         const char* nome = schema == TSchemaPosa::Spirale ? "spirale" : "serpentina";
@@ -139,7 +139,8 @@ void TestPosa::circuiti_data()
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "posa" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
-        riga("striscia") << TSagoma{Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true << QString(spirale ? "copertura" : "");
+        riga("striscia") << TSagoma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
+                         << QString(spirale ? "copertura" : "");
         riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
     }
 }
@@ -165,7 +166,8 @@ void TestPosa::circuiti()
     // Parti di area quasi uguale che insieme fanno l'area utile (meno i tagli dei fori e gli sfridi).
     QVERIFY2(std::abs(areaParti - AreaSagoma(locale)) < 0.05, qPrintable(QString::number(areaParti)));
     for (const TSagoma& s : rip.parti)
-        QVERIFY2(std::abs(AreaSagoma(s) - areaParti / n) < 0.02 * areaParti / n, qPrintable(QString::number(AreaSagoma(s))));
+        QVERIFY2(std::abs(AreaSagoma(s) - areaParti / n) < 0.02 * areaParti / n,
+                 qPrintable(QString::number(AreaSagoma(s))));
 
     QList<TCircuitoPosato> circuiti;
     const QPointF verso(-1, -1);
@@ -232,19 +234,19 @@ void TestPosa::locale()
     QFETCH(bool, conMarginale);
     QFETCH(bool, collettoreFuori);
     TGeos geos;
-    const TSagoma soggiorno{Rett(0, 0, 5, 3), {}}, corridoio{Rett(0, 3, 1, 6), {}}, camera{Rett(1, 4, 4, 6), {}};
-    const TSagoma stanzetta{Rett(1, 3, 4, 3.2), {}};
-    const QList<TSagoma> piano{soggiorno, corridoio, camera, stanzetta};
+    const TSagoma soggiorno {Rett(0, 0, 5, 3), {}}, corridoio {Rett(0, 3, 1, 6), {}}, camera {Rett(1, 4, 4, 6), {}};
+    const TSagoma stanzetta {Rett(1, 3, 4, 3.2), {}};
+    const QList<TSagoma> piano {soggiorno, corridoio, camera, stanzetta};
     TLocalePosa l;
     l.areaUtile = camera;
     l.NAs = 2;
     l.PassoAs = 0.15;
     if (conMarginale) {
-        l.zonaMarginale = TSagoma{Rett(3, 4, 4, 6), {}};
+        l.zonaMarginale = TSagoma {Rett(3, 4, 4, 6), {}};
         l.NAm = 1;
         l.PassoAm = 0.1;
     }
-    const TPosaLocale r = TPosa(geos).PosaLocale(l, TParametriPosa{}, collettore, piano);
+    const TPosaLocale r = TPosa(geos).PosaLocale(l, TParametriPosa {}, collettore, piano);
     QCOMPARE(r.circuiti.size(), conMarginale ? 3 : 2);
     QVERIFY2(r.nonPosati.isEmpty(), qPrintable(r.nonPosati.join(" | ")));
     for (const TCircuitoLocale& c : r.circuiti) {
@@ -258,8 +260,8 @@ void TestPosa::locale()
         QVERIFY(std::abs(QLineF(k.ritorno.last(), collettore).length() - passo / 2) < 1e-9);
         // Tratti orizzontali o verticali, tranne l'ultimo breve raccordo al circuito.
         for (qsizetype i = 1; i + 1 < k.mandata.size(); ++i)
-            QVERIFY(std::abs(k.mandata[i].x() - k.mandata[i - 1].x()) < 1e-9 ||
-                    std::abs(k.mandata[i].y() - k.mandata[i - 1].y()) < 1e-9);
+            QVERIFY(std::abs(k.mandata[i].x() - k.mandata[i - 1].x()) < 1e-9
+                    || std::abs(k.mandata[i].y() - k.mandata[i - 1].y()) < 1e-9);
         QVERIFY(std::abs(k.lunghezza - LunghezzaPolilinea(k.mandata) - LunghezzaPolilinea(k.ritorno)) < 1e-9);
         if (!collettoreFuori)
             QCOMPARE(k.fuoriLocali, 0.0);
@@ -274,7 +276,7 @@ void TestPosa::locale()
     s.areaUtile = stanzetta;
     s.NAs = 2;
     s.PassoAs = 0.2;
-    const TPosaLocale rs = TPosa(geos).PosaLocale(s, TParametriPosa{}, collettore, piano);
+    const TPosaLocale rs = TPosa(geos).PosaLocale(s, TParametriPosa {}, collettore, piano);
     QCOMPARE(rs.nonPosati.size(), 2);
     QVERIFY(rs.nonPosati.first().startsWith("Circuito 1 della zona principale: "));
     for (const TCircuitoLocale& c : rs.circuiti)
