@@ -1,0 +1,235 @@
+#include "posa/Ucircuito.h"
+
+#include "posa/Ugeos.h"
+
+#include <QLineF>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+double TParametriPosa::Distanza() const
+{
+    return distanza >= 0 ? distanza : std::max(passo / 2, 0.05);
+}
+
+namespace Anelli {
+double Perimetro(const QPolygonF& a)
+{
+    double l = 0;
+    for (qsizetype i = 0, n = a.size(); i < n; ++i)
+        l += QLineF(a[i], a[(i + 1) % n]).length();
+    return l;
+}
+
+namespace {
+// Proiezione di p sul segmento ab: parametro in [0, 1].
+double Parametro(QPointF a, QPointF b, QPointF p)
+{
+    const QPointF d = b - a;
+    const double l2 = QPointF::dotProduct(d, d);
+    return l2 <= 0 ? 0 : std::clamp(QPointF::dotProduct(p - a, d) / l2, 0.0, 1.0);
+}
+} // namespace
+
+double Proietta(const QPolygonF& a, QPointF p)
+{
+    double migliore = 1e300, ascissa = 0, s = 0;
+    for (qsizetype i = 0, n = a.size(); i < n; ++i) {
+        const QPointF u = a[i], v = a[(i + 1) % n];
+        const double t = Parametro(u, v, p);
+        const QPointF q = u + (v - u) * t;
+        const double d = QLineF(p, q).length();
+        const double l = QLineF(u, v).length();
+        if (d < migliore)
+            migliore = d, ascissa = s + t * l;
+        s += l;
+    }
+    return ascissa;
+}
+
+QPointF PiuVicino(const QPolygonF& a, QPointF p)
+{
+    return Punto(a, Proietta(a, p));
+}
+
+QPointF Punto(const QPolygonF& a, double s)
+{
+    const double per = Perimetro(a);
+    if (per <= 0)
+        return a.value(0);
+    s = std::fmod(s, per);
+    if (s < 0)
+        s += per;
+    for (qsizetype i = 0, n = a.size(); i < n; ++i) {
+        const QPointF u = a[i], v = a[(i + 1) % n];
+        const double l = QLineF(u, v).length();
+        if (s <= l)
+            return l > 0 ? u + (v - u) * (s / l) : u;
+        s -= l;
+    }
+    return a.first();
+}
+
+QPolygonF Arco(const QPolygonF& a, double s0, double l)
+{
+    const double per = Perimetro(a);
+    QPolygonF r;
+    if (per <= 0)
+        return r;
+    s0 = std::fmod(s0, per);
+    if (s0 < 0)
+        s0 += per;
+    r << Punto(a, s0);
+    // Vertici con ascissa in (s0, s0 + l), contando due giri.
+    double s = 0;
+    const qsizetype n = a.size();
+    for (int giro = 0; giro < 2; ++giro)
+        for (qsizetype i = 0; i < n; ++i) {
+            const double li = QLineF(a[i], a[(i + 1) % n]).length();
+            s += li;
+            if (s > s0 + 1e-9 && s < s0 + l - 1e-9)
+                r << a[(i + 1) % n];
+        }
+    r << Punto(a, s0 + l);
+    return r;
+}
+
+QPolygonF Antiorario(QPolygonF a)
+{
+    double area = 0;
+    for (qsizetype i = 0, n = a.size(); i < n; ++i)
+        area += a[i].x() * a[(i + 1) % n].y() - a[(i + 1) % n].x() * a[i].y();
+    if (area < 0)
+        std::reverse(a.begin(), a.end());
+    return a;
+}
+} // namespace Anelli
+
+QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
+{
+    if (linea.size() < 3 || raggio <= 0)
+        return linea;
+    QPolygonF r;
+    r << linea.first();
+    // Ogni spigolo usa al più metà dei due lati vicini, così i raccordi non si sovrappongono.
+    for (qsizetype i = 1; i + 1 < linea.size(); ++i) {
+        const QPointF a = linea[i - 1], b = linea[i], c = linea[i + 1];
+        const double l1 = QLineF(a, b).length(), l2 = QLineF(b, c).length();
+        if (l1 < 1e-9 || l2 < 1e-9) {
+            r << b;
+            continue;
+        }
+        const QPointF d1 = (b - a) / l1, d2 = (c - b) / l2;
+        const double coseno = std::clamp(QPointF::dotProduct(d1, d2), -1.0, 1.0);
+        const double svolta = std::acos(coseno); // angolo di cui gira la direzione
+        if (svolta < 1e-3) {
+            r << b;
+            continue;
+        }
+        const double tanMezza = std::tan(svolta / 2);
+        double tangente = std::min({raggio * tanMezza, l1 / 2, l2 / 2});
+        const QPointF p1 = b - d1 * tangente, p2 = b + d2 * tangente;
+        if (svolta > std::numbers::pi - 1e-3) {
+            r << b;
+            continue;
+        }
+        // Arco tangente: centro sulla bisettrice interna.
+        const double rr = tangente / tanMezza;
+        const double croce = d1.x() * d2.y() - d1.y() * d2.x();
+        const QPointF normale = croce > 0 ? QPointF(-d1.y(), d1.x()) : QPointF(d1.y(), -d1.x());
+        const QPointF centro = p1 + normale * rr;
+        const double a0 = std::atan2(p1.y() - centro.y(), p1.x() - centro.x());
+        const int passi = std::max(2, int(std::ceil(svolta / (std::numbers::pi / 12))));
+        for (int k = 0; k <= passi; ++k) {
+            const double ang = a0 + (croce > 0 ? 1 : -1) * svolta * k / passi;
+            r << centro + QPointF(std::cos(ang), std::sin(ang)) * rr;
+        }
+        Q_UNUSED(p2);
+    }
+    r << linea.last();
+    // Due raccordi che si toccano lasciano punti doppi: un tubo non ha tratti di lunghezza nulla.
+    QPolygonF pulita;
+    for (const QPointF& q : r)
+        if (pulita.isEmpty() || QLineF(pulita.last(), q).length() > 1e-7)
+            pulita << q;
+    return pulita;
+}
+
+TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const
+{
+    TCircuitoPosato c;
+    c.asse = asse;
+    if (asse.size() < 2 || QLineF(asse[0], asse[1]).length() < 1e-9) {
+        c.motivo = tr("Il percorso del circuito è degenere.");
+        return c;
+    }
+    const double s = p.passo;
+    auto fascia = m_geos.Buffer(m_geos.Linea(asse).get(), s / 2, true);
+    const QList<TSagoma> pezzi = m_geos.Sagome(fascia.get());
+    if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
+        c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
+        return c;
+    }
+    QPolygonF bordo = pezzi.first().esterno;
+    // L'estremità piatta iniziale: i due vertici a mezzo passo dal primo punto dell'asse.
+    const QPointF d = (asse[1] - asse[0]) / QLineF(asse[0], asse[1]).length();
+    const QPointF nrm(-d.y(), d.x());
+    const QPointF capoA = asse[0] + nrm * (s / 2), capoB = asse[0] - nrm * (s / 2);
+    // Un capo può cadere in mezzo a un lato del contorno (estremità allineata al tratto dopo).
+    auto inserisci = [&](QPointF q) {
+        for (qsizetype i = 0, n = bordo.size(); i < n; ++i) {
+            const QPointF u = bordo[i], v = bordo[(i + 1) % n];
+            if (QLineF(u, q).length() < 1e-7 || QLineF(v, q).length() < 1e-7)
+                return;
+            const double l = QLineF(u, v).length();
+            if (l > 0 && std::abs(QLineF(u, q).length() + QLineF(q, v).length() - l) < 1e-9) {
+                bordo.insert(i + 1, q);
+                return;
+            }
+        }
+    };
+    // Vertici in mezzo a un lato dritto (GEOS ne lascia) separerebbero i due capi.
+    for (qsizetype i = 0; bordo.size() > 3 && i < bordo.size();) {
+        const qsizetype n = bordo.size();
+        const QPointF a = bordo[(i + n - 1) % n], b = bordo[i], cc = bordo[(i + 1) % n];
+        const QPointF u = b - a, v = cc - b;
+        if (std::abs(u.x() * v.y() - u.y() * v.x()) < 1e-12 && QPointF::dotProduct(u, v) >= 0)
+            bordo.remove(i);
+        else
+            ++i;
+    }
+    inserisci(capoA);
+    inserisci(capoB);
+    auto vicino = [&](QPointF q) {
+        qsizetype m = 0;
+        for (qsizetype i = 1; i < bordo.size(); ++i)
+            if (QLineF(bordo[i], q).length() < QLineF(bordo[m], q).length())
+                m = i;
+        return m;
+    };
+    const qsizetype ia = vicino(capoA), ib = vicino(capoB);
+    const qsizetype n = bordo.size();
+    if (QLineF(bordo[ia], capoA).length() > 1e-6 || QLineF(bordo[ib], capoB).length() > 1e-6
+        || ((ia + 1) % n != ib && (ib + 1) % n != ia)) {
+        c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
+        return c;
+    }
+    // Da un capo all'altro senza il lato dell'estremità: mandata da un lato, ritorno dall'altro.
+    QPolygonF tubo;
+    const bool avanti = (ib + 1) % n == ia; // da ia si va avanti senza passare per ib subito
+    for (qsizetype k = 0, i = ia; k < n; ++k) {
+        tubo << bordo[i];
+        i = avanti ? (i + 1) % n : (i - 1 + n) % n;
+    }
+    tubo = Raccorda(tubo, p.Raggio());
+    // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
+    auto dentro = m_geos.Buffer(m_geos.Poligono(parte).get(), -p.Distanza() + 0.001);
+    if (!m_geos.Copre(dentro.get(), m_geos.Linea(tubo).get())) {
+        c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
+        return c;
+    }
+    c.tubo = tubo;
+    c.lunghezza = LunghezzaPolilinea(tubo);
+    return c;
+}

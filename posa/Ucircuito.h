@@ -1,0 +1,60 @@
+#pragma once
+// Dal percorso d'asse al tubo: un circuito bifilare (mandata e ritorno affiancati) è il contorno
+// della fascia larga un passo intorno a un asse che non si avvicina a sé stesso meno di due
+// passi. Spirale e serpentina costruiscono solo l'asse; qui si fanno il tubo, le curve e le misure.
+#include "posa/Usagoma.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class TGeos;
+
+enum class TSchemaPosa { Spirale, Serpentina };
+
+struct TParametriPosa
+{
+    double passo = 0.15; // m, interasse dei tubi
+    double distanza = -1; // m, distanza dai muri e dalle zone senza tubo; < 0: automatica
+    double diametroEsterno = 0.017; // m
+    int maxAnelli = 60; // limite di giri (spirale) e di passate/2 (serpentina): tempo limitato
+    double Distanza() const;
+    double Raggio() const { return 5 * diametroEsterno; }
+};
+
+struct TCircuitoPosato
+{
+    QPolygonF tubo; // dall'ingresso (mandata) all'uscita (ritorno), aperta
+    double lunghezza = 0; // m, lunghezza del tubo disegnato
+    QPolygonF asse; // percorso d'asse da cui è nato (per disegni e verifiche)
+    QString motivo; // perché non è posato (vuoto se posato)
+    bool Posato() const { return tubo.size() >= 2; }
+};
+
+// Punti su un anello chiuso (senza punto ripetuto) misurati per lunghezza d'arco.
+namespace Anelli {
+double Perimetro(const QPolygonF& a);
+double Proietta(const QPolygonF& a, QPointF p); // ascissa del punto dell'anello più vicino
+QPointF Punto(const QPolygonF& a, double s);
+// Tratto in senso crescente da s0 per una lunghezza l (l < perimetro), estremi compresi.
+QPolygonF Arco(const QPolygonF& a, double s0, double l);
+// Punto più vicino su una polilinea chiusa.
+QPointF PiuVicino(const QPolygonF& a, QPointF p);
+QPolygonF Antiorario(QPolygonF a);
+} // namespace Anelli
+
+class TTracciatore
+{
+    Q_DECLARE_TR_FUNCTIONS(TTracciatore)
+public:
+    explicit TTracciatore(TGeos& geos)
+        : m_geos(geos)
+    { }
+    // Tubo intorno all'asse (fascia di mezzo passo per lato, estremità piatte, spigoli vivi), aperto
+    // sull'estremità iniziale, curve raccordate con il raggio minimo dove c'è posto; verificato
+    // dentro la parte ridotta della distanza.
+    TCircuitoPosato TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const;
+    static QPolygonF Raccorda(const QPolygonF& linea, double raggio);
+
+private:
+    TGeos& m_geos;
+};

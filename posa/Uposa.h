@@ -1,0 +1,57 @@
+#pragma once
+// Posa di un locale dai risultati del dimensionamento: la zona principale (NAs circuiti al passo
+// PassoAs) e, se c'è, la fascia marginale (NAm circuiti al passo PassoAm), ciascuna divisa in
+// parti di area quasi uguale, un circuito per parte, con i collegamenti al collettore.
+#include "posa/Ucircuito.h"
+#include "posa/Ucollegamenti.h"
+
+#include <QStringList>
+
+struct TLocalePosa
+{
+    int ID = 0;
+    QString piano;
+    TSagoma areaUtile; // contorno meno le zone senza tubo
+    TSagoma zonaMarginale; // vuota se il progetto non ha zone marginali
+    int NAs = 0;
+    double PassoAs = 0; // m
+    int NAm = 0;
+    double PassoAm = 0; // m
+    TSchemaPosa schema = TSchemaPosa::Spirale;
+};
+
+struct TCircuitoLocale
+{
+    bool marginale = false;
+    int numero = 0; // 1.. nella sua zona
+    TSagoma parte;
+    TCircuitoPosato ansa;
+    TCollegamento collegamento;
+    bool Posato() const { return ansa.Posato(); }
+    double LunghezzaTotale() const { return ansa.lunghezza + collegamento.lunghezza; }
+};
+
+struct TPosaLocale
+{
+    int ID = 0;
+    QList<TCircuitoLocale> circuiti; // prima la zona principale, poi la marginale
+    QStringList avvisi; // aree lasciate fuori e perché
+    QStringList nonPosati; // un testo per ogni circuito non posato, con il motivo
+};
+
+class TPosa
+{
+    Q_DECLARE_TR_FUNCTIONS(TPosa)
+public:
+    explicit TPosa(TGeos& geos)
+        : m_geos(geos)
+    { }
+    // collettore: punto del collettore del locale; locali: contorni del piano (per i collegamenti).
+    TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
+                           const QList<TSagoma>& locali) const;
+
+private:
+    void PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
+                  const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const;
+    TGeos& m_geos;
+};

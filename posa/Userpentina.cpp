@@ -1,0 +1,109 @@
+#include "posa/Userpentina.h"
+
+#include "posa/Ugeos.h"
+#include "posa/Uripartizione.h"
+
+#include <QLineF>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+struct TPassata
+{
+    double da = 0, a = 0; // ascisse lungo la direzione principale
+    double w = 0; // ordinata della passata
+};
+} // namespace
+
+QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    const double s = p.passo, c = p.Distanza();
+    auto g = m_geos.Poligono(parte);
+    auto campo = m_geos.Buffer(g.get(), -(c + s / 2));
+    const QList<TSagoma> limite = m_geos.Sagome(m_geos.Buffer(g.get(), -c).get());
+    if (limite.isEmpty() || GEOSisEmpty_r(m_geos.h(), campo.get()))
+        return {};
+    const QPointF u = TRipartitore(m_geos).DirezionePrincipale(parte);
+    const QPointF v(-u.y(), u.x());
+    double tMin = 1e300, tMax = -1e300, wMin = 1e300, wMax = -1e300;
+    for (const TSagoma& pezzo : m_geos.Sagome(campo.get()))
+        for (const QPointF& q : pezzo.esterno) {
+            tMin = std::min(tMin, QPointF::dotProduct(q, u)), tMax = std::max(tMax, QPointF::dotProduct(q, u));
+            wMin = std::min(wMin, QPointF::dotProduct(q, v)), wMax = std::max(wMax, QPointF::dotProduct(q, v));
+        }
+    // Si parte dal lato (in larghezza) più vicino al punto verso.
+    const bool dalBasso = QPointF::dotProduct(verso, v) <= (wMin + wMax) / 2;
+    const bool versoDestra = QPointF::dotProduct(verso, u) <= (tMin + tMax) / 2;
+    auto punto = [&](double t, double w) { return u * t + v * w; };
+    QList<TPassata> passate;
+    const double eps = 1e-5;
+    for (int k = 0; k < 2 * p.maxAnelli; ++k) {
+        if (2 * s * k > wMax - wMin + 1e-9)
+            break;
+        // L'ultima passata può stare sul bordo del campo: la si tiene appena dentro.
+        const double w
+            = dalBasso ? std::min(wMin + eps + 2 * s * k, wMax - eps) : std::max(wMax - eps - 2 * s * k, wMin + eps);
+        auto retta = m_geos.Linea(QPolygonF {punto(tMin - 1, w), punto(tMax + 1, w)});
+        auto tagli = m_geos.Intersezione(campo.get(), retta.get());
+        // Tra i tratti della retta dentro il campo, quello più sovrapposto alla passata prima.
+        TPassata migliore;
+        double punteggio = -1e300;
+        for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), tagli.get()); i < n; ++i) {
+            const GEOSGeometry* t = GEOSGetGeometryN_r(m_geos.h(), tagli.get(), i);
+            if (GEOSGeomTypeId_r(m_geos.h(), t) != GEOS_LINESTRING)
+                continue;
+            double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+            const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
+            unsigned np = 0;
+            GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+            if (np < 2)
+                continue;
+            GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
+            GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
+            double a = QPointF::dotProduct(QPointF(x0, y0), u), b = QPointF::dotProduct(QPointF(x1, y1), u);
+            if (a > b)
+                std::swap(a, b);
+            const double sovrapp
+                = passate.isEmpty() ? b - a : std::min(b, passate.last().a) - std::max(a, passate.last().da);
+            if (sovrapp > punteggio)
+                punteggio = sovrapp, migliore = TPassata {a, b, w};
+        }
+        if (punteggio <= 0 || migliore.a - migliore.da < s)
+            break;
+        passate << migliore;
+    }
+    if (passate.isEmpty())
+        return {};
+    QPolygonF asse;
+    for (int k = 0; k < passate.size(); ++k) {
+        const TPassata& ps = passate[k];
+        const bool avanti = (k % 2 == 0) == versoDestra;
+        QPointF p0 = punto(avanti ? ps.da : ps.a, ps.w), p1 = punto(avanti ? ps.a : ps.da, ps.w);
+        if (k > 0) {
+            // Il collegamento alla passata nuova deve stare nel campo, se no ci si ferma.
+            auto ponte = m_geos.Linea(QPolygonF {asse.last(), p0});
+            if (!m_geos.Copre(m_geos.Buffer(campo.get(), 1e-6).get(), ponte.get()))
+                break;
+        } else {
+            const QPolygonF bordo = Anelli::Antiorario(limite.first().esterno);
+            asse << Anelli::PiuVicino(bordo, p0);
+            if (QLineF(asse.first(), p0).length() < 1e-9)
+                asse.removeFirst();
+        }
+        asse << p0 << p1;
+    }
+    return asse.size() >= 3 ? asse : QPolygonF {};
+}
+
+TCircuitoPosato TSerpentina::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    const QPolygonF asse = Asse(parte, p, verso);
+    if (asse.isEmpty()) {
+        TCircuitoPosato c;
+        c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
+                       .arg(QLocale().toString(p.passo * 100, 'f', 1));
+        return c;
+    }
+    return TTracciatore(m_geos).TuboDaAsse(asse, parte, p);
+}

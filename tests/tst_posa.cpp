@@ -1,0 +1,287 @@
+// Posa automatica: si controlla la geometria dei circuiti prodotti, non il codice che li produce.
+// Con TVL_POSA_PNG=cartella ogni caso è anche disegnato in un PNG da guardare.
+#include "posa/Ugeos.h"
+#include "posa/Uposa.h"
+#include "posa/Uripartizione.h"
+#include "posa/Userpentina.h"
+#include "posa/Uspirale.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(TSagoma)
+Q_DECLARE_METATYPE(TSchemaPosa)
+
+namespace {
+QPolygonF Rett(double x0, double y0, double x1, double y1)
+{
+    return QPolygonF {QPointF(x0, y0), QPointF(x1, y0), QPointF(x1, y1), QPointF(x0, y1)};
+}
+
+double DistanzaSegmenti(QPointF a, QPointF b, QPointF c, QPointF d)
+{
+    auto puntoSeg = [](QPointF p, QPointF u, QPointF v) {
+        const QPointF w = v - u;
+        const double l2 = QPointF::dotProduct(w, w);
+        const double t = l2 <= 0 ? 0 : std::clamp(QPointF::dotProduct(p - u, w) / l2, 0.0, 1.0);
+        return QLineF(p, u + w * t).length();
+    };
+    return std::min({puntoSeg(a, c, d), puntoSeg(b, c, d), puntoSeg(c, a, b), puntoSeg(d, a, b)});
+}
+
+// Distanza minima fra tratti del tubo lontani lungo il tubo più di `lontano` (i tratti vicini
+// lungo il tubo sono la stessa curva). Segmenti che si incrociano danno 0 solo se s'intersecano:
+// l'incrocio lo controlla GEOSisSimple.
+double DistanzaMinimaPropria(const QPolygonF& t, double lontano)
+{
+    QList<double> ascissa {0};
+    for (qsizetype i = 1; i < t.size(); ++i)
+        ascissa << ascissa.last() + QLineF(t[i - 1], t[i]).length();
+    double minimo = 1e300;
+    for (qsizetype i = 0; i + 1 < t.size(); ++i)
+        for (qsizetype j = i + 1; j + 1 < t.size(); ++j) {
+            if (ascissa[j] - ascissa[i + 1] < lontano)
+                continue;
+            minimo = std::min(minimo, DistanzaSegmenti(t[i], t[i + 1], t[j], t[j + 1]));
+        }
+    return minimo;
+}
+
+void Disegna(const QString& nome, const TSagoma& locale, const QList<TSagoma>& parti,
+             const QList<TCircuitoPosato>& circuiti)
+{
+    const QString cartella = qEnvironmentVariable("TVL_POSA_PNG");
+    if (cartella.isEmpty())
+        return;
+    QRectF r = locale.esterno.boundingRect().adjusted(-0.3, -0.3, 0.3, 0.3);
+    const double scala = 700 / std::max(r.width(), r.height());
+    QImage img(int(r.width() * scala), int(r.height() * scala), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(0, img.height());
+    p.scale(scala, -scala);
+    p.translate(-r.topLeft());
+    QPainterPath area;
+    area.addPolygon(locale.esterno);
+    area.closeSubpath();
+    for (const QPolygonF& f : locale.fori) {
+        area.addPolygon(f);
+        area.closeSubpath();
+    }
+    p.setPen(QPen(Qt::black, 2 / scala));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawPath(area);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::gray, 1 / scala, Qt::DashLine));
+    for (const TSagoma& s : parti)
+        p.drawPolygon(s.esterno);
+    const QColor colori[] = {Qt::red, Qt::blue, QColor(0, 150, 0), Qt::magenta, QColor(200, 120, 0)};
+    for (int i = 0; i < circuiti.size(); ++i) {
+        p.setPen(QPen(colori[i % 5], 1.5 / scala));
+        p.drawPolyline(circuiti[i].tubo);
+        // Il percorso d'asse, sottile: mostra anche dove un circuito non è stato posato.
+        p.setPen(QPen(colori[i % 5].lighter(170), 0.7 / scala, Qt::DotLine));
+        p.drawPolyline(circuiti[i].asse);
+    }
+    p.end();
+    img.save(cartella + "/posa_" + nome + ".png");
+}
+} // namespace
+
+class TestPosa : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void circuiti_data();
+    void circuiti();
+    void locale_data();
+    void locale();
+};
+
+void TestPosa::circuiti_data()
+{
+    QTest::addColumn<TSagoma>("locale");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<double>("passo");
+    QTest::addColumn<TSchemaPosa>("schema");
+    QTest::addColumn<bool>("posabile");
+    // Limiti noti, dichiarati perché il test li segnali se spariscono: copertura scarsa (la
+    // serpentina si ferma dove una rientranza spezza le passate, la spirale lascia vuoto il centro
+    // delle parti strette) o circuito non posato (spirale su parti concave con foro o rientranza).
+    QTest::addColumn<QString>("limite");
+
+    const TSagoma rett {Rett(0, 0, 4, 3), {}};
+    const TSagoma grande {Rett(0, 0, 7, 4.5), {}};
+    const TSagoma elle {QPolygonF {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}, {}};
+    const TSagoma obliquo {QPolygonF {{0, 0}, {5, 0}, {5, 2.5}, {1.5, 4.5}, {0, 4.5}}, {}};
+    const TSagoma rientro {QPolygonF {{0, 0}, {5, 0}, {5, 4}, {3, 4}, {3, 3}, {2, 3}, {2, 4}, {0, 4}}, {}};
+    const TSagoma foro {Rett(0, 0, 5, 4), {Rett(2, 1.5, 3, 2.5)}};
+    const TSagoma corridoio {Rett(0, 0, 6, 0.9), {}};
+    const TSagoma stretto {Rett(0, 0, 3, 0.25), {}};
+    const TSagoma sfrido {QPolygonF {{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
+
+    for (TSchemaPosa schema : {TSchemaPosa::Spirale, TSchemaPosa::Serpentina}) {
+        const char* nome = schema == TSchemaPosa::Spirale ? "spirale" : "serpentina";
+        auto riga = [&](const char* caso) -> QTestData& { return QTest::addRow("%s_%s", caso, nome); };
+        const bool spirale = schema == TSchemaPosa::Spirale;
+        riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
+        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "copertura");
+        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,posa" : "");
+        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
+        riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "copertura");
+        riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "posa" : "copertura");
+        riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
+        riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
+        riga("striscia") << TSagoma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
+                         << QString(spirale ? "copertura" : "");
+        riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
+    }
+}
+
+void TestPosa::circuiti()
+{
+    QFETCH(TSagoma, locale);
+    QFETCH(int, n);
+    QFETCH(double, passo);
+    QFETCH(TSchemaPosa, schema);
+    QFETCH(bool, posabile);
+    QFETCH(QString, limite);
+
+    TGeos geos;
+    TParametriPosa par;
+    par.passo = passo;
+    const double c = par.Distanza();
+    const TRipartizione rip = TRipartitore(geos).Ripartisci(locale, n);
+    QCOMPARE(rip.parti.size(), n);
+    double areaParti = 0;
+    for (const TSagoma& s : rip.parti)
+        areaParti += AreaSagoma(s);
+    // Parti di area quasi uguale che insieme fanno l'area utile (meno i tagli dei fori e gli sfridi).
+    QVERIFY2(std::abs(areaParti - AreaSagoma(locale)) < 0.05, qPrintable(QString::number(areaParti)));
+    for (const TSagoma& s : rip.parti)
+        QVERIFY2(std::abs(AreaSagoma(s) - areaParti / n) < 0.02 * areaParti / n,
+                 qPrintable(QString::number(AreaSagoma(s))));
+
+    QList<TCircuitoPosato> circuiti;
+    const QPointF verso(-1, -1);
+    for (const TSagoma& parte : rip.parti) {
+        TCircuitoPosato ci = schema == TSchemaPosa::Spirale ? TSpirale(geos).Posa(parte, par, verso)
+                                                            : TSerpentina(geos).Posa(parte, par, verso);
+        circuiti << ci;
+    }
+    Disegna(QTest::currentDataTag(), locale, rip.parti, circuiti);
+    for (int i = 0; i < circuiti.size(); ++i) {
+        const TCircuitoPosato& ci = circuiti[i];
+        if (!posabile) {
+            QVERIFY(!ci.Posato());
+            QCOMPARE(ci.motivo, QString("La parte è troppo stretta per un circuito al passo di 20,0 cm."));
+            continue;
+        }
+        if (limite.contains("posa") && !ci.Posato())
+            QEXPECT_FAIL("", "spirale su parte concava non ancora posata", Abort);
+        QVERIFY2(ci.Posato(), qPrintable(ci.motivo));
+        const QPolygonF& t = ci.tubo;
+        // Dentro la parte ridotta della distanza (1 mm di tolleranza).
+        auto dentro = geos.Buffer(geos.Poligono(rip.parti[i]).get(), -c + 0.001);
+        QVERIFY(geos.Copre(dentro.get(), geos.Linea(t).get()));
+        // Ingresso e uscita affiancati a un passo, sul bordo ridotto della distanza.
+        QVERIFY(std::abs(QLineF(t.first(), t.last()).length() - passo) < 1e-6);
+        if (GEOSisSimple_r(geos.h(), geos.Linea(t).get()) != 1) {
+            for (qsizetype a = 0; a + 1 < t.size(); ++a)
+                for (qsizetype b = a + 2; b + 1 < t.size(); ++b) {
+                    QPointF x;
+                    if (QLineF(t[a], t[a + 1]).intersects(QLineF(t[b], t[b + 1]), &x) == QLineF::BoundedIntersection)
+                        qDebug() << a << b << t.size() << t[a] << t[a + 1] << t[b] << t[b + 1];
+                }
+        }
+        QVERIFY(GEOSisSimple_r(geos.h(), geos.Linea(t).get()) == 1);
+        double l = 0;
+        for (qsizetype k = 1; k < t.size(); ++k)
+            l += std::hypot(t[k].x() - t[k - 1].x(), t[k].y() - t[k - 1].y());
+        QVERIFY(std::abs(l - ci.lunghezza) < 1e-9);
+        const double dmin = DistanzaMinimaPropria(t, 2.5 * passo);
+        QVERIFY2(dmin >= passo - 0.01, qPrintable(QString("distanza minima %1").arg(dmin)));
+        // La fascia di un passo intorno al tubo copre circa la parte.
+        const double copertura = ci.lunghezza * passo / AreaSagoma(rip.parti[i]);
+        if (limite.contains("copertura") && copertura <= 0.85)
+            QEXPECT_FAIL("", "copertura sotto l'85% (limite noto)", Continue);
+        QVERIFY2(copertura > 0.85 && copertura < 1.15, qPrintable(QString("copertura %1").arg(copertura)));
+    }
+}
+
+void TestPosa::locale_data()
+{
+    QTest::addColumn<QPointF>("collettore");
+    QTest::addColumn<bool>("conMarginale");
+    QTest::addColumn<bool>("collettoreFuori");
+    QTest::newRow("collettore_nel_corridoio") << QPointF(0.3, 3.5) << false << false;
+    QTest::newRow("con_zona_marginale") << QPointF(0.3, 3.5) << true << false;
+    QTest::newRow("collettore_fuori") << QPointF(-3, -3) << false << true;
+}
+
+// Un piano a L: soggiorno (0..5 x 0..3), corridoio (0..1 x 3..6), camera (1..4 x 4..6) e una
+// stanzetta larga 20 cm. Il collettore è nel corridoio (o fuori da tutto).
+void TestPosa::locale()
+{
+    QFETCH(QPointF, collettore);
+    QFETCH(bool, conMarginale);
+    QFETCH(bool, collettoreFuori);
+    TGeos geos;
+    const TSagoma soggiorno {Rett(0, 0, 5, 3), {}}, corridoio {Rett(0, 3, 1, 6), {}}, camera {Rett(1, 4, 4, 6), {}};
+    const TSagoma stanzetta {Rett(1, 3, 4, 3.2), {}};
+    const QList<TSagoma> piano {soggiorno, corridoio, camera, stanzetta};
+    TLocalePosa l;
+    l.areaUtile = camera;
+    l.NAs = 2;
+    l.PassoAs = 0.15;
+    if (conMarginale) {
+        l.zonaMarginale = TSagoma {Rett(3, 4, 4, 6), {}};
+        l.NAm = 1;
+        l.PassoAm = 0.1;
+    }
+    const TPosaLocale r = TPosa(geos).PosaLocale(l, TParametriPosa {}, collettore, piano);
+    QCOMPARE(r.circuiti.size(), conMarginale ? 3 : 2);
+    QVERIFY2(r.nonPosati.isEmpty(), qPrintable(r.nonPosati.join(" | ")));
+    for (const TCircuitoLocale& c : r.circuiti) {
+        QVERIFY(c.Posato());
+        const TCollegamento& k = c.collegamento;
+        // I collegamenti partono dal collettore (a mezzo passo) e arrivano ai capi del circuito.
+        QCOMPARE(k.mandata.last(), c.ansa.tubo.first());
+        QCOMPARE(k.ritorno.first(), c.ansa.tubo.last());
+        const double passo = c.marginale ? 0.1 : 0.15;
+        QVERIFY(std::abs(QLineF(k.mandata.first(), collettore).length() - passo / 2) < 1e-9);
+        QVERIFY(std::abs(QLineF(k.ritorno.last(), collettore).length() - passo / 2) < 1e-9);
+        // Tratti orizzontali o verticali, tranne l'ultimo breve raccordo al circuito.
+        for (qsizetype i = 1; i + 1 < k.mandata.size(); ++i)
+            QVERIFY(std::abs(k.mandata[i].x() - k.mandata[i - 1].x()) < 1e-9
+                    || std::abs(k.mandata[i].y() - k.mandata[i - 1].y()) < 1e-9);
+        QVERIFY(std::abs(k.lunghezza - LunghezzaPolilinea(k.mandata) - LunghezzaPolilinea(k.ritorno)) < 1e-9);
+        if (!collettoreFuori)
+            QCOMPARE(k.fuoriLocali, 0.0);
+        else
+            QVERIFY(k.fuoriLocali > 0);
+    }
+    QCOMPARE(r.avvisi.contains("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali."),
+             collettoreFuori);
+
+    // La stanzetta è troppo stretta: nessun circuito, il motivo per ciascuno, nessun tubo.
+    TLocalePosa s;
+    s.areaUtile = stanzetta;
+    s.NAs = 2;
+    s.PassoAs = 0.2;
+    const TPosaLocale rs = TPosa(geos).PosaLocale(s, TParametriPosa {}, collettore, piano);
+    QCOMPARE(rs.nonPosati.size(), 2);
+    QVERIFY(rs.nonPosati.first().startsWith("Circuito 1 della zona principale: "));
+    for (const TCircuitoLocale& c : rs.circuiti)
+        QVERIFY(!c.Posato() && c.ansa.tubo.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPosa)
+#include "tst_posa.moc"
