@@ -1,6 +1,6 @@
 #include "app/Ucronologia.h"
 
-#include "app/Urecord.h"
+#include "progetto/Urecord.h"
 #include "data/Umessaggi.h"
 
 #include <QAction>

@@ -4,15 +4,15 @@
 
 #include "app/Ucaricamento.h"
 #include "app/Ucronologia.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Uinfo.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,15 +2,15 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 #include "documents/Uetichette.h"
-#include "documents/Uopzcap.h"
+#include "documents/finestre/Uopzcap.h"
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
 #include "documents/Ututti.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/Umessaggibox.h"
 #include "app/Ustart.h"
 #include "data/Udatabase.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QApplication>
 #include <QDesktopServices>

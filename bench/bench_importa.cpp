@@ -1,7 +1,7 @@
 // Tempo dell'importazione di 1000 locali da un .csv (tutte le colonne, virgola decimale) e da un
 // .xlsx, dalla lettura del file ai locali registrati con tutte le regole; poi l'esportazione.
 // Obiettivo: meno di 0,5 s per l'importazione. Si lancia da build/bin (vi trova il catalogo).
-#include "app/Ulocalifile.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Udatabase.h"
 
 #include <QCoreApplication>

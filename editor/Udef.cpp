@@ -1,7 +1,7 @@
 #include "editor/Udef.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -9,7 +9,8 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 
 #include <QEvent>
 #include <QGuiApplication>

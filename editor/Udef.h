@@ -1,13 +1,13 @@
 #pragma once
 // Finestra di progetto "Progetto": figlia MDI della finestra principale, massimizzata e senza
 // icone di bordo, con le sette pagine di PageControl1. Possiede lo stato del progetto aperto.
-#include "app/Ufile.h"
-
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+struct TAgganciLettura;
 class TDati;
 class TStatoProgetto;
 class TPaginaCliente;

@@ -1,13 +1,13 @@
 #include "editor/Upaginacollettori.h"
 
-#include "editor/Uassegnaauto.h"
-#include "optimise/Ufinestraottimizza.h"
+#include "progetto/Uassegnaauto.h"
+#include "optimise/finestre/Ufinestraottimizza.h"
 
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Udefcoll.h"
 #include "editor/Umostraccoll.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "editor/Uvistecollettori.h"
 #include "optimise/Ucalcolo.h"
 

@@ -2,7 +2,7 @@
 // Pagina "Collettori" della finestra di progetto: l'albero dei collettori (TreeView1), l'elenco
 // dei circuiti non assegnati (ListBox2), i pulsanti e il trascinamento fra i due, i dati del
 // collettore scelto, "Tipo" e "Ottimizzazione Circuiti". Le viste leggono TAssegnazione.
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 #include "editor/Upagina.h"
 
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "editor/Upaginalocali.h"
 
-#include "app/Ulocalifile.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
 #include <QFileDialog>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 
 #include <QHBoxLayout>

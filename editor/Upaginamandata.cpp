@@ -4,8 +4,8 @@
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "editor/Uopzioni.h"
-#include "editor/Ustato.h"
+#include "controlli/Uopzioni.h"
+#include "progetto/Ustato.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -3,10 +3,10 @@
 // importato), andata e ritorno dell'esportazione.
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Uelenco.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Uelenco.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Udatabase.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QBuffer>
 #include <QFile>

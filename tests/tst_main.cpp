@@ -6,12 +6,12 @@
 #include "app/Uinfo.h"
 #include "app/Umain.h"
 #include "data/Udatabase.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ucontrolli.h"
+#include "progetto/Ucollettori.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QDateTime>

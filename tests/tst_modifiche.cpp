@@ -4,16 +4,16 @@
 // sono progetti rifiutati senza finestra e senza voce nella cronologia.
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ucronologia.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umain.h"
 #include "app/Ustampa.h"
 #include "data/Udatabase.h"
 #include "data/Uregole.h"
-#include "documents/Udocumento.h"
-#include "editor/Ucontrolli.h"
+#include "documents/foglio/Udocumento.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QApplication>

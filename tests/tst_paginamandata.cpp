@@ -3,7 +3,7 @@
 #include "aiuti/RegistroMessaggi.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "editor/Uopzioni.h"
+#include "controlli/Uopzioni.h"
 #include "editor/Upaginamandata.h"
 
 #include <QAbstractItemModelTester>

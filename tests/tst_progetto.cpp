@@ -4,7 +4,7 @@
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "data/Uregole.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"

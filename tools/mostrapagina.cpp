@@ -1,10 +1,10 @@
 // Mostra la finestra di progetto su un progetto e una pagina, per guardarla e fotografarla
 // (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-7) [SECONDI]
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // Cartella di lavoro: immagini ancorate alle celle.
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 #include <QDir>
 #include <QFile>

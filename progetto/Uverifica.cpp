@@ -1,7 +1,7 @@
-#include "app/Uverifica.h"
+#include "progetto/Uverifica.h"
 
-#include "app/Ufile.h"
-#include "app/Urecord.h"
+#include "progetto/Ufile.h"
+#include "progetto/Urecord.h"
 
 #include <QIODevice>
 

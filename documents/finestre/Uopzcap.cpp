@@ -1,4 +1,4 @@
-#include "documents/Uopzcap.h"
+#include "documents/finestre/Uopzcap.h"
 
 #include "data/Umessaggi.h"
 

@@ -3,12 +3,10 @@
 // lunghezze, lascia scegliere le matasse, lo scarto minimo e l'opzione, esegue il taglio del
 // nucleo (optimise/Ucalcolo) e ne mostra la lista di taglio (AuxCircuiti) e la statistica.
 // Non tiene copia delle tabelle: la lista di taglio è una vista su AuxCircuiti.
-#include "editor/Ucontrolli.h"
+#include "controlli/Ugriglie.h"
 #include "optimise/Ucalcolo.h"
 
 #include <QDialog>
-#include <QSpinBox>
-#include <QTableWidget>
 
 class QButtonGroup;
 class QCheckBox;
@@ -22,45 +20,6 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class TStatoProgetto;
-
-// Griglia a sola lettura sopra un dataset: nessuna cella si modifica, qualunque sia la tabella.
-class TModelloSolaLettura : public TModelloTabella
-{
-    Q_OBJECT
-public:
-    using TModelloTabella::TModelloTabella;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex&, const QVariant&, int) override { return false; }
-};
-
-// Griglia di testi con righe fisse in testa: restano visibili mentre le altre scorrono.
-// Le righe fisse sono le prime del modello (item(0, 0) è la prima intestazione).
-class TGrigliaFissa : public QTableWidget
-{
-    Q_OBJECT
-public:
-    TGrigliaFissa(int righeFisse, QWidget* parent = nullptr);
-    int RigheFisse() const { return m_numFisse; }
-    // Righe dopo quelle fisse (le intestazioni restano).
-    void ImpostaRigheDati(int righe);
-
-protected:
-    void updateGeometries() override;
-
-private:
-    void nascondiFisse();
-
-    int m_numFisse;
-    QTableView* m_fisse;
-};
-
-// Numero che si cambia solo con le frecce (pulsanti o tasti): il testo non si scrive.
-class TSpinFrecce : public QSpinBox
-{
-    Q_OBJECT
-public:
-    explicit TSpinFrecce(QWidget* parent = nullptr);
-};
 
 class TOttimizza : public QDialog
 {

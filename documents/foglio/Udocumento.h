@@ -3,7 +3,7 @@
 // salvataggio in un file nuovo della cartella dei documenti e apertura con l'applicazione
 // predefinita del desktop. Un costruttore fallito non lascia file e lo dice all'utente.
 #include "data/Uprogresso.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QString>
 

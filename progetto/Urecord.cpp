@@ -1,4 +1,4 @@
-#include "app/Urecord.h"
+#include "progetto/Urecord.h"
 
 #include "data/Uprogresso.h"
 

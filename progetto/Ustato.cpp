@@ -1,4 +1,4 @@
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include "data/Udatabase.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Parti interne della cartella di lavoro: il pacchetto, i fogli, le stringhe condivise, gli stili.
 // Solo per i file Ufoglio*.cpp.
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QByteArray>
 #include <QHash>

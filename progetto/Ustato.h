@@ -5,7 +5,7 @@
 // possiede uno; il file di progetto, i documenti, l'ottimizzazione e la riga di comando lo usano
 // senza finestre.
 #include "calc/Ucalc.h"
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 #include "en1264/Udati.h"
 
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "editor/Uassegnaauto.h"
+#include "progetto/Uassegnaauto.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QHash>
 #include <QSet>

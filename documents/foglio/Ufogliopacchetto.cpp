@@ -1,8 +1,8 @@
 // Cartella di lavoro: pacchetto (parti, relazioni, tipi), indirizzi, apertura e salvataggio.
 #include "data/Uerrori.h"
 #include "data/Usalvataggio.h"
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 #include <QBuffer>
 #include <QDateTime>

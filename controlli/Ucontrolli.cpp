@@ -1,4 +1,4 @@
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 
 #include "data/Umessaggi.h"
 

@@ -1,4 +1,4 @@
-#include "editor/Uopzioni.h"
+#include "controlli/Uopzioni.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
-#include "app/Uelenco.h"
+#include "progetto/Uelenco.h"
 
-#include "app/Urecord.h"
-#include "documents/Ufoglio.h"
+#include "progetto/Urecord.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Cartella di lavoro: stili delle celle, bordi, colonne, impaginazione.
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 // Cartella di lavoro: fogli, celle, valori e lettura.
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 
-#include "app/Ublocco.h"
-#include "app/Urecord.h"
-#include "app/Uverifica.h"
+#include "progetto/Ublocco.h"
+#include "progetto/Urecord.h"
+#include "progetto/Uverifica.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
 #include "data/Uprogresso.h"
 #include "data/Usalvataggio.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Cartella di lavoro: impaginazione, stampa e formattazione condizionale.
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 #include <QRegularExpression>
 

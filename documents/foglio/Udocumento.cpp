@@ -1,4 +1,4 @@
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include "data/Udatabase.h"
 #include "data/Uerrori.h"

@@ -1,12 +1,12 @@
-#include "app/Ulocalifile.h"
+#include "progetto/Ulocalifile.h"
 
-#include "app/Uelenco.h"
+#include "progetto/Uelenco.h"
 #include "data/Udatabase.h"
 #include "data/Uerrori.h"
 #include "data/Umessaggi.h"
 #include "data/Uregole.h"
 #include "data/Usalvataggio.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/Ublocco.h"
+#include "progetto/Ublocco.h"
 
-#include "app/Urecord.h"
+#include "progetto/Urecord.h"
 
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
 // Cartella di lavoro: inserimento di righe intere, con tutto ciò che vi si riferisce.
-#include "documents/Ufoglio.h"
-#include "documents/Ufogliointerno.h"
+#include "documents/foglio/Ufoglio.h"
+#include "documents/foglio/Ufogliointerno.h"
 
 using namespace foglio;
 

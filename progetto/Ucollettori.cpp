@@ -1,4 +1,4 @@
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 
 #include "data/Unumeri.h"
 
