@@ -12,6 +12,7 @@
 #include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
+#include "optimise/finestre/Ufinestraottimizza.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>
@@ -126,6 +127,7 @@ TTERMOVELA::TTERMOVELA(TDati* dati, QWidget* parent)
     setObjectName(QStringLiteral("TERMOVELA"));
     setWindowTitle(QStringLiteral("TERMOVELATOOL"));
     DirIniziale = QDir::currentPath();
+    TProgetto::FinestraOttimizzazione = [](TStatoProgetto& stato, QWidget* parent) { TOttimizza::Esegui(stato, parent); };
 
     m_area = new TAreaSfondo(this);
     m_area->setObjectName(QStringLiteral("ClientArea"));

@@ -114,6 +114,10 @@ void TProgetto::crea()
     TabSheet5 = new TPaginaCollettori(*this);
     TabSheet6 = new TPaginaRegolazione(*this);
     TabSheet7 = new TPaginaCatalogo(*this);
+    TabSheet5->ApriOttimizzazione = [this] {
+        if (FinestraOttimizzazione)
+            FinestraOttimizzazione(Stato(), TabSheet5);
+    };
     PageControl1->addTab(TabSheet1, QStringLiteral("Informazioni Cliente"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));

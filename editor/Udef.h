@@ -54,6 +54,10 @@ public:
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);
 
+    // La finestra dell'ottimizzazione, data dalla finestra principale che conosce l'una e
+    // l'altra: la pagina dei collettori la apre senza includerla. Vuota, il pulsante non apre nulla.
+    inline static std::function<void(TStatoProgetto& stato, QWidget* parent)> FinestraOttimizzazione;
+
     TPageControl* PageControl1;
     TPaginaCliente* TabSheet1;
     TPaginaDatiGenerali* TabSheet2;

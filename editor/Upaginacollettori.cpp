@@ -1,7 +1,6 @@
 #include "editor/Upaginacollettori.h"
 
 #include "progetto/Uassegnaauto.h"
-#include "optimise/finestre/Ufinestraottimizza.h"
 
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
@@ -57,7 +56,6 @@ TPaginaCollettori::TPaginaCollettori(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheet5"))
 {
     crea();
-    ApriOttimizzazione = [this] { TOttimizza::Esegui(Stato(), this); };
     // Una proposta in un clic: un'assegnazione come le altre, da ritoccare e confermare con "Tipo".
     ImpostaAssegnaAutomaticamente([this] { AssegnaAutomaticamente(Stato()); });
 }
