@@ -1,5 +1,6 @@
 #include "app/Ustampa.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/foglio/Udocumento.h"
@@ -84,7 +85,7 @@ TComandiStampa::TComandiStampa(bool& occupato, QObject* parent)
 {
     ScegliPrezzi = [] {
         TOpzCap opzioni(QApplication::activeWindow());
-        return opzioni.exec() == QDialog::Accepted ? opzioni.ItemIndex() : -1;
+        return TDialoghi::istanza().Esegui(opzioni) == QDialog::Accepted ? opzioni.ItemIndex() : -1;
     };
 }
 

@@ -1,5 +1,6 @@
 #include "editor/Upaginacollettori.h"
 
+#include "controlli/Udialoghi.h"
 #include "progetto/Uassegnaauto.h"
 
 #include "data/Udatabase.h"
@@ -255,7 +256,7 @@ TMostraCColl* TPaginaCollettori::MostraCColl()
 
 int TPaginaCollettori::esegui(QDialog& d)
 {
-    return EseguiDialogo ? EseguiDialogo(d) : d.exec();
+    return TDialoghi::istanza().Esegui(d);
 }
 
 void TPaginaCollettori::Entra()

@@ -1,9 +1,9 @@
 #include "editor/Upaginalocali.h"
 
+#include "controlli/Udialoghi.h"
 #include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -63,10 +63,6 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BarraLocali->addWidget(BitBtnEsporta);
     connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
     connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
-    ScegliFile = [this](bool salva) {
-        return salva ? QFileDialog::getSaveFileName(this, QStringLiteral("Esporta locali"), {}, FiltroFileLocali)
-                     : QFileDialog::getOpenFileName(this, QStringLiteral("Importa locali"), {}, FiltroFileLocali);
-    };
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(6, 6, 6, 6);
@@ -81,7 +77,8 @@ void TPaginaLocali::Entra()
 
 void TPaginaLocali::BitBtnImportaClick()
 {
-    const QString percorso = ScegliFile ? ScegliFile(false) : QString();
+    const QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
     QString messaggio;
@@ -96,7 +93,8 @@ void TPaginaLocali::BitBtnImportaClick()
 
 void TPaginaLocali::BitBtnEsportaClick()
 {
-    QString percorso = ScegliFile ? ScegliFile(true) : QString();
+    QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.

@@ -1,5 +1,6 @@
 #include "editor/Upaginamandata.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
@@ -213,7 +214,7 @@ void TPaginaMandata::BitBtn2Click()
 void TPaginaMandata::BitBtn3Click()
 {
     TLegenda legenda(this);
-    TLegenda::Esegui(legenda);
+    TDialoghi::istanza().Esegui(legenda);
 }
 
 void TPaginaMandata::Griglia1SelectCell(int colonna, int riga)

@@ -6,6 +6,7 @@
 #include "app/Ucronologia.h"
 #include "progetto/Ufile.h"
 #include "app/Umain.h"
+#include "controlli/Udialoghi.h"
 #include "app/Ustampa.h"
 #include "data/Udatabase.h"
 #include "data/Uregole.h"
@@ -32,12 +33,11 @@ const QString MsgAbbandona = QStringLiteral(
     "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.");
 
 // Risponde alla finestra di salvataggio con un file fisso.
-class TDialoghiFissi : public TDialoghiFile
+class TDialoghiFissi : public TDialoghi
 {
 public:
     QString file;
-    QString Apri(QWidget*) override { return {}; }
-    QString Salva(QWidget*, const QString&) override { return file; }
+    QString ScegliFile(QWidget*, const TSceltaFile& scelta) override { return scelta.salva ? file : QString(); }
 };
 
 // Un locale scritto nella griglia come lo scrive l'utente: il testo di ogni cella seguito da Tab
@@ -93,12 +93,12 @@ private Q_SLOTS:
         for (const QString& f : programma.entryList({"nuovo*.nv"}, QDir::Files))
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
-        TDialoghiFile::installa(&dialoghi);
+        TDialoghi::installa(&dialoghi);
         TDocumenti::ImpostaCartellaDocumenti(avvio.filePath(QStringLiteral("Documenti")));
         TDocumenti::ImpostaApertura(false);
         qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
-    void cleanupTestCase() { TDialoghiFile::installa(nullptr); }
+    void cleanupTestCase() { TDialoghi::installa(nullptr); }
     void cleanup()
     {
         QVERIFY(registro.Controlla());

@@ -1,5 +1,6 @@
 #include "optimise/finestre/Ufinestraottimizza.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "progetto/Ustato.h"
@@ -310,7 +311,7 @@ bool TOttimizza::Esegui(TStatoProgetto& stato, QWidget* parent)
     if (!ControllaAssegnazioneOtt(stato.Assegnazione))
         return false;
     TOttimizza finestra(stato, parent);
-    finestra.exec();
+    TDialoghi::istanza().Esegui(finestra);
     return true;
 }
 
