@@ -282,8 +282,8 @@ private Q_SLOTS:
         QTest::newRow("solo le intestazioni")
             << "locali.csv" << Corta << QStringLiteral("Il file \"locali.csv\" non contiene locali.");
         QTest::newRow("file mancante") << "manca.csv" << QByteArray()
-                                       << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nNo such file "
-                                                         "or directory");
+                                       << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nIl percorso "
+                                                         "non esiste.");
         QTest::newRow("estensione non accettata")
             << "locali.ods" << QByteArray("x")
             << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nSono accettati solo file .csv e .xlsx.");
