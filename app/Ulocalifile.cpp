@@ -252,7 +252,8 @@ QVariant ValoreCella(const TDefCampo& def, const QString& cella)
 }
 
 // Le righe dell'elenco tradotte in valori di campo, con i numeri dei locali che mancano.
-std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const std::array<int, NColonne>& posizione)
+// Le celle di ogni riga si liberano appena tradotte: la memoria non tiene due copie dell'elenco.
+std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::array<int, NColonne>& posizione)
 {
     TTabella& t = *dati.AuxLocali;
     // Descrizioni dei rivestimenti del catalogo per chiave di confronto.
@@ -263,10 +264,16 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
         const QString d = riv.ValoreRiga(i, descr).toString();
         rivestimenti.insert(ChiaveTesto(d), d);
     }
+    // Le stesse poche scritte tornano in migliaia di righe: ciascuna si confronta una volta.
+    QHash<QString, QString> trovati;
+
+    std::array<const TDefCampo*, NColonne> definizioni;
+    for (int c = 0; c < NColonne; ++c)
+        definizioni[size_t(c)] = &t.DefCampo(QLatin1String(Colonne[size_t(c)].campo));
 
     std::vector<TRigaLocale> righe;
     righe.reserve(elenco.righe.size());
-    for (const TRigaElenco& r : elenco.righe) {
+    for (TRigaElenco& r : elenco.righe) {
         TRigaLocale l;
         l.riga = r.riga;
         for (int c = 0; c < NColonne; ++c) {
@@ -274,7 +281,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
             const QString cella = p >= 0 ? r.celle.value(p) : QString();
             if (cella.isEmpty())
                 continue;
-            const TDefCampo& def = t.DefCampo(QLatin1String(Colonne[size_t(c)].campo));
+            const TDefCampo& def = *definizioni[size_t(c)];
             if (cella.contains(QChar(0))) {
                 // Il database taglierebbe il testo al primo NUL ("Cu\0cina" diventerebbe "Cu").
                 if (l.errore.isEmpty()) {
@@ -283,7 +290,10 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
                     l.colonnaErrore = c;
                 }
             } else if (c == CRivestimento) {
-                const QString trovato = rivestimenti.value(ChiaveTesto(cella));
+                auto it = trovati.constFind(cella);
+                if (it == trovati.constEnd())
+                    it = trovati.insert(cella, rivestimenti.value(ChiaveTesto(cella)));
+                const QString trovato = *it;
                 if (trovato.isEmpty() && l.errore.isEmpty()) {
                     l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(cella);
                     l.colonnaErrore = c;
@@ -303,6 +313,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
             }
         }
         righe.push_back(std::move(l));
+        r.celle = QStringList();
     }
 
     // Senza numero: dopo il più alto fra quelli dei locali esistenti e quelli del file.
@@ -445,7 +456,7 @@ bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TPr
             : QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
         return false;
     }
-    return ImportaLocaliDa(dati, elenco, QFileInfo(percorso).fileName(), messaggio, progresso);
+    return ImportaLocaliDa(dati, std::move(elenco), QFileInfo(percorso).fileName(), messaggio, progresso);
 }
 
 QString MsgImportazioneAnnullata()
@@ -453,8 +464,7 @@ QString MsgImportazioneAnnullata()
     return tr("Importazione annullata: nessun locale aggiunto.");
 }
 
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
-                     TProgresso* progresso)
+bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio, TProgresso* progresso)
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active() || !dati.RivestimentoF->Active()) {
@@ -483,7 +493,7 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
                         .arg(LimitiElenco().righe);
         return false;
     }
-    const std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
+    std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
     std::array<int, NColonne> campi;
     for (int c = 0; c < NColonne; ++c)
         campi[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
@@ -526,6 +536,7 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
         messaggio = MessaggioRifiuti(nomeFile, rifiuti);
         return false;
     }
+    std::vector<TRigaLocale>().swap(righe);
 
     // Poi la registrazione in blocco: tutte le righe o nessuna.
     if (!t.AggiungiRighe(valori, errore)) {

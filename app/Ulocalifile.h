@@ -65,7 +65,8 @@ constexpr int MaxRigheRifiutate = 20;
 // vada, progresso->Fine(). Più di LimitiElenco().righe locali nel progetto si rifiutano.
 bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso = nullptr);
 // Lo stesso da un elenco già letto; nomeFile serve solo ai messaggi.
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
+// L'elenco si consuma riga per riga (std::move per non tenerne una copia).
+bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio,
                      TProgresso* progresso = nullptr);
 QString MsgImportazioneAnnullata();
 

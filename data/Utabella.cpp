@@ -198,6 +198,10 @@ bool TDataSet::Locate(const QString& campo, const QVariant& valore, bool senzaMa
 
 int TDataSet::IndiceCampo(const QString& nome) const
 {
+    // Quasi sempre il nome arriva scritto come nello schema: il confronto esatto costa meno.
+    for (int i = 0; i < m_campi.size(); ++i)
+        if (m_campi[i].nome == nome)
+            return i;
     for (int i = 0; i < m_campi.size(); ++i)
         if (m_campi[i].nome.compare(nome, Qt::CaseInsensitive) == 0)
             return i;
@@ -409,6 +413,9 @@ void TTabella::leggiSchema()
     for (int i = 0; i < m_ricerche.size(); ++i)
         campi.insert(qMin(m_posRicerche[i], int(campi.size())), m_ricerche[i]);
     m_campi = campi;
+    m_chiaviRegole.clear();
+    for (const TDefCampo& d : m_campi)
+        m_chiaviRegole << d.nome.toUpper();
     m_campoOrdine = m_ordine.isEmpty() ? -1 : IndiceCampo(m_ordine);
 }
 
@@ -727,8 +734,8 @@ bool TTabella::AggiungiRighe(const QList<QVector<QVariant>>& righe, QString& err
     }
     QSqlQuery q(m_db);
     QSqlQuery id(m_db);
-    bool ok = q.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                            .arg(m_nome, colonne.join(u','), segnaposto.join(u',')));
+    bool ok = q.prepare(
+        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(m_nome, colonne.join(u','), segnaposto.join(u',')));
     if (ok && !autoinc.isEmpty()) {
         QStringList nomi;
         for (int i : autoinc)
@@ -740,7 +747,8 @@ bool TTabella::AggiungiRighe(const QList<QVector<QVariant>>& righe, QString& err
     for (qsizetype r = 0; ok && r < righe.size(); ++r) {
         Riga riga;
         riga.valori = righe[r];
-        riga.valori.resize(m_campi.size());
+        if (riga.valori.size() != m_campi.size())
+            riga.valori.resize(m_campi.size());
         for (int k = 0; k < indici.size(); ++k) {
             const int i = indici[k];
             const QVariant& v = riga.valori[i];
@@ -805,7 +813,7 @@ bool TTabella::applicaValore(int indice, const QVariant& valore)
         return true;
     m_buffer.valori[indice] = valore;
     notificaCampo(indice);
-    auto it = m_regole.constFind(def.nome.toUpper());
+    auto it = m_regole.constFind(m_chiaviRegole[indice]);
     if (it != m_regole.constEnd() && it->OnChange) {
         const auto onChange = it->OnChange; // il gestore può installare altre regole
         onChange(*this);
@@ -841,7 +849,7 @@ bool TTabella::impostaCampo(int indice, const QVariant& valore)
         rifiuta(QStringLiteral("'%1' non è un valore valido per il campo %2.").arg(valore.toString(), def.nome));
         return false;
     }
-    auto it = m_regole.constFind(def.nome.toUpper());
+    auto it = m_regole.constFind(m_chiaviRegole[indice]);
     if (it != m_regole.constEnd()) {
         if (it->vincolo && !nuovo.isNull() && !it->vincolo(nuovo)) {
             rifiuta(it->messaggioVincolo);

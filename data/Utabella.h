@@ -265,5 +265,6 @@ private:
     QVector<TDefCampo> m_ricerche; // campi di ricerca aggiunti, reinseriti a ogni apertura
     QVector<int> m_posRicerche;
     QHash<QString, TRegoleCampo> m_regole;
+    QVector<QString> m_chiaviRegole; // il nome di ogni campo in maiuscolo, chiave di m_regole
     QSqlError m_erroreSql;
 };
