@@ -2,16 +2,20 @@
 // lettura del file ai locali registrati con tutte le regole; poi l'esportazione. Prima 1000 locali
 // più volte (obiettivo meno di 0,5 s), poi elenchi sempre più lunghi con il limite dei locali
 // alzato per la misura: tempo e memoria devono crescere come le righe (obiettivo: 100 000 righe
-// in meno di 2 s). La memoria è il picco del processo (VmHWM, azzerato prima di ogni misura)
-// meno quella in uso prima. Si lancia da build/bin (vi trova il catalogo):
+// in meno di 2 s). Ogni elenco lungo si misura in un processo a sé: la memoria è il picco del
+// processo (VmHWM, azzerato prima dell'importazione) meno quella in uso prima; il tempo è quello
+// trascorso e quello di CPU (su una macchina condivisa il primo conta anche gli altri processi). Si lancia da build/bin
+// (vi trova il catalogo):
 //   bench_importa [prove] [righe...]
 #include "app/Uelenco.h"
 #include "app/Ulocalifile.h"
 #include "data/Udatabase.h"
+#include "documents/Ufoglio.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -87,6 +91,50 @@ bool Scrivi(const QString& percorso, const QByteArray& contenuto)
     QFile f(percorso);
     return f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size();
 }
+
+// Lo stesso elenco come primo foglio di un .xlsx, i numeri come numeri.
+bool ScriviXlsx(const QString& percorso, const QByteArray& csv)
+{
+    TFoglio f;
+    f.NuovoVuoto(QStringLiteral("Locali"));
+    const QList<QByteArray> righe = csv.split('\n');
+    for (int r = 0; r < righe.size(); ++r) {
+        const QList<QByteArray> celle = righe[r].trimmed().split(';');
+        for (int c = 0; c < celle.size() && !righe[r].trimmed().isEmpty(); ++c) {
+            const QString testo = QString::fromUtf8(celle[c]);
+            bool numero = false;
+            const double v = QString(testo).replace(u',', u'.').toDouble(&numero);
+            if (numero && r > 0)
+                f.Valore(TFoglio::Indirizzo(c + 1, r + 1), v);
+            else
+                f.Valore(TFoglio::Indirizzo(c + 1, r + 1), testo);
+        }
+    }
+    f.Salva(percorso);
+    return true;
+}
+// Una misura su un elenco lungo già scritto: il limite dei locali si alza per la misura.
+int MisuraLunga(TDati& dati, int n, const QString& file)
+{
+    TLimitiElenco limiti = LimitiElenco();
+    limiti.righe = n;
+    ImpostaLimitiElenco(limiti);
+    const long base = MemoriaKb("VmRSS:");
+    AzzeraPicco();
+    QString messaggio;
+    bool ok = false;
+    const double cpu = SecondiCpu();
+    const double s = Secondi([&] { return ImportaLocali(dati, file, messaggio); }, ok);
+    const double sCpu = SecondiCpu() - cpu;
+    const double mb = double(MemoriaKb("VmHWM:") - base) / 1024;
+    if (!ok || dati.AuxLocali->RecordCount() != n) {
+        std::fprintf(stderr, "bench_importa: %d righe non importate: %s\n", n, qPrintable(messaggio));
+        return 1;
+    }
+    std::printf("%8d %8s %10lld %10.3f %9.3f %13.1f %8.2f\n", n, qPrintable(QFileInfo(file).suffix()),
+                QFileInfo(file).size() / 1024, s, sCpu, mb, mb * 1024 / n);
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -110,6 +158,8 @@ int main(int argc, char** argv)
                                         {"DELTAT_MAX", 8}})
         dg.FieldByName(QLatin1String(campo)).Imposta(valore);
     dg.Post();
+    if (argc == 4 && qstrcmp(argv[1], "--lungo") == 0)
+        return MisuraLunga(dati, std::max(1, std::atoi(argv[2])), QString::fromLocal8Bit(argv[3]));
 
     const int righe = 1000;
     QTemporaryDir cartella;
@@ -148,7 +198,8 @@ int main(int argc, char** argv)
     if (dati.AuxLocali->RecordCount() != righe)
         return 1;
 
-    // Elenchi lunghi: una prova ciascuno, .csv e poi l'.xlsx esportato dagli stessi locali.
+    // Elenchi lunghi: ognuno in un processo nuovo, perché la memoria di una misura non resti
+    // nell'allocatore per la successiva.
     QList<int> dimensioni;
     for (int i = 2; i < argc; ++i)
         dimensioni << std::max(1, std::atoi(argv[i]));
@@ -156,34 +207,20 @@ int main(int argc, char** argv)
         dimensioni = {10000, 20000, 40000, 100000};
     std::printf("\n%8s %8s %10s %10s %9s %13s %8s   (obiettivo: 100000 righe .csv in meno di 2 s)\n", "righe",
                 "formato", "file [kB]", "tempo [s]", "CPU [s]", "memoria [MB]", "kB/riga");
+    std::fflush(stdout);
     for (const int n : dimensioni) {
-        TLimitiElenco limiti = LimitiElenco();
-        limiti.righe = n;
-        const TLimitiElenco prima = ImpostaLimitiElenco(limiti);
         const QString csv = cartella.filePath(QStringLiteral("lungo.csv"));
         const QString xlsx = cartella.filePath(QStringLiteral("lungo.xlsx"));
-        if (!Scrivi(csv, Elenco(n)))
+        if (!Scrivi(csv, Elenco(n)) || !ScriviXlsx(xlsx, Elenco(n)))
             return 1;
         for (const QString& file : {csv, xlsx}) {
-            dati.AuxLocali->Svuota();
-            const long base = MemoriaKb("VmRSS:");
-            AzzeraPicco();
-            bool ok = false;
-            const double cpu = SecondiCpu();
-            const double s = Secondi([&] { return ImportaLocali(dati, file, messaggio); }, ok);
-            const double sCpu = SecondiCpu() - cpu;
-            const double mb = double(MemoriaKb("VmHWM:") - base) / 1024;
-            if (!ok || dati.AuxLocali->RecordCount() != n) {
-                std::fprintf(stderr, "bench_importa: %d righe non importate: %s\n", n, qPrintable(messaggio));
-                return 1;
-            }
-            std::printf("%8d %8s %10lld %10.3f %9.3f %13.1f %8.2f\n", n, file == csv ? ".csv" : ".xlsx",
-                        QFileInfo(file).size() / 1024, s, sCpu, mb, mb * 1024 / n);
-            std::fflush(stdout);
-            if (file == csv && !EsportaLocali(dati, xlsx, messaggio))
+            QProcess figlio;
+            figlio.setProcessChannelMode(QProcess::ForwardedChannels);
+            figlio.start(QCoreApplication::applicationFilePath(),
+                         {QStringLiteral("--lungo"), QString::number(n), file});
+            if (!figlio.waitForFinished(-1) || figlio.exitCode() != 0)
                 return 1;
         }
-        ImpostaLimitiElenco(prima);
     }
     return 0;
 }
