@@ -36,8 +36,10 @@ TEsitoParte LeggiParte(QuaZip& archivio, qint64 limite, QString& nome, QByteArra
     QuaZipFile f(&archivio);
     if (!f.open(QIODevice::ReadOnly))
         return TEsitoParte::Illeggibile;
-    // La dimensione vera si controlla a ogni blocco: un archivio può mentire su quella dichiarata.
-    dati.reserve(qsizetype(std::min<quint64>(info.uncompressedSize, quint64(limite))));
+    // La dimensione vera si controlla a ogni blocco: un archivio può mentire su quella dichiarata,
+    // e un byte oltre quella basta a dirlo danneggiato.
+    const qint64 dichiarata = qint64(info.uncompressedSize);
+    dati.reserve(qsizetype(dichiarata));
     char blocco[Blocco];
     for (;;) {
         const qint64 letti = f.read(blocco, Blocco);
@@ -45,16 +47,15 @@ TEsitoParte LeggiParte(QuaZip& archivio, qint64 limite, QString& nome, QByteArra
             return TEsitoParte::Illeggibile;
         if (letti == 0)
             break;
-        if (dati.size() + letti > limite) {
-            dati.clear();
-            dati.squeeze();
-            return TEsitoParte::TroppoGrande;
+        if (dati.size() + letti > dichiarata) {
+            dati = QByteArray();
+            return TEsitoParte::Falsa;
         }
         dati.append(blocco, qsizetype(letti));
     }
     f.close();
     // Il controllo del CRC avviene alla chiusura.
-    if (f.getZipError() != 0 || quint64(dati.size()) != info.uncompressedSize)
+    if (f.getZipError() != 0 || dati.size() != dichiarata)
         return TEsitoParte::Illeggibile;
     return TEsitoParte::Letta;
 }

@@ -21,7 +21,9 @@ const TLimitiArchivio& LimitiArchivio();
 // Sostituisce i limiti e restituisce quelli di prima.
 TLimitiArchivio ImpostaLimitiArchivio(const TLimitiArchivio& limiti);
 
-enum class TEsitoParte { Letta, TroppoGrande, Illeggibile };
+// Falsa: decompressa, la parte supera la dimensione che dichiara (un archivio costruito per
+// sfuggire al controllo della dimensione dichiarata).
+enum class TEsitoParte { Letta, TroppoGrande, Falsa, Illeggibile };
 
 // Legge la parte corrente dell'archivio (aperto per la lettura), al più limite byte decompressi.
 // nome è il nome della parte nell'archivio, anche quando la lettura non riesce.

@@ -381,12 +381,22 @@ void TFoglio::TDati::Carica(const QByteArray& zip, const QString& nomeFile)
             break;
         case TEsitoParte::TroppoGrande:
             throw TErroreFoglio(MessaggioArchivioTroppoGrande(
-                nomeFile, resto < limiti.parte ? QCoreApplication::translate("TFoglio", "le parti superano %1 in tutto "
-                                                                                        "una volta decompresse")
-                                                     .arg(TestoDimensione(limiti.totale))
-                                               : QCoreApplication::translate("TFoglio", "la parte \"%1\" supera %2 "
-                                                                                        "una volta decompressa")
-                                                     .arg(nome, TestoDimensione(limiti.parte))));
+                nomeFile,
+                resto < limiti.parte ? QCoreApplication::translate("TFoglio",
+                                                                   "le parti superano %1 in tutto "
+                                                                   "una volta decompresse")
+                                           .arg(TestoDimensione(limiti.totale))
+                                     : QCoreApplication::translate("TFoglio",
+                                                                   "la parte \"%1\" supera %2 "
+                                                                   "una volta decompressa")
+                                           .arg(nome, TestoDimensione(limiti.parte))));
+        case TEsitoParte::Falsa:
+            throw TErroreFoglio(MessaggioArchivioTroppoGrande(
+                nomeFile,
+                QCoreApplication::translate("TFoglio",
+                                            "la parte \"%1\" decompressa supera la dimensione "
+                                            "che dichiara")
+                    .arg(nome)));
         case TEsitoParte::Illeggibile:
             throw TErroreFoglio(illeggibile);
         }
