@@ -2,6 +2,7 @@
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "app/Ustart.h"
+#include "data/Uavvisiqt.h"
 #include "data/Udatabase.h"
 #include "documents/Udocumento.h"
 
@@ -37,6 +38,7 @@ public:
 int main(int argc, char** argv)
 {
     TApplicazione app(argc, argv);
+    FiltraAvvisiQt();
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
     // I testi propri di Qt (pulsanti, finestre dei file) in italiano come il resto del programma.
