@@ -111,6 +111,13 @@ QString Nativo(const QString& percorso)
     return QDir::toNativeSeparators(percorso);
 }
 
+// Un testo del file citato in un messaggio: una cella di megabyte non deve finire tutta lì.
+QString Accorcia(const QString& testo)
+{
+    constexpr int Massimo = 60;
+    return testo.size() <= Massimo ? testo : testo.left(Massimo) + QChar(0x2026);
+}
+
 // Una riga del messaggio per ogni rifiuto: il messaggio della regola su una sola riga.
 QString SuUnaRiga(QString testo)
 {
@@ -235,19 +242,19 @@ bool MappaIntestazioni(const QStringList& intestazioni, std::array<int, NColonne
 }
 
 // Valore di una cella per il campo: numeri letti con la virgola o il punto; un testo che non è un
-// numero (o non è intero per un campo intero) passa com'è, perché lo rifiuti il campo con il suo
-// messaggio.
+// numero (o non è intero per un campo intero) passa com'è (accorciato), perché lo rifiuti il campo
+// con il suo messaggio.
 QVariant ValoreCella(const TDefCampo& def, const QString& cella)
 {
     if (!def.numerico())
         return cella;
     const std::optional<double> v = LeggiNumeroElenco(cella);
     if (!v)
-        return cella;
+        return Accorcia(cella);
     if (def.tipo == TTipoCampo::Reale)
         return *v;
     if (*v != std::floor(*v) || std::fabs(*v) > INT_MAX)
-        return cella;
+        return Accorcia(cella);
     return int(*v);
 }
 
@@ -295,7 +302,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::a
                     it = trovati.insert(cella, rivestimenti.value(ChiaveTesto(cella)));
                 const QString trovato = *it;
                 if (trovato.isEmpty() && l.errore.isEmpty()) {
-                    l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(cella);
+                    l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(Accorcia(cella));
                     l.colonnaErrore = c;
                 }
                 l.valori[size_t(c)] = trovato;
@@ -303,7 +310,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::a
                 // Il campo taglierebbe il testo: due piani diversi diventerebbero lo stesso piano.
                 if (l.errore.isEmpty()) {
                     l.errore = QStringLiteral("Il testo \"%1\" supera i %2 caratteri del campo %3.")
-                                   .arg(cella)
+                                   .arg(Accorcia(cella))
                                    .arg(def.dimensione)
                                    .arg(def.nome);
                     l.colonnaErrore = c;

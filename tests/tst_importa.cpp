@@ -316,8 +316,15 @@ private Q_SLOTS:
         }
         QTest::newRow("oltre venti righe: le altre si contano")
             << molte << elenco + QStringLiteral("... e altre 5 righe rifiutate.");
+        QTest::newRow("testi lunghi citati accorciati") << QByteArray(
+            Corta + "8;" + QByteArray(100000, 'x') + ";PT;10;10;100;1\n9;B;PT;" + QByteArray(70, '7') + "x;10;100;1\n")
+                                                        << inizio.arg(2)
+                + QStringLiteral("Riga 2: Il testo \"%1…\" supera i 50 caratteri del campo Descrizione.\n"
+                                 "Riga 3: '%2…' non è un valore valido per il campo Area.")
+                      .arg(QString(60, u'x'), QString(60, u'7'));
         QTest::newRow("NUL in un testo")
-            << QByteArray(Corta + "8;Cu~~cina;PT;10;10;100;1\n9;B;P~;10;10;100;1\n10;C;PT;10;10;100;1\n").replace('~', '\0')
+            << QByteArray(Corta + "8;Cu~~cina;PT;10;10;100;1\n9;B;P~;10;10;100;1\n10;C;PT;10;10;100;1\n")
+                   .replace('~', '\0')
             << inizio.arg(2)
                 + QStringLiteral("Riga 2: Il testo della colonna \"Descrizione\" contiene un carattere nullo (NUL).\n"
                                  "Riga 3: Il testo della colonna \"Piano\" contiene un carattere nullo (NUL).");
