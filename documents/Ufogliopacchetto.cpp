@@ -1,5 +1,6 @@
 // Cartella di lavoro: pacchetto (parti, relazioni, tipi), indirizzi, apertura e salvataggio.
 #include "data/Uerrori.h"
+#include "data/Ufilenormale.h"
 #include "data/Usalvataggio.h"
 #include "documents/Uarchivio.h"
 #include "documents/Ufoglio.h"
@@ -62,6 +63,17 @@ const char* const VuotoCore
     = R"(<cp:coreProperties xmlns:cp="http://schemas.openxmlformats.org/package/2006/metadata/core-properties" xmlns:dc="http://purl.org/dc/elements/1.1/" xmlns:dcterms="http://purl.org/dc/terms/" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance"><dc:title></dc:title><dc:creator></dc:creator></cp:coreProperties>)";
 const char* const VuotoApp
     = R"(<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"><Application>TERMOVELA</Application></Properties>)";
+
+// Solo un file normale: aprire una pipe bloccherebbe finché qualcuno non ci scrive, un
+// dispositivo come /dev/zero non finirebbe mai. Un file che manca lo dice l'apertura.
+void ControllaFileNormale(const QString& file)
+{
+    const TFileNormale esame = EsaminaFile(file);
+    if (esame.tipo == TFileNormale::Cartella || esame.tipo == TFileNormale::Speciale
+        || esame.tipo == TFileNormale::Collegamento)
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Il file \"%1\" %2.")
+                                .arg(QDir::toNativeSeparators(file), esame.motivo));
+}
 
 // Il file del pacchetto, che non può essere più grande di quanto se ne decomprime.
 QByteArray LeggiPacchetto(QFile& f, const QString& nome)
@@ -594,6 +606,7 @@ QByteArray TFoglio::TDati::Impacchetta(bool modello)
 
 void TFoglio::NuovoDaModello(const QString& modello)
 {
+    ControllaFileNormale(modello);
     QFile f(modello);
     if (!QFileInfo(modello).isFile())
         throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non esiste.").arg(QDir::toNativeSeparators(modello)));
@@ -608,6 +621,7 @@ void TFoglio::NuovoDaModello(const QString& modello)
 
 void TFoglio::Apri(const QString& file)
 {
+    ControllaFileNormale(file);
     QFile f(file);
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
