@@ -6,9 +6,10 @@
 // Uso dalla pagina "Locali" della finestra di progetto (nessuna finestra qui dentro):
 //
 //   BitBtnImporta ("Importa..."): dialogo di apertura con il filtro "*.csv *.xlsx", poi
+//       TCaricamento progresso(this); progresso.PermettiAnnulla();
 //       QString messaggio;
-//       if (ImportaLocali(*Dati, percorso, messaggio)) ... // la griglia si aggiorna da sola
-//       else TMessaggi::Errore(messaggio);
+//       if (ImportaLocali(*Dati, percorso, messaggio, &progresso)) ... // la griglia si aggiorna da sola
+//       else if (!progresso.Annullato()) TMessaggi::Errore(messaggio);
 //   BitBtnEsporta ("Esporta..."): dialogo di salvataggio con lo stesso filtro, poi
 //       if (!EsportaLocali(*Dati, percorso, messaggio)) TMessaggi::AvvisoDomanda(messaggio);
 //
