@@ -16,6 +16,7 @@
 
 #include <exception>
 #include <memory>
+#include <new>
 
 namespace {
 // Un'eccezione sfuggita a un gestore di eventi viene mostrata e il programma prosegue.
@@ -27,6 +28,10 @@ public:
     {
         try {
             return QApplication::notify(destinatario, evento);
+        } catch (const std::bad_alloc&) {
+            // Il testo della libreria ("std::bad_alloc") non dice nulla all'utente.
+            TMessaggi::Errore(
+                QApplication::translate("TApplicazione", "Memoria esaurita: l'operazione non è stata completata."));
         } catch (const std::exception& e) {
             TMessaggi::Errore(QString::fromLocal8Bit(e.what()));
         }

@@ -37,7 +37,8 @@ TEsitoParte LeggiParte(QuaZip& archivio, qint64 limite, QString& nome, QByteArra
     if (!f.open(QIODevice::ReadOnly))
         return TEsitoParte::Illeggibile;
     // La dimensione vera si controlla a ogni blocco: un archivio può mentire su quella dichiarata,
-    // e un byte oltre quella basta a dirlo danneggiato.
+    // e un byte oltre quella basta a dirlo danneggiato (minizip oggi si ferma da sé alla dimensione
+    // dichiarata e fallisce il CRC; il controllo qui non dipende da quel dettaglio).
     const qint64 dichiarata = qint64(info.uncompressedSize);
     dati.reserve(qsizetype(dichiarata));
     char blocco[Blocco];
