@@ -569,6 +569,9 @@ private Q_SLOTS:
             << "zero" << QStringLiteral("Il percorso non è un file normale (è un dispositivo).");
         QTest::newRow("cartella") << "cartella.xlsx"
                                   << "cartella" << QStringLiteral("Il percorso è una cartella.");
+        QTest::newRow("parti oltre la fine dello zip")
+            << "fuori.xlsx"
+            << "fuori" << QStringLiteral("non è una cartella di lavoro leggibile.");
         QTest::newRow("zip troncato") << "troncato.xlsx"
                                       << "troncato" << QStringLiteral("non è una cartella di lavoro leggibile.");
     }
@@ -596,6 +599,15 @@ private Q_SLOTS:
             scrivi(nome, Zip(5, 10));
         } else if (tipo == QLatin1String("bugiarda")) {
             scrivi(nome, DichiaraDimensione(Zip(1, 100 * 1024), 100));
+        } else if (tipo == QLatin1String("fuori")) {
+            // Ogni parte dice di cominciare oltre la fine del file.
+            QVERIFY(EsportaLocali(*m_dati, percorso, scarto));
+            QFile letto(percorso);
+            QVERIFY(letto.open(QIODevice::ReadOnly));
+            QByteArray zip = letto.readAll();
+            for (qsizetype k = zip.indexOf("PK\x01\x02"); k >= 0; k = zip.indexOf("PK\x01\x02", k + 4))
+                zip.replace(k + 42, 4, "\xff\xff\xff\x7f");
+            scrivi(nome, zip);
         } else if (tipo == QLatin1String("troncato")) {
             QVERIFY(EsportaLocali(*m_dati, percorso, scarto));
             QFile zip(percorso);
