@@ -1,4 +1,5 @@
 // tvl: il motore di TERMOVELA dalla riga di comando, senza finestre.
+#include "data/Uavvisiqt.h"
 #include "tvl/Utvl.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ int uso()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    FiltraAvvisiQt();
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return uso();
