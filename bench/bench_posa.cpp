@@ -1,6 +1,6 @@
 // Posa automatica di 200 locali (rettangoli, L, pareti oblique) su 4 piani, 2-3 circuiti ciascuno,
 // spirale e serpentina a metà: tempo totale e metri di tubo. Obiettivo: meno di 1 s in tutto.
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 #include "posa/Uposa.h"
 
 #include <QElapsedTimer>
@@ -11,7 +11,7 @@
 #include <cstdio>
 
 namespace {
-TSagoma Locale(int i, QPointF o)
+TForma Locale(int i, QPointF o)
 {
     const double a = 3 + (i % 5) * 0.7, b = 2.5 + (i % 3) * 0.8;
     QPolygonF p;
@@ -31,14 +31,13 @@ TSagoma Locale(int i, QPointF o)
         p = {o, o + QPointF(a, 0), o + QPointF(a, b * 0.6), o + QPointF(a * 0.6, b), o + QPointF(0, b)};
         break;
     }
-    return TSagoma {p, {}};
+    return TForma {p, {}};
 }
 } // namespace
 
 int main()
 {
-    TGeos geos;
-    TPosa posa(geos);
+    TPosa posa;
     int posati = 0, nonPosati = 0;
     double tubo = 0, collegamenti = 0;
     QMap<QString, int> motivi;
@@ -46,7 +45,7 @@ int main()
     t.start();
     const std::clock_t cpu0 = std::clock();
     for (int piano = 0; piano < 4; ++piano) {
-        QList<TSagoma> locali;
+        TForme locali;
         for (int i = 0; i < 50; ++i)
             locali << Locale(piano * 50 + i, QPointF((i % 10) * 6.5, (i / 10) * 5.5));
         for (int i = 0; i < 50; ++i) {

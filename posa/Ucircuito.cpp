@@ -1,12 +1,20 @@
 #include "posa/Ucircuito.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 
 #include <QLineF>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+double LunghezzaPolilinea(const QPolygonF& linea)
+{
+    double l = 0;
+    for (qsizetype i = 1; i < linea.size(); ++i)
+        l += QLineF(linea[i - 1], linea[i]).length();
+    return l;
+}
 
 double TParametriPosa::Distanza() const
 {
@@ -156,7 +164,7 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     return pulita;
 }
 
-TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const
+TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
 {
     TCircuitoPosato c;
     c.asse = asse;
@@ -165,8 +173,8 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
         return c;
     }
     const double s = p.passo;
-    auto fascia = m_geos.Buffer(m_geos.Linea(asse).get(), s / 2, true);
-    const QList<TSagoma> pezzi = m_geos.Sagome(fascia.get());
+    auto fascia = geos_tvl::Buffer(geos_tvl::Linea(asse).get(), s / 2, true);
+    const TForme pezzi = geos_tvl::Forme(fascia.get());
     if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
         c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
         return c;
@@ -224,8 +232,8 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
     }
     tubo = Raccorda(tubo, p.Raggio());
     // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
-    auto dentro = m_geos.Buffer(m_geos.Poligono(parte).get(), -p.Distanza() + 0.001);
-    if (!m_geos.Copre(dentro.get(), m_geos.Linea(tubo).get())) {
+    auto dentro = geos_tvl::Buffer(geos_tvl::PoligonoValido(parte).get(), -p.Distanza() + 0.001);
+    if (!geos_tvl::Copre(dentro.get(), geos_tvl::Linea(tubo).get())) {
         c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
         return c;
     }

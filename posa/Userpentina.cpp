@@ -1,6 +1,6 @@
 #include "posa/Userpentina.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 #include "posa/Uripartizione.h"
 
 #include <QLineF>
@@ -16,18 +16,18 @@ struct TPassata
 };
 } // namespace
 
-QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const double s = p.passo, c = p.Distanza();
-    auto g = m_geos.Poligono(parte);
-    auto campo = m_geos.Buffer(g.get(), -(c + s / 2));
-    const QList<TSagoma> limite = m_geos.Sagome(m_geos.Buffer(g.get(), -c).get());
-    if (limite.isEmpty() || GEOSisEmpty_r(m_geos.h(), campo.get()))
+    auto g = geos_tvl::PoligonoValido(parte);
+    auto campo = geos_tvl::Buffer(g.get(), -(c + s / 2));
+    const TForme limite = geos_tvl::Forme(geos_tvl::Buffer(g.get(), -c).get());
+    if (limite.isEmpty() || GEOSisEmpty_r(geos_tvl::Contesto(), campo.get()))
         return {};
-    const QPointF u = TRipartitore(m_geos).DirezionePrincipale(parte);
+    const QPointF u = TRipartitore().DirezionePrincipale(parte);
     const QPointF v(-u.y(), u.x());
     double tMin = 1e300, tMax = -1e300, wMin = 1e300, wMax = -1e300;
-    for (const TSagoma& pezzo : m_geos.Sagome(campo.get()))
+    for (const TForma& pezzo : geos_tvl::Forme(campo.get()))
         for (const QPointF& q : pezzo.esterno) {
             tMin = std::min(tMin, QPointF::dotProduct(q, u)), tMax = std::max(tMax, QPointF::dotProduct(q, u));
             wMin = std::min(wMin, QPointF::dotProduct(q, v)), wMax = std::max(wMax, QPointF::dotProduct(q, v));
@@ -44,23 +44,23 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
         // L'ultima passata può stare sul bordo del campo: la si tiene appena dentro.
         const double w
             = dalBasso ? std::min(wMin + eps + 2 * s * k, wMax - eps) : std::max(wMax - eps - 2 * s * k, wMin + eps);
-        auto retta = m_geos.Linea(QPolygonF {punto(tMin - 1, w), punto(tMax + 1, w)});
-        auto tagli = m_geos.Intersezione(campo.get(), retta.get());
+        auto retta = geos_tvl::Linea(QPolygonF {punto(tMin - 1, w), punto(tMax + 1, w)});
+        auto tagli = geos_tvl::Intersezione(campo.get(), retta.get());
         // Tra i tratti della retta dentro il campo, quello più sovrapposto alla passata prima.
         TPassata migliore;
         double punteggio = -1e300;
-        for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), tagli.get()); i < n; ++i) {
-            const GEOSGeometry* t = GEOSGetGeometryN_r(m_geos.h(), tagli.get(), i);
-            if (GEOSGeomTypeId_r(m_geos.h(), t) != GEOS_LINESTRING)
+        for (int i = 0, n = GEOSGetNumGeometries_r(geos_tvl::Contesto(), tagli.get()); i < n; ++i) {
+            const GEOSGeometry* t = GEOSGetGeometryN_r(geos_tvl::Contesto(), tagli.get(), i);
+            if (GEOSGeomTypeId_r(geos_tvl::Contesto(), t) != GEOS_LINESTRING)
                 continue;
             double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-            const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
+            const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(geos_tvl::Contesto(), t);
             unsigned np = 0;
-            GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+            GEOSCoordSeq_getSize_r(geos_tvl::Contesto(), sq, &np);
             if (np < 2)
                 continue;
-            GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
-            GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
+            GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, 0, &x0, &y0);
+            GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, np - 1, &x1, &y1);
             double a = QPointF::dotProduct(QPointF(x0, y0), u), b = QPointF::dotProduct(QPointF(x1, y1), u);
             if (a > b)
                 std::swap(a, b);
@@ -82,8 +82,8 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
         QPointF p0 = punto(avanti ? ps.da : ps.a, ps.w), p1 = punto(avanti ? ps.a : ps.da, ps.w);
         if (k > 0) {
             // Il collegamento alla passata nuova deve stare nel campo, se no ci si ferma.
-            auto ponte = m_geos.Linea(QPolygonF {asse.last(), p0});
-            if (!m_geos.Copre(m_geos.Buffer(campo.get(), 1e-6).get(), ponte.get()))
+            auto ponte = geos_tvl::Linea(QPolygonF {asse.last(), p0});
+            if (!geos_tvl::Copre(geos_tvl::Buffer(campo.get(), 1e-6).get(), ponte.get()))
                 break;
         } else {
             const QPolygonF bordo = Anelli::Antiorario(limite.first().esterno);
@@ -96,7 +96,7 @@ QPolygonF TSerpentina::Asse(const TSagoma& parte, const TParametriPosa& p, QPoin
     return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
-TCircuitoPosato TSerpentina::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+TCircuitoPosato TSerpentina::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const QPolygonF asse = Asse(parte, p, verso);
     if (asse.isEmpty()) {
@@ -105,5 +105,5 @@ TCircuitoPosato TSerpentina::Posa(const TSagoma& parte, const TParametriPosa& p,
                        .arg(QLocale().toString(p.passo * 100, 'f', 1));
         return c;
     }
-    return TTracciatore(m_geos).TuboDaAsse(asse, parte, p);
+    return TTracciatore().TuboDaAsse(asse, parte, p);
 }

@@ -7,12 +7,6 @@ class TSerpentina
 {
     Q_DECLARE_TR_FUNCTIONS(TSerpentina)
 public:
-    explicit TSerpentina(TGeos& geos)
-        : m_geos(geos)
-    { }
-    TCircuitoPosato Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
-    QPolygonF Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
-
-private:
-    TGeos& m_geos;
+    TCircuitoPosato Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
+    QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
 };

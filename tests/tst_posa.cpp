@@ -1,6 +1,6 @@
 // Posa automatica: si controlla la geometria dei circuiti prodotti, non il codice che li produce.
 // Con TVL_POSA_PNG=cartella ogni caso è anche disegnato in un PNG da guardare.
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 #include "posa/Uposa.h"
 #include "posa/Uripartizione.h"
 #include "posa/Userpentina.h"
@@ -14,7 +14,7 @@
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(TSagoma)
+Q_DECLARE_METATYPE(TForma)
 Q_DECLARE_METATYPE(TSchemaPosa)
 
 namespace {
@@ -52,8 +52,7 @@ double DistanzaMinimaPropria(const QPolygonF& t, double lontano)
     return minimo;
 }
 
-void Disegna(const QString& nome, const TSagoma& locale, const QList<TSagoma>& parti,
-             const QList<TCircuitoPosato>& circuiti)
+void Disegna(const QString& nome, const TForma& locale, const TForme& parti, const QList<TCircuitoPosato>& circuiti)
 {
     const QString cartella = qEnvironmentVariable("TVL_POSA_PNG");
     if (cartella.isEmpty())
@@ -79,7 +78,7 @@ void Disegna(const QString& nome, const TSagoma& locale, const QList<TSagoma>& p
     p.drawPath(area);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::gray, 1 / scala, Qt::DashLine));
-    for (const TSagoma& s : parti)
+    for (const TForma& s : parti)
         p.drawPolygon(s.esterno);
     const QColor colori[] = {Qt::red, Qt::blue, QColor(0, 150, 0), Qt::magenta, QColor(200, 120, 0)};
     for (int i = 0; i < circuiti.size(); ++i) {
@@ -107,7 +106,7 @@ private slots:
 
 void TestPosa::circuiti_data()
 {
-    QTest::addColumn<TSagoma>("locale");
+    QTest::addColumn<TForma>("locale");
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("passo");
     QTest::addColumn<TSchemaPosa>("schema");
@@ -117,15 +116,15 @@ void TestPosa::circuiti_data()
     // delle parti strette) o circuito non posato (spirale su parti concave con foro o rientranza).
     QTest::addColumn<QString>("limite");
 
-    const TSagoma rett {Rett(0, 0, 4, 3), {}};
-    const TSagoma grande {Rett(0, 0, 7, 4.5), {}};
-    const TSagoma elle {QPolygonF {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}, {}};
-    const TSagoma obliquo {QPolygonF {{0, 0}, {5, 0}, {5, 2.5}, {1.5, 4.5}, {0, 4.5}}, {}};
-    const TSagoma rientro {QPolygonF {{0, 0}, {5, 0}, {5, 4}, {3, 4}, {3, 3}, {2, 3}, {2, 4}, {0, 4}}, {}};
-    const TSagoma foro {Rett(0, 0, 5, 4), {Rett(2, 1.5, 3, 2.5)}};
-    const TSagoma corridoio {Rett(0, 0, 6, 0.9), {}};
-    const TSagoma stretto {Rett(0, 0, 3, 0.25), {}};
-    const TSagoma sfrido {QPolygonF {{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
+    const TForma rett {Rett(0, 0, 4, 3), {}};
+    const TForma grande {Rett(0, 0, 7, 4.5), {}};
+    const TForma elle {QPolygonF {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}, {}};
+    const TForma obliquo {QPolygonF {{0, 0}, {5, 0}, {5, 2.5}, {1.5, 4.5}, {0, 4.5}}, {}};
+    const TForma rientro {QPolygonF {{0, 0}, {5, 0}, {5, 4}, {3, 4}, {3, 3}, {2, 3}, {2, 4}, {0, 4}}, {}};
+    const TForma foro {Rett(0, 0, 5, 4), {Rett(2, 1.5, 3, 2.5)}};
+    const TForma corridoio {Rett(0, 0, 6, 0.9), {}};
+    const TForma stretto {Rett(0, 0, 3, 0.25), {}};
+    const TForma sfrido {QPolygonF {{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
 
     for (TSchemaPosa schema : {TSchemaPosa::Spirale, TSchemaPosa::Serpentina}) {
         const char* nome = schema == TSchemaPosa::Spirale ? "spirale" : "serpentina";
@@ -139,7 +138,7 @@ void TestPosa::circuiti_data()
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "posa" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
-        riga("striscia") << TSagoma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
+        riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
                          << QString(spirale ? "copertura" : "");
         riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
     }
@@ -147,33 +146,32 @@ void TestPosa::circuiti_data()
 
 void TestPosa::circuiti()
 {
-    QFETCH(TSagoma, locale);
+    QFETCH(TForma, locale);
     QFETCH(int, n);
     QFETCH(double, passo);
     QFETCH(TSchemaPosa, schema);
     QFETCH(bool, posabile);
     QFETCH(QString, limite);
 
-    TGeos geos;
     TParametriPosa par;
     par.passo = passo;
     const double c = par.Distanza();
-    const TRipartizione rip = TRipartitore(geos).Ripartisci(locale, n);
+    const TRipartizione rip = TRipartitore().Ripartisci(locale, n);
     QCOMPARE(rip.parti.size(), n);
     double areaParti = 0;
-    for (const TSagoma& s : rip.parti)
-        areaParti += AreaSagoma(s);
+    for (const TForma& s : rip.parti)
+        areaParti += TGeometria::Area(s);
     // Parti di area quasi uguale che insieme fanno l'area utile (meno i tagli dei fori e gli sfridi).
-    QVERIFY2(std::abs(areaParti - AreaSagoma(locale)) < 0.05, qPrintable(QString::number(areaParti)));
-    for (const TSagoma& s : rip.parti)
-        QVERIFY2(std::abs(AreaSagoma(s) - areaParti / n) < 0.02 * areaParti / n,
-                 qPrintable(QString::number(AreaSagoma(s))));
+    QVERIFY2(std::abs(areaParti - TGeometria::Area(locale)) < 0.05, qPrintable(QString::number(areaParti)));
+    for (const TForma& s : rip.parti)
+        QVERIFY2(std::abs(TGeometria::Area(s) - areaParti / n) < 0.02 * areaParti / n,
+                 qPrintable(QString::number(TGeometria::Area(s))));
 
     QList<TCircuitoPosato> circuiti;
     const QPointF verso(-1, -1);
-    for (const TSagoma& parte : rip.parti) {
-        TCircuitoPosato ci = schema == TSchemaPosa::Spirale ? TSpirale(geos).Posa(parte, par, verso)
-                                                            : TSerpentina(geos).Posa(parte, par, verso);
+    for (const TForma& parte : rip.parti) {
+        TCircuitoPosato ci = schema == TSchemaPosa::Spirale ? TSpirale().Posa(parte, par, verso)
+                                                            : TSerpentina().Posa(parte, par, verso);
         circuiti << ci;
     }
     Disegna(QTest::currentDataTag(), locale, rip.parti, circuiti);
@@ -189,11 +187,11 @@ void TestPosa::circuiti()
         QVERIFY2(ci.Posato(), qPrintable(ci.motivo));
         const QPolygonF& t = ci.tubo;
         // Dentro la parte ridotta della distanza (1 mm di tolleranza).
-        auto dentro = geos.Buffer(geos.Poligono(rip.parti[i]).get(), -c + 0.001);
-        QVERIFY(geos.Copre(dentro.get(), geos.Linea(t).get()));
+        auto dentro = geos_tvl::Buffer(geos_tvl::PoligonoValido(rip.parti[i]).get(), -c + 0.001);
+        QVERIFY(geos_tvl::Copre(dentro.get(), geos_tvl::Linea(t).get()));
         // Ingresso e uscita affiancati a un passo, sul bordo ridotto della distanza.
         QVERIFY(std::abs(QLineF(t.first(), t.last()).length() - passo) < 1e-6);
-        if (GEOSisSimple_r(geos.h(), geos.Linea(t).get()) != 1) {
+        if (GEOSisSimple_r(geos_tvl::Contesto(), geos_tvl::Linea(t).get()) != 1) {
             for (qsizetype a = 0; a + 1 < t.size(); ++a)
                 for (qsizetype b = a + 2; b + 1 < t.size(); ++b) {
                     QPointF x;
@@ -201,7 +199,7 @@ void TestPosa::circuiti()
                         qDebug() << a << b << t.size() << t[a] << t[a + 1] << t[b] << t[b + 1];
                 }
         }
-        QVERIFY(GEOSisSimple_r(geos.h(), geos.Linea(t).get()) == 1);
+        QVERIFY(GEOSisSimple_r(geos_tvl::Contesto(), geos_tvl::Linea(t).get()) == 1);
         double l = 0;
         for (qsizetype k = 1; k < t.size(); ++k)
             l += std::hypot(t[k].x() - t[k - 1].x(), t[k].y() - t[k - 1].y());
@@ -209,7 +207,7 @@ void TestPosa::circuiti()
         const double dmin = DistanzaMinimaPropria(t, 2.5 * passo);
         QVERIFY2(dmin >= passo - 0.01, qPrintable(QString("distanza minima %1").arg(dmin)));
         // La fascia di un passo intorno al tubo copre circa la parte.
-        const double copertura = ci.lunghezza * passo / AreaSagoma(rip.parti[i]);
+        const double copertura = ci.lunghezza * passo / TGeometria::Area(rip.parti[i]);
         if (limite.contains("copertura") && copertura <= 0.85)
             QEXPECT_FAIL("", "copertura sotto l'85% (limite noto)", Continue);
         QVERIFY2(copertura > 0.85 && copertura < 1.15, qPrintable(QString("copertura %1").arg(copertura)));
@@ -233,20 +231,19 @@ void TestPosa::locale()
     QFETCH(QPointF, collettore);
     QFETCH(bool, conMarginale);
     QFETCH(bool, collettoreFuori);
-    TGeos geos;
-    const TSagoma soggiorno {Rett(0, 0, 5, 3), {}}, corridoio {Rett(0, 3, 1, 6), {}}, camera {Rett(1, 4, 4, 6), {}};
-    const TSagoma stanzetta {Rett(1, 3, 4, 3.2), {}};
-    const QList<TSagoma> piano {soggiorno, corridoio, camera, stanzetta};
+    const TForma soggiorno {Rett(0, 0, 5, 3), {}}, corridoio {Rett(0, 3, 1, 6), {}}, camera {Rett(1, 4, 4, 6), {}};
+    const TForma stanzetta {Rett(1, 3, 4, 3.2), {}};
+    const TForme piano {soggiorno, corridoio, camera, stanzetta};
     TLocalePosa l;
     l.areaUtile = camera;
     l.NAs = 2;
     l.PassoAs = 0.15;
     if (conMarginale) {
-        l.zonaMarginale = TSagoma {Rett(3, 4, 4, 6), {}};
+        l.zonaMarginale = TForma {Rett(3, 4, 4, 6), {}};
         l.NAm = 1;
         l.PassoAm = 0.1;
     }
-    const TPosaLocale r = TPosa(geos).PosaLocale(l, TParametriPosa {}, collettore, piano);
+    const TPosaLocale r = TPosa().PosaLocale(l, TParametriPosa {}, collettore, piano);
     QCOMPARE(r.circuiti.size(), conMarginale ? 3 : 2);
     QVERIFY2(r.nonPosati.isEmpty(), qPrintable(r.nonPosati.join(" | ")));
     for (const TCircuitoLocale& c : r.circuiti) {
@@ -276,7 +273,7 @@ void TestPosa::locale()
     s.areaUtile = stanzetta;
     s.NAs = 2;
     s.PassoAs = 0.2;
-    const TPosaLocale rs = TPosa(geos).PosaLocale(s, TParametriPosa {}, collettore, piano);
+    const TPosaLocale rs = TPosa().PosaLocale(s, TParametriPosa {}, collettore, piano);
     QCOMPARE(rs.nonPosati.size(), 2);
     QVERIFY(rs.nonPosati.first().startsWith("Circuito 1 della zona principale: "));
     for (const TCircuitoLocale& c : rs.circuiti)
