@@ -57,6 +57,13 @@ void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, co
 TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
                               const TForme& locali) const
 {
+    auto unione = geos_tvl::UnioneDi(locali);
+    return PosaLocale(locale, base, collettore, unione.get());
+}
+
+TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
+                              const GEOSGeometry* unione) const
+{
     TPosaLocale r;
     r.ID = locale.ID;
     auto utile = geos_tvl::PoligonoValido(locale.areaUtile);
@@ -75,12 +82,10 @@ TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& b
         principale = sagomaDi(geos_tvl::Differenza(utile.get(), fascia.get()));
         marginale = sagomaDi(geos_tvl::Intersezione(utile.get(), fascia.get()));
     }
-    auto unione = geos_tvl::UnioneDi(locali);
-    PosaZona(principale, locale.NAs, locale.PassoAs, false, locale, base, collettore, unione.get(), r);
-    PosaZona(marginale, locale.NAm, locale.PassoAm, true, locale, base, collettore, unione.get(), r);
+    PosaZona(principale, locale.NAs, locale.PassoAs, false, locale, base, collettore, unione, r);
+    PosaZona(marginale, locale.NAm, locale.PassoAm, true, locale, base, collettore, unione, r);
     auto punto = geos_tvl::TGeom(GEOSGeom_createPointFromXY_r(geos_tvl::Contesto(), collettore.x(), collettore.y()));
-    const bool dentro = geos_tvl::Copre(unione.get(), punto.get());
-    if (!locali.isEmpty() && !dentro)
+    if (!geos_tvl::Vuota(unione) && !geos_tvl::Copre(unione, punto.get()))
         r.avvisi << tr("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.");
     return r;
 }

@@ -46,6 +46,9 @@ public:
     // collettore: punto del collettore del locale; locali: contorni del piano (per i collegamenti).
     TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
                            const TForme& locali) const;
+    // Lo stesso con l'unione dei contorni del piano già fatta (una volta per piano).
+    TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
+                           const GEOSGeometry* unione) const;
 
 private:
     void PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,

@@ -76,6 +76,7 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
         if (TGeometria::Difetto(c.contorno).isEmpty())
             contorni << TGeometria::Forma(c.contorno);
     const QStringList nomiCollettori = piano.collettori.keys();
+    auto unione = geos_tvl::UnioneDi(contorni);
     for (const TLocaleDimensionato& l : locali) {
         if (l.piano != piano.piano || l.NAs + l.NAm <= 0)
             continue;
@@ -129,7 +130,7 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
         if (!piano.collettori.contains(collettore))
             collettore = CollettorePiuVicino(piano, contorno);
         const QPointF punto = piano.collettori.value(collettore);
-        const TPosaLocale pl = TPosa().PosaLocale(lp, opzioni.parametri, punto, contorni);
+        const TPosaLocale pl = TPosa().PosaLocale(lp, opzioni.parametri, punto, unione.get());
         for (const QString& a : pl.avvisi)
             r.avvisi << tr("Locale %1 (%2): %3").arg(l.ID).arg(l.descrizione, a);
         for (const QString& a : pl.nonPosati)
@@ -151,7 +152,6 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
             c.posa = cl;
             // Un circuito assegnato a un altro collettore del piano ha i collegamenti fino a quello.
             if (c.collettore != collettore && cl.Posato()) {
-                auto unione = geos_tvl::UnioneDi(contorni);
                 c.posa.collegamento
                     = TCollegamenti().Collega(piano.collettori.value(c.collettore), cl.ansa.tubo.first(),
                                               cl.ansa.tubo.last(), unione.get(), c.passo);

@@ -16,7 +16,8 @@ struct TPassata
 };
 } // namespace
 
-QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const
+QPolygonF TSerpentina::AsseCon(const TForma& parte, const TParametriPosa& p, QPointF verso, QPointF u,
+                               int partenza) const
 {
     const double s = p.passo, c = p.Distanza();
     auto g = geos_tvl::PoligonoValido(parte);
@@ -24,7 +25,6 @@ QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPoint
     const TForme limite = geos_tvl::Forme(geos_tvl::Buffer(g.get(), -c).get());
     if (limite.isEmpty() || GEOSisEmpty_r(geos_tvl::Contesto(), campo.get()))
         return {};
-    const QPointF u = TRipartitore().DirezionePrincipale(parte);
     const QPointF v(-u.y(), u.x());
     double tMin = 1e300, tMax = -1e300, wMin = 1e300, wMax = -1e300;
     for (const TForma& pezzo : geos_tvl::Forme(campo.get()))
@@ -33,8 +33,9 @@ QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPoint
             wMin = std::min(wMin, QPointF::dotProduct(q, v)), wMax = std::max(wMax, QPointF::dotProduct(q, v));
         }
     // Si parte dal lato (in larghezza) più vicino al punto verso.
-    const bool dalBasso = QPointF::dotProduct(verso, v) <= (wMin + wMax) / 2;
-    const bool versoDestra = QPointF::dotProduct(verso, u) <= (tMin + tMax) / 2;
+    // partenza 0: dal lato più vicino a verso; 1, 2, 3: gli altri tre angoli.
+    const bool dalBasso = (QPointF::dotProduct(verso, v) <= (wMin + wMax) / 2) != bool(partenza & 1);
+    const bool versoDestra = (QPointF::dotProduct(verso, u) <= (tMin + tMax) / 2) != bool(partenza & 2);
     auto punto = [&](double t, double w) { return u * t + v * w; };
     QList<TPassata> passate;
     const double eps = 1e-5;
@@ -96,14 +97,70 @@ QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPoint
     return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
+QList<QPolygonF> TSerpentina::Candidati(const TForma& parte, const TParametriPosa& p, QPointF verso, bool tutti) const
+{
+    // Le passate lungo la direzione principale si spezzano dove una rientranza le taglia: si
+    // provano anche la direzione perpendicolare, quelle del lato più lungo e i quattro angoli
+    // di partenza, e vince l'asse più lungo (copre di più); a pari lunghezza, il primo trovato
+    // (ingresso dal lato del collettore, direzione principale).
+    const QPointF u = TRipartitore().DirezionePrincipale(parte);
+    // Di solito basta la prima prova: le passate coprono già quasi tutta la parte.
+    const QPolygonF primo = AsseCon(parte, p, verso, u, 0);
+    if (!tutti && LunghezzaPolilinea(primo) * 2 * p.passo >= 0.9 * TGeometria::Area(parte))
+        return {primo};
+    QList<QPointF> direzioni {u, QPointF(-u.y(), u.x())};
+    const QPolygonF& e = parte.esterno;
+    QLineF lato;
+    for (qsizetype i = 0; i < e.size(); ++i)
+        if (QLineF l(e[i], e[(i + 1) % e.size()]); l.length() > lato.length())
+            lato = l;
+    if (lato.length() > 0) {
+        const QPointF d = (lato.p2() - lato.p1()) / lato.length();
+        for (QPointF w : {d, QPointF(-d.y(), d.x())})
+            if (std::none_of(direzioni.begin(), direzioni.end(),
+                             [&](QPointF x) { return std::abs(x.x() * w.y() - x.y() * w.x()) < 1e-6; }))
+                direzioni << w;
+    }
+    QList<std::pair<double, QPolygonF>> assi;
+    for (QPointF d : direzioni)
+        for (int partenza = 0; partenza < 4; ++partenza) {
+            const QPolygonF a = AsseCon(parte, p, verso, d, partenza);
+            if (!a.isEmpty())
+                assi.append({LunghezzaPolilinea(a), a});
+        }
+    std::stable_sort(assi.begin(), assi.end(), [](const auto& a, const auto& b) { return a.first > b.first + 1e-6; });
+    QList<QPolygonF> r;
+    for (const auto& a : assi)
+        r << a.second;
+    return r;
+}
+
+QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    return Candidati(parte, p, verso, false).value(0);
+}
+
 TCircuitoPosato TSerpentina::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
-    const QPolygonF asse = Asse(parte, p, verso);
-    if (asse.isEmpty()) {
+    QList<QPolygonF> assi = Candidati(parte, p, verso, false);
+    if (assi.size() == 1) {
+        TCircuitoPosato c = TTracciatore().TuboDaAsse(assi.first(), parte, p);
+        if (c.Posato())
+            return c;
+        assi = Candidati(parte, p, verso, true);
+    }
+    if (assi.isEmpty()) {
         TCircuitoPosato c;
         c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
                        .arg(QLocale().toString(p.passo * 100, 'f', 1));
         return c;
     }
-    return TTracciatore().TuboDaAsse(asse, parte, p);
+    // Il tubo del migliore; se non sta nella parte, dei successivi (al più tre prove: tempo limitato).
+    TCircuitoPosato c;
+    for (int i = 0; i < std::min<int>(3, int(assi.size())); ++i) {
+        c = TTracciatore().TuboDaAsse(assi[i], parte, p);
+        if (c.Posato())
+            break;
+    }
+    return c;
 }

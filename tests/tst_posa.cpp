@@ -1,21 +1,28 @@
 // Posa automatica: si controlla la geometria dei circuiti prodotti, non il codice che li produce.
 // Con TVL_POSA_PNG=cartella ogni caso è anche disegnato in un PNG da guardare.
+#include "pianta/Udxf.h"
 #include "pianta/Ugeos.h"
+#include "posa/Udxfposa.h"
+#include "posa/Ulunghezze.h"
 #include "posa/Uposa.h"
+#include "posa/Uposapiano.h"
 #include "posa/Uripartizione.h"
 #include "posa/Userpentina.h"
 #include "posa/Uspirale.h"
+#include "posa/Utavola.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
 
 Q_DECLARE_METATYPE(TForma)
 Q_DECLARE_METATYPE(TSchemaPosa)
+Q_DECLARE_METATYPE(QList<int>)
 
 namespace {
 QPolygonF Rett(double x0, double y0, double x1, double y1)
@@ -102,6 +109,15 @@ private slots:
     void circuiti();
     void locale_data();
     void locale();
+    void piano_data();
+    void piano();
+    void pianiSenzaPosa();
+    void lunghezze_data();
+    void lunghezze();
+    void dxf();
+    void tavola();
+    void scala_data();
+    void scala();
 };
 
 void TestPosa::circuiti_data()
@@ -112,8 +128,9 @@ void TestPosa::circuiti_data()
     QTest::addColumn<TSchemaPosa>("schema");
     QTest::addColumn<bool>("posabile");
     // Limiti noti, dichiarati perché il test li segnali se spariscono: copertura scarsa (la
-    // serpentina si ferma dove una rientranza spezza le passate, la spirale lascia vuoto il centro
-    // delle parti strette) o circuito non posato (spirale su parti concave con foro o rientranza).
+    // serpentina intorno a un foro, la spirale lascia vuoto il centro delle parti strette) o
+    // circuito non posato (spirale su parti concave con foro o rientranza: la posa del locale
+    // ripiega sulla serpentina e lo dice).
     QTest::addColumn<QString>("limite");
 
     const TForma rett {Rett(0, 0, 4, 3), {}};
@@ -131,10 +148,10 @@ void TestPosa::circuiti_data()
         auto riga = [&](const char* caso) -> QTestData& { return QTest::addRow("%s_%s", caso, nome); };
         const bool spirale = schema == TSchemaPosa::Spirale;
         riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
-        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "copertura");
+        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "");
         riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,posa" : "");
         riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
-        riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "copertura");
+        riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "");
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "posa" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
@@ -280,5 +297,272 @@ void TestPosa::locale()
         QVERIFY(!c.Posato() && c.ansa.tubo.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestPosa)
+namespace {
+// Un piano: soggiorno a L con due muri esterni, cucina con i mobili lungo una parete e un'isola,
+// corridoio con il collettore Nord, bagno servito dal collettore Sud, camera senza contorno.
+TPiano PianoProva()
+{
+    TPiano p;
+    p.piano = QStringLiteral("PT");
+    p.locali << TContornoLocale {1, QPolygonF {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 6}}}
+             << TContornoLocale {2, Rett(6, 0, 10, 3)} << TContornoLocale {3, Rett(3, 3, 10, 4.2)}
+             << TContornoLocale {4, Rett(6, 4.2, 10, 7)};
+    p.zoneSenzaTubi << Rett(6, 2.4, 10, 3) << Rett(7.5, 1, 8.5, 1.6);
+    p.muriEsterni << TMuroEsterno {0, 0} << TMuroEsterno {0, 5};
+    p.collettori.insert(QStringLiteral("Nord"), QPointF(5, 3.6));
+    p.collettori.insert(QStringLiteral("Sud"), QPointF(9.5, 6.5));
+    return p;
+}
+
+TLocaleDimensionato Dimensionato(int id, const QString& descr, int nas, double passo, int nam = 0, double passoM = 0,
+                                 const QString& collettore = {})
+{
+    TLocaleDimensionato d;
+    d.ID = id;
+    d.piano = QStringLiteral("PT");
+    d.descrizione = descr;
+    d.NAs = nas, d.PassoAs = passo, d.LAs = 80;
+    d.NAm = nam, d.PassoAm = passoM, d.LAm = 60;
+    for (int k = 1; k <= nas; ++k)
+        d.circuitiAs << TRiferimentoCircuito {QStringLiteral("%1 - %2").arg(descr).arg(k), collettore};
+    return d;
+}
+
+QList<TLocaleDimensionato> LocaliProva()
+{
+    return {Dimensionato(1, QStringLiteral("Soggiorno è"), 2, 0.15, 1, 0.1), Dimensionato(2, "Cucina", 1, 0.2),
+            Dimensionato(3, "Corridoio", 1, 0.1), Dimensionato(4, "Bagno", 1, 0.1, 0, 0, "Sud"),
+            Dimensionato(5, "Camera", 2, 0.15)};
+}
+
+double DistanzaLinee(const QPolygonF& a, const QPolygonF& b)
+{
+    double d = 0;
+    GEOSDistance_r(geos_tvl::Contesto(), geos_tvl::Linea(a).get(), geos_tvl::Linea(b).get(), &d);
+    return d;
+}
+} // namespace
+
+void TestPosa::piano_data()
+{
+    QTest::addColumn<TSchemaPosa>("schema");
+    QTest::newRow("spirale") << TSchemaPosa::Spirale;
+    QTest::newRow("serpentina") << TSchemaPosa::Serpentina;
+}
+
+void TestPosa::piano()
+{
+    QFETCH(TSchemaPosa, schema);
+    const TPiano p = PianoProva();
+    TOpzioniPosa o;
+    o.schema = schema;
+    const QList<TLocaleDimensionato> locali = LocaliProva();
+    const TPosaPiano r = TPosaPianta::PosaPiano(p, locali, o);
+    // Tutti i circuiti dimensionati, posati o no; la camera senza contorno con il motivo.
+    QCOMPARE(r.circuiti.size(), 2 + 1 + 1 + 1 + 1 + 2);
+    QCOMPARE(r.nonPosati, QStringList {"Locale 5 (Camera): nessun contorno nella pianta del piano."});
+    QList<const TCircuitoPiano*> posati;
+    for (const TCircuitoPiano& c : r.circuiti) {
+        if (c.ID == 5) {
+            QVERIFY(!c.Posato());
+            continue;
+        }
+        QVERIFY2(c.Posato(), qPrintable(c.nome + ": " + c.posa.ansa.motivo));
+        posati << &c;
+        const QPolygonF contorno = p.locali[c.ID - 1].contorno;
+        // Dentro l'area utile del locale, alla distanza dai muri e dalle zone senza tubo.
+        const TForme utile = TGeometria::AreaUtile(contorno, p.zoneSenzaTubi);
+        const double distanza = std::max(c.passo / 2, 0.05);
+        auto dentro = geos_tvl::Buffer(geos_tvl::MultiPoligono(utile).get(), -distanza + 0.001);
+        QVERIFY2(geos_tvl::Copre(dentro.get(), geos_tvl::Linea(c.posa.ansa.tubo).get()), qPrintable(c.nome));
+        QVERIFY(GEOSisSimple_r(geos_tvl::Contesto(), geos_tvl::Linea(c.posa.ansa.tubo).get()) == 1);
+        QVERIFY2(DistanzaMinimaPropria(c.posa.ansa.tubo, 2.5 * c.passo) >= c.passo - 0.01, qPrintable(c.nome));
+        // Le lunghezze stampate sono quelle delle polilinee disegnate.
+        QCOMPARE(c.Anello(), LunghezzaPolilinea(c.posa.ansa.tubo));
+        QVERIFY(std::abs(c.Collegamenti() - LunghezzaPolilinea(c.posa.collegamento.mandata)
+                         - LunghezzaPolilinea(c.posa.collegamento.ritorno))
+                < 1e-9);
+        // Dal collettore assegnato (il bagno al Sud), altrimenti dal più vicino.
+        QCOMPARE(c.collettore, c.ID == 4 ? QString("Sud") : QString("Nord"));
+        QVERIFY(QLineF(c.posa.collegamento.mandata.first(), p.collettori.value(c.collettore)).length()
+                <= c.passo / 2 + 1e-9);
+        QCOMPARE(c.posa.collegamento.mandata.last(), c.posa.ansa.tubo.first());
+    }
+    // Circuiti diversi mai più vicini del passo più piccolo dei due.
+    for (int i = 0; i < posati.size(); ++i)
+        for (int j = i + 1; j < posati.size(); ++j) {
+            const double d = DistanzaLinee(posati[i]->posa.ansa.tubo, posati[j]->posa.ansa.tubo);
+            QVERIFY2(d >= std::min(posati[i]->passo, posati[j]->passo) - 0.002,
+                     qPrintable(QString("%1 / %2: %3").arg(posati[i]->nome, posati[j]->nome).arg(d)));
+        }
+    // La zona marginale del soggiorno sta nella fascia di 1 m lungo i due muri esterni.
+    const auto marginale
+        = std::find_if(r.circuiti.begin(), r.circuiti.end(), [](const TCircuitoPiano& c) { return c.zona == u'm'; });
+    QVERIFY(marginale != r.circuiti.end() && marginale->ID == 1);
+    for (const QPointF& q : marginale->posa.ansa.tubo)
+        QVERIFY(q.x() < 1.0 || q.y() < 1.0);
+}
+
+void TestPosa::pianiSenzaPosa()
+{
+    TPianta pianta;
+    TPiano senzaCollettori = PianoProva();
+    senzaCollettori.collettori.clear();
+    pianta.piani << senzaCollettori;
+    QList<TLocaleDimensionato> locali = LocaliProva().mid(1, 1);
+    locali << Dimensionato(9, "Mansarda", 1, 0.15);
+    locali.last().piano = QStringLiteral("P1");
+    const QList<TPosaPiano> r = TPosaPianta::Posa(pianta, locali, TOpzioniPosa {});
+    QCOMPARE(r.size(), 2);
+    QCOMPARE(r[0].nonPosati, QStringList {"Locale 2 (Cucina): nessun collettore posizionato sul piano."});
+    QCOMPARE(r[1].nonPosati, QStringList {"Locale 9 (Mansarda): il piano non ha una pianta."});
+    QVERIFY(LunghezzeMisurate(r).isEmpty());
+}
+
+void TestPosa::lunghezze_data()
+{
+    // Misure di due circuiti principali (3 e 4) e di uno marginale del locale 7.
+    QTest::addColumn<int>("NAs");
+    QTest::addColumn<int>("NAm");
+    QTest::addColumn<float>("LAs");
+    QTest::addColumn<float>("DpAs");
+    QTest::addColumn<float>("LAm");
+    QTest::addColumn<QList<int>>("cambiati");
+    QTest::newRow("zone_intere") << 2 << 1 << 72.0f << 300.0f << 41.0f << QList<int> {7};
+    // Un circuito principale senza misura: la zona resta dimensionata, la marginale no.
+    QTest::newRow("principale_in_parte") << 3 << 1 << 60.0f << 250.0f << 41.0f << QList<int> {7};
+    QTest::newRow("nessuna_misura") << 0 << 0 << 60.0f << 250.0f << 50.0f << QList<int> {};
+}
+
+void TestPosa::lunghezze()
+{
+    QFETCH(int, NAs);
+    QFETCH(int, NAm);
+    QFETCH(float, LAs);
+    QFETCH(float, DpAs);
+    QFETCH(float, LAm);
+    QFETCH(QList<int>, cambiati);
+    TLocaleCalc l;
+    l.ID = 7;
+    l.NAs = NAs ? NAs : 2, l.LAs = 60, l.DpAs = 250;
+    l.NAm = 1, l.LAm = 50, l.DpAm = 100;
+    TLocaleCalc altro;
+    altro.ID = 8, altro.NAs = 1, altro.LAs = 33, altro.DpAs = 10;
+    QVector<TLocaleCalc> locali {l, altro};
+    const QVector<TLocaleCalc> prima = locali;
+    QList<TLunghezzaMisurata> misure;
+    if (NAs)
+        misure << TLunghezzaMisurata {7, 's', 1, 55.2, 10.1} << TLunghezzaMisurata {7, 's', 2, 60.0, 11.3};
+    if (NAm)
+        misure << TLunghezzaMisurata {7, 'm', 1, 30.0, 10.5};
+    QCOMPARE(ApplicaLunghezzeMisurate(locali, misure), cambiati);
+    // Il circuito più lungo, per eccesso al metro; la perdita di carico in proporzione.
+    QCOMPARE(locali[0].LAs, LAs);
+    QCOMPARE(locali[0].DpAs, DpAs);
+    QCOMPARE(locali[0].LAm, LAm);
+    QCOMPARE(locali[0].DpAm, float(100.0 * LAm / 50));
+    QCOMPARE(locali[1].LAs, prima[1].LAs);
+    if (cambiati.isEmpty())
+        QCOMPARE(locali[0].LAs, prima[0].LAs);
+}
+
+void TestPosa::dxf()
+{
+    const TPiano p = PianoProva();
+    const TPosaPiano r = TPosaPianta::PosaPiano(p, LocaliProva(), TOpzioniPosa {});
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("posa.dxf");
+    QString errore;
+    QVERIFY2(TDxfPosa::Scrivi(percorso, p, r, &errore), qPrintable(errore));
+    const TEsitoDxf letto = TImportaDxf::Leggi(percorso);
+    QVERIFY2(letto.ok, qPrintable(letto.errore));
+    const TDisegno& d = letto.disegno;
+    QCOMPARE(d.unita, TUnita::Millimetri);
+    auto suLivello = [&](const QString& livello) {
+        QList<TSpezzata> s;
+        for (const TSpezzata& x : d.spezzate)
+            if (d.livelli.value(x.livello).nome == livello)
+                s << x;
+        return s;
+    };
+    auto vicine = [](const QPolygonF& a, const QPolygonF& b) {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (QLineF(a[i], b[i]).length() > 1e-6)
+                return false;
+        return true;
+    };
+    const QList<TSpezzata> locali = suLivello(LivelliPosa::Locali);
+    QCOMPARE(locali.size(), p.locali.size());
+    for (int i = 0; i < locali.size(); ++i)
+        QVERIFY(locali[i].chiusa && vicine(locali[i].punti, p.locali[i].contorno));
+    QCOMPARE(suLivello(LivelliPosa::ZoneSenzaTubo).size(), p.zoneSenzaTubi.size());
+    const QList<TSpezzata> circuiti = suLivello(LivelliPosa::Circuiti);
+    const QList<TSpezzata> collegamenti = suLivello(LivelliPosa::Collegamenti);
+    QList<const TCircuitoPiano*> posati;
+    for (const TCircuitoPiano& c : r.circuiti)
+        if (c.Posato())
+            posati << &c;
+    QCOMPARE(circuiti.size(), posati.size());
+    QCOMPARE(collegamenti.size(), posati.size());
+    QStringList testi;
+    for (const TTesto& t : d.testi)
+        testi << t.testo;
+    for (int i = 0; i < posati.size(); ++i) {
+        QVERIFY(!circuiti[i].chiusa && vicine(circuiti[i].punti, posati[i]->posa.ansa.tubo));
+        QVERIFY(vicine(collegamenti[i].punti, TDxfPosa::Collegamenti(*posati[i])));
+        QVERIFY2(testi.contains(posati[i]->nome), qPrintable(posati[i]->nome));
+    }
+    QVERIFY(testi.contains("Soggiorno è - 1"));
+    QVERIFY(testi.contains("Nord") && testi.contains("Sud"));
+    QCOMPARE(suLivello(LivelliPosa::Collettori).size(), 2);
+    // Un percorso che non si può scrivere: il motivo, nessun file.
+    QVERIFY(!TDxfPosa::Scrivi(cartella.filePath("manca/posa.dxf"), p, r, &errore));
+    QVERIFY(errore.startsWith("Impossibile scrivere il file"));
+}
+
+void TestPosa::tavola()
+{
+    const TPiano p = PianoProva();
+    const TPosaPiano r = TPosaPianta::PosaPiano(p, LocaliProva(), TOpzioniPosa {});
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("tavola.pdf");
+    TDatiTavola dati;
+    dati.progetto = "Casa Rossi";
+    const TEsitoTavola e = TTavola::Scrivi(percorso, p, r, dati);
+    QVERIFY2(e.ok, qPrintable(e.errore));
+    QCOMPARE(e.scala, 50);
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.read(5) == "%PDF-");
+    QVERIFY(f.size() > 5000);
+    if (const QString png = qEnvironmentVariable("TVL_POSA_PNG"); !png.isEmpty())
+        QFile::copy(percorso, png + "/tavola.pdf");
+}
+
+void TestPosa::scala_data()
+{
+    QTest::addColumn<QSizeF>("piano");
+    QTest::addColumn<int>("chiesta");
+    QTest::addColumn<int>("scala");
+    const QSizeF spazio(280, 260); // mm
+    QTest::newRow("entra_a_50") << QSizeF(12, 10) << 50 << 50;
+    QTest::newRow("al_limite") << QSizeF(14, 13) << 50 << 50;
+    QTest::newRow("scende_a_100") << QSizeF(20, 10) << 50 << 100;
+    QTest::newRow("chiesta_100") << QSizeF(12, 10) << 100 << 100;
+    QTest::newRow("scende_a_500") << QSizeF(120, 40) << 100 << 500;
+    QTest::newRow("non_entra") << QSizeF(400, 10) << 50 << 0;
+    Q_UNUSED(spazio);
+}
+
+void TestPosa::scala()
+{
+    QFETCH(QSizeF, piano);
+    QFETCH(int, chiesta);
+    QFETCH(int, scala);
+    QCOMPARE(TTavola::ScalaPerSpazio(piano, QSizeF(280, 260), chiesta), scala);
+}
+
+QTEST_MAIN(TestPosa)
 #include "tst_posa.moc"
