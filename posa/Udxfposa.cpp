@@ -4,10 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTemporaryFile>
+#include <QSaveFile>
 
 #include <dl_dxf.h>
 
+#include <charconv>
 #include <memory>
 
 namespace ColoriPosa {
@@ -65,6 +66,59 @@ QString NomeLivello(const QString& nome)
         r += QStringLiteral("<>/\\\":;?*|=`").contains(c) || c.unicode() < 32 ? QChar('_') : c;
     return r.isEmpty() ? QStringLiteral("SFONDO") : r;
 }
+
+#ifdef Q_OS_WIN
+constexpr char Nulla[] = "NUL";
+#else
+constexpr char Nulla[] = "/dev/null";
+#endif
+
+// Lo scrittore di dxflib manda ogni riga al disco con una scrittura a sé (decine di migliaia per
+// piano): questo raccoglie le stesse righe in memoria, e il file si scrive in una volta.
+class TMemoriaDxf : public DL_WriterA
+{
+public:
+    explicit TMemoriaDxf(QByteArray& byte)
+        : DL_WriterA(Nulla, DL_Codes::AC1015)
+        , m_byte(byte)
+    { }
+    void dxfReal(int gc, double value) const override
+    {
+        char buf[64];
+        auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 6);
+        if (ec != std::errc())
+            fine = buf + std::snprintf(buf, sizeof buf, "%g", value);
+        std::string_view t(buf, fine - buf);
+        // Senza zeri finali, ma sempre con un decimale: 12.5, 3.0.
+        while (t.size() > 2 && t.back() == '0' && t[t.size() - 2] != '.')
+            t.remove_suffix(1);
+        Riga(gc, t);
+    }
+    void dxfInt(int gc, int value) const override { Riga(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override
+    {
+        char buf[16];
+        const auto fine = std::to_chars(buf, buf + sizeof buf, unsigned(value), 16).ptr;
+        std::string t(buf, fine);
+        for (char& c : t)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+        Riga(gc, t);
+    }
+    void dxfString(int gc, const char* value) const override { Riga(gc, value ? value : ""); }
+    void dxfString(int gc, const std::string& value) const override { Riga(gc, value); }
+
+private:
+    void Riga(int gc, std::string_view valore) const
+    {
+        const std::string codice = std::to_string(gc);
+        m_byte.append(QByteArray(std::max<qsizetype>(0, 3 - qsizetype(codice.size())), ' '));
+        m_byte.append(codice.data(), codice.size());
+        m_byte.append('\n');
+        m_byte.append(valore.data(), valore.size());
+        m_byte.append('\n');
+    }
+    QByteArray& m_byte;
+};
 
 class TScrittore
 {
@@ -215,18 +269,12 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
             *errore = m;
         return false;
     };
-    // Si scrive accanto e si sostituisce alla fine: un errore a metà non rovina il file che c'era.
-    const QFileInfo info(percorso);
-    QTemporaryFile tmp(info.absoluteDir().filePath(QStringLiteral(".tvlposa-XXXXXX.dxf")));
-    if (!tmp.open())
-        return fallisce(
-            tr("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), tmp.errorString()));
-    tmp.close();
+    QByteArray byte;
     {
         DL_Dxf dxf;
-        std::unique_ptr<DL_WriterA> dw(dxf.out(QFile::encodeName(tmp.fileName()).constData(), DL_Codes::AC1015));
-        if (!dw)
-            return fallisce(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(percorso)));
+        // out() fissa la versione del disegno in dxf; il suo scrittore su file non serve.
+        std::unique_ptr<DL_WriterA>(dxf.out(Nulla, DL_Codes::AC1015));
+        auto dw = std::make_unique<TMemoriaDxf>(byte);
         dxf.writeHeader(*dw);
         dw->dxfString(9, "$INSUNITS");
         dw->dxfInt(70, 4); // millimetri
@@ -257,11 +305,11 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
         dxf.writeObjects(*dw);
         dxf.writeObjectsEnd(*dw);
         dw->dxfEOF();
-        dw->close();
     }
-    QFile::remove(percorso);
-    if (!QFile::rename(tmp.fileName(), percorso))
-        return fallisce(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(percorso)));
-    tmp.setAutoRemove(false);
+    // Si scrive accanto e si sostituisce alla fine: un errore a metà non rovina il file che c'era.
+    QSaveFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly) || f.write(byte) != byte.size() || !f.commit())
+        return fallisce(
+            tr("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), f.errorString()));
     return true;
 }
