@@ -160,6 +160,11 @@ TGeom Buffer(const GEOSGeometry* g, double d, bool piatto)
                                        GEOSBUF_JOIN_MITRE, 4.0));
 }
 
+TGeom Rientro(const GEOSGeometry* g, double d)
+{
+    return TGeom(GEOSBufferWithStyle_r(Contesto(), g, -d, 8, GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_ROUND, 4.0));
+}
+
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b)
 {
     return TGeom(GEOSIntersection_r(Contesto(), a, b));

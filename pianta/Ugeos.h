@@ -33,6 +33,9 @@ TGeom PoligonoValido(const TForma& forma);
 TGeom Rettangolo(QPointF centro, QPointF asse, double lungo, double largo);
 // Buffer a spigoli vivi; piatto = estremità piatte per le linee.
 TGeom Buffer(const GEOSGeometry* g, double d, bool piatto = false);
+// Rientro di d verso l'interno, a distanza esatta: gli spigoli convessi restano vivi, attorno agli
+// spigoli rientranti il bordo gira ad arco (un tubo non può passare più vicino di d all'angolo).
+TGeom Rientro(const GEOSGeometry* g, double d);
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom UnioneDi(const TForme& forme);

@@ -232,7 +232,7 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     }
     tubo = Raccorda(tubo, p.Raggio());
     // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
-    auto dentro = geos_tvl::Buffer(geos_tvl::PoligonoValido(parte).get(), -p.Distanza() + 0.001);
+    auto dentro = geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), p.Distanza() - 0.001);
     if (!geos_tvl::Copre(dentro.get(), geos_tvl::Linea(tubo).get())) {
         c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
         return c;

@@ -9,6 +9,8 @@
 #include <cmath>
 
 namespace {
+constexpr double Corda = 0.001; // m
+
 // Pezzo di rientro più vicino al punto dato (il rientro di una forma concava può dividersi).
 QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
 {
@@ -28,7 +30,7 @@ QPolygonF TSpirale::Asse(const TForma& parte, const TParametriPosa& p, QPointF v
     const double s = p.passo, c = p.Distanza();
     const double salto = 2 * s; // varco di ogni giro: il collegamento al giro dopo ci passa a un passo dai vicini
     auto g = geos_tvl::PoligonoValido(parte);
-    const TForme limite = geos_tvl::Forme(geos_tvl::Buffer(g.get(), -c).get());
+    const TForme limite = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c).get());
     if (limite.isEmpty())
         return {};
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
@@ -36,10 +38,12 @@ QPolygonF TSpirale::Asse(const TForma& parte, const TParametriPosa& p, QPointF v
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
-        const double rientro = c + s / 2 + k * 2 * s;
-        const TForme pezzi = geos_tvl::Forme(geos_tvl::Buffer(g.get(), -rientro).get());
+        // Un millimetro in più: gli archi attorno agli spigoli rientranti sono spezzate, le cui
+        // corde passano un poco più vicine all'angolo dell'arco vero.
+        const double rientro = c + Corda + s / 2 + k * 2 * s;
+        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
         if (pezzi.isEmpty()
-            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Buffer(g.get(), -(rientro + s * 1.05)).get()))
+            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), rientro + s * 1.05).get()))
             break;
         const QPolygonF anello = AnelloVicino(pezzi, riferimento);
         if (Anelli::Perimetro(anello) < salto + 4 * s)
@@ -102,11 +106,11 @@ QPolygonF TSpirale::Coda(const TForma& parte, const TParametriPosa& p, const QPo
     auto g = geos_tvl::PoligonoValido(parte);
     int giri = 0;
     for (; giri < p.maxAnelli; ++giri)
-        if (GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Buffer(g.get(), -(c + s / 2 + giri * 2 * s)).get()))
+        if (GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), c + s / 2 + giri * 2 * s).get()))
             break;
     TForme centro;
     for (int k = giri; k >= 1 && centro.isEmpty(); --k)
-        centro = geos_tvl::Forme(geos_tvl::Buffer(g.get(), -(c + s / 2 + k * 2 * s)).get());
+        centro = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c + s / 2 + k * 2 * s).get());
     if (centro.isEmpty() || asse.isEmpty())
         return {};
     const QPolygonF regione = AnelloVicino(centro, asse.last());
