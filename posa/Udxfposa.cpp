@@ -258,7 +258,7 @@ QPolygonF TDxfPosa::Collegamenti(const TCircuitoPiano& c)
 
 QStringList TDxfPosa::Testi(const TCircuitoPiano& c)
 {
-    const QLocale it;
+    const QLocale it(QLocale::Italian, QLocale::Italy);
     return {c.nome, tr("p %1 cm  L %2 m").arg(it.toString(c.passo * 100, 'f', 0), it.toString(c.Totale(), 'f', 1))};
 }
 

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -107,11 +108,17 @@ void Pianta(QPainter& p, TDisegnatore& d, const TPiano& piano, const TPosaPiano&
     for (const TCircuitoPiano& c : posa.circuiti) {
         if (!c.Posato())
             continue;
-        const QStringList t = TDxfPosa::Testi(c);
-        const QPointF q = d(c.posa.parte.esterno.boundingRect().center());
+        QStringList t = TDxfPosa::Testi(c);
+        const QRectF parte = d(c.posa.parte.esterno).boundingRect();
         const QFontMetricsF m(Carattere(p, testo, true), p.device());
-        const double larga = std::max(m.horizontalAdvance(t[0]), m.horizontalAdvance(t[1]));
-        const QRectF fondo(q.x() - 1, q.y() - testo * 1.35, larga + 2, testo * 3.1);
+        double larga = std::max(m.horizontalAdvance(t[0]), m.horizontalAdvance(t[1]));
+        // Nella parte ci sta il nome con passo e lunghezza, o almeno il riferimento della legenda.
+        if (larga + 2 > parte.width()) {
+            t = QStringList {TTavola::Riferimento(c), QString()};
+            larga = m.horizontalAdvance(t[0]);
+        }
+        const QPointF q(parte.center().x() - larga / 2, parte.center().y());
+        const QRectF fondo(q.x() - 1, q.y() - testo * 1.35, larga + 2, testo * (t[1].isEmpty() ? 1.8 : 3.1));
         p.setPen(QPen(ColoriPosa::Rgb(c.colore), 0.15));
         p.setBrush(Qt::white);
         p.drawRect(fondo);
@@ -129,14 +136,20 @@ void Pianta(QPainter& p, TDisegnatore& d, const TPiano& piano, const TPosaPiano&
     }
 }
 
-// Legenda: una riga per circuito; restituisce l'altezza usata.
-double Legenda(QPainter& p, QPointF o, double larga, const TPosaPiano& posa)
+// Legenda: una riga per circuito, più fitte se non stanno nell'altezza data; quelle che non
+// stanno nemmeno al carattere più piccolo si contano in fondo. Restituisce l'altezza usata.
+double Legenda(QPainter& p, QPointF o, double larga, double alta, const TPosaPiano& posa)
 {
-    const QLocale it;
+    const QLocale it(QLocale::Italian, QLocale::Italy);
+    const auto posati
+        = std::count_if(posa.circuiti.begin(), posa.circuiti.end(), [](const TCircuitoPiano& c) { return c.Posato(); });
+    const double riga = std::clamp((alta - 24) / double(posati + 1), 2.6, Riga);
+    const double testo = std::min(2.2, riga * 0.48);
+    const int righe = int((alta - 24) / riga);
     Testo(p, o + QPointF(0, 4), 3.2, TTavola::tr("Legenda dei circuiti"), Qt::black, true);
-    const double x[] = {0, 7, 47, 70, 82, 95};
+    const double x[] = {0, 7, 45, 70, 82, 95};
     const QString titoli[] = {QString(),
-                              TTavola::tr("Circuito"),
+                              TTavola::tr("Rif. - Circuito"),
                               TTavola::tr("Collettore"),
                               TTavola::tr("Passo"),
                               TTavola::tr("Lungh."),
@@ -151,19 +164,27 @@ double Legenda(QPainter& p, QPointF o, double larga, const TPosaPiano& posa)
     p.setPen(QPen(Qt::black, 0.2));
     p.drawLine(QPointF(o.x(), y), QPointF(o.x() + larga, y));
     double totale = 0;
+    int scritte = 0;
+    const QFontMetricsF m(Carattere(p, testo), p.device());
     for (const TCircuitoPiano& c : posa.circuiti) {
         if (!c.Posato())
             continue;
-        y += Riga;
-        p.setPen(QPen(ColoriPosa::Rgb(c.colore), 0.8));
-        p.drawLine(QPointF(o.x() + 0.5, y - 1), QPointF(o.x() + 5.5, y - 1));
-        const QFontMetricsF m(Carattere(p, 2.2), p.device());
-        Testo(p, QPointF(o.x() + x[1], y), 2.2, m.elidedText(c.nome, Qt::ElideRight, x[2] - x[1] - 1));
-        Testo(p, QPointF(o.x() + x[2], y), 2.2, c.collettore);
-        Testo(p, QPointF(o.x() + x[3], y), 2.2, it.toString(c.passo * 100, 'f', 0));
-        Testo(p, QPointF(o.x() + x[4], y), 2.2, it.toString(c.Totale(), 'f', 1));
-        Testo(p, QPointF(o.x() + x[5], y), 2.2, c.portata > 0 ? it.toString(c.portata, 'f', 1) : QStringLiteral("-"));
         totale += c.Totale();
+        if (++scritte > righe)
+            continue;
+        y += riga;
+        p.setPen(QPen(ColoriPosa::Rgb(c.colore), 0.8));
+        p.drawLine(QPointF(o.x() + 0.5, y - testo / 2), QPointF(o.x() + 5.5, y - testo / 2));
+        Testo(p, QPointF(o.x() + x[1], y), testo,
+              m.elidedText(TTavola::Riferimento(c) + QStringLiteral("  ") + c.nome, Qt::ElideRight, x[2] - x[1] - 1));
+        Testo(p, QPointF(o.x() + x[2], y), testo, c.collettore);
+        Testo(p, QPointF(o.x() + x[3], y), testo, it.toString(c.passo * 100, 'f', 0));
+        Testo(p, QPointF(o.x() + x[4], y), testo, it.toString(c.Totale(), 'f', 1));
+        Testo(p, QPointF(o.x() + x[5], y), testo, c.portata > 0 ? it.toString(c.portata, 'f', 1) : QStringLiteral("-"));
+    }
+    if (scritte > righe) {
+        y += riga;
+        Testo(p, QPointF(o.x() + x[1], y), testo, TTavola::tr("... e altri %1 circuiti").arg(scritte - righe));
     }
     y += 2;
     p.setPen(QPen(Qt::black, 0.2));
@@ -186,7 +207,7 @@ void ScalaGrafica(QPainter& p, QPointF o, int scala)
     }
     for (int k = 0; k <= 5; ++k)
         Testo(p, QPointF(o.x() + k * passo - 0.7, o.y() + 4.5), 2, QString::number(k * metri / 5));
-    Testo(p, QPointF(o.x() + 5 * passo + 2, o.y() + 4.5), 2, QStringLiteral("m"));
+    Testo(p, QPointF(o.x() + 5 * passo + 4, o.y() + 4.5), 2, QStringLiteral("m"));
 }
 
 void Casella(QPainter& p, const QRectF& r, const QString& etichetta, const QString& valore, double altezza = 3)
@@ -216,6 +237,11 @@ void CartiglioTavola(QPainter& p, const QRectF& r, const TDatiTavola& d, const Q
             QPageSize::name(QPageSize::PageSizeId(d.formato)));
 }
 } // namespace
+
+QString TTavola::Riferimento(const TCircuitoPiano& c)
+{
+    return QStringLiteral("%1.%2%3").arg(c.ID).arg(c.numero).arg(c.zona == u'm' ? QStringLiteral("m") : QString());
+}
 
 int TTavola::ScalaPerSpazio(QSizeF pianoM, QSizeF spazioMm, int chiesta)
 {
@@ -270,7 +296,7 @@ TEsitoTavola TTavola::Scrivi(const QString& percorso, const TPiano& piano, const
     const double xc = cornice.right() - Colonna;
     p.setPen(QPen(Qt::black, 0.35));
     p.drawLine(QPointF(xc, cornice.top()), QPointF(xc, cornice.bottom()));
-    Legenda(p, QPointF(xc + 4, cornice.top() + 4), Colonna - 8, posa);
+    Legenda(p, QPointF(xc + 4, cornice.top() + 4), Colonna - 8, cornice.height() - Cartiglio - 8, posa);
     ScalaGrafica(p, QPointF(spazio.left() + 2, cornice.bottom() - 9), r.scala);
     CartiglioTavola(p, QRectF(xc, cornice.bottom() - Cartiglio, Colonna, Cartiglio), dati, posa.piano, r.scala);
     if (!p.end()) {

@@ -29,4 +29,6 @@ public:
     // La scala (1:n) con cui il rettangolo del piano (m) entra nello spazio del disegno (mm):
     // la chiesta se basta, altrimenti la prima più piccola tra 100, 200, 500, 1000; 0 se nessuna.
     static int ScalaPerSpazio(QSizeF pianoM, QSizeF spazioMm, int chiesta);
+    // Riferimento breve di un circuito nel disegno e nella legenda: "ID locale.numero" (m marginale).
+    static QString Riferimento(const TCircuitoPiano& c);
 };
