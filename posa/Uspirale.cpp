@@ -30,7 +30,7 @@ QPolygonF TSpirale::Asse(const TForma& parte, const TParametriPosa& p, QPointF v
     const double s = p.passo, c = p.Distanza();
     const double salto = 2 * s; // varco di ogni giro: il collegamento al giro dopo ci passa a un passo dai vicini
     auto g = geos_tvl::PoligonoValido(parte);
-    const TForme limite = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c).get());
+    const TForme limite = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c + Corda).get());
     if (limite.isEmpty())
         return {};
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi

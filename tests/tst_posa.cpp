@@ -59,6 +59,20 @@ double DistanzaMinimaPropria(const QPolygonF& t, double lontano)
     return minimo;
 }
 
+// Il raggio di curvatura più stretto del tubo: il cerchio per tre vertici consecutivi.
+double RaggioMinimo(const QPolygonF& t)
+{
+    double minimo = 1e300;
+    for (qsizetype i = 1; i + 1 < t.size(); ++i) {
+        const QPointF a = t[i - 1], b = t[i], c = t[i + 1];
+        const double doppiaArea = std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y()));
+        if (doppiaArea > 1e-12)
+            minimo = std::min(minimo,
+                              QLineF(a, b).length() * QLineF(b, c).length() * QLineF(c, a).length() / (2 * doppiaArea));
+    }
+    return minimo;
+}
+
 // Il tubo sta nella parte e ne dista almeno c dal bordo (muri, zone senza tubo, fori), 1 mm di
 // tolleranza: la distanza vera, che attorno a uno spigolo rientrante è quella dallo spigolo.
 bool Dentro(const TForme& parte, const QPolygonF& tubo, double c)
@@ -139,7 +153,8 @@ void TestPosa::circuiti_data()
     QTest::addColumn<double>("passo");
     QTest::addColumn<TSchemaPosa>("schema");
     QTest::addColumn<bool>("posabile");
-    // Limiti noti, dichiarati perché il test li segnali se spariscono: copertura scarsa (la
+    // Limiti noti, dichiarati perché il test li segnali se spariscono: curve più strette di mezzo
+    // passo dove il tubo torna indietro su uno spigolo obliquo o attorno a un foro, copertura scarsa (la
     // serpentina intorno a un foro, la spirale lascia vuoto il centro delle parti strette) o
     // circuito non posato (spirale su una parte con una rientranza stretta: la posa del locale
     // ripiega sulla serpentina e lo dice).
@@ -161,10 +176,10 @@ void TestPosa::circuiti_data()
         const bool spirale = schema == TSchemaPosa::Spirale;
         riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
         riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "");
-        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
-        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
+        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,curva" : "");
+        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "curva");
         riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "");
-        riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "" : "copertura");
+        riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "curva" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
         riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
@@ -232,6 +247,15 @@ void TestPosa::circuiti()
         for (qsizetype k = 1; k < t.size(); ++k)
             l += std::hypot(t[k].x() - t[k - 1].x(), t[k].y() - t[k - 1].y());
         QVERIFY(std::abs(l - ci.lunghezza) < 1e-9);
+        // Curve non più strette di 5 diametri, o di mezzo passo dove il tubo torna indietro fra
+        // due vicini (più largo non ci sta).
+        const double raggio = RaggioMinimo(t);
+        if (limite.contains("curva") && raggio < std::min(par.Raggio(), passo / 2) - 1e-3)
+            QEXPECT_FAIL(
+                "",
+                "curva più stretta di mezzo passo dove il tubo torna indietro su uno spigolo non retto (limite noto)",
+                Continue);
+        QVERIFY2(raggio >= std::min(par.Raggio(), passo / 2) - 1e-3, qPrintable(QString("raggio %1").arg(raggio)));
         const double dmin = DistanzaMinimaPropria(t, 2.5 * passo);
         QVERIFY2(dmin >= passo - 0.01, qPrintable(QString("distanza minima %1").arg(dmin)));
         // La fascia di un passo intorno al tubo copre circa la parte.
