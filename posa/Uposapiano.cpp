@@ -131,8 +131,18 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
             collettore = CollettorePiuVicino(piano, contorno);
         const QPointF punto = piano.collettori.value(collettore);
         const TPosaLocale pl = TPosa().PosaLocale(lp, opzioni.parametri, punto, unione.get());
-        for (const QString& a : pl.avvisi)
+        for (const QString& a : pl.avvisi) {
+            // Un collettore fuori dai locali si dice una volta per piano, non per ogni locale.
+            if (a == TPosa::tr("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.")) {
+                const QString avviso = tr("Il collettore %1 è fuori da ogni locale del piano: i collegamenti "
+                                          "escono dai locali.")
+                                           .arg(collettore);
+                if (!r.avvisi.contains(avviso))
+                    r.avvisi << avviso;
+                continue;
+            }
             r.avvisi << tr("Locale %1 (%2): %3").arg(l.ID).arg(l.descrizione, a);
+        }
         for (const QString& a : pl.nonPosati)
             r.nonPosati << tr("Locale %1 (%2): %3").arg(l.ID).arg(l.descrizione, a);
         for (const TCircuitoLocale& cl : pl.circuiti) {

@@ -11,10 +11,13 @@
 #include "posa/Uspirale.h"
 #include "posa/Utavola.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -144,6 +147,7 @@ private slots:
     void tavola();
     void scala_data();
     void scala();
+    void rigaDiComando();
 };
 
 void TestPosa::circuiti_data()
@@ -596,6 +600,86 @@ void TestPosa::scala()
     QFETCH(int, chiesta);
     QFETCH(int, scala);
     QCOMPARE(TTavola::ScalaPerSpazio(piano, QSizeF(280, 260), chiesta), scala);
+}
+
+namespace {
+// Una pianta DXF con la convenzione della riga di comando: contorni con l'ID o la descrizione
+// del locale dentro, "=>Nord" per il collettore.
+QByteArray PiantaDxf(bool conUnita)
+{
+    auto polilinea = [](std::initializer_list<std::pair<double, double>> punti) {
+        QByteArray s = "0\nLWPOLYLINE\n8\nMURI\n90\n" + QByteArray::number(int(punti.size())) + "\n70\n1\n";
+        for (auto [x, y] : punti)
+            s += "10\n" + QByteArray::number(x) + "\n20\n" + QByteArray::number(y) + "\n";
+        return s;
+    };
+    auto testo = [](double x, double y, const QByteArray& t) {
+        return "0\nTEXT\n8\nTESTI\n10\n" + QByteArray::number(x) + "\n20\n" + QByteArray::number(y) + "\n40\n0.2\n1\n"
+            + t + "\n";
+    };
+    QByteArray e = polilinea({{0, 0}, {3, 0}, {3, 3.34}, {0, 3.34}}) + testo(1.2, 1.6, "1")
+        + polilinea({{4.2, 0}, {9.2, 0}, {9.2, 4}, {4.2, 4}}) + testo(6, 2, "Studio") + testo(3.6, 3.5, "=>Nord")
+        + testo(20, 20, "Ripostiglio");
+    return "0\nSECTION\n2\nHEADER\n" + QByteArray(conUnita ? "9\n$INSUNITS\n70\n6\n" : "")
+        + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + e + "0\nENDSEC\n0\nEOF\n";
+}
+} // namespace
+
+// La riga di comando su un progetto vero: le lunghezze stampate sono quelle delle polilinee del
+// DXF che scrive, la tavola esiste, gli errori d'uso hanno il loro codice.
+void TestPosa::rigaDiComando()
+{
+    QTemporaryDir cartella;
+    const QString progetto = cartella.filePath("casa.tvl");
+    QVERIFY(QFile::copy(QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("fuzz/corpus/progetto/completo.tvl"),
+                        progetto));
+    for (bool unita : {true, false}) {
+        QFile f(cartella.filePath(unita ? "pianta.dxf" : "senza_unita.dxf"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(PiantaDxf(unita)) > 0);
+    }
+    auto tvl = [&](const QStringList& argomenti) {
+        QProcess p;
+        p.start("./tvl", QStringList {"posa", progetto} + argomenti);
+        p.waitForFinished(60000);
+        return std::tuple {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                           QString::fromUtf8(p.readAllStandardError())};
+    };
+    const QString dxf = cartella.filePath("posa.dxf"), pdf = cartella.filePath("tavola.pdf");
+    const auto [codice, uscita, errori]
+        = tvl({"--pianta", cartella.filePath("pianta.dxf"), "--dxf", dxf, "--pdf", pdf, "--schema", "serpentina"});
+    QCOMPARE(codice, 0);
+    QVERIFY2(errori.contains("testo non usato: Ripostiglio"), qPrintable(errori));
+    QVERIFY(QFileInfo(pdf).size() > 5000);
+    // Righe dei circuiti: ID N Z schema passo anello collegamenti totale dimensionata collettore nome.
+    QList<QStringList> righe;
+    for (const QString& r : uscita.split('\n'))
+        if (const QStringList c = r.simplified().split(' '); c.size() >= 11 && c[2].size() == 1 && c[3] == "serpentina")
+            righe << c;
+    QCOMPARE(righe.size(), 3); // Cucina 1 circuito, Studio 2
+    const TEsitoDxf letto = TImportaDxf::Leggi(dxf);
+    QVERIFY(letto.ok);
+    QList<QPolygonF> anelli, collegamenti;
+    for (const TSpezzata& s : letto.disegno.spezzate) {
+        const QString livello = letto.disegno.livelli.value(s.livello).nome;
+        if (livello == LivelliPosa::Circuiti)
+            anelli << s.punti;
+        else if (livello == LivelliPosa::Collegamenti)
+            collegamenti << s.punti;
+    }
+    QCOMPARE(anelli.size(), righe.size());
+    for (int i = 0; i < righe.size(); ++i) {
+        const double passo = righe[i][4].toDouble() / 100;
+        QCOMPARE(righe[i][9], QString("Nord"));
+        QVERIFY(std::abs(righe[i][5].toDouble() - LunghezzaPolilinea(anelli[i])) <= 0.05 + 1e-9);
+        // La polilinea dei collegamenti passa dall'ingresso all'uscita: un passo in più.
+        QVERIFY(std::abs(righe[i][6].toDouble() + passo - LunghezzaPolilinea(collegamenti[i])) <= 0.05 + 1e-9);
+        QVERIFY(std::abs(righe[i][7].toDouble() - righe[i][5].toDouble() - righe[i][6].toDouble()) <= 0.1 + 1e-9);
+    }
+    // Senza pianta: l'uso; un DXF senza unità: il motivo.
+    QCOMPARE(std::get<0>(tvl({})), 2);
+    const auto [c2, u2, e2] = tvl({"--pianta", cartella.filePath("senza_unita.dxf")});
+    QCOMPARE(c2, 1);
+    QVERIFY2(e2.contains("--unita"), qPrintable(e2));
 }
 
 QTEST_MAIN(TestPosa)
