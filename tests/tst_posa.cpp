@@ -584,14 +584,13 @@ void TestPosa::scala_data()
     QTest::addColumn<QSizeF>("piano");
     QTest::addColumn<int>("chiesta");
     QTest::addColumn<int>("scala");
-    const QSizeF spazio(280, 260); // mm
+    // Spazio del disegno 280 x 260 mm.
     QTest::newRow("entra_a_50") << QSizeF(12, 10) << 50 << 50;
     QTest::newRow("al_limite") << QSizeF(14, 13) << 50 << 50;
     QTest::newRow("scende_a_100") << QSizeF(20, 10) << 50 << 100;
     QTest::newRow("chiesta_100") << QSizeF(12, 10) << 100 << 100;
     QTest::newRow("scende_a_500") << QSizeF(120, 40) << 100 << 500;
     QTest::newRow("non_entra") << QSizeF(400, 10) << 50 << 0;
-    Q_UNUSED(spazio);
 }
 
 void TestPosa::scala()
