@@ -455,6 +455,25 @@ void TestPosa::pianiSenzaPosa()
     QCOMPARE(r[0].nonPosati, QStringList {"Locale 2 (Cucina): nessun collettore posizionato sul piano."});
     QCOMPARE(r[1].nonPosati, QStringList {"Locale 9 (Mansarda): il piano non ha una pianta."});
     QVERIFY(LunghezzeMisurate(r).isEmpty());
+
+    // Una zona senza tubo che taglia il locale in due: si posa il pezzo più grande e lo si dice;
+    // un collettore fuori da ogni locale: detto una volta per il piano.
+    TPiano diviso;
+    diviso.piano = "PT";
+    diviso.locali << TContornoLocale {1, Rett(0, 0, 6, 3)} << TContornoLocale {2, Rett(6, 0, 9, 3)};
+    diviso.zoneSenzaTubi << Rett(3.8, -1, 4.2, 4);
+    diviso.collettori.insert("Est", QPointF(12, 1));
+    const TPosaPiano rd = TPosaPianta::PosaPiano(
+        diviso, {Dimensionato(1, "Lavanderia", 1, 0.15), Dimensionato(2, "Sala", 1, 0.15)}, TOpzioniPosa {});
+    QCOMPARE(rd.avvisi,
+             (QStringList {"Locale 1 (Lavanderia): l'area utile è divisa in 2 pezzi dalle zone senza tubo, "
+                           "si posa il più grande (11,40 m² di 16,80 m²).",
+                           "Il collettore Est è fuori da ogni locale del piano: i collegamenti escono dai "
+                           "locali."}));
+    QVERIFY(rd.nonPosati.isEmpty());
+    for (const TCircuitoPiano& c : rd.circuiti)
+        QVERIFY(c.Posato() && c.posa.collegamento.fuoriLocali > 0);
+    QVERIFY(rd.circuiti[0].posa.parte.esterno.boundingRect().right() <= 3.8 + 1e-9);
 }
 
 void TestPosa::lunghezze_data()
@@ -506,7 +525,12 @@ void TestPosa::lunghezze()
 
 void TestPosa::dxf()
 {
-    const TPiano p = PianoProva();
+    TPiano p = PianoProva();
+    // Uno sfondo con il suo livello e un testo: torna sul suo livello.
+    p.sfondo.tipo = TSfondo::TTipo::Disegno;
+    p.sfondo.disegno.livelli << TLivello {"ARCH-MURI", true};
+    p.sfondo.disegno.spezzate << TSpezzata {0, Rett(-0.3, -0.3, 10.3, 7.3), true};
+    p.sfondo.disegno.testi << TTesto {0, QPointF(1, 1), 0.2, 0, "Pianta piano terra"};
     const TPosaPiano r = TPosaPianta::PosaPiano(p, LocaliProva(), TOpzioniPosa {});
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath("posa.dxf");
@@ -553,6 +577,9 @@ void TestPosa::dxf()
         QVERIFY2(testi.contains(posati[i]->nome), qPrintable(posati[i]->nome));
     }
     QVERIFY(testi.contains("Soggiorno è - 1"));
+    QVERIFY(testi.contains("Pianta piano terra"));
+    QCOMPARE(suLivello("ARCH-MURI").size(), 1);
+    QVERIFY(vicine(suLivello("ARCH-MURI").first().punti, p.sfondo.disegno.spezzate.first().punti));
     QVERIFY(testi.contains("Nord") && testi.contains("Sud"));
     QCOMPARE(suLivello(LivelliPosa::Collettori).size(), 2);
     // Un percorso che non si può scrivere: il motivo, nessun file.
