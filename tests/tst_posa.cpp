@@ -158,7 +158,7 @@ void TestPosa::circuiti_data()
     QTest::addColumn<TSchemaPosa>("schema");
     QTest::addColumn<bool>("posabile");
     // Limiti noti, dichiarati perché il test li segnali se spariscono: curve più strette di mezzo
-    // passo dove il tubo torna indietro su uno spigolo obliquo o attorno a un foro, copertura scarsa (la
+    // passo dove la spirale torna indietro attorno a un foro o a uno spigolo rientrante, copertura scarsa (la
     // serpentina intorno a un foro, la spirale lascia vuoto il centro delle parti strette) o
     // circuito non posato (spirale su una parte con una rientranza stretta: la posa del locale
     // ripiega sulla serpentina e lo dice).
@@ -181,7 +181,7 @@ void TestPosa::circuiti_data()
         riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
         riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "");
         riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,curva" : "");
-        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "curva");
+        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
         riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "");
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "curva" : "copertura");
         riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
@@ -255,10 +255,7 @@ void TestPosa::circuiti()
         // due vicini (più largo non ci sta).
         const double raggio = RaggioMinimo(t);
         if (limite.contains("curva") && raggio < std::min(par.Raggio(), passo / 2) - 1e-3)
-            QEXPECT_FAIL(
-                "",
-                "curva più stretta di mezzo passo dove il tubo torna indietro su uno spigolo non retto (limite noto)",
-                Continue);
+            QEXPECT_FAIL("", "curva più stretta di mezzo passo dove la spirale torna indietro (limite noto)", Continue);
         QVERIFY2(raggio >= std::min(par.Raggio(), passo / 2) - 1e-3, qPrintable(QString("raggio %1").arg(raggio)));
         const double dmin = DistanzaMinimaPropria(t, 2.5 * passo);
         QVERIFY2(dmin >= passo - 0.01, qPrintable(QString("distanza minima %1").arg(dmin)));
