@@ -2,7 +2,7 @@
 
 #include "app/Ustampa.h"
 
-#include "app/Ucaricamento.h"
+#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "progetto/Ufile.h"
 #include "app/Uinfo.h"

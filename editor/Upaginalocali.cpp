@@ -1,11 +1,11 @@
 #include "editor/Upaginalocali.h"
 
+#include "controlli/Ucaricamento.h"
 #include "controlli/Udialoghi.h"
 #include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
 
 #include "data/Udatabase.h"
@@ -81,14 +81,15 @@ void TPaginaLocali::BitBtnImportaClick()
         this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
+    // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
+    TCaricamento progresso(this);
+    progresso.PermettiAnnulla();
     QString messaggio;
-    bool riuscita;
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        riuscita = ImportaLocali(Dati(), percorso, messaggio);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    riuscita ? TMessaggi::Avviso(messaggio) : TMessaggi::Errore(messaggio);
+    const bool riuscita = ImportaLocali(Dati(), percorso, messaggio, &progresso);
+    if (riuscita)
+        TMessaggi::Avviso(messaggio);
+    else if (!progresso.Annullato())
+        TMessaggi::Errore(messaggio);
 }
 
 void TPaginaLocali::BitBtnEsportaClick()

@@ -1,7 +1,7 @@
 // Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
 // progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ucaricamento.h"
+#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
@@ -518,6 +518,26 @@ private Q_SLOTS:
         QCOMPARE(c.ProgressBar1->value(), 3);
         c.Fine();
         QVERIFY(!c.isVisible());
+        QVERIFY(!c.BitBtnAnnulla);
+
+        // Con "Annulla" (un'operazione che sa fermarsi): modale, il clic arriva attraverso
+        // Respira, e l'operazione lo legge da Annullato(); Esc vale lo stesso.
+        for (const bool esc : {false, true}) {
+            TCaricamento a(&w);
+            a.PermettiAnnulla();
+            a.Inizia(QStringLiteral("Controllo dei locali"), 10);
+            QCOMPARE(a.windowModality(), Qt::ApplicationModal);
+            QVERIFY(!a.Annullato());
+            if (esc)
+                QTest::keyClick(&a, Qt::Key_Escape);
+            else
+                QMetaObject::invokeMethod(a.BitBtnAnnulla, "click", Qt::QueuedConnection);
+            a.Respira();
+            QVERIFY(a.Annullato());
+            QVERIFY(a.isVisible()); // la chiude l'operazione, con Fine()
+            a.Fine();
+            QVERIFY(!a.isVisible());
+        }
     }
 
     // Le scorciatoie da tastiera fanno quel che fa il menu.
