@@ -7,6 +7,7 @@
 #include "data/Uregole.h"
 #include "data/Usalvataggio.h"
 #include "documents/Ufoglio.h"
+#include "en1264/Udati.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -340,16 +341,31 @@ QString CellaCsv(const QVariant& v)
     return s;
 }
 
-bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
+// "Bagno" (Sì/No) e carico estivo [W] del locale della riga r; niente senza dati EN 1264.
+QList<QVariant> ValoriEn1264(TTabella& t, int r, const TDatiEn1264* en1264)
+{
+    if (!en1264)
+        return {};
+    const int id = t.ValoreRiga(r, t.IndiceCampo(QStringLiteral("ID"))).toInt();
+    const float ta = float(t.ValoreRiga(r, t.IndiceCampo(QStringLiteral("TAmbiente"))).toDouble());
+    return {TestoSiNo(en1264->Bagno(id, ta)), double(en1264->CaricoEstivo(id))};
+}
+
+bool ScriviLocaliXlsx(TDati& dati, const QString& percorso, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     TFoglio f;
     f.NuovoVuoto(QStringLiteral("Locali"));
     for (int c = 0; c < NColonne; ++c)
         f.Valore(TFoglio::Indirizzo(c + 1, 1), QString::fromUtf8(Colonne[size_t(c)].titolo));
+    const int nTitoli = NColonne + (en1264 ? 2 : 0);
+    if (en1264) {
+        f.Valore(TFoglio::Indirizzo(NColonne + 1, 1), TitoloBagno);
+        f.Valore(TFoglio::Indirizzo(NColonne + 2, 1), TitoloCaricoEstivo);
+    }
     TStile titoli;
     titoli.grassetto = true;
-    f.Formatta(QStringLiteral("A1:%1").arg(TFoglio::Indirizzo(NColonne, 1)), titoli);
+    f.Formatta(QStringLiteral("A1:%1").arg(TFoglio::Indirizzo(nTitoli, 1)), titoli);
     f.LarghezzaColonne(QStringLiteral("B"), 30);
     f.LarghezzaColonne(QStringLiteral("C:H"), 14);
     f.LarghezzaColonne(QStringLiteral("I"), 30);
@@ -358,9 +374,10 @@ bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
     std::array<int, NColonne> indici;
     for (int c = 0; c < NColonne; ++c)
         indici[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
-    for (int r = 0; r < t.RecordCount(); ++r)
-        for (int c = 0; c < NColonne; ++c) {
-            const QVariant v = t.ValoreRiga(r, indici[size_t(c)]);
+    for (int r = 0; r < t.RecordCount(); ++r) {
+        const QList<QVariant> extra = ValoriEn1264(t, r, en1264);
+        for (int c = 0; c < nTitoli; ++c) {
+            const QVariant v = c < NColonne ? t.ValoreRiga(r, indici[size_t(c)]) : extra[c - NColonne];
             const QString cella = TFoglio::Indirizzo(c + 1, r + 2);
             if (v.isNull())
                 continue;
@@ -371,8 +388,53 @@ bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
             else
                 f.Valore(cella, v.toString());
         }
+    }
     f.Salva(percorso);
     return true;
+}
+
+// Colonne facoltative dei dati EN 1264 nel file e valori letti per riga (-1 = colonna assente).
+struct TColonneEn1264
+{
+    int bagno = -1;
+    int carico = -1;
+};
+
+TColonneEn1264 CercaColonneEn1264(const QStringList& intestazioni)
+{
+    TColonneEn1264 c;
+    const QString bagno = ChiaveTesto(TitoloBagno);
+    const QStringList carico
+        = {ChiaveTesto(TitoloCaricoEstivo), ChiaveTesto(QStringLiteral("Carico estivo")), ChiaveTesto(QStringLiteral("CaricoEstivo"))};
+    for (int i = 0; i < intestazioni.size(); ++i) {
+        const QString k = ChiaveTesto(intestazioni[i]);
+        if (k == bagno && c.bagno < 0)
+            c.bagno = i;
+        else if (carico.contains(k) && c.carico < 0)
+            c.carico = i;
+    }
+    return c;
+}
+
+// Valori EN 1264 di una riga del file; testo di rifiuto se una cella non si legge.
+QString LeggiEn1264(const TRigaElenco& r, const TColonneEn1264& c, std::optional<bool>& bagno, float& carico)
+{
+    bagno.reset();
+    carico = 0;
+    const QString b = c.bagno >= 0 ? r.celle.value(c.bagno) : QString();
+    if (!b.isEmpty()) {
+        bagno = LeggiSiNo(b);
+        if (!bagno)
+            return QStringLiteral("Il valore \"%1\" della colonna Bagno non è né Sì né No.").arg(b);
+    }
+    const QString w = c.carico >= 0 ? r.celle.value(c.carico) : QString();
+    if (!w.isEmpty()) {
+        const std::optional<double> v = LeggiNumeroElenco(w);
+        if (!v || *v < 0 || *v > 1e6)
+            return QStringLiteral("Il carico estivo \"%1\" non è un numero da 0 a 1000000 W.").arg(w);
+        carico = float(*v);
+    }
+    return {};
 }
 
 } // namespace
@@ -382,7 +444,7 @@ std::span<const TColonnaLocali> ColonneLocali()
     return Colonne;
 }
 
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TDatiEn1264* en1264)
 {
     TElenco elenco;
     QString errore;
@@ -390,10 +452,11 @@ bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
         messaggio = QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
         return false;
     }
-    return ImportaLocaliDa(dati, elenco, QFileInfo(percorso).fileName(), messaggio);
+    return ImportaLocaliDa(dati, elenco, QFileInfo(percorso).fileName(), messaggio, en1264);
 }
 
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio)
+bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
+                     TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active() || !dati.RivestimentoF->Active()) {
@@ -415,6 +478,7 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
         return false;
     }
     const std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
+    const TColonneEn1264 colonneEn1264 = en1264 ? CercaColonneEn1264(elenco.intestazione.celle) : TColonneEn1264();
 
     TControlliSospesi sospesi(t);
     TRegoleDelleAree aree(dati);
@@ -437,6 +501,11 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
             numeri.insert(n);
         }
         t.Cancel();
+        if (m.isEmpty() && en1264) {
+            std::optional<bool> bagno;
+            float carico;
+            m = LeggiEn1264(elenco.righe[size_t(&l - righe.data())], colonneEn1264, bagno, carico);
+        }
         if (!m.isEmpty())
             rifiuti.append({l.riga, m});
     }
@@ -467,6 +536,17 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
             return false;
         }
         aggiunti.append(n);
+        if (en1264) {
+            std::optional<bool> bagno;
+            float carico;
+            LeggiEn1264(elenco.righe[size_t(&l - righe.data())], colonneEn1264, bagno, carico);
+            if (bagno)
+                en1264->Bagni.insert(n, *bagno);
+            if (carico != 0)
+                en1264->CarichiEstivi.insert(n, carico);
+            else if (colonneEn1264.carico >= 0)
+                en1264->CarichiEstivi.remove(n);
+        }
     }
     if (transazione && !db.commit()) {
         db.rollback();
@@ -484,7 +564,7 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
     return true;
 }
 
-bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo)
+bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     QStringList titoli;
@@ -493,18 +573,22 @@ bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo)
         titoli << QString::fromUtf8(Colonne[size_t(c)].titolo);
         indici[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
     }
+    if (en1264)
+        titoli << TitoloBagno << TitoloCaricoEstivo;
     QString testo = titoli.join(u';') + QLatin1String("\r\n");
     for (int r = 0; r < t.RecordCount(); ++r) {
         QStringList celle;
         for (int c = 0; c < NColonne; ++c)
             celle << CellaCsv(t.ValoreRiga(r, indici[size_t(c)]));
+        for (const QVariant& v : ValoriEn1264(t, r, en1264))
+            celle << CellaCsv(v);
         testo += celle.join(u';') + QLatin1String("\r\n");
     }
     const QByteArray dati8 = "\xEF\xBB\xBF" + testo.toUtf8();
     return dispositivo.write(dati8) == dati8.size();
 }
 
-bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
+bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active()) {
@@ -521,7 +605,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
         f.setDirectWriteFallback(false);
         QString causa;
         errno = 0;
-        if (!f.open(QIODevice::WriteOnly) || !ScriviLocaliCsv(dati, f))
+        if (!f.open(QIODevice::WriteOnly) || !ScriviLocaliCsv(dati, f, en1264))
             causa = MotivoErroreFile(f, errno); // il temporaneo sparisce con f
         else
             ok = ConcludiSalvataggio(f, &causa);
@@ -529,7 +613,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
             motivo = QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(Nativo(percorso), causa);
     } else if (estensione == QLatin1String("xlsx")) {
         try {
-            ok = ScriviLocaliXlsx(dati, percorso);
+            ok = ScriviLocaliXlsx(dati, percorso, en1264);
         } catch (const TErroreFoglio& e) {
             motivo = e.Testo();
         }

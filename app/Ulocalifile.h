@@ -26,6 +26,7 @@
 
 class QIODevice;
 class TDati;
+struct TDatiEn1264;
 struct TElenco;
 
 // Colonne della griglia dei locali (DBGrid1), nell'ordine della griglia: campo e titolo.
@@ -58,15 +59,20 @@ constexpr int MaxRigheRifiutate = 20;
 // righe rifiutate, con il numero di riga del file e il messaggio della regola. Riuscita: i locali
 // sono aggiunti in coda a quelli che c'erano e LocaliModificati è alzato. Con un locale in modifica
 // nella griglia l'importazione non parte (va prima confermato o annullato).
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio);
+//
+// Con en1264 le colonne facoltative "Bagno" (Sì/No) e "Carico estivo [W]" vanno nei dati del
+// progetto per i locali importati; un file senza di esse si importa lo stesso.
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TDatiEn1264* en1264 = nullptr);
 // Lo stesso da un elenco già letto; nomeFile serve solo ai messaggi.
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio);
+bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
+                     TDatiEn1264* en1264 = nullptr);
 
 // Esporta i locali registrati con le colonne e i titoli della griglia: .csv con ';', virgola
 // decimale e BOM UTF-8 (i fogli di calcolo lo aprono con gli accenti giusti), oppure .xlsx. Il
 // file esportato si reimporta negli stessi locali (un rivestimento che il catalogo non conosce,
 // arrivato da un progetto vecchio, si esporta com'è ma all'importazione è rifiutato). Il file si scrive con il
 // salvataggio sicuro: se qualcosa va storto il file che c'era resta com'era.
-bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio);
+// Con en1264 si aggiungono in coda le colonne "Bagno" e "Carico estivo [W]".
+bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, const TDatiEn1264* en1264 = nullptr);
 // Il testo CSV dell'esportazione su un dispositivo aperto; false se la scrittura non riesce.
-bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo);
+bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo, const TDatiEn1264* en1264 = nullptr);

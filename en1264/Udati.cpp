@@ -3,6 +3,7 @@
 #include "en1264/Ulimite.h"
 
 #include <QList>
+#include <QStringList>
 #include <QLocale>
 
 #include <algorithm>
@@ -27,10 +28,48 @@ bool LeggiNumero(const QByteArray& testo, float& v)
 
 } // namespace
 
-bool TDatiEn1264::Bagno(const TLocaleCalc& l) const
+bool TDatiEn1264::Bagno(int id, float tAmbiente) const
 {
-    const auto it = Bagni.constFind(l.ID);
-    return it != Bagni.constEnd() ? *it : BagnoPerDifetto(l.TAmbiente);
+    const auto it = Bagni.constFind(id);
+    return it != Bagni.constEnd() ? *it : BagnoPerDifetto(tAmbiente);
+}
+
+QVector<bool> BagniLocali(const TDatiEn1264& dati, std::span<const TLocaleCalc> locali)
+{
+    QVector<bool> out;
+    out.reserve(locali.size());
+    for (const TLocaleCalc& l : locali)
+        out.push_back(dati.Bagno(l));
+    return out;
+}
+
+std::vector<float> CarichiLocali(const TDatiEn1264& dati, std::span<const TLocaleCalc> locali)
+{
+    std::vector<float> out;
+    out.reserve(locali.size());
+    for (const TLocaleCalc& l : locali)
+        out.push_back(dati.CaricoEstivo(l.ID));
+    return out;
+}
+
+std::optional<bool> LeggiSiNo(const QString& testo)
+{
+    static const QStringList si = {QStringLiteral("sì"), QStringLiteral("si"), QStringLiteral("1"),
+                                   QStringLiteral("x"), QStringLiteral("vero"), QStringLiteral("yes"),
+                                   QStringLiteral("true")};
+    static const QStringList no = {QStringLiteral("no"), QStringLiteral("0"), QStringLiteral("falso"),
+                                   QStringLiteral("false")};
+    const QString t = testo.trimmed().toLower();
+    if (si.contains(t))
+        return true;
+    if (no.contains(t))
+        return false;
+    return std::nullopt;
+}
+
+QString TestoSiNo(bool valore)
+{
+    return valore ? QStringLiteral("Sì") : QStringLiteral("No");
 }
 
 bool TDatiEn1264::Usato() const

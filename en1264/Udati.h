@@ -6,8 +6,11 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QVector>
 
 #include <optional>
+#include <span>
+#include <vector>
 
 inline const QString NomeSezioneEn1264 = QStringLiteral("en1264");
 
@@ -18,7 +21,8 @@ struct TDatiEn1264
     TDatiEstivi Estivi;
     bool ModoEn1264 = false; // "T EN 1264" scelta come temperatura di mandata
 
-    bool Bagno(const TLocaleCalc& l) const;
+    bool Bagno(const TLocaleCalc& l) const { return Bagno(l.ID, l.TAmbiente); }
+    bool Bagno(int id, float tAmbiente) const;
     float CaricoEstivo(int id) const { return CarichiEstivi.value(id, 0.0f); }
     // Vero quando il progetto usa qualcosa di diverso dai valori predefiniti.
     bool Usato() const;
@@ -28,3 +32,15 @@ struct TDatiEn1264
     // nullopt se il testo è danneggiato; chiavi sconosciute ignorate.
     static std::optional<TDatiEn1264> Leggi(const QByteArray& testo);
 };
+
+// Un elemento per locale: bagno o no (scelta esplicita o 24 °C e più).
+QVector<bool> BagniLocali(const TDatiEn1264& dati, std::span<const TLocaleCalc> locali);
+std::vector<float> CarichiLocali(const TDatiEn1264& dati, std::span<const TLocaleCalc> locali);
+
+// Colonne facoltative dei fogli dei locali (importazione ed esportazione).
+inline const QString TitoloBagno = QStringLiteral("Bagno");
+inline const QString TitoloCaricoEstivo = QStringLiteral("Carico estivo [W]");
+// "Sì"/"No" come li scrive l'esportazione; si accettano anche 1/0, x, vero/falso, yes/no.
+// nullopt per un testo che non è nessuno di questi (vuoto compreso).
+std::optional<bool> LeggiSiNo(const QString& testo);
+QString TestoSiNo(bool valore);
