@@ -56,11 +56,20 @@ void NuovoFoglio(TFoglio& f, const QString& titolo, const QString& rif, const QS
     f.ImpostaPagina(pagina);
 }
 
+// Il modello di calcolo nel modo salvato, come i fogli della relazione.
+TPavRad ModelloSalvato(const TStatoProgetto& s)
+{
+    TPavRad p = s.PavRad;
+    p.ImpostaAreaMarginaleAttiva(s.ModoTMandata == 1);
+    return p;
+}
+
 void Verifica(TFoglio& f, const TStatoProgetto& s, const QString& rif)
 {
+    const TPavRad pav = ModelloSalvato(s);
     const QVector<bool> bagni = BagniLocali(s.En1264, s.RisultatiLocali);
-    const std::vector<TVerificaLocale> v = VerificaLocali(s.PavRad, s.RisultatiLocali, bagni);
-    const TMandataEn1264 m = MandataEn1264(s.PavRad, s.RisultatiLocali, bagni);
+    const std::vector<TVerificaLocale> v = VerificaLocali(pav, s.RisultatiLocali, bagni);
+    const TMandataEn1264 m = MandataEn1264(pav, s.RisultatiLocali, bagni);
     QStringList note
         = {Tr("Curva limite UNI EN 1264-2: temperatura superficiale massima 29 °C, 33 °C nei bagni, 35 °C nelle zone "
               "marginali."),
@@ -97,9 +106,10 @@ void Verifica(TFoglio& f, const TStatoProgetto& s, const QString& rif)
 
 void Raffrescamento(TFoglio& f, const TStatoProgetto& s, const QString& rif)
 {
+    const TPavRad pav = ModelloSalvato(s);
     const TDatiEstivi& d = s.En1264.Estivi;
     const float rugiada = PuntoRugiada(d.TAmbiente, d.UR);
-    const std::optional<float> minima = MandataMinimaSicura(s.PavRad, s.RisultatiLocali, d);
+    const std::optional<float> minima = MandataMinimaSicura(pav, s.RisultatiLocali, d);
     const float mandata = d.TMandata != 0 ? d.TMandata : minima.value_or(0.0f);
     QStringList note = {Tr("Ambiente %1 °C, umidità relativa %2 %, punto di rugiada %3 °C, margine %4 K.")
                             .arg(TFoglio::TestoFisso(d.TAmbiente, 1), TFoglio::TestoFisso(d.UR, 0),
@@ -113,7 +123,7 @@ void Raffrescamento(TFoglio& f, const TStatoProgetto& s, const QString& rif)
     if (!(mandata > 0))
         return;
     const std::vector<float> carichi = CarichiLocali(s.En1264, s.RisultatiLocali);
-    const std::vector<TRaffLocale> r = CalcolaRaffrescamento(s.PavRad, s.RisultatiLocali, carichi, d, mandata);
+    const std::vector<TRaffLocale> r = CalcolaRaffrescamento(pav, s.RisultatiLocali, carichi, d, mandata);
     int riga = RigaTitoli + 1;
     for (std::size_t k = 0; k < r.size(); ++k, ++riga) {
         const TLocaleCalc& l = s.RisultatiLocali[int(k)];

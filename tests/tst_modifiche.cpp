@@ -177,7 +177,8 @@ private Q_SLOTS:
             const int pagina = QStringList {"T Mandata Progetto", "Collettori", "Regolazione"}.indexOf(comando);
             if (pagina >= 0) {
                 QTabBar* barra = p->PageControl1->tabBar();
-                QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(pagina + 3).center());
+                QWidget* scelta = p->PageControl1->findChild<QWidget*>(QStringLiteral("TabSheet%1").arg(pagina + 4));
+                QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(p->PageControl1->indexOf(scelta)).center());
             } else if (comando == QLatin1String("Ctrl+S")) {
                 QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
             } else {

@@ -73,6 +73,7 @@ private Q_SLOTS:
                                     "Dati Generali Impianto",
                                     "Locali",
                                     "T Mandata Progetto",
+                                    "Raffrescamento",
                                     "Collettori",
                                     "Regolazione",
                                     "Catalogo"};
@@ -80,7 +81,9 @@ private Q_SLOTS:
         QCOMPARE(pc->count(), titoli.size());
         for (int i = 0; i < pc->count(); ++i) {
             QCOMPARE(pc->tabText(i), titoli[i]);
-            QCOMPARE(pc->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
+            // Le sette pagine di sempre tengono i loro nomi; "Raffrescamento" segue la mandata.
+            QCOMPARE(pc->widget(i)->objectName(), i == 4 ? QStringLiteral("TabSheetRaffrescamento")
+                                                         : QStringLiteral("TabSheet%1").arg(i < 4 ? i + 1 : i));
         }
         QCOMPARE(p.finestra->windowTitle(), QStringLiteral("Progetto"));
         QCOMPARE(pc->currentIndex(), 0);
