@@ -404,8 +404,9 @@ TColonneEn1264 CercaColonneEn1264(const QStringList& intestazioni)
 {
     TColonneEn1264 c;
     const QString bagno = ChiaveTesto(TitoloBagno);
-    const QStringList carico
-        = {ChiaveTesto(TitoloCaricoEstivo), ChiaveTesto(QStringLiteral("Carico estivo")), ChiaveTesto(QStringLiteral("CaricoEstivo"))};
+    const QStringList carico = {ChiaveTesto(TitoloCaricoEstivo), ChiaveTesto(QStringLiteral("Carico estivo")),
+                                ChiaveTesto(QStringLiteral("CaricoEstivo")), ChiaveTesto(QStringLiteral("CEstivo [W]")),
+                                ChiaveTesto(QStringLiteral("CEstivo"))};
     for (int i = 0; i < intestazioni.size(); ++i) {
         const QString k = ChiaveTesto(intestazioni[i]);
         if (k == bagno && c.bagno < 0)

@@ -712,8 +712,11 @@ QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modif
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento)
 {
     QTableView::closeEditor(editor, suggerimento);
-    // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì.
-    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && ultimaCella())
+    // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì; le colonne aggiunte
+    // dopo i campi valgono come l'ultimo campo.
+    const QModelIndex i = currentIndex();
+    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && i.isValid()
+        && i.row() == m_modello->rowCount() - 1 && i.column() >= m_modello->Campi().size() - 1)
         confermaRiga(false);
 }
 

@@ -253,8 +253,7 @@ void TIntestazioneGriglia1::paintSection(QPainter* p, const QRect& rect, int log
     const int h = TGriglia1::AltezzaRiga;
     for (int riga = 0; riga < 2; ++riga) {
         const QRect r(rect.left(), rect.top() + riga * (h + 1), rect.width() - 1, h);
-        Griglia1DrawCell(*p, r, m->ColonnaDisegno(logicalIndex), riga, m->Cella(logicalIndex, riga), false,
-                         palette());
+        Griglia1DrawCell(*p, r, m->ColonnaDisegno(logicalIndex), riga, m->Cella(logicalIndex, riga), false, palette());
     }
 }
 

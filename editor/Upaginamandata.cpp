@@ -65,10 +65,9 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     arial.setBold(true);
     Edit1->setFont(arial);
 
-    RadioGroup1 = new TRadioGroup(
-        {QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"), QStringLiteral("Senza Area Marginale"),
-         QStringLiteral("T EN 1264")},
-        GroupBox7);
+    RadioGroup1 = new TRadioGroup({QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"),
+                                   QStringLiteral("Senza Area Marginale"), QStringLiteral("T EN 1264")},
+                                  GroupBox7);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva Impostazioni"),

@@ -3,8 +3,8 @@
 #include "en1264/Ulimite.h"
 
 #include <QList>
-#include <QStringList>
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -54,11 +54,11 @@ std::vector<float> CarichiLocali(const TDatiEn1264& dati, std::span<const TLocal
 
 std::optional<bool> LeggiSiNo(const QString& testo)
 {
-    static const QStringList si = {QStringLiteral("sì"), QStringLiteral("si"), QStringLiteral("1"),
-                                   QStringLiteral("x"), QStringLiteral("vero"), QStringLiteral("yes"),
-                                   QStringLiteral("true")};
-    static const QStringList no = {QStringLiteral("no"), QStringLiteral("0"), QStringLiteral("falso"),
-                                   QStringLiteral("false")};
+    static const QStringList si
+        = {QStringLiteral("sì"),   QStringLiteral("si"),  QStringLiteral("1"),   QStringLiteral("x"),
+           QStringLiteral("vero"), QStringLiteral("yes"), QStringLiteral("true")};
+    static const QStringList no
+        = {QStringLiteral("no"), QStringLiteral("0"), QStringLiteral("falso"), QStringLiteral("false")};
     const QString t = testo.trimmed().toLower();
     if (si.contains(t))
         return true;

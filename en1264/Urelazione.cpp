@@ -28,7 +28,8 @@ void Fisso(TFoglio& f, const QString& cella, double v, int decimali)
 {
     const double scala = std::pow(10.0, decimali);
     f.Valore(cella, std::round(v * scala) / scala);
-    f.Formatta(cella, {.formato = decimali == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimali, u'0')});
+    f.Formatta(cella,
+               {.formato = decimali == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimali, u'0')});
 }
 
 // Nuovo foglio con titolo, riferimento, righe di testo e intestazioni della tabella in riga 6.

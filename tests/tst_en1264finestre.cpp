@@ -40,12 +40,18 @@ struct TProva : TFinestraDiProva
             TTabella* t = dati.AuxLocali;
             t->Insert();
             const QList<QPair<const char*, QVariant>> valori = {
-                {"ID", l.id},         {"Descrizione", QStringLiteral("Locale %1").arg(l.id)},
-                {"Piano", "PT"},      {"TAmbiente", l.ta},
-                {"Area", l.area},     {"AreaUtile", l.area},
-                {"AreaMarginale", 0}, {"CTermico", l.carico},
-                {"Rivestimento", "Ceramica"}, {"Lambda_Riv", 1.3},
-                {"Spessore", 10},     {"DistColl", 5},
+                {"ID", l.id},
+                {"Descrizione", QStringLiteral("Locale %1").arg(l.id)},
+                {"Piano", "PT"},
+                {"TAmbiente", l.ta},
+                {"Area", l.area},
+                {"AreaUtile", l.area},
+                {"AreaMarginale", 0},
+                {"CTermico", l.carico},
+                {"Rivestimento", "Ceramica"},
+                {"Lambda_Riv", 1.3},
+                {"Spessore", 10},
+                {"DistColl", 5},
             };
             for (const auto& [campo, v] : valori)
                 if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
@@ -169,11 +175,13 @@ private Q_SLOTS:
         p.Pagina(3);
         p.Scegli(VoceTEn1264);
         TStatoProgetto& s = p.Stato();
-        const TMandataEn1264 attesa = MandataEn1264(s.PavRad, s.RisultatiLocali, BagniLocali(s.En1264, s.RisultatiLocali));
+        const TMandataEn1264 attesa
+            = MandataEn1264(s.PavRad, s.RisultatiLocali, BagniLocali(s.En1264, s.RisultatiLocali));
         QVERIFY(attesa.TMandata > 30);
         QCOMPARE(attesa.Riferimento, 0); // il bagno (24 °C) non è il riferimento
         QCOMPARE(s.PavRad.TempMandata(), attesa.TMandata);
-        QVERIFY(p.Mandata()->VerificaEn1264->LabelTEn1264->text().contains(QLocale().toString(attesa.TMandata, 'f', 1)));
+        QVERIFY(
+            p.Mandata()->VerificaEn1264->LabelTEn1264->text().contains(QLocale().toString(attesa.TMandata, 'f', 1)));
         QTest::mouseClick(p.Mandata()->BitBtn2, Qt::LeftButton);
         QCOMPARE(s.ModoTMandata, 2);
         QVERIFY(s.En1264.ModoEn1264);

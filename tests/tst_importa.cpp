@@ -5,9 +5,9 @@
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Uelenco.h"
 #include "app/Ulocalifile.h"
-#include "en1264/Udati.h"
 #include "data/Udatabase.h"
 #include "documents/Ufoglio.h"
+#include "en1264/Udati.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -423,11 +423,13 @@ private Q_SLOTS:
         QVERIFY(!en.Usato());
 
         QVERIFY2(ImportaLocali(*m_dati,
-                               scrivi(QStringLiteral("origine.csv"), Corta.chopped(1) + ";TA [°C];Carico estivo;BAGNO;TipoRivestimento\n"
-                                                                       "1;Sala;PT;30;30;1500;4;20;850,5;;Ceramica\n"
-                                                                       "2;Bagno;PT;6;6;600;1;24;;;Ceramica\n"
-                                                                       "3;Lavanderia;PT;5;5;300;1;24;120;No;Ceramica\n"
-                                                                       "4;Studio;P1;12;12;600;2;20;;x;Ceramica\n"),
+                               scrivi(QStringLiteral("origine.csv"),
+                                      Corta.chopped(1)
+                                          + ";TA [°C];CEstivo [W];BAGNO;TipoRivestimento\n"
+                                            "1;Sala;PT;30;30;1500;4;20;850,5;;Ceramica\n"
+                                            "2;Bagno;PT;6;6;600;1;24;;;Ceramica\n"
+                                            "3;Lavanderia;PT;5;5;300;1;24;120;No;Ceramica\n"
+                                            "4;Studio;P1;12;12;600;2;20;;x;Ceramica\n"),
                                messaggio, &en),
                  qPrintable(messaggio));
         const QHash<int, bool> bagni = {{3, false}, {4, true}};

@@ -312,7 +312,8 @@ private Q_SLOTS:
         for (int i = 0; i < aggiunti.size(); ++i) {
             const int n = base + i + 1;
             QCOMPARE(f.NomeFoglio(n), aggiunti[i]);
-            QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + n - 2)), QStringLiteral("%1.  %2").arg(n - 1).arg(aggiunti[i]));
+            QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + n - 2)),
+                     QStringLiteral("%1.  %2").arg(n - 1).arg(aggiunti[i]));
         }
         QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + base + aggiunti.size() - 1)), QString());
         if (aggiunti.isEmpty())
@@ -326,7 +327,8 @@ private Q_SLOTS:
         for (int i = 0; i < zone.size(); ++i)
             QCOMPARE(f.Testo(QStringLiteral("E%1").arg(7 + i)), zone[i]);
         QVERIFY(!f.Esiste(QStringLiteral("A%1").arg(7 + zone.size())));
-        QCOMPARE(f.Testo(QStringLiteral("D%1").arg(zone.size() + 5)), bagno ? QStringLiteral("Sì") : QStringLiteral("No"));
+        QCOMPARE(f.Testo(QStringLiteral("D%1").arg(zone.size() + 5)),
+                 bagno ? QStringLiteral("Sì") : QStringLiteral("No"));
         QCOMPARE(f.Numero(QStringLiteral("I7")), 29.0);
         if (modo == 1)
             QCOMPARE(f.Numero("I8"), 35.0);

@@ -28,6 +28,14 @@ std::optional<int> IdRiga(const TModelloTabella& m, int riga)
     return v.toInt();
 }
 
+// Come le colonne dei campi: numeri senza separatore delle migliaia.
+QLocale LocaleSenzaMigliaia()
+{
+    QLocale l;
+    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l;
+}
+
 std::optional<double> Numero(const QString& testo)
 {
     bool ok = false;
@@ -67,14 +75,15 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
     m->AggiungiColonna(std::move(bagno));
 
     TModelloTabella::TColonnaAggiuntiva carico;
-    carico.titolo = Tr("Carico estivo [W]");
+    // Breve come "CTermico [W]"; l'importazione riconosce anche questo titolo.
+    carico.titolo = Tr("CEstivo [W]");
     carico.flag = Qt::ItemIsEditable;
     carico.leggi = [m, s](int riga, int ruolo) -> QVariant {
         const std::optional<int> id = IdRiga(*m, riga);
         const float w = id ? s->En1264.CaricoEstivo(*id) : 0.0f;
         switch (ruolo) {
         case Qt::DisplayRole:
-            return w != 0 ? QLocale().toString(double(w), 'g', 7) : QString();
+            return w != 0 ? LocaleSenzaMigliaia().toString(double(w), 'g', 7) : QString();
         case Qt::EditRole:
             return double(w);
         case Qt::TextAlignmentRole:

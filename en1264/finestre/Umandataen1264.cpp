@@ -75,8 +75,7 @@ void TVerificaMandata::Aggiorna()
                                       : Tr("Verifica EN 1264: %1 locali oltre il limite").arg(oltre));
     LabelVerifica->setStyleSheet(oltre > 0 ? QStringLiteral("color: #c00000; font-weight: bold") : QString());
 
-    const TMandataEn1264 m
-        = calcolati ? MandataEn1264(s.PavRad, s.RisultatiLocali, bagni) : TMandataEn1264();
+    const TMandataEn1264 m = calcolati ? MandataEn1264(s.PavRad, s.RisultatiLocali, bagni) : TMandataEn1264();
     if (m.Riferimento < 0 || !(m.TMandata > 0)) {
         LabelTEn1264->setText(Tr("T EN 1264: ---"));
         return;

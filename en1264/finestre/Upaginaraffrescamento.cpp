@@ -28,7 +28,9 @@ QString Tr(const char* s)
 
 QString Num(float v, int decimali)
 {
-    return QLocale().toString(double(v), 'f', decimali);
+    QLocale l;
+    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+    return l.toString(double(v), 'f', decimali);
 }
 
 QDoubleSpinBox* Casella(const char* nome, double minimo, double massimo, double passo, const QString& unita,
@@ -62,6 +64,7 @@ TPaginaRaffrescamento::TPaginaRaffrescamento(TProgetto& progetto)
     CheckMinima->setObjectName(QStringLiteral("CheckMinima"));
     LabelRugiada = new QLabel(dati);
     LabelRugiada->setObjectName(QStringLiteral("LabelRugiada"));
+    LabelRugiada->setWordWrap(true);
     LabelProposta = new QLabel(dati);
     LabelProposta->setObjectName(QStringLiteral("LabelProposta"));
     BitBtnProposta = new QPushButton(Tr("Usa la proposta"), dati);
@@ -174,8 +177,7 @@ void TPaginaRaffrescamento::Aggiorna()
     TStatoProgetto& s = Stato();
     const TDatiEstivi& d = s.En1264.Estivi;
     const float rugiada = PuntoRugiada(d.TAmbiente, d.UR);
-    LabelRugiada->setText(Tr("Punto di rugiada: %1 °C; il pavimento deve restare sopra %2 °C e, dove si sta, "
-                             "sopra %3 °C.")
+    LabelRugiada->setText(Tr("Punto di rugiada: %1 °C (pavimento sopra %2 °C, dove si sta sopra %3 °C)")
                               .arg(Num(rugiada, 1), Num(rugiada + d.Margine, 1), Num(TSupMinimaOccupata, 0)));
     const bool calcolati = s.NumLocali > 0 && s.RisultatiLocali.size() == s.NumLocali;
     const std::optional<float> minima
@@ -201,9 +203,8 @@ void TPaginaRaffrescamento::Aggiorna()
         const TLocaleCalc& l = s.RisultatiLocali[k];
         const TRaffLocale& r = Risultati[size_t(k)];
         const auto num = [&](float v, int dec) { return r.Calcolato ? Num(v, dec) : QStringLiteral("--"); };
-        const QStringList celle = {QString::number(l.ID), l.Descrizione,      Num(r.Carico, 0),
-                                   num(r.Resa, 0),        num(r.TSup, 1),     num(r.Portata, 0),
-                                   num(r.Mancanza, 0),    r.Esito()};
+        const QStringList celle = {QString::number(l.ID), l.Descrizione,     Num(r.Carico, 0),   num(r.Resa, 0),
+                                   num(r.TSup, 1),        num(r.Portata, 0), num(r.Mancanza, 0), r.Esito()};
         const bool ok = !r.Calcolato || r.Esito() == Tr("OK");
         for (int c = 0; c < NColonne; ++c) {
             auto* cella = new QTableWidgetItem(celle[c]);
