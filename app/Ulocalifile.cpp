@@ -9,6 +9,7 @@
 #include "documents/Ufoglio.h"
 #include "en1264/Udati.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -426,13 +427,15 @@ QString LeggiEn1264(const TRigaElenco& r, const TColonneEn1264& c, std::optional
     if (!b.isEmpty()) {
         bagno = LeggiSiNo(b);
         if (!bagno)
-            return QStringLiteral("Il valore \"%1\" della colonna Bagno non è né Sì né No.").arg(b);
+            return QCoreApplication::translate("Locali", "Il valore \"%1\" della colonna Bagno non è né Sì né No.")
+                .arg(b);
     }
     const QString w = c.carico >= 0 ? r.celle.value(c.carico) : QString();
     if (!w.isEmpty()) {
         const std::optional<double> v = LeggiNumeroElenco(w);
         if (!v || *v < 0 || *v > 1e6)
-            return QStringLiteral("Il carico estivo \"%1\" non è un numero da 0 a 1000000 W.").arg(w);
+            return QCoreApplication::translate("Locali", "Il carico estivo \"%1\" non è un numero da 0 a 1000000 W.")
+                .arg(w);
         carico = float(*v);
     }
     return {};

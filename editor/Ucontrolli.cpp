@@ -715,8 +715,8 @@ void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint su
     // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì; le colonne aggiunte
     // dopo i campi valgono come l'ultimo campo.
     const QModelIndex i = currentIndex();
-    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && i.isValid()
-        && i.row() == m_modello->rowCount() - 1 && i.column() >= m_modello->Campi().size() - 1)
+    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && i.isValid() && i.row() == m_modello->rowCount() - 1
+        && i.column() >= m_modello->Campi().size() - 1)
         confermaRiga(false);
 }
 

@@ -119,7 +119,7 @@ void TProgetto::crea()
     PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));
     PageControl1->addTab(TabSheet4, QStringLiteral("T Mandata Progetto"));
-    PageControl1->addTab(TabSheetRaffrescamento, QStringLiteral("Raffrescamento"));
+    PageControl1->addTab(TabSheetRaffrescamento, tr("Raffrescamento"));
     PageControl1->addTab(TabSheet5, QStringLiteral("Collettori"));
     PageControl1->addTab(TabSheet6, QStringLiteral("Regolazione"));
     PageControl1->addTab(TabSheet7, QStringLiteral("Catalogo"));

@@ -66,7 +66,7 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     Edit1->setFont(arial);
 
     RadioGroup1 = new TRadioGroup({QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"),
-                                   QStringLiteral("Senza Area Marginale"), QStringLiteral("T EN 1264")},
+                                   QStringLiteral("Senza Area Marginale"), tr("T EN 1264")},
                                   GroupBox7);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 

@@ -76,8 +76,8 @@ bool TDatiEn1264::Usato() const
 {
     const TDatiEstivi base;
     const bool carichi = std::any_of(CarichiEstivi.begin(), CarichiEstivi.end(), [](float c) { return c != 0; });
-    return ModoEn1264 || !Bagni.isEmpty() || carichi || Estivi.TAmbiente != base.TAmbiente || Estivi.UR != base.UR
-        || Estivi.TMandata != base.TMandata || Estivi.Margine != base.Margine;
+    return ModoEn1264 || Relazione || !Bagni.isEmpty() || carichi || Estivi.TAmbiente != base.TAmbiente
+        || Estivi.UR != base.UR || Estivi.TMandata != base.TMandata || Estivi.Margine != base.Margine;
 }
 
 QByteArray TDatiEn1264::Serializza() const
@@ -86,6 +86,8 @@ QByteArray TDatiEn1264::Serializza() const
         return {};
     QByteArray t = "versione=1\n";
     t += "modo_en1264=" + QByteArray(ModoEn1264 ? "1" : "0") + '\n';
+    if (Relazione)
+        t += "relazione=1\n";
     t += "estivo=" + Numero(Estivi.TAmbiente) + ';' + Numero(Estivi.UR) + ';' + Numero(Estivi.TMandata) + ';'
         + Numero(Estivi.Margine) + '\n';
     QList<int> id = Bagni.keys() + CarichiEstivi.keys();
@@ -116,6 +118,8 @@ std::optional<TDatiEn1264> TDatiEn1264::Leggi(const QByteArray& testo)
             versione = v[0].trimmed().toInt() >= 1;
         } else if (chiave == "modo_en1264") {
             d.ModoEn1264 = v[0].trimmed() == "1";
+        } else if (chiave == "relazione") {
+            d.Relazione = v[0].trimmed() == "1";
         } else if (chiave == "estivo") {
             if (v.size() < 4 || !LeggiNumero(v[0], d.Estivi.TAmbiente) || !LeggiNumero(v[1], d.Estivi.UR)
                 || !LeggiNumero(v[2], d.Estivi.TMandata) || !LeggiNumero(v[3], d.Estivi.Margine))

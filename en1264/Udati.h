@@ -20,6 +20,7 @@ struct TDatiEn1264
     QHash<int, float> CarichiEstivi; // ID locale → W
     TDatiEstivi Estivi;
     bool ModoEn1264 = false; // "T EN 1264" scelta come temperatura di mandata
+    bool Relazione = false; // la verifica va nella relazione tecnica anche senza altri dati
 
     bool Bagno(const TLocaleCalc& l) const { return Bagno(l.ID, l.TAmbiente); }
     bool Bagno(int id, float tAmbiente) const;

@@ -285,11 +285,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("modo");
         QTest::addColumn<bool>("bagno"); // il bagno (id 2) scelto esplicitamente
-        QTest::addColumn<float>("carico"); // carico estivo della camera (id 3)
+        QTest::addColumn<float>("carico"); // carico estivo della camera (id 3); -1 nessuno, verifica chiesta
         QTest::addColumn<QStringList>("aggiunti");
         const QString verifica = QStringLiteral("Verifica EN 1264"), raff = QStringLiteral("Raffrescamento");
         QTest::newRow("nessun dato") << 2 << false << 0.0f << QStringList {};
         QTest::newRow("bagno scelto") << 2 << true << 0.0f << QStringList {verifica};
+        QTest::newRow("solo la scelta della relazione") << 0 << false << -1.0f << QStringList {verifica};
         QTest::newRow("carico estivo") << 2 << false << 900.0f << QStringList {verifica, raff};
         QTest::newRow("zone marginali, entrambi") << 1 << true << 900.0f << QStringList {verifica, raff};
     }
@@ -304,6 +305,7 @@ private Q_SLOTS:
             stato->En1264.Bagni.insert(2, true);
         if (carico > 0)
             stato->En1264.CarichiEstivi.insert(3, carico);
+        stato->En1264.Relazione = carico < 0;
         TFoglio f;
         f.Apri(rapporto());
         const int base = modo == 1 ? 6 : 5;

@@ -1,16 +1,19 @@
 #include "en1264/finestre/Umandataen1264.h"
 
+#include "data/Udatabase.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Ustato.h"
 #include "en1264/Udati.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -45,8 +48,21 @@ TVerificaMandata::TVerificaMandata(TPaginaMandata& pagina, TStatoProgetto& stato
     LabelTEn1264->setToolTip(Tr("Temperatura di mandata di progetto della UNI EN 1264-3: il locale con il flusso più "
                                 "alto fra quelli che non sono bagni, al passo più fitto, con salto termico di al più "
                                 "5 K."));
+    CheckRelazione = new QCheckBox(Tr("Verifica EN 1264 nella relazione tecnica"), &pagina);
+    CheckRelazione->setObjectName(QStringLiteral("CheckRelazioneEn1264"));
+    CheckRelazione->setToolTip(Tr("Aggiunge alla relazione tecnica il foglio \"Verifica EN 1264\" (c'è comunque "
+                                  "quando il progetto ha bagni scelti, carichi estivi o \"T EN 1264\")."));
+    connect(CheckRelazione, &QCheckBox::toggled, this, [this](bool acceso) {
+        if (m_stato.En1264.Relazione != acceso) {
+            m_stato.En1264.Relazione = acceso;
+            m_stato.Dati().ProgettoModificato = true;
+        }
+    });
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(LabelVerifica, 1);
+    riga->addWidget(CheckRelazione);
     if (auto* l = qobject_cast<QBoxLayout*>(pagina.layout()))
-        l->insertWidget(l->indexOf(pagina.Griglia1) + 1, LabelVerifica);
+        l->insertLayout(l->indexOf(pagina.Griglia1) + 1, riga);
     if (auto* g = qobject_cast<QGridLayout*>(pagina.GroupBox7->layout()))
         g->addWidget(LabelTEn1264, 2, 1, 1, 2);
 
@@ -74,6 +90,10 @@ void TVerificaMandata::Aggiorna()
     LabelVerifica->setText(oltre == 1 ? Tr("Verifica EN 1264: 1 locale oltre il limite")
                                       : Tr("Verifica EN 1264: %1 locali oltre il limite").arg(oltre));
     LabelVerifica->setStyleSheet(oltre > 0 ? QStringLiteral("color: #c00000; font-weight: bold") : QString());
+    {
+        const QSignalBlocker b(CheckRelazione);
+        CheckRelazione->setChecked(s.En1264.Relazione);
+    }
 
     const TMandataEn1264 m = calcolati ? MandataEn1264(s.PavRad, s.RisultatiLocali, bagni) : TMandataEn1264();
     if (m.Riferimento < 0 || !(m.TMandata > 0)) {

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class TPaginaMandata;
 class TStatoProgetto;
@@ -26,6 +27,7 @@ public:
     const std::vector<TVerificaLocale>& Verifiche() const { return m_verifiche; }
     QLabel* LabelVerifica; // "Verifica EN 1264: n locali oltre il limite"
     QLabel* LabelTEn1264; // valore di "T EN 1264" e locale di riferimento
+    QCheckBox* CheckRelazione; // la verifica entra nella relazione tecnica
 
     // Ricalcola verifiche e testi dai risultati correnti dello stato.
     void Aggiorna();

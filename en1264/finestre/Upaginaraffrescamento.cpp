@@ -224,6 +224,12 @@ void TPaginaRaffrescamento::Aggiorna()
         LabelRiepilogo->setText(Tr("Nessun locale da calcolare."));
         return;
     }
+    if (s.ModoTMandata < 0) {
+        // Senza impostazioni salvate i locali non hanno ancora circuiti.
+        LabelRiepilogo->setText(Tr("Salvare le impostazioni della pagina \"T Mandata Progetto\": il raffrescamento "
+                                   "usa i circuiti posati per il riscaldamento."));
+        return;
+    }
     LabelRiepilogo->setText(Tr("Mandata estiva %1 °C: resa estiva %2 W per un carico di %3 W; %4 locali da rivedere.")
                                 .arg(Num(MandataUsata, 1), Num(resa, 0), Num(carico, 0))
                                 .arg(nonVerificati));
