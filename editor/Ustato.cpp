@@ -93,6 +93,7 @@ bool TStatoProgetto::RicalcolaProgetto()
         clessidra(false);
         m_dati.LocaliModificati = false;
         RisultatiRicalcolati = true;
+        En1264.TieniLocali(RisultatiLocali);
     }
 
     if (NumLocali > 0) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QLocale>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -32,6 +33,15 @@ bool TDatiEn1264::Bagno(int id, float tAmbiente) const
 {
     const auto it = Bagni.constFind(id);
     return it != Bagni.constEnd() ? *it : BagnoPerDifetto(tAmbiente);
+}
+
+void TDatiEn1264::TieniLocali(std::span<const TLocaleCalc> locali)
+{
+    QSet<int> id;
+    for (const TLocaleCalc& l : locali)
+        id.insert(l.ID);
+    Bagni.removeIf([&](const auto& v) { return !id.contains(v.key()); });
+    CarichiEstivi.removeIf([&](const auto& v) { return !id.contains(v.key()); });
 }
 
 QVector<bool> BagniLocali(const TDatiEn1264& dati, std::span<const TLocaleCalc> locali)

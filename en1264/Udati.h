@@ -28,6 +28,10 @@ struct TDatiEn1264
     // Vero quando il progetto usa qualcosa di diverso dai valori predefiniti.
     bool Usato() const;
 
+    // Dimentica bagni e carichi dei locali che non ci sono più: un locale nuovo con lo stesso
+    // numero non li eredita.
+    void TieniLocali(std::span<const TLocaleCalc> locali);
+
     // Testo UTF-8 "chiave=valore" per riga; vuoto quando non è Usato().
     QByteArray Serializza() const;
     // nullopt se il testo è danneggiato; chiavi sconosciute ignorate.

@@ -32,10 +32,9 @@ struct TLocaleProva
 
 struct TProva : TFinestraDiProva
 {
-    bool Prepara(const QList<TLocaleProva>& locali)
+    bool Prepara(const QList<TLocaleProva>& locali) { return Apri() && Inserisci(locali); }
+    bool Inserisci(const QList<TLocaleProva>& locali)
     {
-        if (!Apri())
-            return false;
         for (const TLocaleProva& l : locali) {
             TTabella* t = dati.AuxLocali;
             t->Insert();
@@ -163,6 +162,25 @@ private Q_SLOTS:
         p.Pagina(3);
         QCOMPARE(p.Conto(), Conto(2));
         QCOMPARE(p.Esito(1), QStringLiteral("OK"));
+    }
+
+    // Un locale cancellato porta via la sua scelta: quello nuovo con lo stesso numero non è un
+    // bagno e non ha il carico estivo del vecchio.
+    void localeCancellato()
+    {
+        TProva p;
+        QVERIFY(p.Prepara({{1, 20, 10, 800}, {2, 20, 10, 800}}));
+        p.Pagina(2);
+        QVERIFY(p.GrigliaLocali()->Modello()->setData(p.Bagno(1), Qt::Checked, Qt::CheckStateRole));
+        p.Stato().En1264.CarichiEstivi.insert(2, 300);
+        TTabella* t = p.dati.AuxLocali;
+        t->Last();
+        t->Delete();
+        p.dati.LocaliModificati = true;
+        QVERIFY(p.Stato().RicalcolaProgetto());
+        QVERIFY(p.Inserisci({{2, 20, 10, 800}}));
+        QCOMPARE(p.Bagno(1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(p.Stato().En1264.CaricoEstivo(2), 0.0f);
     }
 
     // "T EN 1264": la mandata di progetto diventa quella salvata come "Senza Area Marginale";
