@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -55,5 +56,35 @@ void TCaricamento::Fine()
 
 void TCaricamento::Respira()
 {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!BitBtnAnnulla) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    // Venti volte al secondo bastano al ridisegno e al pulsante, e costano poco all'operazione.
+    if (m_ultimoRespiro.isValid() && m_ultimoRespiro.elapsed() < 50)
+        return;
+    m_ultimoRespiro.start();
+    QApplication::processEvents();
+}
+
+void TCaricamento::PermettiAnnulla()
+{
+    if (BitBtnAnnulla)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    BitBtnAnnulla = new QPushButton(tr("Annulla"), this);
+    BitBtnAnnulla->setObjectName(QStringLiteral("BitBtnAnnulla"));
+    layout()->addWidget(BitBtnAnnulla);
+    layout()->setAlignment(BitBtnAnnulla, Qt::AlignRight);
+    connect(BitBtnAnnulla, &QPushButton::clicked, this, &TCaricamento::reject);
+    setFixedSize(330, 96);
+}
+
+void TCaricamento::reject()
+{
+    // Esc o "Annulla": l'operazione se ne accorge al prossimo passo e chiude lei la finestra.
+    if (!BitBtnAnnulla)
+        return;
+    m_annullato = true;
+    BitBtnAnnulla->setEnabled(false);
 }

@@ -4,8 +4,10 @@
 #include "data/Uprogresso.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QProgressBar;
+class QPushButton;
 
 class TCaricamento : public QDialog, public TProgresso
 {
@@ -21,8 +23,20 @@ public:
     void Fine() override;
     void Respira() override;
 
+    // Per le operazioni che sanno fermarsi lasciando tutto com'era: un pulsante "Annulla" (anche
+    // Esc). La finestra diventa modale per l'applicazione, così durante l'operazione il progetto
+    // non si tocca, e Respira lascia passare anche i clic.
+    void PermettiAnnulla();
+    bool Annullato() const override { return m_annullato; }
+
     QProgressBar* ProgressBar1;
+    QPushButton* BitBtnAnnulla = nullptr;
+
+protected:
+    void reject() override;
 
 private:
     int m_posizione = 0;
+    bool m_annullato = false;
+    QElapsedTimer m_ultimoRespiro;
 };

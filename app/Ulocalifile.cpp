@@ -4,6 +4,7 @@
 #include "data/Udatabase.h"
 #include "data/Uerrori.h"
 #include "data/Umessaggi.h"
+#include "data/Uprogresso.h"
 #include "data/Uregole.h"
 #include "data/Usalvataggio.h"
 #include "documents/Ufoglio.h"
@@ -16,7 +17,6 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QSet>
-#include <QSqlDatabase>
 
 #include <array>
 #include <cerrno>
@@ -25,6 +25,11 @@
 #include <utility>
 
 namespace {
+
+QString tr(const char* testo)
+{
+    return QCoreApplication::translate("TLocaliFile", testo);
+}
 
 // Ordine della griglia, che è anche l'ordine in cui si scrivono i campi: l'area prima dell'area
 // utile e questa prima della marginale, come le scrive l'utente, perché le regole delle aree
@@ -73,9 +78,45 @@ const QString MsgLocaleInModifica
     = QStringLiteral("Un locale è in modifica.\n\nConfermarlo o annullarlo prima di importare altri locali.");
 const QString MsgTabelleChiuse = QStringLiteral("Nessun progetto aperto: non ci sono locali da importare o esportare.");
 
+// Avanzamento di un'operazione a righe: la finestra si ridisegna e ascolta "Annulla" ogni
+// tante righe, non a ognuna (il ridisegno costerebbe più della riga).
+class TAvanzamento
+{
+public:
+    TAvanzamento(TProgresso* progresso, const QString& titolo, int righe)
+        : m_progresso(progresso)
+    {
+        if (m_progresso)
+            m_progresso->Inizia(titolo, righe);
+    }
+    // false quando l'utente ha scelto "Annulla".
+    bool Passo()
+    {
+        if (!m_progresso)
+            return true;
+        m_progresso->Passo();
+        if (++m_righe % 256 != 0)
+            return true;
+        m_progresso->Respira();
+        return !m_progresso->Annullato();
+    }
+    bool Annullato() const { return m_progresso && m_progresso->Annullato(); }
+
+private:
+    TProgresso* m_progresso;
+    int m_righe = 0;
+};
+
 QString Nativo(const QString& percorso)
 {
     return QDir::toNativeSeparators(percorso);
+}
+
+// Un testo del file citato in un messaggio: una cella di megabyte non deve finire tutta lì.
+QString Accorcia(const QString& testo)
+{
+    constexpr int Massimo = 60;
+    return testo.size() <= Massimo ? testo : testo.left(Massimo) + QChar(0x2026);
 }
 
 // Una riga del messaggio per ogni rifiuto: il messaggio della regola su una sola riga.
@@ -202,24 +243,25 @@ bool MappaIntestazioni(const QStringList& intestazioni, std::array<int, NColonne
 }
 
 // Valore di una cella per il campo: numeri letti con la virgola o il punto; un testo che non è un
-// numero (o non è intero per un campo intero) passa com'è, perché lo rifiuti il campo con il suo
-// messaggio.
+// numero (o non è intero per un campo intero) passa com'è (accorciato), perché lo rifiuti il campo
+// con il suo messaggio.
 QVariant ValoreCella(const TDefCampo& def, const QString& cella)
 {
     if (!def.numerico())
         return cella;
     const std::optional<double> v = LeggiNumeroElenco(cella);
     if (!v)
-        return cella;
+        return Accorcia(cella);
     if (def.tipo == TTipoCampo::Reale)
         return *v;
     if (*v != std::floor(*v) || std::fabs(*v) > INT_MAX)
-        return cella;
+        return Accorcia(cella);
     return int(*v);
 }
 
 // Le righe dell'elenco tradotte in valori di campo, con i numeri dei locali che mancano.
-std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const std::array<int, NColonne>& posizione)
+// Le celle di ogni riga si liberano appena tradotte: la memoria non tiene due copie dell'elenco.
+std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::array<int, NColonne>& posizione)
 {
     TTabella& t = *dati.AuxLocali;
     // Descrizioni dei rivestimenti del catalogo per chiave di confronto.
@@ -230,10 +272,16 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
         const QString d = riv.ValoreRiga(i, descr).toString();
         rivestimenti.insert(ChiaveTesto(d), d);
     }
+    // Le stesse poche scritte tornano in migliaia di righe: ciascuna si confronta una volta.
+    QHash<QString, QString> trovati;
+
+    std::array<const TDefCampo*, NColonne> definizioni;
+    for (int c = 0; c < NColonne; ++c)
+        definizioni[size_t(c)] = &t.DefCampo(QLatin1String(Colonne[size_t(c)].campo));
 
     std::vector<TRigaLocale> righe;
     righe.reserve(elenco.righe.size());
-    for (const TRigaElenco& r : elenco.righe) {
+    for (TRigaElenco& r : elenco.righe) {
         TRigaLocale l;
         l.riga = r.riga;
         for (int c = 0; c < NColonne; ++c) {
@@ -241,11 +289,21 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
             const QString cella = p >= 0 ? r.celle.value(p) : QString();
             if (cella.isEmpty())
                 continue;
-            const TDefCampo& def = t.DefCampo(QLatin1String(Colonne[size_t(c)].campo));
-            if (c == CRivestimento) {
-                const QString trovato = rivestimenti.value(ChiaveTesto(cella));
+            const TDefCampo& def = *definizioni[size_t(c)];
+            if (cella.contains(QChar(0))) {
+                // Il database taglierebbe il testo al primo NUL ("Cu\0cina" diventerebbe "Cu").
+                if (l.errore.isEmpty()) {
+                    l.errore = tr("Il testo della colonna \"%1\" contiene un carattere nullo (NUL).")
+                                   .arg(QString::fromUtf8(Colonne[size_t(c)].titolo));
+                    l.colonnaErrore = c;
+                }
+            } else if (c == CRivestimento) {
+                auto it = trovati.constFind(cella);
+                if (it == trovati.constEnd())
+                    it = trovati.insert(cella, rivestimenti.value(ChiaveTesto(cella)));
+                const QString trovato = *it;
                 if (trovato.isEmpty() && l.errore.isEmpty()) {
-                    l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(cella);
+                    l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(Accorcia(cella));
                     l.colonnaErrore = c;
                 }
                 l.valori[size_t(c)] = trovato;
@@ -253,7 +311,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
                 // Il campo taglierebbe il testo: due piani diversi diventerebbero lo stesso piano.
                 if (l.errore.isEmpty()) {
                     l.errore = QStringLiteral("Il testo \"%1\" supera i %2 caratteri del campo %3.")
-                                   .arg(cella)
+                                   .arg(Accorcia(cella))
                                    .arg(def.dimensione)
                                    .arg(def.nome);
                     l.colonnaErrore = c;
@@ -263,6 +321,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
             }
         }
         righe.push_back(std::move(l));
+        r.celle = QStringList();
     }
 
     // Senza numero: dopo il più alto fra quelli dei locali esistenti e quelli del file.
@@ -282,7 +341,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, const TElenco& elenco, const 
 // Scrive la riga nel record in inserimento campo per campo, nell'ordine della griglia, poi
 // applica il controllo che precede la registrazione. Restituisce il primo messaggio di rifiuto,
 // vuoto se la riga passa tutte le regole.
-QString ScriviRiga(TTabella& t, const TRigaLocale& l, TRaccolta& raccolta)
+QString ScriviRiga(TTabella& t, const std::array<int, NColonne>& campi, const TRigaLocale& l, TRaccolta& raccolta)
 {
     raccolta.Prendi();
     t.Append();
@@ -292,7 +351,7 @@ QString ScriviRiga(TTabella& t, const TRigaLocale& l, TRaccolta& raccolta)
         const QVariant& v = l.valori[size_t(c)];
         if (v.isNull())
             continue;
-        TCampo campo = t.FieldByName(QLatin1String(Colonne[size_t(c)].campo));
+        TCampo campo = t.Campo(campi[size_t(c)]);
         // Il rivestimento del file porta la conducibilità del catalogo anche quando è lo stesso
         // dei dati generali, che il locale nuovo ha già: la regola scatta solo a un cambiamento.
         if (c == CRivestimento)
@@ -327,7 +386,8 @@ QString MessaggioRifiuti(const QString& nomeFile, const QList<QPair<int, QString
 }
 
 // Testo di un valore per il CSV: numeri con la virgola decimale, testi tra virgolette quando
-// contengono il separatore, virgolette, a capo o spazi ai lati.
+// contengono il separatore, virgolette, a capo o spazi ai lati; un testo che un foglio di calcolo
+// prenderebbe per una formula preceduto da un apostrofo (TestoPerCsv).
 QString CellaCsv(const QVariant& v)
 {
     if (v.isNull())
@@ -336,7 +396,7 @@ QString CellaCsv(const QVariant& v)
         return QString::number(v.toDouble(), 'f', QLocale::FloatingPointShortest).replace(u'.', u',');
     if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong)
         return QString::number(v.toLongLong());
-    QString s = v.toString();
+    QString s = TestoPerCsv(v.toString());
     if (s.contains(u';') || s.contains(u'"') || s.contains(u'\n') || s.contains(u'\r') || s != s.trimmed())
         s = u'"' + s.replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
     return s;
@@ -448,18 +508,36 @@ std::span<const TColonnaLocali> ColonneLocali()
     return Colonne;
 }
 
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TDatiEn1264* en1264)
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso,
+                   TDatiEn1264* en1264)
 {
+    // La finestra dell'avanzamento si chiude in ogni caso, prima del messaggio.
+    struct TFine
+    {
+        TProgresso* p;
+        ~TFine()
+        {
+            if (p)
+                p->Fine();
+        }
+    } fine {progresso};
     TElenco elenco;
     QString errore;
-    if (!LeggiElenco(percorso, elenco, errore)) {
-        messaggio = QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
+    if (!LeggiElenco(percorso, elenco, errore, progresso)) {
+        messaggio = progresso && progresso->Annullato()
+            ? MsgImportazioneAnnullata()
+            : QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
         return false;
     }
-    return ImportaLocaliDa(dati, elenco, QFileInfo(percorso).fileName(), messaggio, en1264);
+    return ImportaLocaliDa(dati, std::move(elenco), QFileInfo(percorso).fileName(), messaggio, progresso, en1264);
 }
 
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
+QString MsgImportazioneAnnullata()
+{
+    return tr("Importazione annullata: nessun locale aggiunto.");
+}
+
+bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio, TProgresso* progresso,
                      TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
@@ -481,90 +559,98 @@ bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile
         messaggio = QStringLiteral("Il file \"%1\" non contiene locali.").arg(nomeFile);
         return false;
     }
-    const std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
+    const qsizetype totale = qsizetype(t.RecordCount()) + qsizetype(elenco.righe.size());
+    if (totale > LimitiElenco().righe) {
+        messaggio = tr("Nessun locale importato da \"%1\": il progetto avrebbe %2 locali, più dei %3 che può avere.")
+                        .arg(nomeFile)
+                        .arg(totale)
+                        .arg(LimitiElenco().righe);
+        return false;
+    }
+    // Bagno e carico estivo si leggono prima che le righe dell'elenco siano consumate.
+    struct TEn1264Riga
+    {
+        std::optional<bool> bagno;
+        float carico = 0;
+        QString errore;
+    };
+    std::vector<TEn1264Riga> extra;
     const TColonneEn1264 colonneEn1264 = en1264 ? CercaColonneEn1264(elenco.intestazione.celle) : TColonneEn1264();
+    if (en1264) {
+        extra.resize(elenco.righe.size());
+        for (size_t i = 0; i < elenco.righe.size(); ++i)
+            extra[i].errore = LeggiEn1264(elenco.righe[i], colonneEn1264, extra[i].bagno, extra[i].carico);
+    }
+    std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
+    std::array<int, NColonne> campi;
+    for (int c = 0; c < NColonne; ++c)
+        campi[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
+    const int id = t.IndiceCampo(QStringLiteral("ID"));
 
     TControlliSospesi sospesi(t);
     TRegoleDelleAree aree(dati);
     TRaccolta raccolta;
-    const bool modificatiPrima = dati.LocaliModificati;
 
-    // Prima tutte le righe contro le regole, senza registrare nulla: il numero unico si controlla
-    // contro i locali esistenti e le righe già accettate.
+    // Ogni riga contro le regole come nella griglia, senza registrare nulla: i valori che ne
+    // escono si tengono per la registrazione. Il numero unico si controlla contro i locali
+    // esistenti e le righe già accettate.
     QSet<int> numeri;
-    const int id = t.IndiceCampo(QStringLiteral("ID"));
+    numeri.reserve(qsizetype(totale));
     for (int i = 0; i < t.RecordCount(); ++i)
         numeri.insert(t.ValoreRiga(i, id).toInt());
     QList<QPair<int, QString>> rifiuti;
+    QList<QVector<QVariant>> valori;
+    valori.reserve(qsizetype(righe.size()));
+    QList<QPair<int, const TEn1264Riga*>> perNumero; // i valori EN 1264 di ogni locale accettato
+    TAvanzamento avanzamento(progresso, tr("Controllo dei locali"), int(righe.size()));
     for (const TRigaLocale& l : righe) {
-        QString m = ScriviRiga(t, l, raccolta);
+        QString m = ScriviRiga(t, campi, l, raccolta);
         if (m.isEmpty()) {
-            const int n = t.FieldByName(QStringLiteral("ID")).AsInteger();
+            const int n = t.ValoriInModifica().value(id).toInt();
             if (numeri.contains(n))
                 m = TestiRegole::LocaleNonRegistrato;
             numeri.insert(n);
+            if (rifiuti.isEmpty())
+                valori.append(t.ValoriInModifica());
+            if (en1264) {
+                const TEn1264Riga& e = extra[size_t(&l - righe.data())];
+                if (m.isEmpty())
+                    m = e.errore;
+                perNumero.append({n, &e});
+            }
         }
         t.Cancel();
-        if (m.isEmpty() && en1264) {
-            std::optional<bool> bagno;
-            float carico;
-            m = LeggiEn1264(elenco.righe[size_t(&l - righe.data())], colonneEn1264, bagno, carico);
-        }
         if (!m.isEmpty())
             rifiuti.append({l.riga, m});
+        if (!avanzamento.Passo()) {
+            messaggio = MsgImportazioneAnnullata();
+            return false;
+        }
     }
     if (!rifiuti.isEmpty()) {
         messaggio = MessaggioRifiuti(nomeFile, rifiuti);
         return false;
     }
+    std::vector<TRigaLocale>().swap(righe);
 
-    // Poi la registrazione, in una transazione per la velocità. Un rifiuto qui (il database,
-    // non le regole) toglie i locali appena aggiunti.
-    QSqlDatabase db = dati.Database();
-    const bool transazione = db.transaction();
-    QList<int> aggiunti;
-    for (const TRigaLocale& l : righe) {
-        QString m = ScriviRiga(t, l, raccolta);
-        const int n = t.FieldByName(QStringLiteral("ID")).AsInteger();
-        if (m.isEmpty() && !t.Post())
-            m = raccolta.Prendi();
-        if (!m.isEmpty()) {
-            t.Cancel();
-            for (int a : aggiunti)
-                if (t.Locate(QStringLiteral("ID"), a))
-                    t.Delete();
-            if (transazione)
-                db.commit();
-            dati.LocaliModificati = modificatiPrima;
-            messaggio = MessaggioRifiuti(nomeFile, {{l.riga, m.isEmpty() ? TestiRegole::LocaleNonRegistrato : m}});
-            return false;
-        }
-        aggiunti.append(n);
-        if (en1264) {
-            std::optional<bool> bagno;
-            float carico;
-            LeggiEn1264(elenco.righe[size_t(&l - righe.data())], colonneEn1264, bagno, carico);
-            if (bagno)
-                en1264->Bagni.insert(n, *bagno);
-            if (carico != 0)
-                en1264->CarichiEstivi.insert(n, carico);
-            else if (colonneEn1264.carico >= 0)
-                en1264->CarichiEstivi.remove(n);
-        }
-    }
-    if (transazione && !db.commit()) {
-        db.rollback();
-        t.Refresh();
-        dati.LocaliModificati = modificatiPrima;
+    // Poi la registrazione in blocco: tutte le righe o nessuna.
+    if (!t.AggiungiRighe(valori, errore)) {
         messaggio = QStringLiteral("Nessun locale importato da \"%1\": il database non ha registrato i locali.")
                         .arg(nomeFile);
         return false;
     }
+    for (const auto& [n, e] : perNumero) {
+        if (e->bagno)
+            en1264->Bagni.insert(n, *e->bagno);
+        if (e->carico != 0)
+            en1264->CarichiEstivi.insert(n, e->carico);
+        else if (colonneEn1264.carico >= 0)
+            en1264->CarichiEstivi.remove(n);
+    }
     dati.LocaliModificati = true;
-    t.Locate(QStringLiteral("ID"), aggiunti.first());
-    messaggio = aggiunti.size() == 1
-        ? QStringLiteral("Importato un locale da \"%1\".").arg(nomeFile)
-        : QStringLiteral("Importati %1 locali da \"%2\".").arg(aggiunti.size()).arg(nomeFile);
+    t.Locate(QStringLiteral("ID"), valori.first().value(id));
+    messaggio = valori.size() == 1 ? QStringLiteral("Importato un locale da \"%1\".").arg(nomeFile)
+                                   : QStringLiteral("Importati %1 locali da \"%2\".").arg(valori.size()).arg(nomeFile);
     return true;
 }
 

@@ -6,9 +6,10 @@
 // Uso dalla pagina "Locali" della finestra di progetto (nessuna finestra qui dentro):
 //
 //   BitBtnImporta ("Importa..."): dialogo di apertura con il filtro "*.csv *.xlsx", poi
+//       TCaricamento progresso(this); progresso.PermettiAnnulla();
 //       QString messaggio;
-//       if (ImportaLocali(*Dati, percorso, messaggio)) ... // la griglia si aggiorna da sola
-//       else TMessaggi::Errore(messaggio);
+//       if (ImportaLocali(*Dati, percorso, messaggio, &progresso)) ... // la griglia si aggiorna da sola
+//       else if (!progresso.Annullato()) TMessaggi::Errore(messaggio);
 //   BitBtnEsporta ("Esporta..."): dialogo di salvataggio con lo stesso filtro, poi
 //       if (!EsportaLocali(*Dati, percorso, messaggio)) TMessaggi::AvvisoDomanda(messaggio);
 //
@@ -25,6 +26,7 @@
 #include <span>
 
 class QIODevice;
+class TProgresso;
 class TDati;
 struct TDatiEn1264;
 struct TElenco;
@@ -60,12 +62,18 @@ constexpr int MaxRigheRifiutate = 20;
 // sono aggiunti in coda a quelli che c'erano e LocaliModificati è alzato. Con un locale in modifica
 // nella griglia l'importazione non parte (va prima confermato o annullato).
 //
+// Lettura e controllo riportano l'avanzamento a progresso (se c'è), che può annullarli: con
+// "Annulla" il progetto resta com'era e messaggio è MsgImportazioneAnnullata(). Alla fine, comunque
+// vada, progresso->Fine(). Più di LimitiElenco().righe locali nel progetto si rifiutano.
 // Con en1264 le colonne facoltative "Bagno" (Sì/No) e "Carico estivo [W]" vanno nei dati del
 // progetto per i locali importati; un file senza di esse si importa lo stesso.
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TDatiEn1264* en1264 = nullptr);
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso = nullptr,
+                   TDatiEn1264* en1264 = nullptr);
 // Lo stesso da un elenco già letto; nomeFile serve solo ai messaggi.
-bool ImportaLocaliDa(TDati& dati, const TElenco& elenco, const QString& nomeFile, QString& messaggio,
-                     TDatiEn1264* en1264 = nullptr);
+// L'elenco si consuma riga per riga (std::move per non tenerne una copia).
+bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio,
+                     TProgresso* progresso = nullptr, TDatiEn1264* en1264 = nullptr);
+QString MsgImportazioneAnnullata();
 
 // Esporta i locali registrati con le colonne e i titoli della griglia: .csv con ';', virgola
 // decimale e BOM UTF-8 (i fogli di calcolo lo aprono con gli accenti giusti), oppure .xlsx. Il

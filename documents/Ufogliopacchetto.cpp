@@ -1,10 +1,13 @@
 // Cartella di lavoro: pacchetto (parti, relazioni, tipi), indirizzi, apertura e salvataggio.
 #include "data/Uerrori.h"
+#include "data/Ufilenormale.h"
 #include "data/Usalvataggio.h"
+#include "documents/Uarchivio.h"
 #include "documents/Ufoglio.h"
 #include "documents/Ufogliointerno.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -60,6 +63,27 @@ const char* const VuotoCore
     = R"(<cp:coreProperties xmlns:cp="http://schemas.openxmlformats.org/package/2006/metadata/core-properties" xmlns:dc="http://purl.org/dc/elements/1.1/" xmlns:dcterms="http://purl.org/dc/terms/" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance"><dc:title></dc:title><dc:creator></dc:creator></cp:coreProperties>)";
 const char* const VuotoApp
     = R"(<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"><Application>TERMOVELA</Application></Properties>)";
+
+// Solo un file normale: aprire una pipe bloccherebbe finché qualcuno non ci scrive, un
+// dispositivo come /dev/zero non finirebbe mai. Un file che manca lo dice l'apertura.
+void ControllaFileNormale(const QString& file)
+{
+    const TFileNormale esame = EsaminaFile(file);
+    if (esame.tipo == TFileNormale::Cartella || esame.tipo == TFileNormale::Speciale
+        || esame.tipo == TFileNormale::Collegamento)
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Il file \"%1\" %2.")
+                                .arg(QDir::toNativeSeparators(file), esame.motivo));
+}
+
+// Il file del pacchetto, che non può essere più grande di quanto se ne decomprime.
+QByteArray LeggiPacchetto(QFile& f, const QString& nome)
+{
+    const qint64 limite = LimitiArchivio().totale;
+    if (f.size() > limite)
+        throw TErroreFoglio(MessaggioArchivioTroppoGrande(
+            nome, QCoreApplication::translate("TFoglio", "supera %1").arg(TestoDimensione(limite))));
+    return f.read(limite + 1);
+}
 
 } // namespace
 
@@ -349,23 +373,51 @@ QString TFoglio::TDati::NomeLibero(const QString& modello) const
 void TFoglio::TDati::Carica(const QByteArray& zip, const QString& nomeFile)
 {
     QByteArray copia = zip;
-    QBuffer buffer(&copia);
+    TBufferArchivio buffer(&copia);
     QuaZip archivio(&buffer);
     const QString illeggibile = QStringLiteral("Il file \"%1\" non è una cartella di lavoro leggibile.").arg(nomeFile);
     if (!archivio.open(QuaZip::mdUnzip))
         throw TErroreFoglio(illeggibile);
+    // Ogni parte e il loro insieme hanno un limite: una "bomba" zip si ferma al primo blocco di troppo.
+    const TLimitiArchivio& limiti = LimitiArchivio();
+    if (archivio.getEntriesCount() > limiti.parti)
+        throw TErroreFoglio(MessaggioArchivioTroppoGrande(
+            nomeFile, QCoreApplication::translate("TFoglio", "contiene più di %1 parti").arg(limiti.parti)));
+    qint64 totale = 0;
     for (bool ok = archivio.goToFirstFile(); ok; ok = archivio.goToNextFile()) {
-        QuaZipFile f(&archivio);
-        if (!f.open(QIODevice::ReadOnly))
+        QString nome;
+        QByteArray dati;
+        const qint64 resto = limiti.totale - totale;
+        switch (LeggiParte(archivio, std::min(limiti.parte, resto), nome, dati)) {
+        case TEsitoParte::Letta:
+            break;
+        case TEsitoParte::TroppoGrande:
+            throw TErroreFoglio(MessaggioArchivioTroppoGrande(
+                nomeFile,
+                resto < limiti.parte ? QCoreApplication::translate("TFoglio",
+                                                                   "le parti superano %1 in tutto "
+                                                                   "una volta decompresse")
+                                           .arg(TestoDimensione(limiti.totale))
+                                     : QCoreApplication::translate("TFoglio",
+                                                                   "la parte \"%1\" supera %2 "
+                                                                   "una volta decompressa")
+                                           .arg(nome, TestoDimensione(limiti.parte))));
+        case TEsitoParte::Falsa:
+            throw TErroreFoglio(MessaggioArchivioTroppoGrande(
+                nomeFile,
+                QCoreApplication::translate("TFoglio",
+                                            "la parte \"%1\" decompressa supera la dimensione "
+                                            "che dichiara")
+                    .arg(nome)));
+        case TEsitoParte::Illeggibile:
             throw TErroreFoglio(illeggibile);
-        const QString nome = f.getActualFileName();
-        QByteArray dati = f.readAll();
-        f.close();
-        if (f.getZipError() != 0)
-            throw TErroreFoglio(illeggibile);
+        }
+        totale += dati.size();
         if (!nome.endsWith(u'/'))
             ScriviParte(nome, dati);
     }
+    if (archivio.getZipError() != 0)
+        throw TErroreFoglio(illeggibile);
     archivio.close();
     if (!HaParte(QStringLiteral("[Content_Types].xml")) || !HaParte(QStringLiteral("_rels/.rels")))
         throw TErroreFoglio(illeggibile);
@@ -554,6 +606,7 @@ QByteArray TFoglio::TDati::Impacchetta(bool modello)
 
 void TFoglio::NuovoDaModello(const QString& modello)
 {
+    ControllaFileNormale(modello);
     QFile f(modello);
     if (!QFileInfo(modello).isFile())
         throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non esiste.").arg(QDir::toNativeSeparators(modello)));
@@ -562,19 +615,20 @@ void TFoglio::NuovoDaModello(const QString& modello)
         throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non si può leggere: %2.")
                                 .arg(QDir::toNativeSeparators(modello), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
-    nuovi->Carica(f.readAll(), QDir::toNativeSeparators(modello));
+    nuovi->Carica(LeggiPacchetto(f, QDir::toNativeSeparators(modello)), QDir::toNativeSeparators(modello));
     d = std::move(nuovi);
 }
 
 void TFoglio::Apri(const QString& file)
 {
+    ControllaFileNormale(file);
     QFile f(file);
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
         throw TErroreFoglio(QStringLiteral("Il file \"%1\" non si può leggere: %2.")
                                 .arg(QDir::toNativeSeparators(file), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
-    nuovi->Carica(f.readAll(), QDir::toNativeSeparators(file));
+    nuovi->Carica(LeggiPacchetto(f, QDir::toNativeSeparators(file)), QDir::toNativeSeparators(file));
     d = std::move(nuovi);
 }
 

@@ -1,11 +1,11 @@
 #include "editor/Upaginalocali.h"
 
+#include "app/Ucaricamento.h"
 #include "app/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
 
 #include "data/Udatabase.h"
@@ -87,14 +87,15 @@ void TPaginaLocali::BitBtnImportaClick()
     const QString percorso = ScegliFile ? ScegliFile(false) : QString();
     if (percorso.isEmpty())
         return;
+    // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
+    TCaricamento progresso(this);
+    progresso.PermettiAnnulla();
     QString messaggio;
-    bool riuscita;
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        riuscita = ImportaLocali(Dati(), percorso, messaggio, &Stato().En1264);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    riuscita ? TMessaggi::Avviso(messaggio) : TMessaggi::Errore(messaggio);
+    const bool riuscita = ImportaLocali(Dati(), percorso, messaggio, &progresso, &Stato().En1264);
+    if (riuscita)
+        TMessaggi::Avviso(messaggio);
+    else if (!progresso.Annullato())
+        TMessaggi::Errore(messaggio);
 }
 
 void TPaginaLocali::BitBtnEsportaClick()

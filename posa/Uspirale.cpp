@@ -1,6 +1,6 @@
 #include "posa/Uspirale.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 
 #include <QLineF>
 #include <QLocale>
@@ -9,12 +9,14 @@
 #include <cmath>
 
 namespace {
+constexpr double Corda = 0.001; // m
+
 // Pezzo di rientro più vicino al punto dato (il rientro di una forma concava può dividersi).
-QPolygonF AnelloVicino(const QList<TSagoma>& pezzi, QPointF p)
+QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
 {
     double migliore = 1e300;
     QPolygonF r;
-    for (const TSagoma& s : pezzi) {
+    for (const TForma& s : pezzi) {
         const double d = QLineF(Anelli::PiuVicino(s.esterno, p), p).length();
         if (d < migliore)
             migliore = d, r = s.esterno;
@@ -23,12 +25,12 @@ QPolygonF AnelloVicino(const QList<TSagoma>& pezzi, QPointF p)
 }
 } // namespace
 
-QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+QPolygonF TSpirale::Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const double s = p.passo, c = p.Distanza();
     const double salto = 2 * s; // varco di ogni giro: il collegamento al giro dopo ci passa a un passo dai vicini
-    auto g = m_geos.Poligono(parte);
-    const QList<TSagoma> limite = m_geos.Sagome(m_geos.Buffer(g.get(), -c).get());
+    auto g = geos_tvl::PoligonoValido(parte);
+    const TForme limite = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c + Corda).get());
     if (limite.isEmpty())
         return {};
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
@@ -36,9 +38,12 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
-        const double rientro = c + s / 2 + k * 2 * s;
-        const QList<TSagoma> pezzi = m_geos.Sagome(m_geos.Buffer(g.get(), -rientro).get());
-        if (pezzi.isEmpty() || GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(rientro + s * 1.05)).get()))
+        // Un millimetro in più: gli archi attorno agli spigoli rientranti sono spezzate, le cui
+        // corde passano un poco più vicine all'angolo dell'arco vero.
+        const double rientro = c + Corda + s / 2 + k * 2 * s;
+        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
+        if (pezzi.isEmpty()
+            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), rientro + s * 1.05).get()))
             break;
         const QPolygonF anello = AnelloVicino(pezzi, riferimento);
         if (Anelli::Perimetro(anello) < salto + 4 * s)
@@ -93,24 +98,24 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
     return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
-QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const
+QPolygonF TSpirale::Coda(const TForma& parte, const TParametriPosa& p, const QPolygonF& asse) const
 {
     // Il centro lasciato dall'ultimo giro (più stretto di due passi) si copre con un tratto
     // lungo il suo asse lungo: ogni punto del centro dista almeno due passi dall'ultimo giro.
     const double s = p.passo, c = p.Distanza();
-    auto g = m_geos.Poligono(parte);
+    auto g = geos_tvl::PoligonoValido(parte);
     int giri = 0;
     for (; giri < p.maxAnelli; ++giri)
-        if (GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(c + s / 2 + giri * 2 * s)).get()))
+        if (GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), c + s / 2 + giri * 2 * s).get()))
             break;
-    QList<TSagoma> centro;
+    TForme centro;
     for (int k = giri; k >= 1 && centro.isEmpty(); --k)
-        centro = m_geos.Sagome(m_geos.Buffer(g.get(), -(c + s / 2 + k * 2 * s)).get());
+        centro = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c + s / 2 + k * 2 * s).get());
     if (centro.isEmpty() || asse.isEmpty())
         return {};
     const QPolygonF regione = AnelloVicino(centro, asse.last());
-    auto geom = m_geos.Anello(regione);
-    auto rett = m_geos.Sagome(m_geos.Prendi(GEOSMinimumRotatedRectangle_r(m_geos.h(), geom.get())).get());
+    auto geom = geos_tvl::PoligonoValido(TForma {regione, {}});
+    auto rett = geos_tvl::Forme(geos_tvl::TGeom(GEOSMinimumRotatedRectangle_r(geos_tvl::Contesto(), geom.get())).get());
     if (rett.isEmpty() || rett.first().esterno.size() < 4)
         return {};
     const QPolygonF& r = rett.first().esterno;
@@ -119,20 +124,20 @@ QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QP
     const QLineF lato = lungoA ? a : b, corto = lungoA ? b : a;
     const QPointF meta = (corto.p1() + corto.p2()) / 2 - corto.p1();
     QPolygonF spina {lato.p1() + meta, lato.p2() + meta};
-    auto pezzi = m_geos.Intersezione(geom.get(), m_geos.Linea(spina).get());
+    auto pezzi = geos_tvl::Intersezione(geom.get(), geos_tvl::Linea(spina).get());
     QPolygonF migliore;
-    for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), pezzi.get()); i < n; ++i) {
-        const GEOSGeometry* t = GEOSGetGeometryN_r(m_geos.h(), pezzi.get(), i);
-        if (GEOSGeomTypeId_r(m_geos.h(), t) != GEOS_LINESTRING)
+    for (int i = 0, n = GEOSGetNumGeometries_r(geos_tvl::Contesto(), pezzi.get()); i < n; ++i) {
+        const GEOSGeometry* t = GEOSGetGeometryN_r(geos_tvl::Contesto(), pezzi.get(), i);
+        if (GEOSGeomTypeId_r(geos_tvl::Contesto(), t) != GEOS_LINESTRING)
             continue;
-        const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
+        const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(geos_tvl::Contesto(), t);
         unsigned np = 0;
-        GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+        GEOSCoordSeq_getSize_r(geos_tvl::Contesto(), sq, &np);
         if (np < 2)
             continue;
         double x0, y0, x1, y1;
-        GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
-        GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, 0, &x0, &y0);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, np - 1, &x1, &y1);
         const QPolygonF seg {QPointF(x0, y0), QPointF(x1, y1)};
         if (migliore.isEmpty() || LunghezzaPolilinea(seg) > LunghezzaPolilinea(migliore))
             migliore = seg;
@@ -144,7 +149,7 @@ QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QP
     return migliore;
 }
 
-TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const QPolygonF asse = Asse(parte, p, verso);
     if (asse.isEmpty()) {
@@ -156,9 +161,9 @@ TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QP
     // Con la coda al centro se il tubo che ne nasce è valido, altrimenti senza.
     const QPolygonF coda = Coda(parte, p, asse);
     if (!coda.isEmpty()) {
-        TCircuitoPosato conCoda = TTracciatore(m_geos).TuboDaAsse(asse + coda, parte, p);
+        TCircuitoPosato conCoda = TTracciatore().TuboDaAsse(asse + coda, parte, p);
         if (conCoda.Posato())
             return conCoda;
     }
-    return TTracciatore(m_geos).TuboDaAsse(asse, parte, p);
+    return TTracciatore().TuboDaAsse(asse, parte, p);
 }

@@ -8,15 +8,11 @@ class TSpirale
 {
     Q_DECLARE_TR_FUNCTIONS(TSpirale)
 public:
-    explicit TSpirale(TGeos& geos)
-        : m_geos(geos)
-    { }
     // Ingresso e uscita affiancati sul bordo della parte più vicino al punto verso.
-    TCircuitoPosato Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
+    TCircuitoPosato Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
     // Solo l'asse (vuoto se la parte è troppo stretta).
-    QPolygonF Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
+    QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
 
 private:
-    QPolygonF Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const;
-    TGeos& m_geos;
+    QPolygonF Coda(const TForma& parte, const TParametriPosa& p, const QPolygonF& asse) const;
 };

@@ -519,6 +519,26 @@ private Q_SLOTS:
         QCOMPARE(c.ProgressBar1->value(), 3);
         c.Fine();
         QVERIFY(!c.isVisible());
+        QVERIFY(!c.BitBtnAnnulla);
+
+        // Con "Annulla" (un'operazione che sa fermarsi): modale, il clic arriva attraverso
+        // Respira, e l'operazione lo legge da Annullato(); Esc vale lo stesso.
+        for (const bool esc : {false, true}) {
+            TCaricamento a(&w);
+            a.PermettiAnnulla();
+            a.Inizia(QStringLiteral("Controllo dei locali"), 10);
+            QCOMPARE(a.windowModality(), Qt::ApplicationModal);
+            QVERIFY(!a.Annullato());
+            if (esc)
+                QTest::keyClick(&a, Qt::Key_Escape);
+            else
+                QMetaObject::invokeMethod(a.BitBtnAnnulla, "click", Qt::QueuedConnection);
+            a.Respira();
+            QVERIFY(a.Annullato());
+            QVERIFY(a.isVisible()); // la chiude l'operazione, con Fine()
+            a.Fine();
+            QVERIFY(!a.isVisible());
+        }
     }
 
     // Le scorciatoie da tastiera fanno quel che fa il menu.

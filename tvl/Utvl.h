@@ -21,6 +21,7 @@ int ComandoDistinta(const QStringList& argomenti);
 int ComandoDocumento(const QStringList& argomenti);
 int ComandoImporta(const QStringList& argomenti);
 int ComandoEsporta(const QStringList& argomenti);
+int ComandoPosa(const QStringList& argomenti);
 
 // Legge un file di progetto (.tvl, .nv) e ne dà i dati generali, i locali (i soli dati d'ingresso),
 // il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.
