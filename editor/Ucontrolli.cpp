@@ -709,6 +709,17 @@ QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modif
     return QTableView::moveCursor(azione, modificatori);
 }
 
+bool TDBGrid::focusNextPrevChild(bool avanti)
+{
+    // Tab su un'ultima cella senza editor aperto (colonne aggiunte dopo i campi): la riga nuova
+    // nasce come dall'editor e il fuoco resta nella griglia invece di passare ai pulsanti.
+    if (avanti && tabKeyNavigation() && state() != QAbstractItemView::EditingState && ultimaCella()) {
+        confermaRiga(true);
+        return true;
+    }
+    return QTableView::focusNextPrevChild(avanti);
+}
+
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento)
 {
     QTableView::closeEditor(editor, suggerimento);

@@ -100,6 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    bool focusNextPrevChild(bool avanti) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
     void resizeEvent(QResizeEvent* e) override;
 
