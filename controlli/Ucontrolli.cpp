@@ -129,7 +129,24 @@ int TModelloTabella::rowCount(const QModelIndex& parent) const
 
 int TModelloTabella::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_campi.size());
+    return parent.isValid() ? 0 : int(m_campi.size() + m_aggiuntive.size());
+}
+
+void TModelloTabella::AggiungiColonna(TColonnaAggiuntiva colonna)
+{
+    const int c = columnCount();
+    beginInsertColumns({}, c, c);
+    m_aggiuntive.append(std::move(colonna));
+    endInsertColumns();
+}
+
+QVariant TModelloTabella::ValoreCampo(int riga, const QString& campo) const
+{
+    const int i = m_ds->IndiceCampo(campo);
+    if (i < 0 || riga < 0 || riga >= rowCount())
+        return {};
+    const bool corrente = rigaInserita(riga) || (m_ds->State() == TStato::Modifica && riga == m_ds->RecNo());
+    return corrente ? m_ds->valoreCorrente(i) : m_ds->ValoreRiga(riga, i);
 }
 
 int TModelloTabella::RigaCorrente() const
@@ -150,6 +167,10 @@ QVariant TModelloTabella::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    if (index.column() >= m_campi.size()) {
+        const auto& c = m_aggiuntive[index.column() - m_campi.size()];
+        return c.leggi ? c.leggi(index.row(), role) : QVariant();
+    }
     const QVariant v = valore(index.row(), index.column());
     if (role == Qt::DisplayRole) {
         const int cifre = m_cifre.value(index.column());
@@ -173,6 +194,8 @@ QVariant TModelloTabella::headerData(int section, Qt::Orientation o, int role) c
         return {};
     if (o == Qt::Vertical)
         return section + 1;
+    if (section >= m_campi.size() && section < columnCount())
+        return m_aggiuntive[section - m_campi.size()].titolo;
     if (section < 0 || section >= m_campi.size())
         return {};
     return section < m_intestazioni.size() ? m_intestazioni[section] : m_campi[section];
@@ -183,6 +206,8 @@ Qt::ItemFlags TModelloTabella::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() >= m_campi.size())
+        return f | m_aggiuntive[index.column() - m_campi.size()].flag;
     auto* t = qobject_cast<TTabella*>(m_ds);
     const int campo = m_indici.value(index.column(), -1);
     if (t && !t->SolaLettura() && campo >= 0 && m_ds->DefCampo(campo).tipo != TTipoCampo::AutoInc)
@@ -199,6 +224,13 @@ bool TModelloTabella::SelezionaRiga(int riga)
 
 bool TModelloTabella::setData(const QModelIndex& index, const QVariant& value, int role)
 {
+    if (index.isValid() && index.column() >= m_campi.size() && index.column() < columnCount()) {
+        const auto& c = m_aggiuntive[index.column() - m_campi.size()];
+        if (!c.scrivi || !c.scrivi(index.row(), value, role))
+            return false;
+        Q_EMIT dataChanged(index, index);
+        return true;
+    }
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !SelezionaRiga(index.row()))
         return false;
     const int campo = m_indici[index.column()];
@@ -677,11 +709,25 @@ QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modif
     return QTableView::moveCursor(azione, modificatori);
 }
 
+bool TDBGrid::focusNextPrevChild(bool avanti)
+{
+    // Tab su un'ultima cella senza editor aperto (colonne aggiunte dopo i campi): la riga nuova
+    // nasce come dall'editor e il fuoco resta nella griglia invece di passare ai pulsanti.
+    if (avanti && tabKeyNavigation() && state() != QAbstractItemView::EditingState && ultimaCella()) {
+        confermaRiga(true);
+        return true;
+    }
+    return QTableView::focusNextPrevChild(avanti);
+}
+
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento)
 {
     QTableView::closeEditor(editor, suggerimento);
-    // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì.
-    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && ultimaCella())
+    // Invio sull'ultima cella dell'ultima riga conferma la riga e resta lì; le colonne aggiunte
+    // dopo i campi valgono come l'ultimo campo.
+    const QModelIndex i = currentIndex();
+    if (suggerimento == QAbstractItemDelegate::SubmitModelCache && i.isValid() && i.row() == m_modello->rowCount() - 1
+        && i.column() >= m_modello->Campi().size() - 1)
         confermaRiga(false);
 }
 

@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 
 class QToolButton;
@@ -46,6 +47,18 @@ public:
     bool SelezionaRiga(int riga);
     // Cifre significative con cui si mostra un campo reale (0 = tutte quelle che servono).
     void ImpostaCifre(const QString& campo, int cifre);
+    // Valore di un campo (anche non mostrato) nella riga, compresa quella in modifica.
+    QVariant ValoreCampo(int riga, const QString& campo) const;
+
+    // Colonna in coda ai campi con valori tenuti fuori dal dataset (per riga del modello).
+    struct TColonnaAggiuntiva
+    {
+        QString titolo;
+        Qt::ItemFlags flag;
+        std::function<QVariant(int riga, int ruolo)> leggi;
+        std::function<bool(int riga, const QVariant& valore, int ruolo)> scrivi;
+    };
+    void AggiungiColonna(TColonnaAggiuntiva colonna);
 
 private:
     bool rigaInserita(int riga) const;
@@ -59,6 +72,7 @@ private:
     QVector<int> m_cifre;
     QLocale m_locale;
     int m_righeMostrate = 0;
+    QVector<TColonnaAggiuntiva> m_aggiuntive;
 };
 
 // Griglia sopra un dataset: la riga selezionata è il record corrente, le celle si scrivono nel
@@ -86,6 +100,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    bool focusNextPrevChild(bool avanti) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
     void resizeEvent(QResizeEvent* e) override;
 

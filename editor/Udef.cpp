@@ -11,6 +11,7 @@
 #include "editor/Upaginaregolazione.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
+#include "en1264/finestre/Upaginaraffrescamento.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -111,6 +112,7 @@ void TProgetto::crea()
     TabSheet2 = new TPaginaDatiGenerali(*this);
     TabSheet3 = new TPaginaLocali(*this);
     TabSheet4 = new TPaginaMandata(*this);
+    TabSheetRaffrescamento = new TPaginaRaffrescamento(*this);
     TabSheet5 = new TPaginaCollettori(*this);
     TabSheet6 = new TPaginaRegolazione(*this);
     TabSheet7 = new TPaginaCatalogo(*this);
@@ -122,6 +124,7 @@ void TProgetto::crea()
     PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));
     PageControl1->addTab(TabSheet4, QStringLiteral("T Mandata Progetto"));
+    PageControl1->addTab(TabSheetRaffrescamento, tr("Raffrescamento"));
     PageControl1->addTab(TabSheet5, QStringLiteral("Collettori"));
     PageControl1->addTab(TabSheet6, QStringLiteral("Regolazione"));
     PageControl1->addTab(TabSheet7, QStringLiteral("Catalogo"));

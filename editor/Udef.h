@@ -17,6 +17,7 @@ class TPaginaMandata;
 class TPaginaCollettori;
 class TPaginaRegolazione;
 class TPaginaCatalogo;
+class TPaginaRaffrescamento;
 
 // Controllo a pagine che chiede il permesso prima di cambiare pagina per mano dell'utente
 // (clic sulle linguette, tastiera, rotellina). Un cambio fatto dal codice passa sempre.
@@ -66,6 +67,8 @@ public:
     TPaginaCollettori* TabSheet5;
     TPaginaRegolazione* TabSheet6;
     TPaginaCatalogo* TabSheet7;
+    // Dopo "T Mandata Progetto": raffrescamento con i circuiti del riscaldamento.
+    TPaginaRaffrescamento* TabSheetRaffrescamento;
 
 public Q_SLOTS:
     // Dopo che una pagina è diventata attiva.

@@ -11,6 +11,8 @@
 #include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
+#include "progetto/Ustato.h"
+#include "en1264/finestre/Ucolonnelocali.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +35,7 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("AreaMarginale"), 3);
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("CTermico"), 8);
     DBGrid1->ListaScelta(QStringLiteral("TipoRiv"), d.RivestimentoF, QStringLiteral("DESCRIZIONE"));
+    AggiungiColonneEn1264(*DBGrid1, Stato());
     DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
     DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
                                               "la freccia in giù sull'ultima riga ne aggiunge un altro."));
@@ -85,7 +88,7 @@ void TPaginaLocali::BitBtnImportaClick()
     TCaricamento progresso(this);
     progresso.PermettiAnnulla();
     QString messaggio;
-    const bool riuscita = ImportaLocali(Dati(), percorso, messaggio, &progresso);
+    const bool riuscita = ImportaLocali(Dati(), percorso, messaggio, &progresso, &Stato().En1264);
     if (riuscita)
         TMessaggi::Avviso(messaggio);
     else if (!progresso.Annullato())
@@ -102,7 +105,7 @@ void TPaginaLocali::BitBtnEsportaClick()
     if (QFileInfo(percorso).suffix().isEmpty())
         percorso += QStringLiteral(".csv");
     QString messaggio;
-    if (EsportaLocali(Dati(), percorso, messaggio))
+    if (EsportaLocali(Dati(), percorso, messaggio, &Stato().En1264))
         TMessaggi::Avviso(messaggio);
     else
         TMessaggi::AvvisoDomanda(messaggio);

@@ -8,6 +8,7 @@
 #include "data/Uregole.h"
 #include "data/Usalvataggio.h"
 #include "documents/foglio/Ufoglio.h"
+#include "en1264/Udati.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -401,16 +402,31 @@ QString CellaCsv(const QVariant& v)
     return s;
 }
 
-bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
+// "Bagno" (Sì/No) e carico estivo [W] del locale della riga r; niente senza dati EN 1264.
+QList<QVariant> ValoriEn1264(TTabella& t, int r, const TDatiEn1264* en1264)
+{
+    if (!en1264)
+        return {};
+    const int id = t.ValoreRiga(r, t.IndiceCampo(QStringLiteral("ID"))).toInt();
+    const float ta = float(t.ValoreRiga(r, t.IndiceCampo(QStringLiteral("TAmbiente"))).toDouble());
+    return {TestoSiNo(en1264->Bagno(id, ta)), double(en1264->CaricoEstivo(id))};
+}
+
+bool ScriviLocaliXlsx(TDati& dati, const QString& percorso, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     TFoglio f;
     f.NuovoVuoto(QStringLiteral("Locali"));
     for (int c = 0; c < NColonne; ++c)
         f.Valore(TFoglio::Indirizzo(c + 1, 1), QString::fromUtf8(Colonne[size_t(c)].titolo));
+    const int nTitoli = NColonne + (en1264 ? 2 : 0);
+    if (en1264) {
+        f.Valore(TFoglio::Indirizzo(NColonne + 1, 1), TitoloBagno);
+        f.Valore(TFoglio::Indirizzo(NColonne + 2, 1), TitoloCaricoEstivo);
+    }
     TStile titoli;
     titoli.grassetto = true;
-    f.Formatta(QStringLiteral("A1:%1").arg(TFoglio::Indirizzo(NColonne, 1)), titoli);
+    f.Formatta(QStringLiteral("A1:%1").arg(TFoglio::Indirizzo(nTitoli, 1)), titoli);
     f.LarghezzaColonne(QStringLiteral("B"), 30);
     f.LarghezzaColonne(QStringLiteral("C:H"), 14);
     f.LarghezzaColonne(QStringLiteral("I"), 30);
@@ -419,9 +435,10 @@ bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
     std::array<int, NColonne> indici;
     for (int c = 0; c < NColonne; ++c)
         indici[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
-    for (int r = 0; r < t.RecordCount(); ++r)
-        for (int c = 0; c < NColonne; ++c) {
-            const QVariant v = t.ValoreRiga(r, indici[size_t(c)]);
+    for (int r = 0; r < t.RecordCount(); ++r) {
+        const QList<QVariant> extra = ValoriEn1264(t, r, en1264);
+        for (int c = 0; c < nTitoli; ++c) {
+            const QVariant v = c < NColonne ? t.ValoreRiga(r, indici[size_t(c)]) : extra[c - NColonne];
             const QString cella = TFoglio::Indirizzo(c + 1, r + 2);
             if (v.isNull())
                 continue;
@@ -432,8 +449,56 @@ bool ScriviLocaliXlsx(TDati& dati, const QString& percorso)
             else
                 f.Valore(cella, v.toString());
         }
+    }
     f.Salva(percorso);
     return true;
+}
+
+// Colonne facoltative dei dati EN 1264 nel file e valori letti per riga (-1 = colonna assente).
+struct TColonneEn1264
+{
+    int bagno = -1;
+    int carico = -1;
+};
+
+TColonneEn1264 CercaColonneEn1264(const QStringList& intestazioni)
+{
+    TColonneEn1264 c;
+    const QString bagno = ChiaveTesto(TitoloBagno);
+    const QStringList carico = {ChiaveTesto(TitoloCaricoEstivo), ChiaveTesto(QStringLiteral("Carico estivo")),
+                                ChiaveTesto(QStringLiteral("CaricoEstivo")), ChiaveTesto(QStringLiteral("CEstivo [W]")),
+                                ChiaveTesto(QStringLiteral("CEstivo"))};
+    for (int i = 0; i < intestazioni.size(); ++i) {
+        const QString k = ChiaveTesto(intestazioni[i]);
+        if (k == bagno && c.bagno < 0)
+            c.bagno = i;
+        else if (carico.contains(k) && c.carico < 0)
+            c.carico = i;
+    }
+    return c;
+}
+
+// Valori EN 1264 di una riga del file; testo di rifiuto se una cella non si legge.
+QString LeggiEn1264(const TRigaElenco& r, const TColonneEn1264& c, std::optional<bool>& bagno, float& carico)
+{
+    bagno.reset();
+    carico = 0;
+    const QString b = c.bagno >= 0 ? r.celle.value(c.bagno) : QString();
+    if (!b.isEmpty()) {
+        bagno = LeggiSiNo(b);
+        if (!bagno)
+            return QCoreApplication::translate("Locali", "Il valore \"%1\" della colonna Bagno non è né Sì né No.")
+                .arg(b);
+    }
+    const QString w = c.carico >= 0 ? r.celle.value(c.carico) : QString();
+    if (!w.isEmpty()) {
+        const std::optional<double> v = LeggiNumeroElenco(w);
+        if (!v || *v < 0 || *v > 1e6)
+            return QCoreApplication::translate("Locali", "Il carico estivo \"%1\" non è un numero da 0 a 1000000 W.")
+                .arg(w);
+        carico = float(*v);
+    }
+    return {};
 }
 
 } // namespace
@@ -443,7 +508,8 @@ std::span<const TColonnaLocali> ColonneLocali()
     return Colonne;
 }
 
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso)
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso,
+                   TDatiEn1264* en1264)
 {
     // La finestra dell'avanzamento si chiude in ogni caso, prima del messaggio.
     struct TFine
@@ -463,7 +529,7 @@ bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TPr
             : QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
         return false;
     }
-    return ImportaLocaliDa(dati, std::move(elenco), QFileInfo(percorso).fileName(), messaggio, progresso);
+    return ImportaLocaliDa(dati, std::move(elenco), QFileInfo(percorso).fileName(), messaggio, progresso, en1264);
 }
 
 QString MsgImportazioneAnnullata()
@@ -471,7 +537,8 @@ QString MsgImportazioneAnnullata()
     return tr("Importazione annullata: nessun locale aggiunto.");
 }
 
-bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio, TProgresso* progresso)
+bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio, TProgresso* progresso,
+                     TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active() || !dati.RivestimentoF->Active()) {
@@ -500,6 +567,20 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
                         .arg(LimitiElenco().righe);
         return false;
     }
+    // Bagno e carico estivo si leggono prima che le righe dell'elenco siano consumate.
+    struct TEn1264Riga
+    {
+        std::optional<bool> bagno;
+        float carico = 0;
+        QString errore;
+    };
+    std::vector<TEn1264Riga> extra;
+    const TColonneEn1264 colonneEn1264 = en1264 ? CercaColonneEn1264(elenco.intestazione.celle) : TColonneEn1264();
+    if (en1264) {
+        extra.resize(elenco.righe.size());
+        for (size_t i = 0; i < elenco.righe.size(); ++i)
+            extra[i].errore = LeggiEn1264(elenco.righe[i], colonneEn1264, extra[i].bagno, extra[i].carico);
+    }
     std::vector<TRigaLocale> righe = PreparaRighe(dati, elenco, posizione);
     std::array<int, NColonne> campi;
     for (int c = 0; c < NColonne; ++c)
@@ -520,6 +601,7 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
     QList<QPair<int, QString>> rifiuti;
     QList<QVector<QVariant>> valori;
     valori.reserve(qsizetype(righe.size()));
+    QList<QPair<int, const TEn1264Riga*>> perNumero; // i valori EN 1264 di ogni locale accettato
     TAvanzamento avanzamento(progresso, tr("Controllo dei locali"), int(righe.size()));
     for (const TRigaLocale& l : righe) {
         QString m = ScriviRiga(t, campi, l, raccolta);
@@ -530,6 +612,12 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
             numeri.insert(n);
             if (rifiuti.isEmpty())
                 valori.append(t.ValoriInModifica());
+            if (en1264) {
+                const TEn1264Riga& e = extra[size_t(&l - righe.data())];
+                if (m.isEmpty())
+                    m = e.errore;
+                perNumero.append({n, &e});
+            }
         }
         t.Cancel();
         if (!m.isEmpty())
@@ -551,6 +639,14 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
                         .arg(nomeFile);
         return false;
     }
+    for (const auto& [n, e] : perNumero) {
+        if (e->bagno)
+            en1264->Bagni.insert(n, *e->bagno);
+        if (e->carico != 0)
+            en1264->CarichiEstivi.insert(n, e->carico);
+        else if (colonneEn1264.carico >= 0)
+            en1264->CarichiEstivi.remove(n);
+    }
     dati.LocaliModificati = true;
     t.Locate(QStringLiteral("ID"), valori.first().value(id));
     messaggio = valori.size() == 1 ? QStringLiteral("Importato un locale da \"%1\".").arg(nomeFile)
@@ -558,7 +654,7 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
     return true;
 }
 
-bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo)
+bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     QStringList titoli;
@@ -567,18 +663,22 @@ bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo)
         titoli << QString::fromUtf8(Colonne[size_t(c)].titolo);
         indici[size_t(c)] = t.IndiceCampo(QLatin1String(Colonne[size_t(c)].campo));
     }
+    if (en1264)
+        titoli << TitoloBagno << TitoloCaricoEstivo;
     QString testo = titoli.join(u';') + QLatin1String("\r\n");
     for (int r = 0; r < t.RecordCount(); ++r) {
         QStringList celle;
         for (int c = 0; c < NColonne; ++c)
             celle << CellaCsv(t.ValoreRiga(r, indici[size_t(c)]));
+        for (const QVariant& v : ValoriEn1264(t, r, en1264))
+            celle << CellaCsv(v);
         testo += celle.join(u';') + QLatin1String("\r\n");
     }
     const QByteArray dati8 = "\xEF\xBB\xBF" + testo.toUtf8();
     return dispositivo.write(dati8) == dati8.size();
 }
 
-bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
+bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, const TDatiEn1264* en1264)
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active()) {
@@ -595,7 +695,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
         f.setDirectWriteFallback(false);
         QString causa;
         errno = 0;
-        if (!f.open(QIODevice::WriteOnly) || !ScriviLocaliCsv(dati, f))
+        if (!f.open(QIODevice::WriteOnly) || !ScriviLocaliCsv(dati, f, en1264))
             causa = MotivoErroreFile(f, errno); // il temporaneo sparisce con f
         else
             ok = ConcludiSalvataggio(f, &causa);
@@ -603,7 +703,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio)
             motivo = QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(Nativo(percorso), causa);
     } else if (estensione == QLatin1String("xlsx")) {
         try {
-            ok = ScriviLocaliXlsx(dati, percorso);
+            ok = ScriviLocaliXlsx(dati, percorso, en1264);
         } catch (const TErroreFoglio& e) {
             motivo = e.Testo();
         }

@@ -28,6 +28,7 @@
 class QIODevice;
 class TProgresso;
 class TDati;
+struct TDatiEn1264;
 struct TElenco;
 
 // Colonne della griglia dei locali (DBGrid1), nell'ordine della griglia: campo e titolo.
@@ -64,11 +65,14 @@ constexpr int MaxRigheRifiutate = 20;
 // Lettura e controllo riportano l'avanzamento a progresso (se c'è), che può annullarli: con
 // "Annulla" il progetto resta com'era e messaggio è MsgImportazioneAnnullata(). Alla fine, comunque
 // vada, progresso->Fine(). Più di LimitiElenco().righe locali nel progetto si rifiutano.
-bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso = nullptr);
+// Con en1264 le colonne facoltative "Bagno" (Sì/No) e "Carico estivo [W]" vanno nei dati del
+// progetto per i locali importati; un file senza di esse si importa lo stesso.
+bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TProgresso* progresso = nullptr,
+                   TDatiEn1264* en1264 = nullptr);
 // Lo stesso da un elenco già letto; nomeFile serve solo ai messaggi.
 // L'elenco si consuma riga per riga (std::move per non tenerne una copia).
 bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio,
-                     TProgresso* progresso = nullptr);
+                     TProgresso* progresso = nullptr, TDatiEn1264* en1264 = nullptr);
 QString MsgImportazioneAnnullata();
 
 // Esporta i locali registrati con le colonne e i titoli della griglia: .csv con ';', virgola
@@ -76,6 +80,7 @@ QString MsgImportazioneAnnullata();
 // file esportato si reimporta negli stessi locali (un rivestimento che il catalogo non conosce,
 // arrivato da un progetto vecchio, si esporta com'è ma all'importazione è rifiutato). Il file si scrive con il
 // salvataggio sicuro: se qualcosa va storto il file che c'era resta com'era.
-bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio);
+// Con en1264 si aggiungono in coda le colonne "Bagno" e "Carico estivo [W]".
+bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, const TDatiEn1264* en1264 = nullptr);
 // Il testo CSV dell'esportazione su un dispositivo aperto; false se la scrittura non riesce.
-bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo);
+bool ScriviLocaliCsv(TDati& dati, QIODevice& dispositivo, const TDatiEn1264* en1264 = nullptr);

@@ -1,5 +1,7 @@
 #include "progetto/Ustato.h"
 
+#include "en1264/Ulimite.h"
+
 #include "data/Udatabase.h"
 
 TStatoProgetto::TStatoProgetto(TDati& dati, QObject* parent)
@@ -91,6 +93,7 @@ bool TStatoProgetto::RicalcolaProgetto()
         clessidra(false);
         m_dati.LocaliModificati = false;
         RisultatiRicalcolati = true;
+        En1264.TieniLocali(RisultatiLocali);
     }
 
     if (NumLocali > 0) {
@@ -104,6 +107,12 @@ bool TStatoProgetto::RicalcolaProgetto()
             break;
         case 2:
             PavRad.ImpostaAreaMarginaleAttiva(false);
+            // "T EN 1264" si salva come mandata senza area marginale e segue i locali come l'ottima.
+            if (En1264.ModoEn1264) {
+                const float t = MandataEn1264(PavRad, RisultatiLocali, BagniLocali(En1264, RisultatiLocali)).TMandata;
+                if (t > 0)
+                    TMandataSalvata = t;
+            }
             break;
         default:
             break;

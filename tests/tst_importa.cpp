@@ -10,6 +10,7 @@
 #include "data/Uprogresso.h"
 #include "documents/foglio/Uarchivio.h"
 #include "documents/foglio/Ufoglio.h"
+#include "en1264/Udati.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -481,6 +482,77 @@ private Q_SLOTS:
         loc().Svuota();
         QVERIFY2(importa(file, messaggio), qPrintable(messaggio));
         QCOMPARE(locali(), prima);
+    }
+
+    // "Bagno" e "Carico estivo [W]": facoltative, lette nei dati EN 1264 e riscritte in coda
+    // dall'esportazione; un valore illeggibile rifiuta la riga come ogni altra cella.
+    void colonneEn1264_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("csv") << "en1264.csv";
+        QTest::newRow("xlsx") << "en1264.xlsx";
+    }
+    void colonneEn1264()
+    {
+        QFETCH(QString, nome);
+        QString messaggio;
+        TDatiEn1264 en;
+        const QByteArray testa = Corta.chopped(1) + ";Bagno;Carico estivo [W]\n";
+        QVERIFY(!ImportaLocali(*m_dati, scrivi(QStringLiteral("rotto.csv"), testa + "1;A;PT;10;10;100;1;forse;0\n"),
+                               messaggio, nullptr, &en));
+        QVERIFY2(messaggio.contains(QStringLiteral("né Sì né No")), qPrintable(messaggio));
+        QCOMPARE(loc().RecordCount(), 0);
+        QVERIFY(!ImportaLocali(*m_dati, scrivi(QStringLiteral("rotto.csv"), testa + "1;A;PT;10;10;100;1;;-5\n"),
+                               messaggio, nullptr, &en));
+        QVERIFY(!en.Usato());
+
+        QVERIFY2(ImportaLocali(*m_dati,
+                               scrivi(QStringLiteral("origine.csv"),
+                                      Corta.chopped(1)
+                                          + ";TA [°C];CEstivo [W];BAGNO;TipoRivestimento\n"
+                                            "1;Sala;PT;30;30;1500;4;20;850,5;;Ceramica\n"
+                                            "2;Bagno;PT;6;6;600;1;24;;;Ceramica\n"
+                                            "3;Lavanderia;PT;5;5;300;1;24;120;No;Ceramica\n"
+                                            "4;Studio;P1;12;12;600;2;20;;x;Ceramica\n"),
+                               messaggio, nullptr, &en),
+                 qPrintable(messaggio));
+        const QHash<int, bool> bagni = {{3, false}, {4, true}};
+        const QHash<int, float> carichi = {{1, 850.5f}, {3, 120.0f}};
+        QCOMPARE(en.Bagni, bagni);
+        QCOMPARE(en.CarichiEstivi, carichi);
+        const QList<bool> attesi = {false, true, false, true}; // 24 °C senza scelta: bagno
+        const auto bagnoDi = [&](const TDatiEn1264& d) {
+            QList<bool> b;
+            for (int r = 0; r < loc().RecordCount(); ++r)
+                b << d.Bagno(loc().ValoreRiga(r, loc().IndiceCampo("ID")).toInt(),
+                             float(loc().ValoreRiga(r, loc().IndiceCampo("TAmbiente")).toDouble()));
+            return b;
+        };
+        QCOMPARE(bagnoDi(en), attesi);
+
+        const QString file = m_dir.filePath(nome);
+        QVERIFY2(EsportaLocali(*m_dati, file, messaggio, &en), qPrintable(messaggio));
+        if (nome.endsWith(QLatin1String(".csv"))) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QList<QByteArray> righe = f.readAll().split('\n');
+            QVERIFY(righe.value(0).endsWith(";DColl [m];Bagno;Carico estivo [W]\r"));
+            QVERIFY(righe.value(1).endsWith(";No;850,5\r"));
+            QVERIFY(righe.value(2).endsWith(";Sì;0\r"));
+        }
+        // Senza dati EN 1264 l'esportazione resta quella delle colonne della griglia.
+        QBuffer senza;
+        senza.open(QIODevice::WriteOnly);
+        QVERIFY(ScriviLocaliCsv(*m_dati, senza));
+        QVERIFY(senza.data().split('\r').value(0).endsWith("DColl [m]"));
+
+        const QStringList prima = locali();
+        loc().Svuota();
+        TDatiEn1264 letti;
+        QVERIFY2(ImportaLocali(*m_dati, file, messaggio, nullptr, &letti), qPrintable(messaggio));
+        QCOMPARE(locali(), prima);
+        QCOMPARE(bagnoDi(letti), attesi);
+        QCOMPARE(letti.CarichiEstivi, carichi);
     }
 
     // Un foglio con una cella in XFD1048576 (17 miliardi di celle nel rettangolo) si legge subito:

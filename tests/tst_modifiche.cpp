@@ -57,6 +57,8 @@ void scriviLocale(const QStringList& celle, Qt::Key ultimo)
 
 const QStringList Cucina = {"1", "Cucina", "PT", "", "20", "", "", "1000", "", "", "5"};
 const QStringList Studio = {"2", "Studio", "PT", "", "15", "", "", "800", "", "", "4"};
+// Le colonne "Bagno" e "CEstivo [W]" dopo i campi: Tab le attraversa prima di aprire la riga nuova.
+const QStringList ColonneEn1264 = {"", ""};
 } // namespace
 
 class TstModifiche : public QObject
@@ -115,7 +117,7 @@ private Q_SLOTS:
         TDBGrid* g = paginaLocali(w);
         QVERIFY(g);
         TTabella* l = dati.AuxLocali;
-        scriviLocale(Cucina, Qt::Key_Tab);
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
         QCOMPARE(l->RecordCount(), 1);
         QCOMPARE(l->State(), TStato::Inserimento);
         QCOMPARE(g->currentIndex(), g->model()->index(1, 0));
@@ -133,7 +135,7 @@ private Q_SLOTS:
         // Un locale incompleto: Tab sull'ultima cella dà il messaggio delle regole una volta e
         // resta sulla riga, sempre in inserimento.
         QTest::keyClick(g, Qt::Key_Down);
-        scriviLocale({"3", "", "PT", "", "10", "", "", "500", "", "", "2"}, Qt::Key_Tab);
+        scriviLocale(QStringList{"3", "", "PT", "", "10", "", "", "500", "", "", "2"} + ColonneEn1264, Qt::Key_Tab);
         VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione, TIcona::Stop);
         QCOMPARE(l->State(), TStato::Inserimento);
         QCOMPARE(g->currentIndex().row(), 2);
@@ -160,7 +162,7 @@ private Q_SLOTS:
         TDBGrid* g = paginaLocali(w);
         QVERIFY(g);
         TTabella* l = dati.AuxLocali;
-        scriviLocale(Cucina, Qt::Key_Tab);
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
         scriviLocale(Studio, Qt::Key_Return);
         QCOMPARE(l->RecordCount(), 2);
 
@@ -177,7 +179,8 @@ private Q_SLOTS:
             const int pagina = QStringList {"T Mandata Progetto", "Collettori", "Regolazione"}.indexOf(comando);
             if (pagina >= 0) {
                 QTabBar* barra = p->PageControl1->tabBar();
-                QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(pagina + 3).center());
+                QWidget* scelta = p->PageControl1->findChild<QWidget*>(QStringLiteral("TabSheet%1").arg(pagina + 4));
+                QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(p->PageControl1->indexOf(scelta)).center());
             } else if (comando == QLatin1String("Ctrl+S")) {
                 QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
             } else {

@@ -218,7 +218,7 @@ private Q_SLOTS:
         p.p->TrackBar1->setValue(450);
         p.Scegli(1);
         QCOMPARE(p.Griglia()->ColCount(), 20);
-        QCOMPARE(p.Griglia()->Modello()->columnCount(), 20);
+        QCOMPARE(p.Griglia()->Modello()->columnCount(), 20 + 1); // più la colonna "EN 1264"
         QVERIFY(p.Stato().PavRad.AreaMarginaleAttiva());
         for (int c = 0; c < 20; ++c)
             QCOMPARE(p.Griglia()->ColWidth(c), TGriglia1::LarghezzeColonne[c]);

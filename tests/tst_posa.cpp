@@ -179,8 +179,8 @@ void TestPosa::circuiti_data()
         auto riga = [&](const char* caso) -> QTestData& { return QTest::addRow("%s_%s", caso, nome); };
         const bool spirale = schema == TSchemaPosa::Spirale;
         riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
-        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "copertura" : "");
-        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "copertura,curva" : "");
+        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "" : "");
+        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString(spirale ? "curva" : "");
         riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
         riga("rientro") << rientro << 1 << 0.2 << schema << true << QString(spirale ? "posa" : "");
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "curva" : "copertura");

@@ -74,6 +74,7 @@ private Q_SLOTS:
                                     "Dati Generali Impianto",
                                     "Locali",
                                     "T Mandata Progetto",
+                                    "Raffrescamento",
                                     "Collettori",
                                     "Regolazione",
                                     "Catalogo"};
@@ -81,7 +82,10 @@ private Q_SLOTS:
         QCOMPARE(pc->count(), titoli.size());
         for (int i = 0; i < pc->count(); ++i) {
             QCOMPARE(pc->tabText(i), titoli[i]);
-            QCOMPARE(pc->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
+            // Le sette pagine di sempre tengono i loro nomi; "Raffrescamento" segue la mandata.
+            QCOMPARE(pc->widget(i)->objectName(),
+                     i == 4 ? QStringLiteral("TabSheetRaffrescamento")
+                            : QStringLiteral("TabSheet%1").arg(i < 4 ? i + 1 : i));
         }
         QCOMPARE(p.finestra->windowTitle(), QStringLiteral("Progetto"));
         QCOMPARE(pc->currentIndex(), 0);
@@ -350,8 +354,8 @@ private Q_SLOTS:
         QCOMPARE(p.dati.AuxDGenerali->FieldByName("LUNGMAX").AsInteger(), 90);
     }
 
-    // La griglia dei locali: undici colonne con i titoli, righe nuove in coda dalla tastiera, la
-    // lista dei rivestimenti, le regole delle aree solo su questa pagina.
+    // La griglia dei locali: undici colonne con i titoli (più bagno e carico estivo), righe nuove in coda dalla
+    // tastiera, la lista dei rivestimenti, le regole delle aree solo su questa pagina.
     void grigliaLocali()
     {
         TFinestraDiProva p;
@@ -363,9 +367,10 @@ private Q_SLOTS:
         QStringList titoli;
         for (int c = 0; c < g->model()->columnCount(); ++c)
             titoli << g->model()->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(titoli,
-                 (QStringList {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
-                               "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]"}));
+        QCOMPARE(
+            titoli,
+            (QStringList {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
+                          "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]", "Bagno", "CEstivo [W]"}));
         QStringList suggerimenti;
         for (auto* b : pl->DBNavigator3->findChildren<QToolButton*>())
             if (b->isVisibleTo(pl->DBNavigator3))

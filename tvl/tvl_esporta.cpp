@@ -13,7 +13,7 @@ int ComandoEsporta(const QStringList& argomenti)
     if (!aperto)
         return 1;
     QString messaggio;
-    if (!EsportaLocali(aperto->dati, argomenti[1], messaggio))
+    if (!EsportaLocali(aperto->dati, argomenti[1], messaggio, &aperto->stato.En1264))
         return ErroreComando(QStringLiteral("esporta"), messaggio);
     Stampa(messaggio + u'\n');
     return 0;

@@ -28,7 +28,7 @@ int ComandoImporta(const QStringList& argomenti)
     if (!aperto)
         return 1;
     QString messaggio;
-    if (!ImportaLocali(aperto->dati, file[1], messaggio))
+    if (!ImportaLocali(aperto->dati, file[1], messaggio, nullptr, &aperto->stato.En1264))
         return ErroreComando(QStringLiteral("importa"), messaggio);
     const QString destinazione = uscita.isEmpty() ? file[0] : uscita;
     // Gli errori di scrittura arrivano su stderr dal punto dei messaggi.
