@@ -285,7 +285,10 @@ bool TTERMOVELA::ProgettoModificato() const
 
 void TTERMOVELA::closeEvent(QCloseEvent* e)
 {
-    // "Esci" e la chiusura della finestra chiedono la stessa cosa, solo se c'è qualcosa da perdere.
+    // "Esci" e la chiusura della finestra chiedono la stessa cosa, solo se c'è qualcosa da perdere
+    // (anche solo il testo di una cella ancora aperta).
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (ProgettoModificato()
         && !TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
                                               "Eventuali modifiche non salvate andranno perse."))) {
@@ -430,6 +433,8 @@ bool TTERMOVELA::VerificaModifiche()
 {
     if (!m_dati)
         return false;
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (ControllaModifichePendenti(*m_dati))
         return true;
     if (TProgetto* p = FinestraProgetto())
@@ -484,6 +489,8 @@ void TTERMOVELA::Chiudi1Click()
 {
     if (!Progetto())
         return;
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (!ProgettoModificato()
         || TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
                                              "Eventuali modifiche non salvate andranno perse.")))

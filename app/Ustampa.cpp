@@ -125,6 +125,7 @@ TStatoProgetto* TComandiStampa::prepara(bool ricostruisciCollettori)
     if (!progetto || m_occupato)
         return nullptr;
     TDati& dati = progetto->Dati();
+    progetto->ConfermaCelleAperte();
     if (!ControllaModifichePendenti(dati)) {
         progetto->MostraLocaliInSospeso();
         return nullptr;

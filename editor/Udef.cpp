@@ -13,6 +13,7 @@
 #include "progetto/Ustato.h"
 #include "en1264/finestre/Upaginaraffrescamento.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTabBar>
@@ -143,13 +144,20 @@ bool TProgetto::PageControl1Changing()
 {
     // Un locale nuovo non ancora confermato o annullato tiene la pagina "Locali"; uno in modifica
     // si registra, e se le regole lo rifiutano (con il loro messaggio) la pagina resta quella.
+    ConfermaCelleAperte();
     TTabella* locali = Dati().AuxLocali;
     if (locali->State() == TStato::Inserimento)
         return false;
-    if (locali->State() != TStato::Modifica)
-        return true;
-    TabSheet3->DBGrid1->ConfermaCella();
     return locali->State() != TStato::Modifica || locali->Post();
+}
+
+void TProgetto::ConfermaCelleAperte()
+{
+    // Linguette, menu, pulsanti e scorciatoie non tolgono il fuoco alla cella aperta.
+    if (isAncestorOf(QApplication::focusWidget()))
+        ConfermaControlloAttivo();
+    for (TDBGrid* g : findChildren<TDBGrid*>())
+        g->ConfermaCella();
 }
 
 void TProgetto::MostraLocaliInSospeso()

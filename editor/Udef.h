@@ -51,6 +51,9 @@ public:
 
     // Con un locale in modifica o in inserimento mostra la pagina "Locali" su quella riga.
     void MostraLocaliInSospeso();
+    // Scrive nel record le celle delle griglie e il controllo attivo ancora aperti, prima di
+    // controllare o registrare le modifiche: un valore scritto e non confermato non va perso.
+    void ConfermaCelleAperte();
 
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);

@@ -34,7 +34,9 @@ const std::map<QString, TComando>& comandi()
          {ComandoDocumento,
           "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
           "                               crea un documento: rapporto, preventivo, capitolato,\n"
-          "                               capitolato-prezzi, etichette, ottimizzazione"}},
+          "                               capitolato-prezzi, etichette, ottimizzazione\n"
+          "  tvl documento tutti PROGETTO.tvl [-o CARTELLA] [--pdf]\n"
+          "                               ogni documento del progetto in una cartella"}},
         {QStringLiteral("importa"),
          {ComandoImporta,
           "tvl importa PROGETTO.tvl LOCALI.csv|.xlsx [-o NUOVO.tvl]\n"
