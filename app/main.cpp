@@ -4,7 +4,7 @@
 #include "app/Ustart.h"
 #include "data/Uavvisiqt.h"
 #include "data/Udatabase.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QApplication>
 #include <QDesktopServices>

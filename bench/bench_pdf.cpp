@@ -3,14 +3,14 @@
 // finestre dal modello V220HJ con N locali (10 se non indicato), collettori assegnati e confermati,
 // matasse ottimizzate: sei documenti.
 //   bench_pdf [LOCALI]
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "documents/Udocumento.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/foglio/Ufoglio.h"
 #include "documents/Updf.h"
 #include "documents/Ututti.h"
-#include "editor/Uassegnaauto.h"
-#include "editor/Ustato.h"
+#include "progetto/Uassegnaauto.h"
+#include "progetto/Ustato.h"
 #include "optimise/Ucalcolo.h"
 
 #include <QCoreApplication>

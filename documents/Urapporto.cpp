@@ -2,7 +2,7 @@
 
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "en1264/Urelazione.h"
 
 #include <QLocale>

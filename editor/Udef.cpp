@@ -1,7 +1,7 @@
 #include "editor/Udef.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -9,7 +9,8 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 #include "en1264/finestre/Upaginaraffrescamento.h"
 
 #include <QApplication>
@@ -116,6 +117,10 @@ void TProgetto::crea()
     TabSheet5 = new TPaginaCollettori(*this);
     TabSheet6 = new TPaginaRegolazione(*this);
     TabSheet7 = new TPaginaCatalogo(*this);
+    TabSheet5->ApriOttimizzazione = [this] {
+        if (FinestraOttimizzazione)
+            FinestraOttimizzazione(Stato(), TabSheet5);
+    };
     PageControl1->addTab(TabSheet1, QStringLiteral("Informazioni Cliente"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));

@@ -1,13 +1,13 @@
 #pragma once
 // Finestra di progetto "Progetto": figlia MDI della finestra principale, massimizzata e senza
 // icone di bordo, con le sette pagine di PageControl1. Possiede lo stato del progetto aperto.
-#include "app/Ufile.h"
-
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+struct TAgganciLettura;
 class TDati;
 class TStatoProgetto;
 class TPaginaCliente;
@@ -57,6 +57,10 @@ public:
 
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);
+
+    // La finestra dell'ottimizzazione, data dalla finestra principale che conosce l'una e
+    // l'altra: la pagina dei collettori la apre senza includerla. Vuota, il pulsante non apre nulla.
+    inline static std::function<void(TStatoProgetto& stato, QWidget* parent)> FinestraOttimizzazione;
 
     TPageControl* PageControl1;
     TPaginaCliente* TabSheet1;

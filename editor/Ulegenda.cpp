@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 
-std::function<void(TLegenda&)> TLegenda::Esegui = [](TLegenda& d) { d.exec(); };
 
 QList<TLegenda::TVoce> TLegenda::Voci()
 {

@@ -1,17 +1,17 @@
 #include "editor/Upaginalocali.h"
 
-#include "app/Ucaricamento.h"
-#include "app/Ulocalifile.h"
+#include "controlli/Ucaricamento.h"
+#include "controlli/Udialoghi.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "en1264/finestre/Ucolonnelocali.h"
 
 #include <QHBoxLayout>
@@ -66,10 +66,6 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BarraLocali->addWidget(BitBtnEsporta);
     connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
     connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
-    ScegliFile = [this](bool salva) {
-        return salva ? QFileDialog::getSaveFileName(this, QStringLiteral("Esporta locali"), {}, FiltroFileLocali)
-                     : QFileDialog::getOpenFileName(this, QStringLiteral("Importa locali"), {}, FiltroFileLocali);
-    };
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(6, 6, 6, 6);
@@ -84,7 +80,8 @@ void TPaginaLocali::Entra()
 
 void TPaginaLocali::BitBtnImportaClick()
 {
-    const QString percorso = ScegliFile ? ScegliFile(false) : QString();
+    const QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
     // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
@@ -100,7 +97,8 @@ void TPaginaLocali::BitBtnImportaClick()
 
 void TPaginaLocali::BitBtnEsportaClick()
 {
-    QString percorso = ScegliFile ? ScegliFile(true) : QString();
+    QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.

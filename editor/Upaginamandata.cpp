@@ -1,11 +1,12 @@
 #include "editor/Upaginamandata.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "editor/Uopzioni.h"
-#include "editor/Ustato.h"
+#include "controlli/Uopzioni.h"
+#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
 #include "en1264/finestre/Umandataen1264.h"
 
@@ -228,7 +229,7 @@ void TPaginaMandata::BitBtn2Click()
 void TPaginaMandata::BitBtn3Click()
 {
     TLegenda legenda(this);
-    TLegenda::Esegui(legenda);
+    TDialoghi::istanza().Esegui(legenda);
 }
 
 void TPaginaMandata::Griglia1SelectCell(int colonna, int riga)

@@ -1,7 +1,7 @@
 #include "en1264/Urelazione.h"
 
-#include "documents/Ufoglio.h"
-#include "editor/Ustato.h"
+#include "documents/foglio/Ufoglio.h"
+#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
 #include "en1264/Ulimite.h"
 #include "en1264/Uraffrescamento.h"

@@ -3,9 +3,9 @@
 // riletto, mandata estiva che condensa rifiutata dalla pagina "Raffrescamento".
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Ugriglia1.h"
-#include "editor/Uopzioni.h"
+#include "controlli/Uopzioni.h"
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "en1264/Ulimite.h"

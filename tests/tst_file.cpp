@@ -6,10 +6,10 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QBuffer>
 #include <QDir>

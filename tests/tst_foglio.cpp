@@ -3,8 +3,8 @@
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/DiscoPieno.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "documents/Udocumento.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,12 +4,12 @@
 // piccoli, pipe, /dev/zero, troppe righe), CSV letto a blocchi, "Annulla".
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Uelenco.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Uelenco.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
-#include "documents/Uarchivio.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Uarchivio.h"
+#include "documents/foglio/Ufoglio.h"
 #include "en1264/Udati.h"
 
 #include <QBuffer>

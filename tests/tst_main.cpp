@@ -1,17 +1,18 @@
 // Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
 // progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ucaricamento.h"
+#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ucontrolli.h"
+#include "progetto/Ucollettori.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -48,20 +49,18 @@ public:
 };
 
 // Risponde alle finestre di apertura e salvataggio al posto dell'utente.
-class TDialoghiDiProva : public TDialoghiFile
+class TDialoghiDiProva : public TDialoghi
 {
 public:
     QStringList risposte; // una per finestra aperta; "" = Annulla
     QStringList proposti; // nomi proposti dalle finestre di salvataggio
     int aperture = 0;
-    QString Apri(QWidget*) override
+    QString ScegliFile(QWidget*, const TSceltaFile& scelta) override
     {
-        ++aperture;
-        return risposte.isEmpty() ? QString() : risposte.takeFirst();
-    }
-    QString Salva(QWidget*, const QString& proposto) override
-    {
-        proposti << proposto;
+        if (scelta.salva)
+            proposti << scelta.proposto;
+        else
+            ++aperture;
         return risposte.isEmpty() ? QString() : risposte.takeFirst();
     }
 };
@@ -132,7 +131,7 @@ private Q_SLOTS:
         for (const QString& f : programma.entryList({"nuovo*.nv", "tvlbg"}, QDir::Files))
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
-        TDialoghiFile::installa(&dialoghi);
+        TDialoghi::installa(&dialoghi);
     }
     void init()
     {

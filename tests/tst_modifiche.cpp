@@ -4,16 +4,17 @@
 // sono progetti rifiutati senza finestra e senza voce nella cronologia.
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ucronologia.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umain.h"
+#include "controlli/Udialoghi.h"
 #include "app/Ustampa.h"
 #include "data/Udatabase.h"
 #include "data/Uregole.h"
-#include "documents/Udocumento.h"
-#include "editor/Ucontrolli.h"
+#include "documents/foglio/Udocumento.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,12 +33,11 @@ const QString MsgAbbandona = QStringLiteral(
     "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.");
 
 // Risponde alla finestra di salvataggio con un file fisso.
-class TDialoghiFissi : public TDialoghiFile
+class TDialoghiFissi : public TDialoghi
 {
 public:
     QString file;
-    QString Apri(QWidget*) override { return {}; }
-    QString Salva(QWidget*, const QString&) override { return file; }
+    QString ScegliFile(QWidget*, const TSceltaFile& scelta) override { return scelta.salva ? file : QString(); }
 };
 
 // Un locale scritto nella griglia come lo scrive l'utente: il testo di ogni cella seguito da Tab
@@ -112,12 +112,12 @@ private Q_SLOTS:
         for (const QString& f : programma.entryList({"nuovo*.nv"}, QDir::Files))
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
-        TDialoghiFile::installa(&dialoghi);
+        TDialoghi::installa(&dialoghi);
         TDocumenti::ImpostaCartellaDocumenti(avvio.filePath(QStringLiteral("Documenti")));
         TDocumenti::ImpostaApertura(false);
         qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
-    void cleanupTestCase() { TDialoghiFile::installa(nullptr); }
+    void cleanupTestCase() { TDialoghi::installa(nullptr); }
     void cleanup()
     {
         QVERIFY(registro.Controlla());

@@ -3,8 +3,9 @@
 // pannello, tipo di collettore) e dei locali (griglia, regole delle aree, navigatore).
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/RisposteDialoghi.h"
 #include "data/Uregole.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
@@ -482,7 +483,8 @@ private Q_SLOTS:
         const QString csv = cartella.filePath(QStringLiteral("locali.csv"));
         const QString uscita = cartella.filePath(QStringLiteral("esportati"));
         QString risposta;
-        pagina->ScegliFile = [&](bool) { return risposta; };
+        TRisposteDialoghi dialoghi;
+        dialoghi.file = [&](const TSceltaFile&) { return risposta; };
         auto scrivi = [](const QString& f, const QByteArray& testo) {
             QFile file(f);
             return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();

@@ -7,7 +7,7 @@
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Urapporto.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QFileInfo>
 #include <QLocale>

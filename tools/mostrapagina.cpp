@@ -1,10 +1,10 @@
 // Mostra la finestra di progetto su un progetto e una pagina, per guardarla e fotografarla
+#include "progetto/Ufile.h"
 // (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI]
-#include "app/Ufile.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 // Comandi della riga di comando "tvl": ciascuno riceve i propri argomenti (senza il nome del
 // comando) e restituisce il codice di uscita. Ogni comando sta in un file tvl_<nome>.cpp.
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // tvl esporta: scrive i locali di un progetto in un foglio di calcolo (.csv o .xlsx) con le colonne
 // e i titoli della griglia dei locali; il file si reimporta con tvl importa.
-#include "app/Ulocalifile.h"
+#include "progetto/Ulocalifile.h"
 #include "tvl/Utvl.h"
 
 int ComandoEsporta(const QStringList& argomenti)

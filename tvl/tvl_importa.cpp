@@ -1,7 +1,7 @@
 // tvl importa: aggiunge a un progetto i locali di un foglio di calcolo (.csv o .xlsx), con le regole
 // della griglia dei locali, e salva il progetto. Se una riga è rifiutata non si aggiunge nulla.
-#include "app/Ufile.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ulocalifile.h"
 #include "tvl/Utvl.h"
 
 int ComandoImporta(const QStringList& argomenti)

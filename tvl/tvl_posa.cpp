@@ -1,7 +1,7 @@
 // tvl posa: la posa automatica dei circuiti sulla pianta di un piano, con le lunghezze misurate
 // sul disegno, e a richiesta il DXF e la tavola PDF dell'impianto.
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 #include "pianta/Udxf.h"
 #include "pianta/Ugeometria.h"
 #include "posa/Udxfposa.h"

@@ -2,8 +2,8 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucontrolli.h"
-#include "editor/Ustato.h"
+#include "controlli/Ucontrolli.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "data/Udatabase.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
 
 #include <QBoxLayout>

@@ -1,10 +1,10 @@
 #pragma once
 // Finestra di progetto per i test delle pagine: modulo dati aperto, un progetto letto da un file
 // (un modello nuovo*.nv della cartella del programma o un .tvl) con gli agganci della finestra.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
