@@ -412,6 +412,9 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
             repaint();
         }
         Stampe->menuAction()->setEnabled(riuscita);
+        // Si comincia a scrivere dal nome del progetto, senza cercarlo con il mouse.
+        if (TProgetto* p = riuscita ? FinestraProgetto() : nullptr)
+            p->TabSheet1->DBEdit1->setFocus(Qt::OtherFocusReason);
         Occupato = false;
     };
     const bool letto = ::LeggiProgetto(s, percorso, agganci);

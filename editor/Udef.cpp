@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -48,6 +49,37 @@ TPageControl::TPageControl(QWidget* parent)
     : QTabWidget(parent)
 {
     tabBar()->installEventFilter(this);
+    // Scorciatoie della finestra di progetto, valide dentro qualunque pagina: passano dalla stessa
+    // domanda dei clic sulle linguette (QTabWidget da solo cambierebbe pagina senza chiedere).
+    const struct
+    {
+        QKeyCombination tasto;
+        int passo;
+    } tasti[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& t : tasti) {
+        auto* s = new QShortcut(QKeySequence(t.tasto), this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, [this, passo = t.passo] { Scorri(passo); });
+    }
+}
+
+void TPageControl::Scorri(int passo)
+{
+    const int n = count();
+    for (int i = 1; i < n; ++i) {
+        const int indice = ((currentIndex() + passo * i) % n + n) % n;
+        if (!isTabEnabled(indice))
+            continue;
+        if (!PuoCambiare || PuoCambiare())
+            setCurrentIndex(indice);
+        return;
+    }
 }
 
 bool TPageControl::eventFilter(QObject* o, QEvent* e)

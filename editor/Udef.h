@@ -29,6 +29,10 @@ public:
     // Risponde false per rifiutare il cambio di pagina.
     std::function<bool()> PuoCambiare;
 
+    // Passa alla pagina abilitata successiva (passo 1) o precedente (-1), ricominciando dall'altro
+    // capo, se PuoCambiare lo consente: Ctrl+Tab / Ctrl+PgGiù e Ctrl+Maiusc+Tab / Ctrl+PgSu.
+    void Scorri(int passo);
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 };

@@ -175,6 +175,7 @@ private Q_SLOTS:
         QVERIFY(!w.Occupato);
         TProgetto* p = w.FinestraProgetto();
         QCOMPARE(p->PageControl1->currentIndex(), 0);
+        QCOMPARE(w.focusWidget(), p->TabSheet1->DBEdit1);
         QVERIFY(p->parentWidget()->isMaximized());
         QCOMPARE(dati.AuxDGenerali->FieldByName("RIF_COLL").AsString(), collettore);
         QCOMPARE(p->Stato().ModoRegolazione, modoRegolazione);

@@ -10,6 +10,7 @@
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
@@ -106,6 +107,35 @@ private Q_SLOTS:
         p.Pagina(0);
         QCOMPARE(p.finestra->PageControl1->currentIndex(), 0);
         QVERIFY(!p.dati.PaginaLocaliAttiva());
+    }
+
+    // Ctrl+Tab / Ctrl+PgGiù avanti, Ctrl+Maiusc+Tab / Ctrl+PgSu indietro, da dentro una pagina,
+    // ricominciando dall'altro capo; un locale in inserimento tiene la pagina anche da tastiera.
+    void paginaDaTastiera()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        QTabWidget* pc = p.finestra->PageControl1;
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        const auto premi = [&](Qt::Key tasto, Qt::KeyboardModifiers mod) {
+            QWidget* fuoco = QApplication::focusWidget();
+            QTest::keyClick(fuoco ? fuoco : pc->currentWidget(), tasto, mod);
+            return pc->currentIndex();
+        };
+        pc->currentWidget()->setFocus();
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 1);
+        QCOMPARE(premi(Qt::Key_PageDown, Qt::ControlModifier), 2);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 1);
+        QCOMPARE(premi(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 0);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 6);
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 0);
+        p.Pagina(2);
+        p.dati.AuxLocali->Append();
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 2);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 2);
+        p.dati.AuxLocali->Cancel();
+        QCOMPARE(premi(Qt::Key_PageDown, Qt::ControlModifier), 3);
     }
 
     // Entrando in "T Mandata Progetto" e in "Collettori" il progetto è ricalcolato.
