@@ -516,7 +516,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.Testo(QStringLiteral("G%1").arg(r + 8)), QStringLiteral("TOTALE [€]"));
         f.Formula(QStringLiteral("H%1").arg(r + 8), QStringLiteral("SUM(H16:H%1)").arg(r + 4));
-        QCOMPARE(f.AreaStampa(), QStringLiteral("$A$1:$H$%1").arg(35 + 2 * voci));
+        QCOMPARE(f.AreaStampa(), QStringLiteral("$A$1:$H$%1").arg(31 + 2 * voci));
         const QString file = Percorso(QStringLiteral("prev-%1.xlsx").arg(voci));
         f.Salva(file);
         QList<QList<QStringList>> fogli;

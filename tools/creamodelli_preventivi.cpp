@@ -67,11 +67,14 @@ void modelli::Preventivo(TFoglio& f)
         f.Valore(c, note[i]);
         f.Formatta(c, {.dimensione = 9, .grassetto = i == 0, .corsivo = i > 0, .aCapo = false});
     }
-    f.Valore(QStringLiteral("F32"), QStringLiteral("Per accettazione"));
-    f.Formatta(QStringLiteral("F32"), {.dimensione = 9, .corsivo = true});
-    f.Bordo(QStringLiteral("F34:H34"), TBordo::Superiore, TLinea::Continua, TSpessore::Capello, Grigio);
+    // La firma accanto alle note, non sotto: il blocco finale resta basso e non finisce da solo su
+    // una pagina in più.
+    f.Unisci(QStringLiteral("F27:H27"));
+    f.Valore(QStringLiteral("F27"), QStringLiteral("Per accettazione"));
+    f.Formatta(QStringLiteral("F27"), {.dimensione = 9, .corsivo = true, .aCapo = false});
+    f.Bordo(QStringLiteral("F30:H30"), TBordo::Superiore, TLinea::Continua, TSpessore::Capello, Grigio);
     Pagina(f, QStringLiteral("Preventivo"), false, 13, 14);
-    f.AreaStampa(QStringLiteral("A1:H35"));
+    f.AreaStampa(QStringLiteral("A1:H31"));
     f.Seleziona(QStringLiteral("A1"));
 }
 
