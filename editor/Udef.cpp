@@ -9,6 +9,7 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
+#include "pianta/finestre/Uapripianta.h"
 #include "editor/Ustato.h"
 
 #include <QEvent>
@@ -91,6 +92,13 @@ TProgetto::~TProgetto()
 TDati& TProgetto::Dati() const
 {
     return m_stato->Dati();
+}
+
+void TProgetto::ApriPianta()
+{
+    if (!m_pianta)
+        m_pianta = new TApriPianta(Stato(), this);
+    m_pianta->Apri();
 }
 
 void TProgetto::crea()

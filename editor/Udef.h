@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class TApriPianta;
 class TDati;
 class TStatoProgetto;
 class TPaginaCliente;
@@ -54,6 +55,9 @@ public:
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);
 
+    // Finestra "Pianta" del progetto (pulsante della pagina "Locali", menu "Progetto").
+    void ApriPianta();
+
     TPageControl* PageControl1;
     TPaginaCliente* TabSheet1;
     TPaginaDatiGenerali* TabSheet2;
@@ -75,4 +79,5 @@ private:
     void crea();
 
     std::unique_ptr<TStatoProgetto> m_stato;
+    TApriPianta* m_pianta = nullptr;
 };
