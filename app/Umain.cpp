@@ -2,17 +2,19 @@
 
 #include "app/Ustampa.h"
 
-#include "app/Ucaricamento.h"
+#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Uinfo.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
+#include "controlli/Udialoghi.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
-#include "editor/Ustato.h"
+#include "optimise/finestre/Ufinestraottimizza.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,44 +42,7 @@ const QString MsgAltroProgetto
     = QStringLiteral("Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
 const QString FiltroTvl = QStringLiteral("TVL Files (*.tvl)");
 
-// Le finestre vere di apertura e salvataggio.
-class TDialoghiQt : public TDialoghiFile
-{
-public:
-    QString Apri(QWidget* padre) override
-    {
-        QFileDialog d(padre, QStringLiteral("Apri"), QDir::currentPath(), FiltroTvl);
-        d.setObjectName(QStringLiteral("OpenDialog1"));
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
-    }
-    QString Salva(QWidget* padre, const QString& proposto) override
-    {
-        QFileDialog d(padre, QStringLiteral("Salva con Nome"), QDir::currentPath(), FiltroTvl);
-        d.setObjectName(QStringLiteral("SaveDialog1"));
-        d.setAcceptMode(QFileDialog::AcceptSave);
-        d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix(QStringLiteral("tvl"));
-        d.selectFile(proposto);
-        return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
-    }
-};
-
-TDialoghiFile* g_dialoghi = nullptr;
-
 } // namespace
-
-TDialoghiFile& TDialoghiFile::istanza()
-{
-    static TDialoghiQt qt;
-    return g_dialoghi ? *g_dialoghi : qt;
-}
-
-void TDialoghiFile::installa(TDialoghiFile* d)
-{
-    g_dialoghi = d;
-}
 
 // ---------------------------------------------------------------- TAreaSfondo
 
@@ -126,6 +91,8 @@ TTERMOVELA::TTERMOVELA(TDati* dati, QWidget* parent)
     setObjectName(QStringLiteral("TERMOVELA"));
     setWindowTitle(QStringLiteral("TERMOVELATOOL"));
     DirIniziale = QDir::currentPath();
+    TProgetto::FinestraOttimizzazione
+        = [](TStatoProgetto& stato, QWidget* parent) { TOttimizza::Esegui(stato, parent); };
 
     m_area = new TAreaSfondo(this);
     m_area->setObjectName(QStringLiteral("ClientArea"));
@@ -324,7 +291,10 @@ bool TTERMOVELA::ProgettoModificato() const
 
 void TTERMOVELA::closeEvent(QCloseEvent* e)
 {
-    // "Esci" e la chiusura della finestra chiedono la stessa cosa, solo se c'è qualcosa da perdere.
+    // "Esci" e la chiusura della finestra chiedono la stessa cosa, solo se c'è qualcosa da perdere
+    // (anche solo il testo di una cella ancora aperta).
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (ProgettoModificato()
         && !TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
                                               "Eventuali modifiche non salvate andranno perse."))) {
@@ -385,7 +355,9 @@ void TTERMOVELA::nuovoProgetto(const QString& modello)
 
 void TTERMOVELA::Apri1Click()
 {
-    const QString percorso = TDialoghiFile::istanza().Apri(this);
+    const QString percorso = TDialoghi::istanza().ScegliFile(
+        this,
+        {.salva = false, .nome = QStringLiteral("OpenDialog1"), .titolo = QStringLiteral("Apri"), .filtro = FiltroTvl});
     if (!percorso.isEmpty())
         ApriDaPercorso(percorso);
 }
@@ -447,6 +419,9 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
             repaint();
         }
         Stampe->menuAction()->setEnabled(riuscita);
+        // Si comincia a scrivere dal nome del progetto, senza cercarlo con il mouse.
+        if (TProgetto* p = riuscita ? FinestraProgetto() : nullptr)
+            p->TabSheet1->DBEdit1->setFocus(Qt::OtherFocusReason);
         Occupato = false;
     };
     const bool letto = ::LeggiProgetto(s, percorso, agganci);
@@ -468,6 +443,8 @@ bool TTERMOVELA::VerificaModifiche()
 {
     if (!m_dati)
         return false;
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (ControllaModifichePendenti(*m_dati))
         return true;
     if (TProgetto* p = FinestraProgetto())
@@ -496,7 +473,13 @@ void TTERMOVELA::salvaConNome()
 {
     TProgetto* progetto = FinestraProgetto();
     const QString proposto = progetto->TabSheet1->DBEdit1->text().toUpper();
-    const QString percorso = TDialoghiFile::istanza().Salva(this, proposto);
+    const QString percorso = TDialoghi::istanza().ScegliFile(this,
+                                                             {.salva = true,
+                                                              .nome = QStringLiteral("SaveDialog1"),
+                                                              .titolo = QStringLiteral("Salva con Nome"),
+                                                              .filtro = FiltroTvl,
+                                                              .proposto = proposto,
+                                                              .estensione = QStringLiteral("tvl")});
     if (percorso.isEmpty())
         return;
     m_cronologia->ImpostaCorrente(percorso);
@@ -516,6 +499,8 @@ void TTERMOVELA::Chiudi1Click()
 {
     if (!Progetto())
         return;
+    if (TProgetto* p = FinestraProgetto())
+        p->ConfermaCelleAperte();
     if (!ProgettoModificato()
         || TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
                                              "Eventuali modifiche non salvate andranno perse.")))

@@ -15,22 +15,6 @@ class TFileHistory;
 class TInfo;
 class TProgetto;
 
-// Finestre di scelta dei file di progetto ("TVL Files (*.tvl)"), dietro un'interfaccia perché
-// i test possano rispondere senza aprire finestre modali. Una risposta vuota vuol dire annullato.
-class TDialoghiFile
-{
-public:
-    virtual ~TDialoghiFile() = default;
-    // OpenDialog1: il file da aprire.
-    virtual QString Apri(QWidget* padre) = 0;
-    // SaveDialog1: il file in cui salvare, proponendo il nome dato (estensione predefinita "tvl").
-    virtual QString Salva(QWidget* padre, const QString& proposto) = 0;
-
-    static TDialoghiFile& istanza();
-    // nullptr rimette le finestre vere; non ne prende la proprietà.
-    static void installa(TDialoghiFile* d);
-};
-
 // Area MDI che dipinge lo sfondo "tvlbg" scalato e si ridisegna tutta dopo ogni scorrimento.
 class TAreaSfondo : public QMdiArea
 {

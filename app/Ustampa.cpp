@@ -1,16 +1,17 @@
 #include "app/Ustampa.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 #include "documents/Uetichette.h"
-#include "documents/Uopzcap.h"
+#include "documents/finestre/Uopzcap.h"
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
 #include "documents/Ututti.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,7 +85,7 @@ TComandiStampa::TComandiStampa(bool& occupato, QObject* parent)
 {
     ScegliPrezzi = [] {
         TOpzCap opzioni(QApplication::activeWindow());
-        return opzioni.exec() == QDialog::Accepted ? opzioni.ItemIndex() : -1;
+        return TDialoghi::istanza().Esegui(opzioni) == QDialog::Accepted ? opzioni.ItemIndex() : -1;
     };
 }
 
@@ -124,6 +125,7 @@ TStatoProgetto* TComandiStampa::prepara(bool ricostruisciCollettori)
     if (!progetto || m_occupato)
         return nullptr;
     TDati& dati = progetto->Dati();
+    progetto->ConfermaCelleAperte();
     if (!ControllaModifichePendenti(dati)) {
         progetto->MostraLocaliInSospeso();
         return nullptr;

@@ -2,8 +2,9 @@
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "app/Ustart.h"
+#include "data/Uavvisiqt.h"
 #include "data/Udatabase.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,6 +16,7 @@
 
 #include <exception>
 #include <memory>
+#include <new>
 
 namespace {
 // Un'eccezione sfuggita a un gestore di eventi viene mostrata e il programma prosegue.
@@ -26,6 +28,10 @@ public:
     {
         try {
             return QApplication::notify(destinatario, evento);
+        } catch (const std::bad_alloc&) {
+            // Il testo della libreria ("std::bad_alloc") non dice nulla all'utente.
+            TMessaggi::Errore(
+                QApplication::translate("TApplicazione", "Memoria esaurita: l'operazione non è stata completata."));
         } catch (const std::exception& e) {
             TMessaggi::Errore(QString::fromLocal8Bit(e.what()));
         }
@@ -37,6 +43,7 @@ public:
 int main(int argc, char** argv)
 {
     TApplicazione app(argc, argv);
+    FiltraAvvisiQt();
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
     // I testi propri di Qt (pulsanti, finestre dei file) in italiano come il resto del programma.

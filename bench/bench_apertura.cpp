@@ -1,14 +1,14 @@
 // Apertura di un progetto di 999 locali nella finestra vera (piattaforma offscreen): dalla
 // lettura del file alla griglia dei locali riempita e dipinta una volta; poi il salvataggio dello
 // stesso progetto. L'ultima riga è il tempo di apertura.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,12 +2,12 @@
 // la pagina "T Mandata Progetto" in vista, il cursore percorre 30,0…60,0 °C un decimo alla volta,
 // avanti e indietro; a ogni passo gira TrackBar1Change e la parte visibile della griglia si
 // ridisegna subito. Uso (da build/bin): bench_cursore [giri]
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

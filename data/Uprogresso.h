@@ -12,6 +12,9 @@ public:
     virtual void Fine() { }
     // Lascia scorrere i messaggi in attesa (ridisegno) nelle operazioni lunghe.
     virtual void Respira() { }
+    // L'utente ha chiesto di fermare l'operazione (solo dove l'operazione lo permette e sa
+    // lasciare tutto com'era).
+    virtual bool Annullato() const { return false; }
 
     static TProgresso& nullo();
 };

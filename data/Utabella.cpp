@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <cmath>
 
 // ---------------------------------------------------------------- TDefCampo / TCampo
@@ -197,6 +198,10 @@ bool TDataSet::Locate(const QString& campo, const QVariant& valore, bool senzaMa
 
 int TDataSet::IndiceCampo(const QString& nome) const
 {
+    // Quasi sempre il nome arriva scritto come nello schema: il confronto esatto costa meno.
+    for (int i = 0; i < m_campi.size(); ++i)
+        if (m_campi[i].nome == nome)
+            return i;
     for (int i = 0; i < m_campi.size(); ++i)
         if (m_campi[i].nome.compare(nome, Qt::CaseInsensitive) == 0)
             return i;
@@ -408,6 +413,9 @@ void TTabella::leggiSchema()
     for (int i = 0; i < m_ricerche.size(); ++i)
         campi.insert(qMin(m_posRicerche[i], int(campi.size())), m_ricerche[i]);
     m_campi = campi;
+    m_chiaviRegole.clear();
+    for (const TDefCampo& d : m_campi)
+        m_chiaviRegole << d.nome.toUpper();
     m_campoOrdine = m_ordine.isEmpty() ? -1 : IndiceCampo(m_ordine);
 }
 
@@ -544,22 +552,35 @@ void TTabella::Cancel()
 
 int TTabella::posizioneOrdinata(const Riga& r, int escludi) const
 {
-    int pos = 0;
-    for (int i = 0; i < m_righe.size(); ++i) {
-        if (i == escludi)
-            continue;
-        if (m_campoOrdine < 0) {
-            if (m_righe[i].rowid < r.rowid)
-                ++pos;
-            continue;
-        }
+    // La riga i va prima di r nell'ordine della tabella (campo d'ordine, nulli in testa, poi rowid).
+    const auto prima = [&](int i) {
+        if (m_campoOrdine < 0)
+            return m_righe[i].rowid < r.rowid;
         const QVariant& a = m_righe[i].valori[m_campoOrdine];
         const QVariant& b = r.valori[m_campoOrdine];
-        const bool prima = QVariant::compare(a, b) == QPartialOrdering::Less || (a == b && m_righe[i].rowid < r.rowid)
+        return QVariant::compare(a, b) == QPartialOrdering::Less || (a == b && m_righe[i].rowid < r.rowid)
             || (a.isNull() && !b.isNull());
-        if (prima)
-            ++pos;
+    };
+    // Le righe sono in ordine: la posizione è il confine fra quelle che vanno prima e le altre,
+    // trovato per bisezione (una riga alla volta, mille importate costerebbero un milione di confronti).
+    const auto indice = [&](int k) { return escludi >= 0 && k >= escludi ? k + 1 : k; };
+    const int n = int(m_righe.size()) - (escludi >= 0 ? 1 : 0);
+    int basso = 0, alto = n;
+    while (basso < alto) {
+        const int medio = basso + (alto - basso) / 2;
+        if (prima(indice(medio)))
+            basso = medio + 1;
+        else
+            alto = medio;
     }
+    // Se il confine non è netto (valori che non si confrontano) vale il conteggio di sempre.
+    const bool netto = (basso == 0 || prima(indice(basso - 1))) && (basso == n || !prima(indice(basso)));
+    if (netto)
+        return basso;
+    int pos = 0;
+    for (int i = 0; i < m_righe.size(); ++i)
+        if (i != escludi && prima(i))
+            ++pos;
     return pos;
 }
 
@@ -686,6 +707,100 @@ void TTabella::Svuota()
     EnableControls();
 }
 
+bool TTabella::AggiungiRighe(const QList<QVector<QVariant>>& righe, QString& errore)
+{
+    if (!Active() || m_solaLettura || m_stato != TStato::Consultazione) {
+        errore = QStringLiteral("tabella non disponibile");
+        return false;
+    }
+    QStringList colonne, segnaposto;
+    QList<int> indici, autoinc;
+    for (int i = 0; i < m_campi.size(); ++i) {
+        if (!m_campi[i].memorizzato())
+            continue;
+        if (m_campi[i].tipo == TTipoCampo::AutoInc) {
+            autoinc << i;
+            continue;
+        }
+        colonne << QLatin1Char('"') + m_campi[i].nome + QLatin1Char('"');
+        segnaposto << QStringLiteral("?");
+        indici << i;
+    }
+    // Un punto di ripristino vale anche dentro la transazione di chi chiama.
+    const auto esegui = [this](const QString& sql) { return QSqlQuery(m_db).exec(sql); };
+    if (!esegui(QStringLiteral("SAVEPOINT aggiungi_righe"))) {
+        errore = m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(m_db);
+    QSqlQuery id(m_db);
+    bool ok = q.prepare(
+        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(m_nome, colonne.join(u','), segnaposto.join(u',')));
+    if (ok && !autoinc.isEmpty()) {
+        QStringList nomi;
+        for (int i : autoinc)
+            nomi << QLatin1Char('"') + m_campi[i].nome + QLatin1Char('"');
+        ok = id.prepare(QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid=?").arg(nomi.join(u','), m_nome));
+    }
+    QVector<Riga> nuove;
+    nuove.reserve(righe.size());
+    for (qsizetype r = 0; ok && r < righe.size(); ++r) {
+        Riga riga;
+        riga.valori = righe[r];
+        if (riga.valori.size() != m_campi.size())
+            riga.valori.resize(m_campi.size());
+        for (int k = 0; k < indici.size(); ++k) {
+            const int i = indici[k];
+            const QVariant& v = riga.valori[i];
+            q.bindValue(k, m_campi[i].tipo == TTipoCampo::Booleano && !v.isNull() ? QVariant(v.toBool() ? 1 : 0) : v);
+        }
+        ok = q.exec();
+        if (!ok)
+            break;
+        riga.rowid = q.lastInsertId().toLongLong();
+        if (!autoinc.isEmpty()) {
+            id.bindValue(0, riga.rowid);
+            ok = id.exec() && id.next();
+            for (int k = 0; ok && k < autoinc.size(); ++k)
+                riga.valori[autoinc[k]] = id.value(k);
+        }
+        nuove.append(std::move(riga));
+    }
+    if (!ok) {
+        errore = q.lastError().isValid() ? q.lastError().text() : id.lastError().text();
+        esegui(QStringLiteral("ROLLBACK TO aggiungi_righe"));
+        esegui(QStringLiteral("RELEASE aggiungi_righe"));
+        return false;
+    }
+    if (!esegui(QStringLiteral("RELEASE aggiungi_righe"))) {
+        errore = m_db.lastError().text();
+        esegui(QStringLiteral("ROLLBACK TO aggiungi_righe"));
+        esegui(QStringLiteral("RELEASE aggiungi_righe"));
+        return false;
+    }
+    // Le righe tornano nell'ordine della tabella in una volta sola.
+    m_righe.append(nuove);
+    const int ordine = m_campoOrdine;
+    std::stable_sort(m_righe.begin(), m_righe.end(), [ordine](const Riga& a, const Riga& b) {
+        if (ordine >= 0) {
+            const QVariant &va = a.valori[ordine], &vb = b.valori[ordine];
+            if (va.isNull() != vb.isNull())
+                return va.isNull();
+            const QPartialOrdering o = QVariant::compare(va, vb);
+            if (o == QPartialOrdering::Less || o == QPartialOrdering::Greater)
+                return o == QPartialOrdering::Less;
+        }
+        return a.rowid < b.rowid;
+    });
+    if (!nuove.isEmpty()) {
+        m_pos = 0;
+        m_eof = m_bof = false;
+        notificaDati();
+        Q_EMIT registrata();
+    }
+    return true;
+}
+
 void TTabella::rifiuta(const QString& messaggio)
 {
     TMessaggi::Errore(messaggio);
@@ -698,7 +813,7 @@ bool TTabella::applicaValore(int indice, const QVariant& valore)
         return true;
     m_buffer.valori[indice] = valore;
     notificaCampo(indice);
-    auto it = m_regole.constFind(def.nome.toUpper());
+    auto it = m_regole.constFind(m_chiaviRegole[indice]);
     if (it != m_regole.constEnd() && it->OnChange) {
         const auto onChange = it->OnChange; // il gestore può installare altre regole
         onChange(*this);
@@ -734,7 +849,7 @@ bool TTabella::impostaCampo(int indice, const QVariant& valore)
         rifiuta(QStringLiteral("'%1' non è un valore valido per il campo %2.").arg(valore.toString(), def.nome));
         return false;
     }
-    auto it = m_regole.constFind(def.nome.toUpper());
+    auto it = m_regole.constFind(m_chiaviRegole[indice]);
     if (it != m_regole.constEnd()) {
         if (it->vincolo && !nuovo.isNull() && !it->vincolo(nuovo)) {
             rifiuta(it->messaggioVincolo);

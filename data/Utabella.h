@@ -219,6 +219,13 @@ public:
     // Cancella tutte le righe (primo record, cancella finché vuota).
     void Svuota();
 
+    // Valori del record in modifica o in inserimento, uno per campo.
+    const QVector<QVariant>& ValoriInModifica() const { return m_buffer.valori; }
+    // Registra in blocco righe già passate per le regole (come ValoriInModifica), senza eventi:
+    // tutte o nessuna, con una sola istruzione preparata, un solo avviso alle viste e un solo
+    // registrata(). Serve solo in consultazione; false con l'errore del database.
+    bool AggiungiRighe(const QList<QVector<QVariant>>& righe, QString& errore);
+
     // Aggiunge un campo di ricerca non memorizzato alla posizione indicata.
     void AggiungiRicerca(int posizione, const QString& nome, const QString& chiave, TDataSet* tabRicerca,
                          const QString& campoRicerca, const QString& campoRisultato);
@@ -258,5 +265,6 @@ private:
     QVector<TDefCampo> m_ricerche; // campi di ricerca aggiunti, reinseriti a ogni apertura
     QVector<int> m_posRicerche;
     QHash<QString, TRegoleCampo> m_regole;
+    QVector<QString> m_chiaviRegole; // il nome di ogni campo in maiuscolo, chiave di m_regole
     QSqlError m_erroreSql;
 };

@@ -1,6 +1,6 @@
 #include "documents/Udistinta.h"
 
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
 

@@ -1,7 +1,7 @@
 #include "documents/Uetichette.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 

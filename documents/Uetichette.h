@@ -1,7 +1,7 @@
 #pragma once
 // Due documenti brevi per l'installatore: le etichette dei circuiti (modello "tabcirc") e la
 // tabella dell'ottimizzazione dei circuiti (modello "Ottimizza"). Leggono soltanto.
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 class TStatoProgetto;
 

@@ -1,7 +1,7 @@
 #include "documents/Updf.h"
 
 #include "data/Uprogresso.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "data/Umessaggi.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // Le due consegne della distinta dei materiali: il preventivo semplice, con i prezzi, l'importo di
 // ogni voce e il totale, e i prodotti aggiuntivi in coda; il capitolato, con il testo di
 // capitolato e l'immagine di ogni articolo, con o senza prezzi (ConPrezzi del progetto).
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QString>
 

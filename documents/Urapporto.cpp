@@ -2,7 +2,8 @@
 
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
+#include "en1264/Urelazione.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -74,6 +75,12 @@ public:
         if (m_stato.CollettoriConfermati) {
             detentori = Detentori();
             collettori = Collettori();
+        }
+        // Fogli della verifica EN 1264 e del raffrescamento, con la loro voce nel contenuto.
+        const QStringList aggiunti = AggiungiFogliEn1264(m_f, m_stato, m_rif);
+        for (int i = 0, n = m_f.NumeroFogli() - int(aggiunti.size()) + 1; i < aggiunti.size(); ++i, ++n) {
+            m_f.Foglio(1);
+            m_f.Valore(Cella(1, PrimaVoceContenuto + n - 2), QStringLiteral("%1.  %2").arg(n - 1).arg(aggiunti[i]));
         }
         TogliFogliVuoti(detentori == 0, collettori == 0);
         m_f.Foglio(1);

@@ -4,7 +4,7 @@
 // preregolazione dei detentori di ogni circuito e la tabella dei collettori. Non calcola nulla di
 // termico: legge i risultati del progetto. L'unico conto proprio è il Kv richiesto da ogni
 // circuito e i giri di apertura del detentore presi dalla tabella KV del tipo di collettore.
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 
 #include <QString>
 #include <QVector>

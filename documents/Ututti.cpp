@@ -1,11 +1,11 @@
 #include "documents/Ututti.h"
 
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 #include "documents/Uetichette.h"
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 

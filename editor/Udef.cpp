@@ -1,7 +1,7 @@
 #include "editor/Udef.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -10,10 +10,14 @@
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
 #include "pianta/finestre/Uapripianta.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
+#include "en1264/finestre/Upaginaraffrescamento.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -46,6 +50,37 @@ TPageControl::TPageControl(QWidget* parent)
     : QTabWidget(parent)
 {
     tabBar()->installEventFilter(this);
+    // Scorciatoie della finestra di progetto, valide dentro qualunque pagina: passano dalla stessa
+    // domanda dei clic sulle linguette (QTabWidget da solo cambierebbe pagina senza chiedere).
+    const struct
+    {
+        QKeyCombination tasto;
+        int passo;
+    } tasti[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& t : tasti) {
+        auto* s = new QShortcut(QKeySequence(t.tasto), this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, [this, passo = t.passo] { Scorri(passo); });
+    }
+}
+
+void TPageControl::Scorri(int passo)
+{
+    const int n = count();
+    for (int i = 1; i < n; ++i) {
+        const int indice = ((currentIndex() + passo * i) % n + n) % n;
+        if (!isTabEnabled(indice))
+            continue;
+        if (!PuoCambiare || PuoCambiare())
+            setCurrentIndex(indice);
+        return;
+    }
 }
 
 bool TPageControl::eventFilter(QObject* o, QEvent* e)
@@ -118,13 +153,19 @@ void TProgetto::crea()
     TabSheet2 = new TPaginaDatiGenerali(*this);
     TabSheet3 = new TPaginaLocali(*this);
     TabSheet4 = new TPaginaMandata(*this);
+    TabSheetRaffrescamento = new TPaginaRaffrescamento(*this);
     TabSheet5 = new TPaginaCollettori(*this);
     TabSheet6 = new TPaginaRegolazione(*this);
     TabSheet7 = new TPaginaCatalogo(*this);
+    TabSheet5->ApriOttimizzazione = [this] {
+        if (FinestraOttimizzazione)
+            FinestraOttimizzazione(Stato(), TabSheet5);
+    };
     PageControl1->addTab(TabSheet1, QStringLiteral("Informazioni Cliente"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));
     PageControl1->addTab(TabSheet4, QStringLiteral("T Mandata Progetto"));
+    PageControl1->addTab(TabSheetRaffrescamento, tr("Raffrescamento"));
     PageControl1->addTab(TabSheet5, QStringLiteral("Collettori"));
     PageControl1->addTab(TabSheet6, QStringLiteral("Regolazione"));
     PageControl1->addTab(TabSheet7, QStringLiteral("Catalogo"));
@@ -143,13 +184,20 @@ bool TProgetto::PageControl1Changing()
 {
     // Un locale nuovo non ancora confermato o annullato tiene la pagina "Locali"; uno in modifica
     // si registra, e se le regole lo rifiutano (con il loro messaggio) la pagina resta quella.
+    ConfermaCelleAperte();
     TTabella* locali = Dati().AuxLocali;
     if (locali->State() == TStato::Inserimento)
         return false;
-    if (locali->State() != TStato::Modifica)
-        return true;
-    TabSheet3->DBGrid1->ConfermaCella();
     return locali->State() != TStato::Modifica || locali->Post();
+}
+
+void TProgetto::ConfermaCelleAperte()
+{
+    // Linguette, menu, pulsanti e scorciatoie non tolgono il fuoco alla cella aperta.
+    if (isAncestorOf(QApplication::focusWidget()))
+        ConfermaControlloAttivo();
+    for (TDBGrid* g : findChildren<TDBGrid*>())
+        g->ConfermaCella();
 }
 
 void TProgetto::MostraLocaliInSospeso()

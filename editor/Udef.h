@@ -1,13 +1,13 @@
 #pragma once
 // Finestra di progetto "Progetto": figlia MDI della finestra principale, massimizzata e senza
 // icone di bordo, con le sette pagine di PageControl1. Possiede lo stato del progetto aperto.
-#include "app/Ufile.h"
-
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+struct TAgganciLettura;
 class TApriPianta;
 class TDati;
 class TStatoProgetto;
@@ -18,6 +18,7 @@ class TPaginaMandata;
 class TPaginaCollettori;
 class TPaginaRegolazione;
 class TPaginaCatalogo;
+class TPaginaRaffrescamento;
 
 // Controllo a pagine che chiede il permesso prima di cambiare pagina per mano dell'utente
 // (clic sulle linguette, tastiera, rotellina). Un cambio fatto dal codice passa sempre.
@@ -28,6 +29,10 @@ public:
     explicit TPageControl(QWidget* parent = nullptr);
     // Risponde false per rifiutare il cambio di pagina.
     std::function<bool()> PuoCambiare;
+
+    // Passa alla pagina abilitata successiva (passo 1) o precedente (-1), ricominciando dall'altro
+    // capo, se PuoCambiare lo consente: Ctrl+Tab / Ctrl+PgGiù e Ctrl+Maiusc+Tab / Ctrl+PgSu.
+    void Scorri(int passo);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -51,9 +56,16 @@ public:
 
     // Con un locale in modifica o in inserimento mostra la pagina "Locali" su quella riga.
     void MostraLocaliInSospeso();
+    // Scrive nel record le celle delle griglie e il controllo attivo ancora aperti, prima di
+    // controllare o registrare le modifiche: un valore scritto e non confermato non va perso.
+    void ConfermaCelleAperte();
 
     // Abilita o disabilita i cinque controlli della regolazione che dipendono da ModoRegolazione.
     void AbilitaRegolazione(bool abilitati);
+
+    // La finestra dell'ottimizzazione, data dalla finestra principale che conosce l'una e
+    // l'altra: la pagina dei collettori la apre senza includerla. Vuota, il pulsante non apre nulla.
+    inline static std::function<void(TStatoProgetto& stato, QWidget* parent)> FinestraOttimizzazione;
 
     // Finestra "Pianta" del progetto (pulsante della pagina "Locali", menu "Progetto").
     void ApriPianta();
@@ -66,6 +78,8 @@ public:
     TPaginaCollettori* TabSheet5;
     TPaginaRegolazione* TabSheet6;
     TPaginaCatalogo* TabSheet7;
+    // Dopo "T Mandata Progetto": raffrescamento con i circuiti del riscaldamento.
+    TPaginaRaffrescamento* TabSheetRaffrescamento;
 
 public Q_SLOTS:
     // Dopo che una pagina è diventata attiva.

@@ -1,7 +1,7 @@
 #include "editor/Udefcoll.h"
 
 #include "data/Umessaggi.h"
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -101,7 +101,8 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     } else {
-        p.fillRect(r, colonna < TPavRad::NumColonneAttive ? QColor(Qt::white) : QColor::fromRgb(ColoreZonaMarginale));
+        const bool marginale = colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali;
+        p.fillRect(r, marginale ? QColor::fromRgb(ColoreZonaMarginale) : QColor(Qt::white));
         if (cella.Immagine >= 0 && cella.Immagine < ImageList2().size())
             p.drawPixmap(r.x() + r.width() - 20, r.top() + 5, ImageList2()[cella.Immagine]);
     }
@@ -112,7 +113,8 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
     // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
     const QFontMetrics& fm = Metriche(fissa || colonna == 0);
     const QPoint punto(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent());
-    if (!fissa && colonna >= TPavRad::NumColonneAttive && cella.Marca != MarcaNormale) {
+    if (!fissa && colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali
+        && cella.Marca != MarcaNormale) {
         // Il testo arancio sul fondo arancio della zona marginale si legge solo con un'ombra scura.
         p.setPen(QColor(60, 20, 0));
         p.drawText(punto + QPoint(1, 1), cella.Testo);
@@ -140,12 +142,28 @@ int TModelloGriglia1::rowCount(const QModelIndex& parent) const
 
 int TModelloGriglia1::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_colonne;
+    return parent.isValid() ? 0 : m_colonne + (m_aggiuntiva.cella ? 1 : 0);
 }
 
 TCellaGriglia TModelloGriglia1::Cella(int colonna, int riga) const
 {
+    if (ColonnaAggiuntiva(colonna))
+        return m_aggiuntiva.cella(riga);
     return TPavRad::TestoCella(colonna, riga, m_locali, m_locale);
+}
+
+void TModelloGriglia1::ImpostaColonnaAggiuntiva(TColonnaAggiuntiva colonna)
+{
+    beginResetModel();
+    m_aggiuntiva = std::move(colonna);
+    endResetModel();
+}
+
+int TModelloGriglia1::Larghezza(int colonna) const
+{
+    if (ColonnaAggiuntiva(colonna))
+        return m_aggiuntiva.larghezza;
+    return colonna >= 0 && colonna < TPavRad::NumColonneMarginali ? TGriglia1::LarghezzeColonne[colonna] : 0;
 }
 
 QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
@@ -159,6 +177,10 @@ QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
         return int(Cella(index.column(), index.row() + 2).Immagine);
     case RuoloMarca:
         return int(Cella(index.column(), index.row() + 2).Marca);
+    case Qt::ToolTipRole:
+        if (ColonnaAggiuntiva(index.column()) && m_aggiuntiva.suggerimento)
+            return m_aggiuntiva.suggerimento(index.row() + 2);
+        return {};
     default:
         return {};
     }
@@ -166,7 +188,7 @@ QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
 
 QVariant TModelloGriglia1::headerData(int section, Qt::Orientation o, int role) const
 {
-    if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_colonne)
+    if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return {};
     return Cella(section, 0).Testo + u'\n' + Cella(section, 1).Testo;
 }
@@ -202,7 +224,7 @@ void TModelloGriglia1::ImpostaColonne(int colonne)
 void TModelloGriglia1::Aggiorna()
 {
     if (m_righe > 2)
-        Q_EMIT dataChanged(index(0, 0), index(m_righe - 3, m_colonne - 1));
+        Q_EMIT dataChanged(index(0, 0), index(m_righe - 3, columnCount() - 1));
 }
 
 // ---------------------------------------------------------------- TIntestazioneGriglia1
@@ -231,7 +253,7 @@ void TIntestazioneGriglia1::paintSection(QPainter* p, const QRect& rect, int log
     const int h = TGriglia1::AltezzaRiga;
     for (int riga = 0; riga < 2; ++riga) {
         const QRect r(rect.left(), rect.top() + riga * (h + 1), rect.width() - 1, h);
-        Griglia1DrawCell(*p, r, logicalIndex, riga, m->Cella(logicalIndex, riga), false, palette());
+        Griglia1DrawCell(*p, r, m->ColonnaDisegno(logicalIndex), riga, m->Cella(logicalIndex, riga), false, palette());
     }
 }
 
@@ -241,13 +263,14 @@ void TDisegnoGriglia1::paint(QPainter* p, const QStyleOptionViewItem& opzioni, c
 {
     const auto* m = static_cast<const TModelloGriglia1*>(index.model());
     const int riga = index.row() + 2;
-    Griglia1DrawCell(*p, opzioni.rect, index.column(), riga, m->Cella(index.column(), riga),
+    Griglia1DrawCell(*p, opzioni.rect, m->ColonnaDisegno(index.column()), riga, m->Cella(index.column(), riga),
                      opzioni.state.testFlag(QStyle::State_HasFocus), opzioni.palette);
 }
 
 QSize TDisegnoGriglia1::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
 {
-    return {TGriglia1::LarghezzeColonne[index.column()], TGriglia1::AltezzaRiga};
+    const auto* m = static_cast<const TModelloGriglia1*>(index.model());
+    return {m->Larghezza(index.column()), TGriglia1::AltezzaRiga};
 }
 
 // ---------------------------------------------------------------- TGriglia1
@@ -281,8 +304,8 @@ TGriglia1::TGriglia1(const QVector<TLocaleCalc>& locali, QWidget* parent)
 void TGriglia1::larghezze()
 {
     // La sezione comprende la linea della griglia, la cella ha la larghezza indicata.
-    for (int c = 0; c < m_modello->Colonne(); ++c)
-        horizontalHeader()->resizeSection(c, LarghezzeColonne[c] + 1);
+    for (int c = 0; c < m_modello->columnCount(); ++c)
+        horizontalHeader()->resizeSection(c, m_modello->Larghezza(c) + 1);
 }
 
 int TGriglia1::ColWidth(int colonna) const

@@ -12,6 +12,8 @@
 #include <QTableView>
 #include <QVector>
 
+#include <functional>
+
 // Immagini della griglia (16 × 16): 0 freccia rossa, 1 lampada verde, 2 lampada rossa.
 const QVector<QPixmap>& ImageList2();
 
@@ -49,11 +51,29 @@ public:
     // I risultati sono cambiati: tutte le celle vanno ridisegnate.
     void Aggiorna();
 
+    // Colonna facoltativa dopo quelle dei circuiti, con fondo bianco: cella per riga della
+    // griglia (0 e 1 le fisse) e suggerimento per le righe dei locali.
+    struct TColonnaAggiuntiva
+    {
+        std::function<TCellaGriglia(int riga)> cella;
+        std::function<QString(int riga)> suggerimento;
+        int larghezza = 52;
+    };
+    void ImpostaColonnaAggiuntiva(TColonnaAggiuntiva colonna);
+    bool ColonnaAggiuntiva(int colonna) const { return m_aggiuntiva.cella && colonna == m_colonne; }
+    // Colonna con cui disegnare: quella aggiuntiva come una colonna oltre le marginali.
+    int ColonnaDisegno(int colonna) const
+    {
+        return ColonnaAggiuntiva(colonna) ? int(TPavRad::NumColonneMarginali) : colonna;
+    }
+    int Larghezza(int colonna) const;
+
 private:
     const QVector<TLocaleCalc>& m_locali;
     int m_righe = 2;
     int m_colonne = TPavRad::NumColonneAttive;
     QLocale m_locale;
+    TColonnaAggiuntiva m_aggiuntiva;
 };
 
 // Le due righe fisse, disegnate come le celle.
@@ -99,6 +119,11 @@ public:
     QRect RettangoloCella(int colonna, int riga) const;
     // Ridisegna con i risultati correnti.
     void Ridisegna() { m_modello->Aggiorna(); }
+    void ImpostaColonnaAggiuntiva(TModelloGriglia1::TColonnaAggiuntiva colonna)
+    {
+        m_modello->ImpostaColonnaAggiuntiva(std::move(colonna));
+        larghezze();
+    }
 
 Q_SIGNALS:
     // Nuova cella corrente scelta con mouse o tastiera (riga della griglia, >= 2).

@@ -2,12 +2,12 @@
 
 #include "editor/Ugriglia1.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 
-std::function<void(TLegenda&)> TLegenda::Esegui = [](TLegenda& d) { d.exec(); };
 
 QList<TLegenda::TVoce> TLegenda::Voci()
 {
@@ -26,6 +26,14 @@ QList<TLegenda::TVoce> TLegenda::Voci()
          QStringLiteral("Testo rosso: temperatura superficiale della zona attiva oltre 29 °C.")},
         {14, QStringLiteral("33,60"), NessunaImmagine, MarcaArancio,
          QStringLiteral("Testo arancio: temperatura superficiale della zona marginale oltre 33 °C.")},
+        // La colonna "EN 1264" si disegna come una colonna oltre le marginali (fondo bianco).
+        {TPavRad::NumColonneMarginali, QCoreApplication::translate("TLegenda", "oltre"), LampadaRossa, MarcaRossa,
+         QCoreApplication::translate(
+             "TLegenda",
+             "Colonna \"EN 1264\": lampada verde se il flusso di ogni zona resta entro il limite q_G "
+             "della UNI EN 1264 (pavimento al più 29 °C, 33 °C nei bagni, 35 °C nelle zone marginali), "
+             "rossa se lo supera. Il suggerimento della cella dà q, q_G e θF,max; sotto la griglia il "
+             "numero dei locali oltre il limite.")},
     };
 }
 

@@ -2,8 +2,6 @@
 // Finestra "Legenda" della griglia dei circuiti: il significato di colori, lampade e marche.
 #include <QDialog>
 
-#include <functional>
-
 class TLegenda : public QDialog
 {
     Q_OBJECT
@@ -20,7 +18,4 @@ public:
         QString spiegazione;
     };
     static QList<TVoce> Voci();
-
-    // Come si mostra la finestra (modale); i test la sostituiscono per non restare in attesa.
-    static std::function<void(TLegenda&)> Esegui;
 };

@@ -2,8 +2,8 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "editor/Upaginacliente.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 
 #include <QFormLayout>

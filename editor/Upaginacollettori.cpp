@@ -1,13 +1,13 @@
 #include "editor/Upaginacollettori.h"
 
-#include "editor/Uassegnaauto.h"
-#include "optimise/Ufinestraottimizza.h"
+#include "controlli/Udialoghi.h"
+#include "progetto/Uassegnaauto.h"
 
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Udefcoll.h"
 #include "editor/Umostraccoll.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "editor/Uvistecollettori.h"
 #include "optimise/Ucalcolo.h"
 
@@ -57,7 +57,6 @@ TPaginaCollettori::TPaginaCollettori(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheet5"))
 {
     crea();
-    ApriOttimizzazione = [this] { TOttimizza::Esegui(Stato(), this); };
     // Una proposta in un clic: un'assegnazione come le altre, da ritoccare e confermare con "Tipo".
     ImpostaAssegnaAutomaticamente([this] { AssegnaAutomaticamente(Stato()); });
 }
@@ -257,7 +256,7 @@ TMostraCColl* TPaginaCollettori::MostraCColl()
 
 int TPaginaCollettori::esegui(QDialog& d)
 {
-    return EseguiDialogo ? EseguiDialogo(d) : d.exec();
+    return TDialoghi::istanza().Esegui(d);
 }
 
 void TPaginaCollettori::Entra()

@@ -2,7 +2,7 @@
 // Pagina "Collettori" della finestra di progetto: l'albero dei collettori (TreeView1), l'elenco
 // dei circuiti non assegnati (ListBox2), i pulsanti e il trascinamento fra i due, i dati del
 // collettore scelto, "Tipo" e "Ottimizzazione Circuiti". Le viste leggono TAssegnazione.
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 #include "editor/Upagina.h"
 
 #include <QPoint>
@@ -38,9 +38,6 @@ public:
     // Dopo la lettura di un progetto: ogni collettore aperto sui suoi circuiti.
     void EspandiTutto();
 
-    // Esecuzione dei dialoghi modali (nome del collettore, vista dei collegamenti): di norma
-    // exec(); i test li guidano senza ciclo modale. Restituisce il risultato del dialogo.
-    std::function<int(QDialog&)> EseguiDialogo;
     // Apre la finestra dell'ottimizzazione dei circuiti, dopo i controlli dell'assegnazione.
     // Finché non è collegata il pulsante fa solo i controlli.
     std::function<void()> ApriOttimizzazione;

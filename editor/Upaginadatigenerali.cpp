@@ -2,10 +2,10 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ucontrolli.h"
+#include "progetto/Ucollettori.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

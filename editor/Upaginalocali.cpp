@@ -1,16 +1,18 @@
 #include "editor/Upaginalocali.h"
 
-#include "app/Ulocalifile.h"
+#include "controlli/Ucaricamento.h"
+#include "controlli/Udialoghi.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
 
 #include "data/Udatabase.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
+#include "progetto/Ustato.h"
+#include "en1264/finestre/Ucolonnelocali.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +35,7 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("AreaMarginale"), 3);
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("CTermico"), 8);
     DBGrid1->ListaScelta(QStringLiteral("TipoRiv"), d.RivestimentoF, QStringLiteral("DESCRIZIONE"));
+    AggiungiColonneEn1264(*DBGrid1, Stato());
     DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
     DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
                                               "la freccia in giù sull'ultima riga ne aggiunge un altro."));
@@ -68,10 +71,6 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     connect(BitBtnPianta, &QPushButton::clicked, this, [this] { Progetto().ApriPianta(); });
     connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
     connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
-    ScegliFile = [this](bool salva) {
-        return salva ? QFileDialog::getSaveFileName(this, QStringLiteral("Esporta locali"), {}, FiltroFileLocali)
-                     : QFileDialog::getOpenFileName(this, QStringLiteral("Importa locali"), {}, FiltroFileLocali);
-    };
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(6, 6, 6, 6);
@@ -86,29 +85,32 @@ void TPaginaLocali::Entra()
 
 void TPaginaLocali::BitBtnImportaClick()
 {
-    const QString percorso = ScegliFile ? ScegliFile(false) : QString();
+    const QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
+    // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
+    TCaricamento progresso(this);
+    progresso.PermettiAnnulla();
     QString messaggio;
-    bool riuscita;
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        riuscita = ImportaLocali(Dati(), percorso, messaggio);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    riuscita ? TMessaggi::Avviso(messaggio) : TMessaggi::Errore(messaggio);
+    const bool riuscita = ImportaLocali(Dati(), percorso, messaggio, &progresso, &Stato().En1264);
+    if (riuscita)
+        TMessaggi::Avviso(messaggio);
+    else if (!progresso.Annullato())
+        TMessaggi::Errore(messaggio);
 }
 
 void TPaginaLocali::BitBtnEsportaClick()
 {
-    QString percorso = ScegliFile ? ScegliFile(true) : QString();
+    QString percorso = TDialoghi::istanza().ScegliFile(
+        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.
     if (QFileInfo(percorso).suffix().isEmpty())
         percorso += QStringLiteral(".csv");
     QString messaggio;
-    if (EsportaLocali(Dati(), percorso, messaggio))
+    if (EsportaLocali(Dati(), percorso, messaggio, &Stato().En1264))
         TMessaggi::Avviso(messaggio);
     else
         TMessaggi::AvvisoDomanda(messaggio);

@@ -1,11 +1,14 @@
 #include "editor/Upaginamandata.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "editor/Uopzioni.h"
-#include "editor/Ustato.h"
+#include "controlli/Uopzioni.h"
+#include "progetto/Ustato.h"
+#include "en1264/Udati.h"
+#include "en1264/finestre/Umandataen1264.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -63,9 +66,9 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     arial.setBold(true);
     Edit1->setFont(arial);
 
-    RadioGroup1 = new TRadioGroup(
-        {QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"), QStringLiteral("Senza Area Marginale")},
-        GroupBox7);
+    RadioGroup1 = new TRadioGroup({QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"),
+                                   QStringLiteral("Senza Area Marginale"), tr("T EN 1264")},
+                                  GroupBox7);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva Impostazioni"),
@@ -100,6 +103,8 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     pagina->addWidget(Griglia1, 1);
     pagina->addLayout(selezione);
 
+    VerificaEn1264 = new TVerificaMandata(*this, Stato());
+
     connect(TrackBar1, &QSlider::valueChanged, this, &TPaginaMandata::TrackBar1Change);
     connect(RadioGroup1, &TRadioGroup::Click, this, &TPaginaMandata::RadioGroup1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TPaginaMandata::BitBtn2Click);
@@ -124,7 +129,7 @@ void TPaginaMandata::MostraRicalcolo()
 {
     TStatoProgetto& s = Stato();
     // Voce e cursore passano dai loro gestori, come una scelta dell'utente.
-    RadioGroup1->SetItemIndex(s.ModoTMandata);
+    RadioGroup1->SetItemIndex(VoceModoSalvato(s));
     TrackBar1->setValue(Posizione(s.TMandataSalvata));
     // Quei gestori calcolano alla temperatura del cursore, troncata al decimo (e a 30 °C per
     // 0 °C): la griglia deve mostrare i locali alla temperatura salvata, come ogni altro ricalcolo.
@@ -186,6 +191,17 @@ void TPaginaMandata::RadioGroup1Click()
         p.ImpostaTempMandata(t);
         break;
     }
+    case VoceTEn1264: {
+        Griglia1->SetColCount(TPavRad::NumColonneAttive);
+        p.ImpostaAreaMarginaleAttiva(false);
+        const float t = MandataEn1264(p, s.RisultatiLocali, BagniLocali(s.En1264, s.RisultatiLocali)).TMandata;
+        if (t > 0) {
+            TrackBar1->setValue(Posizione(t));
+            p.ImpostaTempMandata(t);
+        }
+        MostraTemperatura(p.TempMandata());
+        break;
+    }
     case 1:
         Griglia1->SetColCount(TPavRad::NumColonneMarginali);
         p.ImpostaAreaMarginaleAttiva(true);
@@ -207,13 +223,13 @@ void TPaginaMandata::RadioGroup1Click()
 
 void TPaginaMandata::BitBtn2Click()
 {
-    Stato().SalvaImpostazioni(RadioGroup1->ItemIndex(), Gradi(TrackBar1->value()));
+    SalvaModoVoce(Stato(), RadioGroup1->ItemIndex(), Gradi(TrackBar1->value()));
 }
 
 void TPaginaMandata::BitBtn3Click()
 {
     TLegenda legenda(this);
-    TLegenda::Esegui(legenda);
+    TDialoghi::istanza().Esegui(legenda);
 }
 
 void TPaginaMandata::Griglia1SelectCell(int colonna, int riga)

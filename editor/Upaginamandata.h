@@ -10,6 +10,7 @@ class QPushButton;
 class QSlider;
 class TGriglia1;
 class TRadioGroup;
+class TVerificaMandata;
 
 class TPaginaMandata : public TPaginaProgetto
 {
@@ -29,6 +30,8 @@ public:
     TGriglia1* Griglia1;
     QLabel* Label17;
     QLineEdit* Edit2;
+    // Colonna "EN 1264", conteggio sotto la griglia e "T EN 1264".
+    TVerificaMandata* VerificaEn1264;
 
     // Indice in RisultatiLocali del locale scelto nella griglia, -1 nessuno.
     int LocaleSelezionato = -1;

@@ -2,7 +2,7 @@
 // Modelli Qt sopra l'assegnazione dei circuiti: l'elenco dei circuiti non assegnati (ListBox2) e
 // l'albero dei collettori (TreeView1). Non tengono copie: leggono TAssegnazione a ogni richiesta
 // e si azzerano quando l'assegnazione cambia.
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractListModel>

@@ -1,8 +1,8 @@
 // Lettore degli elenchi di locali da importare (.csv in ogni codifica e separatore, primo foglio di
 // un .xlsx: un contenuto che comincia con "PK" è un pacchetto zip), poi l'importazione con tutte le
 // regole dei locali. Un'importazione riuscita si svuota, perché la prossima parta da zero.
-#include "app/Uelenco.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Uelenco.h"
+#include "progetto/Ulocalifile.h"
 #include "fuzz/Ufuzz.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

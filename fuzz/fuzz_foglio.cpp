@@ -1,6 +1,6 @@
 // Lettore delle cartelle di lavoro (.xlsx, .xltx): il pacchetto, i fogli, le stringhe condivise,
 // gli stili e le immagini, come li leggono i test e l'importazione dei locali.
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 #include "fuzz/Ufuzz.h"
 
 #include <algorithm>

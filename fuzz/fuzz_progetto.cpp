@@ -1,8 +1,8 @@
 // Lettore dei file di progetto (.tvl, .nv): LeggiProgettoDa su un buffer, nel formato corrente o
 // nel precedente (lo decide il primo record). Un file letto si riscrive: la scrittura ricalcola
 // il progetto e ricostruisce i collettori, cioè porta i valori letti nel calcolo.
-#include "app/Ufile.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 #include "fuzz/Ufuzz.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <algorithm>
 

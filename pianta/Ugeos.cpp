@@ -132,4 +132,100 @@ QPolygonF Punti(const GEOSGeometry* anello)
     return punti;
 }
 
+TGeom PoligonoValido(const TForma& forma)
+{
+    GEOSContextHandle_t c = Contesto();
+    if (forma.esterno.size() < 3)
+        return TGeom(GEOSGeom_createEmptyPolygon_r(c));
+    TForma f {forma.esterno, {}};
+    for (const QPolygonF& foro : forma.fori)
+        if (foro.size() >= 3)
+            f.fori.append(foro);
+    TGeom p = Poligono(f);
+    if (p && GEOSisValid_r(c, p.get()) != 1)
+        p = TGeom(GEOSMakeValid_r(c, p.get()));
+    return p ? std::move(p) : TGeom(GEOSGeom_createEmptyPolygon_r(c));
+}
+
+TGeom Rettangolo(QPointF centro, QPointF asse, double lungo, double largo)
+{
+    const QPointF v(-asse.y(), asse.x());
+    const QPointF a = asse * (lungo / 2), b = v * (largo / 2);
+    return Poligono(TForma {QPolygonF {centro - a - b, centro + a - b, centro + a + b, centro - a + b}, {}});
+}
+
+TGeom Buffer(const GEOSGeometry* g, double d, bool piatto)
+{
+    return TGeom(GEOSBufferWithStyle_r(Contesto(), g, d, 8, piatto ? GEOSBUF_CAP_FLAT : GEOSBUF_CAP_ROUND,
+                                       GEOSBUF_JOIN_MITRE, 4.0));
+}
+
+TGeom Rientro(const GEOSGeometry* g, double d)
+{
+    return TGeom(GEOSBufferWithStyle_r(Contesto(), g, -d, 8, GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_ROUND, 4.0));
+}
+
+TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b)
+{
+    return TGeom(GEOSIntersection_r(Contesto(), a, b));
+}
+
+TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b)
+{
+    return TGeom(GEOSDifference_r(Contesto(), a, b));
+}
+
+TGeom UnioneDi(const TForme& forme)
+{
+    std::vector<GEOSGeometry*> parti;
+    for (const TForma& f : forme)
+        parti.push_back(PoligonoValido(f).release());
+    TGeom insieme = Collezione(GEOS_GEOMETRYCOLLECTION, parti);
+    return TGeom(GEOSUnaryUnion_r(Contesto(), insieme.get()));
+}
+
+double Area(const GEOSGeometry* g)
+{
+    double a = 0;
+    if (g)
+        GEOSArea_r(Contesto(), g, &a);
+    return a;
+}
+
+double Lunghezza(const GEOSGeometry* g)
+{
+    double l = 0;
+    if (g)
+        GEOSLength_r(Contesto(), g, &l);
+    return l;
+}
+
+bool Copre(const GEOSGeometry* a, const GEOSGeometry* b)
+{
+    return a && b && GEOSCovers_r(Contesto(), a, b) == 1;
+}
+
+bool Vuota(const GEOSGeometry* g)
+{
+    return !g || GEOSisEmpty_r(Contesto(), g) == 1;
+}
+
+QList<QLineF> Spezzoni(const GEOSGeometry* g)
+{
+    QList<QLineF> r;
+    if (Vuota(g))
+        return r;
+    GEOSContextHandle_t c = Contesto();
+    const int tipo = GEOSGeomTypeId_r(c, g);
+    if (tipo == GEOS_LINESTRING) {
+        const QPolygonF p = Punti(g);
+        if (p.size() >= 2)
+            r.append(QLineF(p.first(), p.last()));
+    } else if (tipo == GEOS_MULTILINESTRING || tipo == GEOS_GEOMETRYCOLLECTION) {
+        for (int i = 0, n = GEOSGetNumGeometries_r(c, g); i < n; ++i)
+            r += Spezzoni(GEOSGetGeometryN_r(c, g, i));
+    }
+    return r;
+}
+
 } // namespace geos_tvl

@@ -1,6 +1,7 @@
 #pragma once
 // Ponte interno verso l'API C di GEOS: contesto per thread, puntatori che si liberano da soli,
-// conversioni da e verso i tipi della pianta. Non fa parte dell'interfaccia pubblica.
+// conversioni da e verso i tipi della pianta e le poche operazioni che servono alla pianta e
+// alla posa dei circuiti. Non fa parte dell'interfaccia per le finestre.
 #include "Ugeometria.h"
 
 #include <geos_c.h>
@@ -25,5 +26,24 @@ TGeom MultiLinea(const QList<QLineF>& segmenti);
 // Poligoni e multipoligoni (anche dentro collezioni) in forme; il resto si scarta.
 TForme Forme(const GEOSGeometry* g);
 QPolygonF Punti(const GEOSGeometry* anello); // senza il punto di chiusura
+
+// Poligono reso valido (un contorno disegnato a mano può intrecciarsi); vuoto sotto tre vertici.
+TGeom PoligonoValido(const TForma& forma);
+// Rettangolo di centro c, lato lungo lungo il versore asse.
+TGeom Rettangolo(QPointF centro, QPointF asse, double lungo, double largo);
+// Buffer a spigoli vivi; piatto = estremità piatte per le linee.
+TGeom Buffer(const GEOSGeometry* g, double d, bool piatto = false);
+// Rientro di d verso l'interno, a distanza esatta: gli spigoli convessi restano vivi, attorno agli
+// spigoli rientranti il bordo gira ad arco (un tubo non può passare più vicino di d all'angolo).
+TGeom Rientro(const GEOSGeometry* g, double d);
+TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b);
+TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b);
+TGeom UnioneDi(const TForme& forme);
+double Area(const GEOSGeometry* g);
+double Lunghezza(const GEOSGeometry* g);
+bool Copre(const GEOSGeometry* a, const GEOSGeometry* b);
+bool Vuota(const GEOSGeometry* g); // anche nulla
+// Gli spezzoni (LINESTRING) di una geometria lineare, come coppie di estremi.
+QList<QLineF> Spezzoni(const GEOSGeometry* g);
 
 } // namespace geos_tvl

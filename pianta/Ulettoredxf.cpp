@@ -167,7 +167,7 @@ void TLettoreDxf::endBlock()
 void TLettoreDxf::addLine(const DL_LineData& d)
 {
     ChiudiInCorso();
-    Aggiungi(QPolygonF({{d.x1, d.y1}, {d.x2, d.y2}}), false, false);
+    Aggiungi(QPolygonF(QList<QPointF> {{d.x1, d.y1}, {d.x2, d.y2}}), false, false);
 }
 
 void TLettoreDxf::addArc(const DL_ArcData& d)

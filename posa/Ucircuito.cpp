@@ -1,12 +1,20 @@
 #include "posa/Ucircuito.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 
 #include <QLineF>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+double LunghezzaPolilinea(const QPolygonF& linea)
+{
+    double l = 0;
+    for (qsizetype i = 1; i < linea.size(); ++i)
+        l += QLineF(linea[i - 1], linea[i]).length();
+    return l;
+}
 
 double TParametriPosa::Distanza() const
 {
@@ -110,30 +118,39 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
 {
     if (linea.size() < 3 || raggio <= 0)
         return linea;
+    const qsizetype n = linea.size();
+    // Tangente della mezza svolta di ogni vertice (0 agli estremi e dove non si gira).
+    QList<double> mezza(n, 0.0);
+    for (qsizetype i = 1; i + 1 < n; ++i) {
+        const QLineF u(linea[i - 1], linea[i]), v(linea[i], linea[i + 1]);
+        if (u.length() < 1e-9 || v.length() < 1e-9)
+            continue;
+        const double svolta = std::acos(
+            std::clamp(QPointF::dotProduct(u.p2() - u.p1(), v.p2() - v.p1()) / (u.length() * v.length()), -1.0, 1.0));
+        if (svolta >= 1e-3 && svolta <= std::numbers::pi - 1e-3)
+            mezza[i] = std::tan(svolta / 2);
+    }
+    // Un lato fra due curve si divide in proporzione a quanto ciascuna ne chiede: due curve
+    // vicine (il tubo che torna indietro fra due vicini) hanno così lo stesso raggio, il più
+    // largo che ci sta, e i raccordi non si sovrappongono.
+    auto quota = [&](qsizetype i, qsizetype j) {
+        const double somma = mezza[i] + mezza[j];
+        return somma > 0 ? mezza[i] / somma : 0.5;
+    };
     QPolygonF r;
     r << linea.first();
-    // Ogni spigolo usa al più metà dei due lati vicini, così i raccordi non si sovrappongono.
-    for (qsizetype i = 1; i + 1 < linea.size(); ++i) {
+    for (qsizetype i = 1; i + 1 < n; ++i) {
         const QPointF a = linea[i - 1], b = linea[i], c = linea[i + 1];
         const double l1 = QLineF(a, b).length(), l2 = QLineF(b, c).length();
-        if (l1 < 1e-9 || l2 < 1e-9) {
+        if (mezza[i] <= 0) {
             r << b;
             continue;
         }
         const QPointF d1 = (b - a) / l1, d2 = (c - b) / l2;
-        const double coseno = std::clamp(QPointF::dotProduct(d1, d2), -1.0, 1.0);
-        const double svolta = std::acos(coseno); // angolo di cui gira la direzione
-        if (svolta < 1e-3) {
-            r << b;
-            continue;
-        }
-        const double tanMezza = std::tan(svolta / 2);
-        double tangente = std::min({raggio * tanMezza, l1 / 2, l2 / 2});
-        const QPointF p1 = b - d1 * tangente, p2 = b + d2 * tangente;
-        if (svolta > std::numbers::pi - 1e-3) {
-            r << b;
-            continue;
-        }
+        const double svolta = 2 * std::atan(mezza[i]);
+        const double tanMezza = mezza[i];
+        const double tangente = std::min({raggio * tanMezza, l1 * quota(i, i - 1), l2 * quota(i, i + 1)});
+        const QPointF p1 = b - d1 * tangente;
         // Arco tangente: centro sulla bisettrice interna.
         const double rr = tangente / tanMezza;
         const double croce = d1.x() * d2.y() - d1.y() * d2.x();
@@ -145,7 +162,6 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
             const double ang = a0 + (croce > 0 ? 1 : -1) * svolta * k / passi;
             r << centro + QPointF(std::cos(ang), std::sin(ang)) * rr;
         }
-        Q_UNUSED(p2);
     }
     r << linea.last();
     // Due raccordi che si toccano lasciano punti doppi: un tubo non ha tratti di lunghezza nulla.
@@ -156,7 +172,7 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     return pulita;
 }
 
-TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const
+TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
 {
     TCircuitoPosato c;
     c.asse = asse;
@@ -165,8 +181,8 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
         return c;
     }
     const double s = p.passo;
-    auto fascia = m_geos.Buffer(m_geos.Linea(asse).get(), s / 2, true);
-    const QList<TSagoma> pezzi = m_geos.Sagome(fascia.get());
+    auto fascia = geos_tvl::Buffer(geos_tvl::Linea(asse).get(), s / 2, true);
+    const TForme pezzi = geos_tvl::Forme(fascia.get());
     if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
         c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
         return c;
@@ -224,8 +240,8 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TSagoma& p
     }
     tubo = Raccorda(tubo, p.Raggio());
     // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
-    auto dentro = m_geos.Buffer(m_geos.Poligono(parte).get(), -p.Distanza() + 0.001);
-    if (!m_geos.Copre(dentro.get(), m_geos.Linea(tubo).get())) {
+    auto dentro = geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), p.Distanza() - 0.001);
+    if (!geos_tvl::Copre(dentro.get(), geos_tvl::Linea(tubo).get())) {
         c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
         return c;
     }

@@ -2,14 +2,15 @@
 // Dal percorso d'asse al tubo: un circuito bifilare (mandata e ritorno affiancati) è il contorno
 // della fascia larga un passo intorno a un asse che non si avvicina a sé stesso meno di due
 // passi. Spirale e serpentina costruiscono solo l'asse; qui si fanno il tubo, le curve e le misure.
-#include "posa/Usagoma.h"
+#include "pianta/Ugeometria.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-class TGeos;
-
 enum class TSchemaPosa { Spirale, Serpentina };
+
+// Lunghezza di una polilinea aperta (m).
+double LunghezzaPolilinea(const QPolygonF& linea);
 
 struct TParametriPosa
 {
@@ -46,15 +47,9 @@ class TTracciatore
 {
     Q_DECLARE_TR_FUNCTIONS(TTracciatore)
 public:
-    explicit TTracciatore(TGeos& geos)
-        : m_geos(geos)
-    { }
     // Tubo intorno all'asse (fascia di mezzo passo per lato, estremità piatte, spigoli vivi), aperto
     // sull'estremità iniziale, curve raccordate con il raggio minimo dove c'è posto; verificato
     // dentro la parte ridotta della distanza.
-    TCircuitoPosato TuboDaAsse(const QPolygonF& asse, const TSagoma& parte, const TParametriPosa& p) const;
+    TCircuitoPosato TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const;
     static QPolygonF Raccorda(const QPolygonF& linea, double raggio);
-
-private:
-    TGeos& m_geos;
 };

@@ -1,6 +1,7 @@
 #include "posa/Ucollegamenti.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
+#include "posa/Ucircuito.h"
 
 #include <QLineF>
 
@@ -43,22 +44,10 @@ QPolygonF SenzaDoppi(const QPolygonF& p)
 }
 } // namespace
 
-GEOSGeometry* TCollegamenti::Unione(const QList<TSagoma>& locali) const
-{
-    QList<GEOSGeometry*> poligoni;
-    for (const TSagoma& l : locali)
-        poligoni << m_geos.Poligono(l).release();
-    GEOSGeometry* insieme
-        = GEOSGeom_createCollection_r(m_geos.h(), GEOS_GEOMETRYCOLLECTION, poligoni.data(), unsigned(poligoni.size()));
-    GEOSGeometry* u = GEOSUnaryUnion_r(m_geos.h(), insieme);
-    GEOSGeom_destroy_r(m_geos.h(), insieme);
-    return u;
-}
-
-TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const QList<TSagoma>& locali,
+TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const TForme& locali,
                                      double passo) const
 {
-    auto unione = m_geos.Prendi(Unione(locali));
+    auto unione = geos_tvl::UnioneDi(locali);
     return Collega(collettore, ingresso, uscita, unione.get(), passo);
 }
 
@@ -82,9 +71,9 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
         if (p.size() < 2)
             continue;
         double f = LunghezzaPolilinea(p);
-        if (unione && !GEOSisEmpty_r(m_geos.h(), unione)) {
-            auto resto = m_geos.Differenza(m_geos.Linea(p).get(), unione);
-            GEOSLength_r(m_geos.h(), resto.get(), &f);
+        if (unione && !GEOSisEmpty_r(geos_tvl::Contesto(), unione)) {
+            auto resto = geos_tvl::Differenza(geos_tvl::Linea(p).get(), unione);
+            GEOSLength_r(geos_tvl::Contesto(), resto.get(), &f);
         }
         if (f < fuori - 1e-9)
             fuori = f, migliore = p;

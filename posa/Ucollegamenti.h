@@ -1,13 +1,11 @@
 #pragma once
 // Collegamenti fra collettore e circuito: mandata e ritorno affiancati lungo un percorso a tratti
 // orizzontali e verticali, scelto fra i pochi possibili quello che esce meno dai locali del piano.
-#include "posa/Usagoma.h"
+#include "pianta/Ugeometria.h"
 
 #include <QCoreApplication>
 
 #include <geos_c.h>
-
-class TGeos;
 
 struct TCollegamento
 {
@@ -21,18 +19,11 @@ class TCollegamenti
 {
     Q_DECLARE_TR_FUNCTIONS(TCollegamenti)
 public:
-    explicit TCollegamenti(TGeos& geos)
-        : m_geos(geos)
-    { }
-    TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const QList<TSagoma>& locali,
+    TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const TForme& locali,
                           double passo) const;
     // Lo stesso con l'unione dei locali del piano già fatta (una volta per locale, non per circuito).
     TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const GEOSGeometry* unione,
                           double passo) const;
-    GEOSGeometry* Unione(const QList<TSagoma>& locali) const; // di proprietà di chi chiama
     // Copia della polilinea spostata di d alla sua sinistra (spigoli vivi).
     static QPolygonF Parallela(const QPolygonF& linea, double d);
-
-private:
-    TGeos& m_geos;
 };

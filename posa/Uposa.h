@@ -11,8 +11,8 @@ struct TLocalePosa
 {
     int ID = 0;
     QString piano;
-    TSagoma areaUtile; // contorno meno le zone senza tubo
-    TSagoma zonaMarginale; // vuota se il progetto non ha zone marginali
+    TForma areaUtile; // contorno meno le zone senza tubo
+    TForma zonaMarginale; // vuota se il progetto non ha zone marginali
     int NAs = 0;
     double PassoAs = 0; // m
     int NAm = 0;
@@ -24,7 +24,7 @@ struct TCircuitoLocale
 {
     bool marginale = false;
     int numero = 0; // 1.. nella sua zona
-    TSagoma parte;
+    TForma parte;
     TCircuitoPosato ansa;
     TCollegamento collegamento;
     bool Posato() const { return ansa.Posato(); }
@@ -43,15 +43,14 @@ class TPosa
 {
     Q_DECLARE_TR_FUNCTIONS(TPosa)
 public:
-    explicit TPosa(TGeos& geos)
-        : m_geos(geos)
-    { }
     // collettore: punto del collettore del locale; locali: contorni del piano (per i collegamenti).
     TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
-                           const QList<TSagoma>& locali) const;
+                           const TForme& locali) const;
+    // Lo stesso con l'unione dei contorni del piano già fatta (una volta per piano).
+    TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
+                           const GEOSGeometry* unione) const;
 
 private:
-    void PosaZona(const TSagoma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
+    void PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
                   const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const;
-    TGeos& m_geos;
 };

@@ -1,6 +1,6 @@
 #include "posa/Uripartizione.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 
 #include <QLineF>
 #include <QLocale>
@@ -15,21 +15,21 @@ constexpr double Sfrido = 0.025;
 constexpr double Taglio = 0.001;
 constexpr int IterazioniBisezione = 48;
 
-int PezzoPiuGrande(const QList<TSagoma>& pezzi)
+int PezzoPiuGrande(const TForme& pezzi)
 {
     int m = 0;
     for (int i = 1; i < pezzi.size(); ++i)
-        if (AreaSagoma(pezzi[i]) > AreaSagoma(pezzi[m]))
+        if (TGeometria::Area(pezzi[i]) > TGeometria::Area(pezzi[m]))
             m = i;
     return m;
 }
 } // namespace
 
-QPointF TRipartitore::DirezionePrincipale(const TSagoma& s) const
+QPointF TRipartitore::DirezionePrincipale(const TForma& s) const
 {
-    auto g = m_geos.Anello(s.esterno);
-    auto r = m_geos.Prendi(GEOSMinimumRotatedRectangle_r(m_geos.h(), g.get()));
-    const QList<TSagoma> rr = m_geos.Sagome(r.get());
+    auto g = geos_tvl::PoligonoValido(TForma {s.esterno, {}});
+    auto r = geos_tvl::TGeom(GEOSMinimumRotatedRectangle_r(geos_tvl::Contesto(), g.get()));
+    const TForme rr = geos_tvl::Forme(r.get());
     if (rr.isEmpty() || rr.first().esterno.size() < 3)
         return QPointF(1, 0);
     const QPolygonF& p = rr.first().esterno;
@@ -44,18 +44,18 @@ QPointF TRipartitore::DirezionePrincipale(const TSagoma& s) const
     return u;
 }
 
-TSagoma TRipartitore::Pulisci(const TSagoma& areaUtile, QStringList& avvisi) const
+TForma TRipartitore::Pulisci(const TForma& areaUtile, QStringList& avvisi) const
 {
-    auto g = m_geos.Poligono(areaUtile);
+    auto g = geos_tvl::PoligonoValido(areaUtile);
     // Apertura morfologica: toglie le strisce più sottili di Sfrido senza toccare il resto.
-    auto aperta = m_geos.Buffer(m_geos.Buffer(g.get(), -Sfrido / 2).get(), Sfrido / 2);
-    QList<TSagoma> pezzi = m_geos.Sagome(aperta.get());
-    const double areaTotale = m_geos.Area(g.get());
+    auto aperta = geos_tvl::Buffer(geos_tvl::Buffer(g.get(), -Sfrido / 2).get(), Sfrido / 2);
+    TForme pezzi = geos_tvl::Forme(aperta.get());
+    const double areaTotale = geos_tvl::Area(g.get());
     if (pezzi.isEmpty())
         return {};
     const int m = PezzoPiuGrande(pezzi);
-    TSagoma s = pezzi[m];
-    const double areaPezzo = AreaSagoma(s);
+    TForma s = pezzi[m];
+    const double areaPezzo = TGeometria::Area(s);
     if (pezzi.size() > 1)
         avvisi << tr("L'area utile è divisa in %1 pezzi dalle zone senza tubo: si posa il più grande "
                      "(%2 m² di %3 m²).")
@@ -68,39 +68,39 @@ TSagoma TRipartitore::Pulisci(const TSagoma& areaUtile, QStringList& avvisi) con
     return s;
 }
 
-TSagoma TRipartitore::ApriFori(const TSagoma& s) const
+TForma TRipartitore::ApriFori(const TForma& s) const
 {
     if (s.fori.isEmpty())
         return s;
     // Ogni foro si collega al contorno con un taglio sottile lungo il percorso più breve.
-    auto poligono = m_geos.Poligono(s);
-    auto esterno = m_geos.Linea(s.esterno + QPolygonF {s.esterno.first()});
+    auto poligono = geos_tvl::PoligonoValido(s);
+    auto esterno = geos_tvl::Linea(s.esterno + QPolygonF {s.esterno.first()});
     for (const QPolygonF& foro : s.fori) {
-        auto anello = m_geos.Linea(foro + QPolygonF {foro.first()});
-        GEOSCoordSequence* np = GEOSNearestPoints_r(m_geos.h(), anello.get(), esterno.get());
+        auto anello = geos_tvl::Linea(foro + QPolygonF {foro.first()});
+        GEOSCoordSequence* np = GEOSNearestPoints_r(geos_tvl::Contesto(), anello.get(), esterno.get());
         if (!np)
             continue;
         double x0, y0, x1, y1;
-        GEOSCoordSeq_getXY_r(m_geos.h(), np, 0, &x0, &y0);
-        GEOSCoordSeq_getXY_r(m_geos.h(), np, 1, &x1, &y1);
-        GEOSCoordSeq_destroy_r(m_geos.h(), np);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), np, 0, &x0, &y0);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), np, 1, &x1, &y1);
+        GEOSCoordSeq_destroy_r(geos_tvl::Contesto(), np);
         QPointF a(x0, y0), b(x1, y1);
         QLineF l(a, b);
         if (l.length() < 1e-9)
             continue;
         const QPointF u = (b - a) / l.length();
         // Il taglio sporge un poco da entrambe le parti per aprire davvero il foro.
-        auto taglio = m_geos.Rettangolo((a + b) / 2, u, l.length() + 4 * Taglio, Taglio);
-        poligono = m_geos.Differenza(poligono.get(), taglio.get());
+        auto taglio = geos_tvl::Rettangolo((a + b) / 2, u, l.length() + 4 * Taglio, Taglio);
+        poligono = geos_tvl::Differenza(poligono.get(), taglio.get());
     }
-    QList<TSagoma> aperti = m_geos.Sagome(poligono.get());
-    return aperti.isEmpty() ? TSagoma {} : aperti[PezzoPiuGrande(aperti)];
+    TForme aperti = geos_tvl::Forme(poligono.get());
+    return aperti.isEmpty() ? TForma {} : aperti[PezzoPiuGrande(aperti)];
 }
 
-TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
+TRipartizione TRipartitore::Ripartisci(const TForma& areaUtile, int n) const
 {
     TRipartizione r;
-    const TSagoma s = Pulisci(areaUtile, r.avvisi);
+    const TForma s = Pulisci(areaUtile, r.avvisi);
     if (s.esterno.size() < 3 || n < 1)
         return r;
     if (n == 1) {
@@ -122,39 +122,40 @@ TRipartizione TRipartitore::Ripartisci(const TSagoma& areaUtile, int n) const
     auto semipiano = [&](double taglio) {
         const double t0 = tMin - margine;
         const QPointF c = u * ((t0 + taglio) / 2) + v * wMezzo;
-        return m_geos.Rettangolo(c, u, taglio - t0, largo);
+        return geos_tvl::Rettangolo(c, u, taglio - t0, largo);
     };
-    auto resto = m_geos.Poligono(s);
+    auto resto = geos_tvl::PoligonoValido(s);
     double inizio = tMin;
     for (int k = 0; k < n; ++k) {
-        TGeos::TGeom parte;
+        geos_tvl::TGeom parte;
         if (k == n - 1) {
             parte = std::move(resto);
         } else {
-            const double obiettivo = m_geos.Area(resto.get()) / (n - k);
+            const double obiettivo = geos_tvl::Area(resto.get()) / (n - k);
             double lo = inizio, hi = tMax;
             for (int i = 0; i < IterazioniBisezione && hi - lo > 1e-6; ++i) {
                 const double mezzo = (lo + hi) / 2;
-                auto prova = m_geos.Intersezione(resto.get(), semipiano(mezzo).get());
-                (m_geos.Area(prova.get()) < obiettivo ? lo : hi) = mezzo;
+                auto prova = geos_tvl::Intersezione(resto.get(), semipiano(mezzo).get());
+                (geos_tvl::Area(prova.get()) < obiettivo ? lo : hi) = mezzo;
             }
             auto taglio = semipiano((lo + hi) / 2);
-            parte = m_geos.Intersezione(resto.get(), taglio.get());
-            resto = m_geos.Differenza(resto.get(), taglio.get());
+            parte = geos_tvl::Intersezione(resto.get(), taglio.get());
+            resto = geos_tvl::Differenza(resto.get(), taglio.get());
             inizio = (lo + hi) / 2;
         }
-        QList<TSagoma> pezzi = m_geos.Sagome(parte.get());
+        TForme pezzi = geos_tvl::Forme(parte.get());
         if (pezzi.isEmpty()) {
-            r.parti << TSagoma {};
+            r.parti << TForma {};
             continue;
         }
         const int m = PezzoPiuGrande(pezzi);
-        const double tutta = m_geos.Area(parte.get());
-        if (pezzi.size() > 1 && tutta - AreaSagoma(pezzi[m]) > 0.01)
+        const double tutta = geos_tvl::Area(parte.get());
+        if (pezzi.size() > 1 && tutta - TGeometria::Area(pezzi[m]) > 0.01)
             r.avvisi << tr("La parte %1 è divisa in %2 pezzi: il circuito copre il più grande (%3 m² di %4 m²).")
                             .arg(k + 1)
                             .arg(pezzi.size())
-                            .arg(QLocale().toString(AreaSagoma(pezzi[m]), 'f', 2), QLocale().toString(tutta, 'f', 2));
+                            .arg(QLocale().toString(TGeometria::Area(pezzi[m]), 'f', 2),
+                                 QLocale().toString(tutta, 'f', 2));
         r.parti << ApriFori(pezzi[m]);
     }
     return r;

@@ -1,16 +1,14 @@
 #pragma once
 // Divisione dell'area utile di un locale in N parti di area quasi uguale, con tagli
 // perpendicolari alla direzione più lunga del locale: ogni parte diventa un circuito.
-#include "posa/Usagoma.h"
+#include "pianta/Ugeometria.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-class TGeos;
-
 struct TRipartizione
 {
-    QList<TSagoma> parti; // in ordine lungo la direzione principale, senza fori
+    TForme parti; // in ordine lungo la direzione principale, senza fori
     QStringList avvisi; // perché si posa meno dell'area utile (pezzi staccati, sfridi)
 };
 
@@ -18,21 +16,14 @@ class TRipartitore
 {
     Q_DECLARE_TR_FUNCTIONS(TRipartitore)
 public:
-    explicit TRipartitore(TGeos& geos)
-        : m_geos(geos)
-    { }
-
     // Area utile (contorno meno zone senza tubo) divisa in n parti. Le parti non hanno fori:
     // dopo la divisione ogni foro è collegato al bordo da un taglio sottile, così i circuiti gli
     // girano intorno.
-    TRipartizione Ripartisci(const TSagoma& areaUtile, int n) const;
+    TRipartizione Ripartisci(const TForma& areaUtile, int n) const;
     // Versore della direzione più lunga (lato lungo del rettangolo minimo che la contiene).
-    QPointF DirezionePrincipale(const TSagoma& s) const;
+    QPointF DirezionePrincipale(const TForma& s) const;
     // L'area utile ripulita (sfridi sottili tolti, pezzo più grande, fori aperti verso il bordo).
-    TSagoma Pulisci(const TSagoma& areaUtile, QStringList& avvisi) const;
+    TForma Pulisci(const TForma& areaUtile, QStringList& avvisi) const;
     // La sagoma senza fori: ogni foro collegato al contorno da un taglio sottile.
-    TSagoma ApriFori(const TSagoma& s) const;
-
-private:
-    TGeos& m_geos;
+    TForma ApriFori(const TForma& s) const;
 };

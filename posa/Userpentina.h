@@ -7,12 +7,12 @@ class TSerpentina
 {
     Q_DECLARE_TR_FUNCTIONS(TSerpentina)
 public:
-    explicit TSerpentina(TGeos& geos)
-        : m_geos(geos)
-    { }
-    TCircuitoPosato Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
-    QPolygonF Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const;
+    TCircuitoPosato Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
+    // L'asse più lungo tra le direzioni e gli angoli di partenza provati (vuoto se non ce n'è).
+    QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
 
 private:
-    TGeos& m_geos;
+    // Gli assi possibili, dal più lungo; senza tutti, il solo primo se copre già la parte.
+    QList<QPolygonF> Candidati(const TForma& parte, const TParametriPosa& p, QPointF verso, bool tutti) const;
+    QPolygonF AsseCon(const TForma& parte, const TParametriPosa& p, QPointF verso, QPointF u, int partenza) const;
 };

@@ -1,44 +1,147 @@
 #include "posa/Uspirale.h"
 
-#include "posa/Ugeos.h"
+#include "pianta/Ugeos.h"
 
 #include <QLineF>
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
+constexpr double Corda = 0.001; // m
+
 // Pezzo di rientro più vicino al punto dato (il rientro di una forma concava può dividersi).
-QPolygonF AnelloVicino(const QList<TSagoma>& pezzi, QPointF p)
+QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
 {
     double migliore = 1e300;
     QPolygonF r;
-    for (const TSagoma& s : pezzi) {
+    for (const TForma& s : pezzi) {
         const double d = QLineF(Anelli::PiuVicino(s.esterno, p), p).length();
         if (d < migliore)
             migliore = d, r = s.esterno;
     }
     return Anelli::Antiorario(r);
 }
+
+// Vero se il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
+bool CurvaStretta(const QPolygonF& t, double raggio)
+{
+    for (qsizetype i = 1; i + 1 < t.size(); ++i) {
+        const QPointF a = t[i - 1], b = t[i], c = t[i + 1];
+        const double doppiaArea = std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y()));
+        if (doppiaArea > 1e-12
+            && QLineF(a, b).length() * QLineF(b, c).length() * QLineF(c, a).length() / (2 * doppiaArea) < raggio)
+            return true;
+    }
+    return false;
+}
+
+// Lato lungo di un rettangolo (r0 r1 r2 r3) e il vettore che da quel lato porta al lato opposto.
+QLineF LatoLungo(const QPolygonF& r)
+{
+    return QLineF(r[0], r[1]).length() >= QLineF(r[1], r[2]).length() ? QLineF(r[0], r[1]) : QLineF(r[1], r[2]);
+}
+
+QPointF Attraverso(const QPolygonF& r)
+{
+    return QLineF(r[0], r[1]).length() >= QLineF(r[1], r[2]).length() ? r[2] - r[1] : r[0] - r[1];
+}
+
+double DistanzaPuntoTratto(QPointF p, QPointF u, QPointF v)
+{
+    const QPointF w = v - u;
+    const double l2 = QPointF::dotProduct(w, w);
+    const double t = l2 <= 0 ? 0 : std::clamp(QPointF::dotProduct(p - u, w) / l2, 0.0, 1.0);
+    const QPointF d = p - (u + w * t);
+    return std::sqrt(QPointF::dotProduct(d, d));
+}
+
+// Vero se due tratti del tubo lontani lungo il tubo più di due passi e mezzo (i vicini sono la stessa
+// curva o il capo) passano a meno di un passo: la fascia intorno all'asse non lo vede quando la
+// spirale gira attorno a uno spigolo con la scala dei collegamenti.
+// La polilinea senza i vertici che se ne discostano meno di tolleranza (le curve raccordate hanno
+// molti vertici fitti: confrontarli tutti costerebbe più della posa).
+QPolygonF Semplificata(const QPolygonF& t, double tolleranza)
+{
+    if (t.size() < 3)
+        return t;
+    QPolygonF r {t.first()};
+    qsizetype a = 0;
+    for (qsizetype b = 2; b < t.size(); ++b) {
+        for (qsizetype k = a + 1; k < b; ++k)
+            if (DistanzaPuntoTratto(t[k], t[a], t[b]) > tolleranza) {
+                a = b - 1;
+                r << t[a];
+                break;
+            }
+    }
+    r << t.last();
+    return r;
+}
+
+bool TroppoVicino(const QPolygonF& tubo, double passo)
+{
+    const QPolygonF t = Semplificata(tubo, 0.0005);
+    QList<double> ascissa {0};
+    for (qsizetype i = 1; i < t.size(); ++i)
+        ascissa << ascissa.last() + QLineF(t[i - 1], t[i]).length();
+    const double minimo = passo - 0.005, cella = std::max(3 * passo, 0.1);
+    // Griglia di celle di tre passi: si confrontano solo i tratti con celle vicine.
+    std::unordered_map<qint64, QList<qsizetype>> griglia;
+    griglia.reserve(t.size());
+    auto chiave = [](qint64 x, qint64 y) { return (x << 32) ^ (y & 0xffffffff); };
+    std::vector<qsizetype> visto(t.size(), -1); // un confronto per coppia, anche se divide più celle
+    for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+        const QPointF a = t[i], b = t[i + 1];
+        const qint64 x0 = qint64(std::floor((std::min(a.x(), b.x()) - minimo) / cella));
+        const qint64 x1 = qint64(std::floor((std::max(a.x(), b.x()) + minimo) / cella));
+        const qint64 y0 = qint64(std::floor((std::min(a.y(), b.y()) - minimo) / cella));
+        const qint64 y1 = qint64(std::floor((std::max(a.y(), b.y()) + minimo) / cella));
+        for (qint64 x = x0; x <= x1; ++x)
+            for (qint64 y = y0; y <= y1; ++y) {
+                QList<qsizetype>& qui = griglia[chiave(x, y)];
+                for (qsizetype j : qui) {
+                    if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
+                        continue;
+                    visto[j] = i;
+                    const double d
+                        = std::min({DistanzaPuntoTratto(a, t[j], t[j + 1]), DistanzaPuntoTratto(b, t[j], t[j + 1]),
+                                    DistanzaPuntoTratto(t[j], a, b), DistanzaPuntoTratto(t[j + 1], a, b)});
+                    if (d < minimo)
+                        return true;
+                }
+                qui << i;
+            }
+    }
+    return false;
+}
+// Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
+// torna indietro fra due vicini, più largo non ci sta).
+bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
+{
+    return ci.Posato() && !TroppoVicino(ci.tubo, p.passo)
+        && !CurvaStretta(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+}
 } // namespace
 
-QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+QList<QPolygonF> TSpirale::Giri(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     const double s = p.passo, c = p.Distanza();
-    const double salto = 2 * s; // varco di ogni giro: il collegamento al giro dopo ci passa a un passo dai vicini
-    auto g = m_geos.Poligono(parte);
-    const QList<TSagoma> limite = m_geos.Sagome(m_geos.Buffer(g.get(), -c).get());
-    if (limite.isEmpty())
-        return {};
+    const double salto = 2 * s;
+    auto g = geos_tvl::PoligonoValido(parte);
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
     // (il rientro di un altro passo è vuoto) farebbe toccare la fascia con sé stessa.
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
-        const double rientro = c + s / 2 + k * 2 * s;
-        const QList<TSagoma> pezzi = m_geos.Sagome(m_geos.Buffer(g.get(), -rientro).get());
-        if (pezzi.isEmpty() || GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(rientro + s * 1.05)).get()))
+        // Un millimetro in più: gli archi attorno agli spigoli rientranti sono spezzate, le cui
+        // corde passano un poco più vicine all'angolo dell'arco vero.
+        const double rientro = c + Corda + s / 2 + k * 2 * s;
+        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
+        if (pezzi.isEmpty()
+            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), rientro + s * 1.05).get()))
             break;
         const QPolygonF anello = AnelloVicino(pezzi, riferimento);
         if (Anelli::Perimetro(anello) < salto + 4 * s)
@@ -46,36 +149,48 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
         giri << anello;
         riferimento = Anelli::PiuVicino(anello, riferimento);
     }
-    if (giri.isEmpty())
-        return {};
+    return giri;
+}
+
+double TSpirale::InizioVerso(const QList<QPolygonF>& giri, double s, QPointF verso) const
+{
     // L'ingresso è sul lato del primo giro più vicino a verso, spostato in avanti sul lato
     // perché la scala dei collegamenti (un varco indietro per giro) resti sullo stesso lato.
+    const double salto = 2 * s;
     const QPolygonF& primo = giri.first();
     double inizio = Anelli::Proietta(primo, verso);
-    {
-        // Mai su uno spigolo: a meno di un passo dalla fine del lato si passa al lato dopo.
-        QList<double> fini;
-        double sv = 0;
-        for (qsizetype i = 0, n = primo.size(); i < n; ++i)
-            fini << (sv += QLineF(primo[i], primo[(i + 1) % n]).length());
-        const double per = sv;
-        for (int giro = 0; giro < 2; ++giro) {
-            inizio = std::fmod(inizio, per);
-            qsizetype i = 0;
-            while (i + 1 < fini.size() && inizio >= fini[i])
-                ++i;
-            const double fine = fini[i], lato = fine - (i > 0 ? fini[i - 1] : 0);
-            if (fine - inizio < 2 * s && giro == 0) {
-                inizio = fine + std::min(2 * s, lato / 2);
-                continue;
-            }
-            const double voluto = inizio + giri.size() * 2 * salto;
-            inizio = std::max(inizio, std::min(voluto, fine - 2 * s));
-            break;
+    // Mai su uno spigolo: a meno di un passo dalla fine del lato si passa al lato dopo.
+    QList<double> fini;
+    double sv = 0;
+    for (qsizetype i = 0, n = primo.size(); i < n; ++i)
+        fini << (sv += QLineF(primo[i], primo[(i + 1) % n]).length());
+    const double per = sv;
+    for (int giro = 0; giro < 2; ++giro) {
+        inizio = std::fmod(inizio, per);
+        qsizetype i = 0;
+        while (i + 1 < fini.size() && inizio >= fini[i])
+            ++i;
+        const double fine = fini[i], lato = fine - (i > 0 ? fini[i - 1] : 0);
+        if (fine - inizio < 2 * s && giro == 0) {
+            inizio = fine + std::min(2 * s, lato / 2);
+            continue;
         }
+        const double voluto = inizio + giri.size() * 2 * salto;
+        return std::max(inizio, std::min(voluto, fine - 2 * s));
     }
+    return inizio;
+}
+
+QPolygonF TSpirale::AsseDa(const QList<QPolygonF>& giri, double inizio, const TForma& parte,
+                           const TParametriPosa& p) const
+{
+    const double s = p.passo, salto = 2 * s;
+    auto g = geos_tvl::PoligonoValido(parte);
+    const TForme limite = geos_tvl::Forme(geos_tvl::Rientro(g.get(), p.Distanza() + Corda).get());
+    if (limite.isEmpty())
+        return {};
     QPolygonF asse;
-    const QPointF p0 = Anelli::Punto(primo, inizio);
+    const QPointF p0 = Anelli::Punto(giri.first(), inizio);
     asse << Anelli::PiuVicino(Anelli::Antiorario(AnelloVicino(limite, p0)), p0);
     for (int k = 0; k < giri.size(); ++k) {
         const QPolygonF& anello = giri[k];
@@ -93,46 +208,124 @@ QPolygonF TSpirale::Asse(const TSagoma& parte, const TParametriPosa& p, QPointF 
     return asse.size() >= 3 ? asse : QPolygonF {};
 }
 
-QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QPolygonF& asse) const
+QPolygonF TSpirale::Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    const QList<QPolygonF> giri = Giri(parte, p, verso);
+    if (giri.isEmpty())
+        return {};
+    return AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);
+}
+
+TCircuitoPosato TSpirale::SpinaDentro(const TForma& parte, const TParametriPosa& p, QPointF verso,
+                                      const QList<QPolygonF>& giri) const
+{
+    // Il centro rimasto dentro l'ultimo giro (a due passi da esso) si copre con una spina dritta
+    // lungo la sua direzione lunga. Perché la spina prosegua dritta dalla fine dell'ultimo giro,
+    // la spirale si costruisce a ritroso: fine dell'ultimo giro davanti a un capo della spina,
+    // ogni giro comincia un varco più avanti di dove finisce e finisce davanti all'inizio del
+    // giro dentro di lui.
+    if (giri.isEmpty())
+        return {};
+    const double s = p.passo, salto = 2 * s;
+    const double ultimo = p.Distanza() + Corda + s / 2 + (giri.size() - 1) * 2 * s;
+    auto g = geos_tvl::PoligonoValido(parte);
+    const TForme centro = geos_tvl::Forme(geos_tvl::Rientro(g.get(), ultimo + salto - 2 * Corda).get());
+    if (centro.isEmpty())
+        return {};
+    const QPolygonF regione = AnelloVicino(centro, giri.last().first());
+    auto geom = geos_tvl::PoligonoValido(TForma {regione, {}});
+    auto rett = geos_tvl::Forme(geos_tvl::TGeom(GEOSMinimumRotatedRectangle_r(geos_tvl::Contesto(), geom.get())).get());
+    if (rett.isEmpty() || rett.first().esterno.size() < 4)
+        return {};
+    const QPolygonF& r = rett.first().esterno;
+    const QLineF lato = LatoLungo(r);
+    const QPointF largo = Attraverso(r);
+    auto tuttoIlCentro = geos_tvl::MultiPoligono(centro);
+    const double scoperto = 0.04 * TGeometria::Area(parte);
+    // Spina al centro del rettangolo, poi spostata verso i suoi lati lunghi; mai una spina che
+    // lascia scoperta una parte del centro (centro a L, in più pezzi).
+    const QPointF unita = largo / std::max(1e-12, std::hypot(largo.x(), largo.y()));
+    const QPolygonF& fondo = giri.last();
+    for (double f : {0.5, 0.3, 0.7, 0.1, 0.9}) {
+        QPointF capoA = lato.p1() + largo * f, capoB = lato.p2() + largo * f;
+        if (QLineF(capoB, verso).length() < QLineF(capoA, verso).length())
+            std::swap(capoA, capoB);
+        auto coperto = geos_tvl::Buffer(geos_tvl::Linea(QPolygonF {capoA, capoB}).get(), s);
+        if (geos_tvl::Area(geos_tvl::Differenza(tuttoIlCentro.get(), coperto.get()).get()) > scoperto)
+            continue;
+        // L'ultimo giro finisce davanti al capo della spina (la spina prosegue dritta) o di
+        // fianco (un gomito: nei corridoi il capo è più vicino ai lati lunghi).
+        for (QPointF davanti : {capoA, capoA + unita * salto, capoA - unita * salto}) {
+            const double fine = Anelli::Proietta(fondo, davanti);
+            const QPointF e = Anelli::Punto(fondo, fine);
+            if (std::abs(QLineF(e, capoA).length() - salto) > 0.05 * salto)
+                continue;
+            TCircuitoPosato ci = SpinaDa(giri, fine, QPolygonF {capoA, capoB}, parte, p);
+            if (Regolare(ci, p))
+                return ci;
+        }
+    }
+    return {};
+}
+
+TCircuitoPosato TSpirale::SpinaDa(const QList<QPolygonF>& giri, double fine, const QPolygonF& spina,
+                                  const TForma& parte, const TParametriPosa& p) const
+{
+    // A ritroso fino al primo giro: ogni collegamento scende dritto di due passi, mai attorno a
+    // uno spigolo.
+    const double salto = 2 * p.passo;
+    const QPolygonF& fondo = giri.last();
+    const QPointF e = Anelli::Punto(fondo, fine);
+    for (qsizetype k = giri.size() - 1; k > 0; --k) {
+        const QPointF inizioK = Anelli::Punto(giri[k], fine + salto);
+        fine = Anelli::Proietta(giri[k - 1], inizioK);
+        if (QLineF(inizioK, Anelli::Punto(giri[k - 1], fine)).length() >= salto * 1.05)
+            return {};
+    }
+    QPolygonF asse = AsseDa(giri, fine + salto, parte, p);
+    if (asse.isEmpty() || QLineF(asse.last(), e).length() > 1e-6)
+        return {};
+    return TTracciatore().TuboDaAsse(asse + spina, parte, p);
+}
+
+QPolygonF TSpirale::Coda(const TForma& parte, const TParametriPosa& p, const QPolygonF& asse) const
 {
     // Il centro lasciato dall'ultimo giro (più stretto di due passi) si copre con un tratto
     // lungo il suo asse lungo: ogni punto del centro dista almeno due passi dall'ultimo giro.
     const double s = p.passo, c = p.Distanza();
-    auto g = m_geos.Poligono(parte);
+    auto g = geos_tvl::PoligonoValido(parte);
     int giri = 0;
     for (; giri < p.maxAnelli; ++giri)
-        if (GEOSisEmpty_r(m_geos.h(), m_geos.Buffer(g.get(), -(c + s / 2 + giri * 2 * s)).get()))
+        if (GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), c + s / 2 + giri * 2 * s).get()))
             break;
-    QList<TSagoma> centro;
+    TForme centro;
     for (int k = giri; k >= 1 && centro.isEmpty(); --k)
-        centro = m_geos.Sagome(m_geos.Buffer(g.get(), -(c + s / 2 + k * 2 * s)).get());
+        centro = geos_tvl::Forme(geos_tvl::Rientro(g.get(), c + s / 2 + k * 2 * s).get());
     if (centro.isEmpty() || asse.isEmpty())
         return {};
     const QPolygonF regione = AnelloVicino(centro, asse.last());
-    auto geom = m_geos.Anello(regione);
-    auto rett = m_geos.Sagome(m_geos.Prendi(GEOSMinimumRotatedRectangle_r(m_geos.h(), geom.get())).get());
+    auto geom = geos_tvl::PoligonoValido(TForma {regione, {}});
+    auto rett = geos_tvl::Forme(geos_tvl::TGeom(GEOSMinimumRotatedRectangle_r(geos_tvl::Contesto(), geom.get())).get());
     if (rett.isEmpty() || rett.first().esterno.size() < 4)
         return {};
     const QPolygonF& r = rett.first().esterno;
-    QLineF a(r[0], r[1]), b(r[1], r[2]);
-    const bool lungoA = a.length() >= b.length();
-    const QLineF lato = lungoA ? a : b, corto = lungoA ? b : a;
-    const QPointF meta = (corto.p1() + corto.p2()) / 2 - corto.p1();
+    const QLineF lato = LatoLungo(r);
+    const QPointF meta = Attraverso(r) / 2;
     QPolygonF spina {lato.p1() + meta, lato.p2() + meta};
-    auto pezzi = m_geos.Intersezione(geom.get(), m_geos.Linea(spina).get());
+    auto pezzi = geos_tvl::Intersezione(geom.get(), geos_tvl::Linea(spina).get());
     QPolygonF migliore;
-    for (int i = 0, n = GEOSGetNumGeometries_r(m_geos.h(), pezzi.get()); i < n; ++i) {
-        const GEOSGeometry* t = GEOSGetGeometryN_r(m_geos.h(), pezzi.get(), i);
-        if (GEOSGeomTypeId_r(m_geos.h(), t) != GEOS_LINESTRING)
+    for (int i = 0, n = GEOSGetNumGeometries_r(geos_tvl::Contesto(), pezzi.get()); i < n; ++i) {
+        const GEOSGeometry* t = GEOSGetGeometryN_r(geos_tvl::Contesto(), pezzi.get(), i);
+        if (GEOSGeomTypeId_r(geos_tvl::Contesto(), t) != GEOS_LINESTRING)
             continue;
-        const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(m_geos.h(), t);
+        const GEOSCoordSequence* sq = GEOSGeom_getCoordSeq_r(geos_tvl::Contesto(), t);
         unsigned np = 0;
-        GEOSCoordSeq_getSize_r(m_geos.h(), sq, &np);
+        GEOSCoordSeq_getSize_r(geos_tvl::Contesto(), sq, &np);
         if (np < 2)
             continue;
         double x0, y0, x1, y1;
-        GEOSCoordSeq_getXY_r(m_geos.h(), sq, 0, &x0, &y0);
-        GEOSCoordSeq_getXY_r(m_geos.h(), sq, np - 1, &x1, &y1);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, 0, &x0, &y0);
+        GEOSCoordSeq_getXY_r(geos_tvl::Contesto(), sq, np - 1, &x1, &y1);
         const QPolygonF seg {QPointF(x0, y0), QPointF(x1, y1)};
         if (migliore.isEmpty() || LunghezzaPolilinea(seg) > LunghezzaPolilinea(migliore))
             migliore = seg;
@@ -144,21 +337,35 @@ QPolygonF TSpirale::Coda(const TSagoma& parte, const TParametriPosa& p, const QP
     return migliore;
 }
 
-TCircuitoPosato TSpirale::Posa(const TSagoma& parte, const TParametriPosa& p, QPointF verso) const
+TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
-    const QPolygonF asse = Asse(parte, p, verso);
+    QList<QPolygonF> giri = Giri(parte, p, verso);
+    const QPolygonF asse = giri.isEmpty() ? QPolygonF {} : AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);
     if (asse.isEmpty()) {
         TCircuitoPosato c;
         c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
                        .arg(QLocale().toString(p.passo * 100, 'f', 1));
         return c;
     }
-    // Con la coda al centro se il tubo che ne nasce è valido, altrimenti senza.
-    const QPolygonF coda = Coda(parte, p, asse);
-    if (!coda.isEmpty()) {
-        TCircuitoPosato conCoda = TTracciatore(m_geos).TuboDaAsse(asse + coda, parte, p);
-        if (conCoda.Posato())
-            return conCoda;
+    // Fra le spirali regolari (spina al centro dentro l'ultimo o il penultimo giro, oppure coda al
+    // centro della spirale che parte verso il collettore) la più lunga, cioè quella che copre di
+    // più; se nessuna lo è, la spirale senza coda.
+    TCircuitoPosato conSpina = SpinaDentro(parte, p, verso, giri);
+    if (conSpina.Posato())
+        return conSpina; // già regolare, e nessun'altra copre di più
+    QList<TCircuitoPosato> prove;
+    if (giri.size() > 1) {
+        giri.removeLast();
+        prove << SpinaDentro(parte, p, verso, giri);
     }
-    return TTracciatore(m_geos).TuboDaAsse(asse, parte, p);
+    const QPolygonF coda = Coda(parte, p, asse);
+    if (!coda.isEmpty())
+        prove << TTracciatore().TuboDaAsse(asse + coda, parte, p);
+    TCircuitoPosato senzaCoda = TTracciatore().TuboDaAsse(asse, parte, p);
+    prove << senzaCoda;
+    const TCircuitoPosato* migliore = nullptr;
+    for (const TCircuitoPosato& ci : prove)
+        if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
+            migliore = &ci;
+    return migliore ? *migliore : senzaCoda;
 }

@@ -2,6 +2,7 @@
 # CI, dopo scripts/prova.sh: compila con clang, AddressSanitizer e UndefinedBehaviorSanitizer in
 # build-san/, esegue tutti i test (fermi alla prima segnalazione) e ogni bersaglio di fuzzing
 # (progetto, foglio, cronologia, elenco) per FUZZ_SECONDI secondi (60) sul suo corpus. Una segnalazione o un crash fanno fallire lo script.
+# Il fuzzing lungo (10 minuti per bersaglio, semi grandi) è scripts/fuzz-lungo.sh.
 # Uso: scripts/sanitizzatori.sh [--solo-fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,9 +36,17 @@ for bersaglio in progetto foglio cronologia elenco; do
     # Il corpus del repository resta com'è: i nuovi ingressi vanno nella cartella di lavoro, i
     # crash in fuzz/crash-* (da conservare nel corpus e nei test).
     esito=0
-    build-san/bin/fuzz_$bersaglio -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix=fuzz/ "$lavoro" "fuzz/corpus/$bersaglio" >"$lavoro.log" 2>&1 ||
-        esito=$?
+    altri=()
+    # Semi grandi in più (scripts/fuzz-lungo.sh): eseguiti una volta per intero, poi troncati a 1 MB.
+    if [[ $bersaglio == elenco && -n "${FUZZ_SEMI_ELENCO:-}" ]]; then
+        build-san/bin/fuzz_elenco -timeout=10 -rss_limit_mb=2048 -artifact_prefix=fuzz/ "$FUZZ_SEMI_ELENCO"/* \
+            >"$lavoro.log" 2>&1 || esito=$?
+        altri=(-max_len=1048576 "$FUZZ_SEMI_ELENCO")
+    fi
+    ((esito != 0)) ||
+        build-san/bin/fuzz_$bersaglio -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 -artifact_prefix=fuzz/ "$lavoro" "fuzz/corpus/$bersaglio" "${altri[@]}" \
+            >"$lavoro.log" 2>&1 || esito=$?
     grep -E "^(#[0-9]+ +(INITED|DONE)|stat::number_of_executed_units|SUMMARY)" "$lavoro.log" || true
     rm -rf "$lavoro"
     if ((esito != 0)); then

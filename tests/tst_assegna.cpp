@@ -3,9 +3,9 @@
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
-#include "editor/Uassegnaauto.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Uassegnaauto.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

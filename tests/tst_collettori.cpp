@@ -4,8 +4,8 @@
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QTest>
 

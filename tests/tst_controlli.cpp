@@ -1,6 +1,6 @@
 // Controlli associati ai dati: griglia, casella, elenco di catalogo, navigatore.
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

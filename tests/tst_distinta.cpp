@@ -6,7 +6,7 @@
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -7,10 +7,10 @@
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
-#include "documents/Udocumento.h"
+#include "documents/foglio/Udocumento.h"
 #include "documents/Updf.h"
 #include "documents/Ututti.h"
-#include "editor/Ucollettori.h"
+#include "progetto/Ucollettori.h"
 
 #include <QDir>
 #include <QFileInfo>

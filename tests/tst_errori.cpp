@@ -4,11 +4,11 @@
 #include "aiuti/DiscoPieno.h"
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QDir>
 #include <QFile>

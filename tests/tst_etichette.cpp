@@ -4,7 +4,7 @@
 #include "aiuti/RegistroMessaggi.h"
 #include "data/Udatabase.h"
 #include "documents/Uetichette.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,10 +6,10 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -364,6 +364,7 @@ private Q_SLOTS:
         stato->En1264.Bagni.insert(2, true);
         stato->En1264.CarichiEstivi.insert(1, 850.5f);
         stato->En1264.Estivi.UR = 60;
+        stato->En1264.Relazione = true;
         stato->SezioniBlocco.emplace_back(QStringLiteral("piante"), QByteArray("\r\n\0dati\xff", 8));
         QVERIFY(ScriviProgetto(*stato, percorso("blocco.tvl")));
         const QByteArray file = leggi(percorso("blocco.tvl"));
@@ -375,6 +376,7 @@ private Q_SLOTS:
         QCOMPARE(altro.stato.En1264.Bagni.value(2), true);
         QCOMPARE(altro.stato.En1264.CaricoEstivo(1), 850.5f);
         QCOMPARE(altro.stato.En1264.Estivi.UR, 60.0f);
+        QVERIFY(altro.stato.En1264.Relazione);
         QCOMPARE(altro.stato.SezioniBlocco.size(), std::size_t(2));
         QVERIFY(ScriviProgetto(altro.stato, percorso("blocco2.tvl")));
         QCOMPARE(leggi(percorso("blocco2.tvl")), file);

@@ -3,10 +3,10 @@
 // un progetto nuovo dal modello con locali su due piani.
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
-#include "optimise/Ufinestraottimizza.h"
+#include "progetto/Ustato.h"
+#include "optimise/finestre/Ufinestraottimizza.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

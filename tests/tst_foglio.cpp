@@ -3,8 +3,8 @@
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/DiscoPieno.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "documents/Udocumento.h"
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +16,7 @@
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -438,6 +439,11 @@ private Q_SLOTS:
         TFoglio f;
         QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.NuovoDaModello(Percorso(QStringLiteral("manca.xltx"))));
         QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.NuovoDaModello(testo));
+        // Una pipe non si legge (la lettura non finirebbe).
+        const QString pipe = Percorso(QStringLiteral("pipe.xltx"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.NuovoDaModello(pipe));
+        QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.Apri(pipe));
         QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.Valore(QStringLiteral("A1"), 1));
         QVERIFY_THROWS_EXCEPTION(TErroreFoglio, f.Foglio(1));
     }

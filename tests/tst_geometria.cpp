@@ -9,7 +9,7 @@ namespace {
 
 QPolygonF Rettangolo(double x0, double y0, double x1, double y1)
 {
-    return QPolygonF({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
+    return QPolygonF(QList<QPointF> {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
 }
 // Stanza a L: 6×3 più 3×2 = 24 m².
 const QPolygonF StanzaL({{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}});
@@ -54,15 +54,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QPolygonF>("contorno");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("due vertici") << QPolygonF({{0, 0}, {1, 0}}) << "almeno tre vertici";
-        QTest::newRow("farfalla") << QPolygonF({{0, 0}, {2, 2}, {2, 0}, {0, 2}})
+        QTest::newRow("due vertici") << QPolygonF(QList<QPointF> {{0, 0}, {1, 0}}) << "almeno tre vertici";
+        QTest::newRow("farfalla") << QPolygonF(QList<QPointF> {{0, 0}, {2, 2}, {2, 0}, {0, 2}})
                                   << "si interseca con se stesso vicino al punto (1.00; 1.00)";
-        QTest::newRow("allineati") << QPolygonF({{0, 0}, {1, 0}, {3, 0}}) << "area nulla";
-        QTest::newRow("vertice doppio") << QPolygonF({{0, 0}, {4, 0}, {4, 0}, {0, 3}}) << "coincidenti (vertice 2)";
-        QTest::newRow("chiusura ripetuta") << QPolygonF({{0, 0}, {4, 0}, {0, 3}, {0, 0}}) << "coincidenti (vertice 4)";
+        QTest::newRow("allineati") << QPolygonF(QList<QPointF> {{0, 0}, {1, 0}, {3, 0}}) << "area nulla";
+        QTest::newRow("vertice doppio") << QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {4, 0}, {0, 3}}) << "coincidenti (vertice 2)";
+        QTest::newRow("chiusura ripetuta") << QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {0, 3}, {0, 0}}) << "coincidenti (vertice 4)";
         // Un lato che torna indietro sul precedente: area positiva ma contorno degenere.
-        QTest::newRow("sperone") << QPolygonF({{0, 0}, {4, 0}, {4, 3}, {4, 5}, {4, 4}, {0, 3}}) << "si interseca";
-        QTest::newRow("non finito") << QPolygonF({{0, 0}, {qInf(), 0}, {0, 3}}) << "coordinate non valide";
+        QTest::newRow("sperone") << QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {4, 3}, {4, 5}, {4, 4}, {0, 3}}) << "si interseca";
+        QTest::newRow("non finito") << QPolygonF(QList<QPointF> {{0, 0}, {qInf(), 0}, {0, 3}}) << "coordinate non valide";
     }
     void difetti()
     {
@@ -75,7 +75,7 @@ private Q_SLOTS:
     void pulisci()
     {
         const QPolygonF p = TGeometria::Pulisci({{0, 0}, {4, 0}, {4, 0}, {0, 3}, {0, 0}});
-        QCOMPARE(p, QPolygonF({{0, 0}, {4, 0}, {0, 3}}));
+        QCOMPARE(p, QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {0, 3}}));
         QVERIFY(TGeometria::Difetto(p).isEmpty());
     }
 
@@ -114,9 +114,9 @@ private Q_SLOTS:
         QTest::newRow("zona più grande del locale")
             << r << QList<QPolygonF> {Rettangolo(-1, -1, 6, 5)} << 0.0 << "coprono tutto il locale";
         QTest::newRow("zona che si interseca")
-            << r << QList<QPolygonF> {Rettangolo(1, 1, 2, 2), QPolygonF({{0, 0}, {2, 2}, {2, 0}, {0, 2}})} << 0.0
+            << r << QList<QPolygonF> {Rettangolo(1, 1, 2, 2), QPolygonF(QList<QPointF> {{0, 0}, {2, 2}, {2, 0}, {0, 2}})} << 0.0
             << "zona senza tubi n. 2 non è valida: Il contorno si interseca";
-        QTest::newRow("locale che si interseca") << QPolygonF({{0, 0}, {2, 2}, {2, 0}, {0, 2}}) << QList<QPolygonF> {}
+        QTest::newRow("locale che si interseca") << QPolygonF(QList<QPointF> {{0, 0}, {2, 2}, {2, 0}, {0, 2}}) << QList<QPolygonF> {}
                                                  << 0.0 << "contorno del locale non è valido";
     }
     void areaUtile()

@@ -1,12 +1,16 @@
 // Locali importati da fogli di calcolo ed esportati: formati dei CSV, cartelle scritte da
 // LibreOffice, valori del locale nuovo, righe rifiutate con i messaggi delle regole (e nulla
-// importato), andata e ritorno dell'esportazione.
+// importato), andata e ritorno dell'esportazione; file ostili (bombe zip in piccolo con limiti
+// piccoli, pipe, /dev/zero, troppe righe), CSV letto a blocchi, "Annulla".
 #include "aiuti/ControlloCalc.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Uelenco.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Uelenco.h"
+#include "progetto/Ulocalifile.h"
 #include "data/Udatabase.h"
-#include "documents/Ufoglio.h"
+#include "data/Uprogresso.h"
+#include "documents/foglio/Uarchivio.h"
+#include "documents/foglio/Ufoglio.h"
+#include "en1264/Udati.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,8 +18,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QtEndian>
 
 #include <memory>
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <sys/stat.h>
 
 namespace {
 // Conducibilità dei dati generali, diversa da ogni rivestimento del catalogo: si vede quando un
@@ -50,6 +59,68 @@ protected:
 private:
     qint64 m_resto;
 };
+
+// L'utente sceglie "Annulla" dopo tanti passi dell'avanzamento.
+class TProgressoAnnullato : public TProgresso
+{
+public:
+    explicit TProgressoAnnullato(int passi)
+        : m_passi(passi)
+    { }
+    void Passo() override { --m_passi; }
+    void Fine() override { ++fine; }
+    bool Annullato() const override { return m_passi <= 0; }
+    int fine = 0;
+
+private:
+    int m_passi;
+};
+
+// Gli avvisi di Qt arrivati durante la sua vita.
+class TAvvisiQt
+{
+public:
+    TAvvisiQt() { s_avvisi.clear(), m_precedente = qInstallMessageHandler(Registra); }
+    ~TAvvisiQt() { qInstallMessageHandler(m_precedente); }
+    QStringList Avvisi() const { return s_avvisi; }
+
+private:
+    static void Registra(QtMsgType, const QMessageLogContext&, const QString& testo) { s_avvisi << testo; }
+    static inline QStringList s_avvisi;
+    QtMessageHandler m_precedente;
+};
+
+// Un archivio zip con n parti di byte uguali (si comprimono in poche decine di byte).
+QByteArray Zip(int parti, int byte)
+{
+    QBuffer buffer;
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        return {};
+    for (int i = 1; i <= parti; ++i) {
+        QuaZipFile parte(&zip);
+        if (!parte.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("xl/worksheets/sheet%1.xml").arg(i))))
+            return {};
+        parte.write(QByteArray(byte, ' '));
+    }
+    zip.close();
+    return buffer.data();
+}
+
+// La dimensione che ogni parte dell'archivio dichiara, riscritta (un archivio che mente).
+QByteArray DichiaraDimensione(QByteArray zip, quint32 dimensione)
+{
+    const auto scrivi = [&](qsizetype dove) {
+        for (int i = 0; i < 4; ++i)
+            zip[dove + i] = char((dimensione >> (8 * i)) & 0xFF);
+    };
+    for (qsizetype i = zip.indexOf("PK\x01\x02"); i >= 0; i = zip.indexOf("PK\x01\x02", i + 4)) {
+        scrivi(i + 24);
+        const auto locale = qFromLittleEndian<quint32>(zip.constData() + i + 42);
+        scrivi(qsizetype(locale) + 22);
+    }
+    return zip;
+}
 } // namespace
 
 class TstImporta : public QObject
@@ -125,6 +196,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        ImpostaLimitiArchivio(TLimitiArchivio());
+        ImpostaLimitiElenco(TLimitiElenco());
         m_dati.reset();
         m_reg.Controlla();
     }
@@ -244,6 +317,18 @@ private Q_SLOTS:
         }
         QTest::newRow("oltre venti righe: le altre si contano")
             << molte << elenco + QStringLiteral("... e altre 5 righe rifiutate.");
+        QTest::newRow("testi lunghi citati accorciati") << QByteArray(
+            Corta + "8;" + QByteArray(100000, 'x') + ";PT;10;10;100;1\n9;B;PT;" + QByteArray(70, '7') + "x;10;100;1\n")
+                                                        << inizio.arg(2)
+                + QStringLiteral("Riga 2: Il testo \"%1…\" supera i 50 caratteri del campo Descrizione.\n"
+                                 "Riga 3: '%2…' non è un valore valido per il campo Area.")
+                      .arg(QString(60, u'x'), QString(60, u'7'));
+        QTest::newRow("NUL in un testo")
+            << QByteArray(Corta + "8;Cu~~cina;PT;10;10;100;1\n9;B;P~;10;10;100;1\n10;C;PT;10;10;100;1\n")
+                   .replace('~', '\0')
+            << inizio.arg(2)
+                + QStringLiteral("Riga 2: Il testo della colonna \"Descrizione\" contiene un carattere nullo (NUL).\n"
+                                 "Riga 3: Il testo della colonna \"Piano\" contiene un carattere nullo (NUL).");
         QTest::newRow("una sola riga") << QByteArray(Corta + "8;A;PT;10;10;100;1\n7;B;PT;10;10;100;1\n")
                                        << QStringLiteral("Nessun locale importato da \"locali.csv\": una riga è stata "
                                                          "rifiutata.\n\nRiga 3: ")
@@ -282,8 +367,8 @@ private Q_SLOTS:
         QTest::newRow("solo le intestazioni")
             << "locali.csv" << Corta << QStringLiteral("Il file \"locali.csv\" non contiene locali.");
         QTest::newRow("file mancante") << "manca.csv" << QByteArray()
-                                       << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nNo such file "
-                                                         "or directory");
+                                       << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nIl percorso "
+                                                         "non esiste.");
         QTest::newRow("estensione non accettata")
             << "locali.ods" << QByteArray("x")
             << QStringLiteral("Impossibile leggere il file \"<percorso>\".\n\nSono accettati solo file .csv e .xlsx.");
@@ -399,6 +484,77 @@ private Q_SLOTS:
         QCOMPARE(locali(), prima);
     }
 
+    // "Bagno" e "Carico estivo [W]": facoltative, lette nei dati EN 1264 e riscritte in coda
+    // dall'esportazione; un valore illeggibile rifiuta la riga come ogni altra cella.
+    void colonneEn1264_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("csv") << "en1264.csv";
+        QTest::newRow("xlsx") << "en1264.xlsx";
+    }
+    void colonneEn1264()
+    {
+        QFETCH(QString, nome);
+        QString messaggio;
+        TDatiEn1264 en;
+        const QByteArray testa = Corta.chopped(1) + ";Bagno;Carico estivo [W]\n";
+        QVERIFY(!ImportaLocali(*m_dati, scrivi(QStringLiteral("rotto.csv"), testa + "1;A;PT;10;10;100;1;forse;0\n"),
+                               messaggio, nullptr, &en));
+        QVERIFY2(messaggio.contains(QStringLiteral("né Sì né No")), qPrintable(messaggio));
+        QCOMPARE(loc().RecordCount(), 0);
+        QVERIFY(!ImportaLocali(*m_dati, scrivi(QStringLiteral("rotto.csv"), testa + "1;A;PT;10;10;100;1;;-5\n"),
+                               messaggio, nullptr, &en));
+        QVERIFY(!en.Usato());
+
+        QVERIFY2(ImportaLocali(*m_dati,
+                               scrivi(QStringLiteral("origine.csv"),
+                                      Corta.chopped(1)
+                                          + ";TA [°C];CEstivo [W];BAGNO;TipoRivestimento\n"
+                                            "1;Sala;PT;30;30;1500;4;20;850,5;;Ceramica\n"
+                                            "2;Bagno;PT;6;6;600;1;24;;;Ceramica\n"
+                                            "3;Lavanderia;PT;5;5;300;1;24;120;No;Ceramica\n"
+                                            "4;Studio;P1;12;12;600;2;20;;x;Ceramica\n"),
+                               messaggio, nullptr, &en),
+                 qPrintable(messaggio));
+        const QHash<int, bool> bagni = {{3, false}, {4, true}};
+        const QHash<int, float> carichi = {{1, 850.5f}, {3, 120.0f}};
+        QCOMPARE(en.Bagni, bagni);
+        QCOMPARE(en.CarichiEstivi, carichi);
+        const QList<bool> attesi = {false, true, false, true}; // 24 °C senza scelta: bagno
+        const auto bagnoDi = [&](const TDatiEn1264& d) {
+            QList<bool> b;
+            for (int r = 0; r < loc().RecordCount(); ++r)
+                b << d.Bagno(loc().ValoreRiga(r, loc().IndiceCampo("ID")).toInt(),
+                             float(loc().ValoreRiga(r, loc().IndiceCampo("TAmbiente")).toDouble()));
+            return b;
+        };
+        QCOMPARE(bagnoDi(en), attesi);
+
+        const QString file = m_dir.filePath(nome);
+        QVERIFY2(EsportaLocali(*m_dati, file, messaggio, &en), qPrintable(messaggio));
+        if (nome.endsWith(QLatin1String(".csv"))) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QList<QByteArray> righe = f.readAll().split('\n');
+            QVERIFY(righe.value(0).endsWith(";DColl [m];Bagno;Carico estivo [W]\r"));
+            QVERIFY(righe.value(1).endsWith(";No;850,5\r"));
+            QVERIFY(righe.value(2).endsWith(";Sì;0\r"));
+        }
+        // Senza dati EN 1264 l'esportazione resta quella delle colonne della griglia.
+        QBuffer senza;
+        senza.open(QIODevice::WriteOnly);
+        QVERIFY(ScriviLocaliCsv(*m_dati, senza));
+        QVERIFY(senza.data().split('\r').value(0).endsWith("DColl [m]"));
+
+        const QStringList prima = locali();
+        loc().Svuota();
+        TDatiEn1264 letti;
+        QVERIFY2(ImportaLocali(*m_dati, file, messaggio, nullptr, &letti), qPrintable(messaggio));
+        QCOMPARE(locali(), prima);
+        QCOMPARE(bagnoDi(letti), attesi);
+        QCOMPARE(letti.CarichiEstivi, carichi);
+    }
+
     // Un foglio con una cella in XFD1048576 (17 miliardi di celle nel rettangolo) si legge subito:
     // si leggono solo le celle scritte, e le colonne oltre la 256ª si ignorano.
     void xlsxConCellaLontana()
@@ -439,6 +595,235 @@ private Q_SLOTS:
                  qPrintable(messaggio));
         QVERIFY(!EsportaLocali(*m_dati, m_dir.filePath(QStringLiteral("esportati.ods")), messaggio));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("esportati.ods"))));
+    }
+
+    // File che non si devono leggere, o non per intero: il messaggio lo dice, il progetto resta
+    // com'era, nessuna riga di Qt sul terminale. Le bombe sono in piccolo, con limiti piccoli.
+    void fileOstili_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("tipo"); // come costruire il file
+        QTest::addColumn<QString>("atteso"); // parte del messaggio
+
+        QTest::newRow("parte che supera il limite")
+            << "bomba.xlsx"
+            << "bomba"
+            << QStringLiteral("bomba.xlsx\" è troppo grande o danneggiato: la parte \"xl/worksheets/sheet1.xml\" "
+                              "supera 64 kB una volta decompressa.");
+        QTest::newRow("parti che insieme superano il limite")
+            << "bomba.xlsx"
+            << "bomba-totale"
+            << QStringLiteral(
+                   "è troppo grande o danneggiato: le parti superano 192 kB in tutto una volta decompresse.");
+        QTest::newRow("troppe parti") << "parti.xlsx"
+                                      << "parti"
+                                      << QStringLiteral("è troppo grande o danneggiato: contiene più di 4 parti.");
+        QTest::newRow("parte più lunga di quanto dichiara")
+            << "bugiarda.xlsx"
+            << "bugiarda" << QStringLiteral("non è una cartella di lavoro leggibile.");
+        QTest::newRow("csv oltre il limite dei byte")
+            << "grande.csv"
+            << "grande" << QStringLiteral("Il file supera 64 kB: nessun elenco di locali è così grande.");
+        QTest::newRow("csv con troppe righe")
+            << "lungo.csv"
+            << "righe" << QStringLiteral("Il file contiene più di 3 locali: un progetto non ne può avere di più.");
+        QTest::newRow("xlsx con troppe righe") << "lungo.xlsx"
+                                               << "righe" << QStringLiteral("Il file contiene più di 3 locali");
+        QTest::newRow("progetto oltre il limite")
+            << "due.csv"
+            << "progetto"
+            << QStringLiteral("Nessun locale importato da \"due.csv\": il progetto avrebbe 4 locali, più dei 3 che può "
+                              "avere.");
+        QTest::newRow("pipe") << "pipe.csv"
+                              << "pipe" << QStringLiteral("Il percorso non è un file normale (è una pipe).");
+        QTest::newRow("collegamento a /dev/zero")
+            << "zero.csv"
+            << "zero" << QStringLiteral("Il percorso non è un file normale (è un dispositivo).");
+        QTest::newRow("cartella") << "cartella.xlsx"
+                                  << "cartella" << QStringLiteral("Il percorso è una cartella.");
+        QTest::newRow("parti oltre la fine dello zip")
+            << "fuori.xlsx"
+            << "fuori" << QStringLiteral("non è una cartella di lavoro leggibile.");
+        QTest::newRow("zip troncato") << "troncato.xlsx"
+                                      << "troncato" << QStringLiteral("non è una cartella di lavoro leggibile.");
+    }
+    void fileOstili()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, tipo);
+        QFETCH(QString, atteso);
+        locale(7);
+        locale(8);
+        const QStringList prima = locali();
+        const QString percorso = m_dir.filePath(nome);
+        QString scarto;
+        QByteArray righe = Corta;
+        for (int i = 0; i < 4; ++i)
+            righe += QByteArray::number(20 + i) + ";Locale;PT;10;10;100;1\n";
+        if (tipo == QLatin1String("bomba")) {
+            ImpostaLimitiArchivio({64 * 1024, 1 << 20, 100});
+            scrivi(nome, Zip(1, 100 * 1024));
+        } else if (tipo == QLatin1String("bomba-totale")) {
+            ImpostaLimitiArchivio({64 * 1024, 192 * 1024, 100});
+            scrivi(nome, Zip(4, 60 * 1024));
+        } else if (tipo == QLatin1String("parti")) {
+            ImpostaLimitiArchivio({64 * 1024, 1 << 20, 4});
+            scrivi(nome, Zip(5, 10));
+        } else if (tipo == QLatin1String("bugiarda")) {
+            scrivi(nome, DichiaraDimensione(Zip(1, 100 * 1024), 100));
+        } else if (tipo == QLatin1String("fuori")) {
+            // Ogni parte dice di cominciare oltre la fine del file.
+            QVERIFY(EsportaLocali(*m_dati, percorso, scarto));
+            QFile letto(percorso);
+            QVERIFY(letto.open(QIODevice::ReadOnly));
+            QByteArray zip = letto.readAll();
+            for (qsizetype k = zip.indexOf("PK\x01\x02"); k >= 0; k = zip.indexOf("PK\x01\x02", k + 4))
+                zip.replace(k + 42, 4, "\xff\xff\xff\x7f");
+            scrivi(nome, zip);
+        } else if (tipo == QLatin1String("troncato")) {
+            QVERIFY(EsportaLocali(*m_dati, percorso, scarto));
+            QFile zip(percorso);
+            QVERIFY(zip.open(QIODevice::ReadWrite) && zip.resize(zip.size() / 2));
+        } else if (tipo == QLatin1String("grande")) {
+            ImpostaLimitiElenco({64 * 1024, 10000});
+            scrivi(nome, Corta + QByteArray(70 * 1024, '\n'));
+        } else if (tipo == QLatin1String("righe") || tipo == QLatin1String("progetto")) {
+            ImpostaLimitiElenco({1 << 20, 3});
+            if (tipo == QLatin1String("progetto"))
+                scrivi(nome, Corta + "1;A;PT;10;10;100;1\n2;B;PT;10;10;100;1\n");
+            else if (nome.endsWith(QLatin1String(".csv")))
+                scrivi(nome, righe);
+            else {
+                scrivi(QStringLiteral("lungo.csv"), righe);
+                ImpostaLimitiElenco({1 << 20, 10});
+                QVERIFY(importa(m_dir.filePath(QStringLiteral("lungo.csv")), scarto));
+                QVERIFY(EsportaLocali(*m_dati, percorso, scarto));
+                loc().Svuota();
+                locale(7);
+                locale(8);
+                ImpostaLimitiElenco({1 << 20, 3});
+            }
+        } else if (tipo == QLatin1String("pipe")) {
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
+        } else if (tipo == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), percorso));
+        } else if (tipo == QLatin1String("cartella")) {
+            QVERIFY(QDir(m_dir.path()).mkdir(nome));
+        }
+        TAvvisiQt avvisi;
+        QString messaggio;
+        QVERIFY(!importa(percorso, messaggio));
+        QVERIFY2(messaggio.contains(atteso), qPrintable(messaggio));
+        QCOMPARE(avvisi.Avvisi(), QStringList());
+        QCOMPARE(locali(), prima);
+        QVERIFY(!m_dati->LocaliModificati);
+    }
+
+    // Il CSV si legge a blocchi: una sequenza UTF-8, un CRLF o una virgoletta doppia a cavallo
+    // fra due blocchi, e un byte non UTF-8 dopo il primo blocco (si rilegge in Windows-1252).
+    void csvABlocchi_data()
+    {
+        QTest::addColumn<QByteArray>("riga"); // la riga che cade a cavallo
+        QTest::addColumn<QStringList>("celle");
+        QTest::newRow("UTF-8") << QByteArray("\"a\"\"b\";pi\xC3\xB9;\xE2\x82\xAC\r\n")
+                               << QStringList {"a\"b", "più", "€"};
+        QTest::newRow("Windows-1252") << QByteArray("\"a\"\"b\";pi\xF9;\x80\r\n") << QStringList {"a\"b", "più", "€"};
+    }
+    void csvABlocchi()
+    {
+        QFETCH(QByteArray, riga);
+        QFETCH(QStringList, celle);
+        const int blocco = 256 * 1024;
+        for (int spostamento = 1; spostamento < riga.size(); ++spostamento) {
+            // Intestazione, una riga lunga che porta la riga in esame a cavallo del blocco, la riga.
+            QByteArray csv = "A;B;C\n0;";
+            csv += QByteArray(blocco - spostamento - csv.size() - 1, 'y') + '\n';
+            csv += riga + "z;\"\";w\n";
+            TElenco elenco;
+            QString errore;
+            QVERIFY2(LeggiElencoDa(csv, false, QStringLiteral("blocchi.csv"), elenco, errore), qPrintable(errore));
+            QCOMPARE(elenco.righe.size(), size_t(3));
+            QCOMPARE(elenco.righe[1].celle, celle);
+            QCOMPARE(elenco.righe[1].riga, 3);
+            QCOMPARE(elenco.righe[2].celle, (QStringList {"z", "", "w"}));
+            QCOMPARE(elenco.righe[2].riga, 4);
+        }
+    }
+
+    // "Annulla" durante la lettura o il controllo: il progetto resta com'era.
+    void annulla_data()
+    {
+        QTest::addColumn<int>("passi");
+        QTest::newRow("durante la lettura") << 1;
+        QTest::newRow("durante il controllo") << 700;
+    }
+    void annulla()
+    {
+        QFETCH(int, passi);
+        locale(7);
+        const QStringList prima = locali();
+        QByteArray csv = Corta;
+        for (int i = 0; i < 3000; ++i)
+            csv += QByteArray::number(100 + i) + ";Locale con un nome lungo quanto basta;PT;10;10;100;1\n";
+        TProgressoAnnullato progresso(passi);
+        QString messaggio;
+        QVERIFY(!ImportaLocali(*m_dati, scrivi(QStringLiteral("locali.csv"), csv), messaggio, &progresso));
+        QCOMPARE(messaggio, MsgImportazioneAnnullata());
+        QCOMPARE(progresso.fine, 1);
+        QCOMPARE(locali(), prima);
+        QVERIFY(!m_dati->LocaliModificati);
+        QCOMPARE(loc().State(), TStato::Consultazione);
+    }
+
+    // Un testo che un foglio di calcolo eseguirebbe come formula esce dal CSV con un apostrofo
+    // davanti e rientra com'era.
+    void testiComeFormule_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("cella"); // nel CSV esportato
+        QTest::newRow("uguale") << "=cmd|' /C calc'!A0"
+                                << "'=cmd|' /C calc'!A0";
+        QTest::newRow("più") << "+39 055 123"
+                             << "'+39 055 123";
+        QTest::newRow("meno") << "-A1"
+                              << "'-A1";
+        QTest::newRow("chiocciola") << "@SOMMA(A1)"
+                                    << "'@SOMMA(A1)";
+        QTest::newRow("tabulazione") << "\t=1"
+                                     << "'\t=1";
+        QTest::newRow("ritorno a capo") << "\r=1"
+                                        << "\"'\r=1\"";
+        QTest::newRow("numero negativo") << "-1"
+                                         << "-1";
+        QTest::newRow("apostrofo e formula") << "'=1"
+                                             << "''=1";
+        QTest::newRow("apostrofo e testo") << "'Sala"
+                                           << "'Sala";
+        QTest::newRow("testo") << "Sala"
+                               << "Sala";
+    }
+    void testiComeFormule()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, cella);
+        loc().Append();
+        const QList<QPair<const char*, QVariant>> v
+            = {{"ID", 1},           {"Descrizione", testo}, {"Piano", "PT"},     {"Area", 10.0},
+               {"AreaUtile", 10.0}, {"AreaMarginale", 0.0}, {"CTermico", 500.0}, {"DistColl", 2}};
+        for (const auto& [campo, valore] : v)
+            QVERIFY(loc().FieldByName(QLatin1String(campo)).Imposta(valore));
+        QVERIFY(loc().Post());
+        const QString file = m_dir.filePath(QStringLiteral("formule.csv"));
+        QString messaggio;
+        QVERIFY2(EsportaLocali(*m_dati, file, messaggio), qPrintable(messaggio));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString esportato = QString::fromUtf8(f.readAll());
+        QVERIFY2(esportato.contains(QStringLiteral("\r\n1;") + cella + QStringLiteral(";PT;")), qPrintable(esportato));
+        loc().Svuota();
+        QVERIFY2(importa(file, messaggio), qPrintable(messaggio));
+        QCOMPARE(loc().RecordCount(), 1);
+        QCOMPARE(loc().ValoreRiga(0, loc().IndiceCampo(QStringLiteral("Descrizione"))).toString(), testo);
     }
 
     // Lettura dei numeri dei fogli: virgola o punto, migliaia, spazi.

@@ -1,17 +1,18 @@
 // Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
 // progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
-#include "app/Ucaricamento.h"
+#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ucontrolli.h"
+#include "progetto/Ucollettori.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -48,20 +49,18 @@ public:
 };
 
 // Risponde alle finestre di apertura e salvataggio al posto dell'utente.
-class TDialoghiDiProva : public TDialoghiFile
+class TDialoghiDiProva : public TDialoghi
 {
 public:
     QStringList risposte; // una per finestra aperta; "" = Annulla
     QStringList proposti; // nomi proposti dalle finestre di salvataggio
     int aperture = 0;
-    QString Apri(QWidget*) override
+    QString ScegliFile(QWidget*, const TSceltaFile& scelta) override
     {
-        ++aperture;
-        return risposte.isEmpty() ? QString() : risposte.takeFirst();
-    }
-    QString Salva(QWidget*, const QString& proposto) override
-    {
-        proposti << proposto;
+        if (scelta.salva)
+            proposti << scelta.proposto;
+        else
+            ++aperture;
         return risposte.isEmpty() ? QString() : risposte.takeFirst();
     }
 };
@@ -132,7 +131,7 @@ private Q_SLOTS:
         for (const QString& f : programma.entryList({"nuovo*.nv", "tvlbg"}, QDir::Files))
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
-        TDialoghiFile::installa(&dialoghi);
+        TDialoghi::installa(&dialoghi);
     }
     void init()
     {
@@ -176,6 +175,7 @@ private Q_SLOTS:
         QVERIFY(!w.Occupato);
         TProgetto* p = w.FinestraProgetto();
         QCOMPARE(p->PageControl1->currentIndex(), 0);
+        QCOMPARE(w.focusWidget(), p->TabSheet1->DBEdit1);
         QVERIFY(p->parentWidget()->isMaximized());
         QCOMPARE(dati.AuxDGenerali->FieldByName("RIF_COLL").AsString(), collettore);
         QCOMPARE(p->Stato().ModoRegolazione, modoRegolazione);
@@ -519,6 +519,26 @@ private Q_SLOTS:
         QCOMPARE(c.ProgressBar1->value(), 3);
         c.Fine();
         QVERIFY(!c.isVisible());
+        QVERIFY(!c.BitBtnAnnulla);
+
+        // Con "Annulla" (un'operazione che sa fermarsi): modale, il clic arriva attraverso
+        // Respira, e l'operazione lo legge da Annullato(); Esc vale lo stesso.
+        for (const bool esc : {false, true}) {
+            TCaricamento a(&w);
+            a.PermettiAnnulla();
+            a.Inizia(QStringLiteral("Controllo dei locali"), 10);
+            QCOMPARE(a.windowModality(), Qt::ApplicationModal);
+            QVERIFY(!a.Annullato());
+            if (esc)
+                QTest::keyClick(&a, Qt::Key_Escape);
+            else
+                QMetaObject::invokeMethod(a.BitBtnAnnulla, "click", Qt::QueuedConnection);
+            a.Respira();
+            QVERIFY(a.Annullato());
+            QVERIFY(a.isVisible()); // la chiude l'operazione, con Fine()
+            a.Fine();
+            QVERIFY(!a.isVisible());
+        }
     }
 
     // Le scorciatoie da tastiera fanno quel che fa il menu.

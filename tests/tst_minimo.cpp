@@ -4,7 +4,7 @@
 // con le sue tabelle.
 #include "aiuti/RegistroMessaggi.h"
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "optimise/Uminimo.h"
 #include "optimise/Uscelta.h"
 

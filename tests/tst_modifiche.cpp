@@ -4,16 +4,17 @@
 // sono progetti rifiutati senza finestra e senza voce nella cronologia.
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ucronologia.h"
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umain.h"
+#include "controlli/Udialoghi.h"
 #include "app/Ustampa.h"
 #include "data/Udatabase.h"
 #include "data/Uregole.h"
-#include "documents/Udocumento.h"
-#include "editor/Ucontrolli.h"
+#include "documents/foglio/Udocumento.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,12 +33,11 @@ const QString MsgAbbandona = QStringLiteral(
     "Sei sicuro di volere abbandonare il progetto in corso?\n\nEventuali modifiche non salvate andranno perse.");
 
 // Risponde alla finestra di salvataggio con un file fisso.
-class TDialoghiFissi : public TDialoghiFile
+class TDialoghiFissi : public TDialoghi
 {
 public:
     QString file;
-    QString Apri(QWidget*) override { return {}; }
-    QString Salva(QWidget*, const QString&) override { return file; }
+    QString ScegliFile(QWidget*, const TSceltaFile& scelta) override { return scelta.salva ? file : QString(); }
 };
 
 // Un locale scritto nella griglia come lo scrive l'utente: il testo di ogni cella seguito da Tab
@@ -55,8 +55,27 @@ void scriviLocale(const QStringList& celle, Qt::Key ultimo)
     }
 }
 
+// Un comando come lo dà l'utente: linguetta di una pagina, Ctrl+S o il menu del rapporto.
+void eseguiComando(TTERMOVELA& w, const QString& comando)
+{
+    const int pagina = QStringList {"T Mandata Progetto", "Collettori", "Regolazione"}.indexOf(comando);
+    if (pagina >= 0) {
+        // Per nome del foglio: le pagine aggiunte (Raffrescamento) spostano le posizioni.
+        TPageControl* pagine = w.FinestraProgetto()->PageControl1;
+        QWidget* scelta = pagine->findChild<QWidget*>(QStringLiteral("TabSheet%1").arg(pagina + 4));
+        QTest::mouseClick(pagine->tabBar(), Qt::LeftButton, {},
+                          pagine->tabBar()->tabRect(pagine->indexOf(scelta)).center());
+    } else if (comando == QLatin1String("Ctrl+S")) {
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    } else {
+        w.RapportoTecnico1->trigger();
+    }
+}
+
 const QStringList Cucina = {"1", "Cucina", "PT", "", "20", "", "", "1000", "", "", "5"};
 const QStringList Studio = {"2", "Studio", "PT", "", "15", "", "", "800", "", "", "4"};
+// Le colonne "Bagno" e "CEstivo [W]" dopo i campi: Tab le attraversa prima di aprire la riga nuova.
+const QStringList ColonneEn1264 = {"", ""};
 } // namespace
 
 class TstModifiche : public QObject
@@ -93,12 +112,12 @@ private Q_SLOTS:
         for (const QString& f : programma.entryList({"nuovo*.nv"}, QDir::Files))
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
-        TDialoghiFile::installa(&dialoghi);
+        TDialoghi::installa(&dialoghi);
         TDocumenti::ImpostaCartellaDocumenti(avvio.filePath(QStringLiteral("Documenti")));
         TDocumenti::ImpostaApertura(false);
         qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
-    void cleanupTestCase() { TDialoghiFile::installa(nullptr); }
+    void cleanupTestCase() { TDialoghi::installa(nullptr); }
     void cleanup()
     {
         QVERIFY(registro.Controlla());
@@ -115,7 +134,7 @@ private Q_SLOTS:
         TDBGrid* g = paginaLocali(w);
         QVERIFY(g);
         TTabella* l = dati.AuxLocali;
-        scriviLocale(Cucina, Qt::Key_Tab);
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
         QCOMPARE(l->RecordCount(), 1);
         QCOMPARE(l->State(), TStato::Inserimento);
         QCOMPARE(g->currentIndex(), g->model()->index(1, 0));
@@ -133,7 +152,7 @@ private Q_SLOTS:
         // Un locale incompleto: Tab sull'ultima cella dà il messaggio delle regole una volta e
         // resta sulla riga, sempre in inserimento.
         QTest::keyClick(g, Qt::Key_Down);
-        scriviLocale({"3", "", "PT", "", "10", "", "", "500", "", "", "2"}, Qt::Key_Tab);
+        scriviLocale(QStringList {"3", "", "PT", "", "10", "", "", "500", "", "", "2"} + ColonneEn1264, Qt::Key_Tab);
         VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione, TIcona::Stop);
         QCOMPARE(l->State(), TStato::Inserimento);
         QCOMPARE(g->currentIndex().row(), 2);
@@ -160,7 +179,7 @@ private Q_SLOTS:
         TDBGrid* g = paginaLocali(w);
         QVERIFY(g);
         TTabella* l = dati.AuxLocali;
-        scriviLocale(Cucina, Qt::Key_Tab);
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
         scriviLocale(Studio, Qt::Key_Return);
         QCOMPARE(l->RecordCount(), 2);
 
@@ -173,17 +192,7 @@ private Q_SLOTS:
         QCOMPARE(l->FieldByName("ID").AsInteger(), 2);
 
         TProgetto* p = w.FinestraProgetto();
-        const auto esegui = [&] {
-            const int pagina = QStringList {"T Mandata Progetto", "Collettori", "Regolazione"}.indexOf(comando);
-            if (pagina >= 0) {
-                QTabBar* barra = p->PageControl1->tabBar();
-                QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(pagina + 3).center());
-            } else if (comando == QLatin1String("Ctrl+S")) {
-                QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-            } else {
-                w.RapportoTecnico1->trigger();
-            }
-        };
+        const auto esegui = [&] { eseguiComando(w, comando); };
         esegui();
         VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
         QCOMPARE(registro.Quanti(), 0);
@@ -211,6 +220,75 @@ private Q_SLOTS:
             esegui();
             QVERIFY(p->PageControl1->currentIndex() > 2);
             QCOMPARE(p->Stato().RisultatiLocali.size(), 2);
+        }
+    }
+
+    // Una cella aperta nella griglia (testo scritto, né Invio né Tab) al momento di Ctrl+S, di un
+    // comando di stampa o di un cambio di pagina: il valore scritto entra nel record prima del
+    // controllo delle modifiche. Accettato, il comando lo usa; rifiutato, il messaggio delle regole
+    // una volta e la riga resta in modifica con il valore scritto, da correggere.
+    void cellaApertaConfermata_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<int>("colonna");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("accettato");
+        for (const char* c : {"Ctrl+S", "Rapporto Tecnico", "T Mandata Progetto"}) {
+            QTest::addRow("%s, descrizione", c) << c << 1 << "Salotto" << true;
+            QTest::addRow("%s, numero doppio", c) << c << 0 << "2" << false;
+        }
+    }
+    void cellaApertaConfermata()
+    {
+        QFETCH(QString, comando);
+        QFETCH(int, colonna);
+        QFETCH(QString, testo);
+        QFETCH(bool, accettato);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        TDBGrid* g = paginaLocali(w);
+        QVERIFY(g);
+        TTabella* l = dati.AuxLocali;
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
+        scriviLocale(Studio, Qt::Key_Return);
+        QCOMPARE(l->RecordCount(), 2);
+        dialoghi.file = avvio.filePath(QStringLiteral("aperta.tvl"));
+        QFile::remove(dialoghi.file);
+
+        g->setCurrentIndex(g->model()->index(0, colonna));
+        QTest::keyClicks(g, testo.left(1));
+        QTest::keyClicks(QApplication::focusWidget(), testo.mid(1));
+        QVERIFY(QApplication::focusWidget() != g && g->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(l->State(), TStato::Consultazione);
+
+        TProgetto* p = w.FinestraProgetto();
+        eseguiComando(w, comando);
+        const QString campo = colonna == 0 ? QStringLiteral("ID") : QStringLiteral("Descrizione");
+        if (!accettato) {
+            VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
+            QCOMPARE(registro.Quanti(), 0);
+            QCOMPARE(p->PageControl1->currentIndex(), 2);
+            QCOMPARE(l->State(), TStato::Modifica);
+            QCOMPARE(l->RecNo(), 0);
+            QCOMPARE(l->FieldByName(campo).AsString(), testo);
+            QVERIFY(!QFileInfo::exists(dialoghi.file));
+            QTest::keyClick(g, Qt::Key_Escape);
+            QCOMPARE(l->FieldByName("ID").AsInteger(), 1);
+            return;
+        }
+        registro.PrendiTutti(); // l'avviso dei collettori non assegnati del rapporto
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo(campo)).toString(), testo);
+        if (comando == QLatin1String("Ctrl+S")) {
+            QFile f(dialoghi.file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().contains(testo.toLatin1()));
+            QVERIFY(!w.ProgettoModificato());
+        } else if (comando == QLatin1String("Rapporto Tecnico")) {
+            QVERIFY(!w.Stampa()->UltimoDocumento.isEmpty());
+            QFile::remove(w.Stampa()->UltimoDocumento);
+        } else {
+            QCOMPARE(p->PageControl1->currentIndex(), 3);
         }
     }
 

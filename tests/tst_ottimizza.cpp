@@ -1,7 +1,7 @@
 // Ottimizzazione delle matasse: la ricerca veloce confrontata con quella esaustiva, i casi noti,
 // i raggruppamenti, i controlli con i loro messaggi, le tabelle AuxCircuiti e AuxRotoli.
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "data/Udatabase.h"
 #include "optimise/Ucalcolo.h"
 #include "optimise/Uottimizza.h"

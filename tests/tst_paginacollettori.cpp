@@ -4,6 +4,7 @@
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/RisposteDialoghi.h"
 #include "editor/Udefcoll.h"
 #include "editor/Umostraccoll.h"
 #include "editor/Upaginacollettori.h"
@@ -37,6 +38,7 @@ class TstPaginaCollettori : public QObject
     Q_OBJECT
 
     TRegistroMessaggi registro;
+    TRisposteDialoghi dialoghi;
     std::unique_ptr<TFinestraDiProva> p;
     TPaginaCollettori* pagina = nullptr;
     // Quel che il test fa nella vista dei collegamenti mentre è aperta (poi "Esci").
@@ -72,7 +74,7 @@ class TstPaginaCollettori : public QObject
         p->dati.LocaliModificati = true;
         p->Stato().SalvaImpostazioni(2, 45.0f);
         pagina = p->finestra->TabSheet5;
-        pagina->EseguiDialogo = [this](QDialog& d) { return esegui(d); };
+        dialoghi.esegui = [this](QDialog& d) { return esegui(d); };
         p->Pagina(4);
         QCOMPARE(p->finestra->PageControl1->currentWidget(), pagina);
         QCOMPARE(a().Lista().size(), 2 * perPiano);
@@ -624,7 +626,7 @@ private Q_SLOTS:
         QCOMPARE(d->result(), int(QDialog::Accepted));
 
         // Il testo resta per la volta dopo: "Nuovo" con OK lo riusa, Annulla non crea nulla.
-        pagina->EseguiDialogo = [](QDialog& dlg) {
+        dialoghi.esegui = [](QDialog& dlg) {
             dlg.show();
             QTest::mouseClick(static_cast<TDefColl&>(dlg).BitBtn1, Qt::LeftButton);
             return dlg.result();
@@ -632,14 +634,14 @@ private Q_SLOTS:
         QTest::mouseClick(pagina->SpeedButton1, Qt::LeftButton);
         QCOMPARE(a().NumeroCollettori(), 1);
         QCOMPARE(a().Collettori()[0].testo, QStringLiteral("=>Collettore de"));
-        pagina->EseguiDialogo = [](QDialog& dlg) {
+        dialoghi.esegui = [](QDialog& dlg) {
             dlg.show();
             QTest::mouseClick(static_cast<TDefColl&>(dlg).BitBtn2, Qt::LeftButton);
             return dlg.result();
         };
         QTest::mouseClick(pagina->SpeedButton1, Qt::LeftButton);
         QCOMPARE(a().NumeroCollettori(), 1);
-        pagina->EseguiDialogo = [this](QDialog& dlg) { return esegui(dlg); };
+        dialoghi.esegui = [this](QDialog& dlg) { return esegui(dlg); };
 
         // "Modifica" solo su un collettore; due collettori possono avere lo stesso nome.
         nomeProssimo = "Giorno";

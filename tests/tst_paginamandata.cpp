@@ -1,9 +1,10 @@
 // Pagina "T Mandata Progetto": cursore, modi, impostazioni salvate, griglia dei circuiti.
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/RisposteDialoghi.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "editor/Uopzioni.h"
+#include "controlli/Uopzioni.h"
 #include "editor/Upaginamandata.h"
 
 #include <QAbstractItemModelTester>
@@ -217,7 +218,7 @@ private Q_SLOTS:
         p.p->TrackBar1->setValue(450);
         p.Scegli(1);
         QCOMPARE(p.Griglia()->ColCount(), 20);
-        QCOMPARE(p.Griglia()->Modello()->columnCount(), 20);
+        QCOMPARE(p.Griglia()->Modello()->columnCount(), 20 + 1); // più la colonna "EN 1264"
         QVERIFY(p.Stato().PavRad.AreaMarginaleAttiva());
         for (int c = 0; c < 20; ++c)
             QCOMPARE(p.Griglia()->ColWidth(c), TGriglia1::LarghezzeColonne[c]);
@@ -406,17 +407,19 @@ private Q_SLOTS:
         p.Pagina(3);
         int mostrate = 0;
         QStringList testi;
-        const auto esegui = TLegenda::Esegui;
-        TLegenda::Esegui = [&](TLegenda& d) {
+        QString titolo;
+        TRisposteDialoghi dialoghi;
+        dialoghi.esegui = [&](QDialog& d) {
             ++mostrate;
-            QCOMPARE(d.windowTitle(), QStringLiteral("Legenda"));
+            titolo = d.windowTitle();
             for (const QLabel* l : d.findChildren<QLabel*>())
                 if (!l->text().isEmpty())
                     testi << l->text();
+            return int(QDialog::Accepted);
         };
         QTest::mouseClick(p.p->BitBtn3, Qt::LeftButton);
-        TLegenda::Esegui = esegui;
         QCOMPARE(mostrate, 1);
+        QCOMPARE(titolo, QStringLiteral("Legenda"));
         QCOMPARE(testi.size(), TLegenda::Voci().size());
         QVERIFY(testi.join(u'\n').contains(QStringLiteral("Lampada rossa")));
     }

@@ -17,11 +17,11 @@ TPianta Esempio()
     const int muri = terra.sfondo.disegno.Livello(QStringLiteral("MURI"));
     terra.sfondo.disegno.Livello(QStringLiteral("ARREDI"));
     terra.sfondo.disegno.livelli[1].visibile = false;
-    terra.sfondo.disegno.spezzate << TSpezzata {muri, QPolygonF({{0, 0}, {6, 0}, {6, 3}}), true};
+    terra.sfondo.disegno.spezzate << TSpezzata {muri, QPolygonF(QList<QPointF> {{0, 0}, {6, 0}, {6, 3}}), true};
     terra.sfondo.disegno.testi << TTesto {muri, {1, 1}, 0.25, 30, QStringLiteral("Soggiorno è")};
-    terra.locali << TContornoLocale {3, QPolygonF({{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}})};
-    terra.locali << TContornoLocale {0, QPolygonF({{6, 0}, {9, 0}, {9, 3}, {6, 3}})};
-    terra.zoneSenzaTubi << QPolygonF({{1, 1}, {2, 1}, {2, 2}});
+    terra.locali << TContornoLocale {3, QPolygonF(QList<QPointF> {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}})};
+    terra.locali << TContornoLocale {0, QPolygonF(QList<QPointF> {{6, 0}, {9, 0}, {9, 3}, {6, 3}})};
+    terra.zoneSenzaTubi << QPolygonF(QList<QPointF> {{1, 1}, {2, 1}, {2, 2}});
     terra.muriEsterni << TMuroEsterno {0, 0} << TMuroEsterno {0, 5} << TMuroEsterno {1, 1};
     terra.collettori.insert(QStringLiteral("Coll. 1"), {3.5, 0.2});
     terra.collettori.insert(QStringLiteral("Coll. 2"), {8, 2.5});
@@ -33,7 +33,7 @@ TPianta Esempio()
     primo.sfondo.puntoB = {400, 600}; // 500 pixel
     primo.sfondo.distanza = 10;
     primo.sfondo.posizione = {-1, 20};
-    primo.locali << TContornoLocale {7, QPolygonF({{0, 0}, {4, 0}, {4, 4}, {0, 4}})};
+    primo.locali << TContornoLocale {7, QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {4, 4}, {0, 4}})};
     p.PianoOCrea(QString()); // un piano senza nome e senza niente
     return p;
 }
@@ -158,21 +158,21 @@ private Q_SLOTS:
         TPiano& terra = p.PianoOCrea(QStringLiteral("Terra"));
         // Locale 3: la L da 24 m² con una zona senza tubi di 1 m², muri esterni in basso (6 m)
         // e a sinistra (5 m): striscia 6 + 5 − 1 = 10 m²; collettore assegnato 2 m sotto.
-        terra.locali << TContornoLocale {3, QPolygonF({{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}})};
-        terra.zoneSenzaTubi << QPolygonF({{1, 1}, {2, 1}, {2, 2}, {1, 2}});
+        terra.locali << TContornoLocale {3, QPolygonF(QList<QPointF> {{0, 0}, {6, 0}, {6, 3}, {3, 3}, {3, 5}, {0, 5}})};
+        terra.zoneSenzaTubi << QPolygonF(QList<QPointF> {{1, 1}, {2, 1}, {2, 2}, {1, 2}});
         terra.muriEsterni << TMuroEsterno {0, 0} << TMuroEsterno {0, 5};
         terra.collettori.insert(QStringLiteral("Coll. 1"), {3.5, -2});
         terra.collettori.insert(QStringLiteral("Coll. 2"), {12, 0.5});
         // Locale 5 in due pezzi (9 + 1 m²), senza collettore assegnato: vale il più vicino,
         // Coll. 2 a 2 m dal pezzo piccolo (il Coll. 1 è a 2.5 + 2 = 4.5 m → 5).
-        terra.locali << TContornoLocale {5, QPolygonF({{6, 0}, {9, 0}, {9, 3}, {6, 3}})};
-        terra.locali << TContornoLocale {5, QPolygonF({{9, 0}, {10, 0}, {10, 1}, {9, 1}})};
+        terra.locali << TContornoLocale {5, QPolygonF(QList<QPointF> {{6, 0}, {9, 0}, {9, 3}, {6, 3}})};
+        terra.locali << TContornoLocale {5, QPolygonF(QList<QPointF> {{9, 0}, {10, 0}, {10, 1}, {9, 1}})};
         // Un contorno non legato e uno che si interseca: il primo non conta, il secondo è un problema.
-        terra.locali << TContornoLocale {0, QPolygonF({{20, 0}, {30, 0}, {30, 10}})};
-        terra.locali << TContornoLocale {9, QPolygonF({{0, 10}, {2, 12}, {2, 10}, {0, 12}})};
+        terra.locali << TContornoLocale {0, QPolygonF(QList<QPointF> {{20, 0}, {30, 0}, {30, 10}})};
+        terra.locali << TContornoLocale {9, QPolygonF(QList<QPointF> {{0, 10}, {2, 12}, {2, 10}, {0, 12}})};
         // Locale 7 al primo piano con il collettore a 150 m: le aree sì, la distanza no.
         TPiano& primo = p.PianoOCrea(QStringLiteral("Primo"));
-        primo.locali << TContornoLocale {7, QPolygonF({{0, 0}, {4, 0}, {4, 2.5}, {0, 2.5}})};
+        primo.locali << TContornoLocale {7, QPolygonF(QList<QPointF> {{0, 0}, {4, 0}, {4, 2.5}, {0, 2.5}})};
         primo.collettori.insert(QStringLiteral("Coll. 3"), {154, 0});
         primo.muriEsterni << TMuroEsterno {0, 2};
 

@@ -8,7 +8,7 @@
 #include "data/Udatabase.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QDir>
 #include <QFile>

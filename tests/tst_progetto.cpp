@@ -3,12 +3,14 @@
 // pannello, tipo di collettore) e dei locali (griglia, regole delle aree, navigatore).
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
+#include "aiuti/RisposteDialoghi.h"
 #include "data/Uregole.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
@@ -73,6 +75,7 @@ private Q_SLOTS:
                                     "Dati Generali Impianto",
                                     "Locali",
                                     "T Mandata Progetto",
+                                    "Raffrescamento",
                                     "Collettori",
                                     "Regolazione",
                                     "Catalogo"};
@@ -80,7 +83,10 @@ private Q_SLOTS:
         QCOMPARE(pc->count(), titoli.size());
         for (int i = 0; i < pc->count(); ++i) {
             QCOMPARE(pc->tabText(i), titoli[i]);
-            QCOMPARE(pc->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
+            // Le sette pagine di sempre tengono i loro nomi; "Raffrescamento" segue la mandata.
+            QCOMPARE(pc->widget(i)->objectName(),
+                     i == 4 ? QStringLiteral("TabSheetRaffrescamento")
+                            : QStringLiteral("TabSheet%1").arg(i < 4 ? i + 1 : i));
         }
         QCOMPARE(p.finestra->windowTitle(), QStringLiteral("Progetto"));
         QCOMPARE(pc->currentIndex(), 0);
@@ -101,6 +107,35 @@ private Q_SLOTS:
         p.Pagina(0);
         QCOMPARE(p.finestra->PageControl1->currentIndex(), 0);
         QVERIFY(!p.dati.PaginaLocaliAttiva());
+    }
+
+    // Ctrl+Tab / Ctrl+PgGiù avanti, Ctrl+Maiusc+Tab / Ctrl+PgSu indietro, da dentro una pagina,
+    // ricominciando dall'altro capo; un locale in inserimento tiene la pagina anche da tastiera.
+    void paginaDaTastiera()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        QTabWidget* pc = p.finestra->PageControl1;
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        const auto premi = [&](Qt::Key tasto, Qt::KeyboardModifiers mod) {
+            QWidget* fuoco = QApplication::focusWidget();
+            QTest::keyClick(fuoco ? fuoco : pc->currentWidget(), tasto, mod);
+            return pc->currentIndex();
+        };
+        pc->currentWidget()->setFocus();
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 1);
+        QCOMPARE(premi(Qt::Key_PageDown, Qt::ControlModifier), 2);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 1);
+        QCOMPARE(premi(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 0);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 6);
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 0);
+        p.Pagina(2);
+        p.dati.AuxLocali->Append();
+        QCOMPARE(premi(Qt::Key_Tab, Qt::ControlModifier), 2);
+        QCOMPARE(premi(Qt::Key_PageUp, Qt::ControlModifier), 2);
+        p.dati.AuxLocali->Cancel();
+        QCOMPARE(premi(Qt::Key_PageDown, Qt::ControlModifier), 3);
     }
 
     // Entrando in "T Mandata Progetto" e in "Collettori" il progetto è ricalcolato.
@@ -349,8 +384,8 @@ private Q_SLOTS:
         QCOMPARE(p.dati.AuxDGenerali->FieldByName("LUNGMAX").AsInteger(), 90);
     }
 
-    // La griglia dei locali: undici colonne con i titoli, righe nuove in coda dalla tastiera, la
-    // lista dei rivestimenti, le regole delle aree solo su questa pagina.
+    // La griglia dei locali: undici colonne con i titoli (più bagno e carico estivo), righe nuove in coda dalla
+    // tastiera, la lista dei rivestimenti, le regole delle aree solo su questa pagina.
     void grigliaLocali()
     {
         TFinestraDiProva p;
@@ -362,9 +397,10 @@ private Q_SLOTS:
         QStringList titoli;
         for (int c = 0; c < g->model()->columnCount(); ++c)
             titoli << g->model()->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(titoli,
-                 (QStringList {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
-                               "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]"}));
+        QCOMPARE(
+            titoli,
+            (QStringList {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
+                          "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]", "Bagno", "CEstivo [W]"}));
         QStringList suggerimenti;
         for (auto* b : pl->DBNavigator3->findChildren<QToolButton*>())
             if (b->isVisibleTo(pl->DBNavigator3))
@@ -477,7 +513,8 @@ private Q_SLOTS:
         const QString csv = cartella.filePath(QStringLiteral("locali.csv"));
         const QString uscita = cartella.filePath(QStringLiteral("esportati"));
         QString risposta;
-        pagina->ScegliFile = [&](bool) { return risposta; };
+        TRisposteDialoghi dialoghi;
+        dialoghi.file = [&](const TSceltaFile&) { return risposta; };
         auto scrivi = [](const QString& f, const QByteArray& testo) {
             QFile file(f);
             return file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size();

@@ -7,7 +7,7 @@
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
 #include "documents/Urapporto.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -276,6 +276,69 @@ private Q_SLOTS:
             f.Foglio(4);
             QCOMPARE(f.Testo("M4"), QStringLiteral("R-7"));
             QCOMPARE(f.Numero("I7"), 1.0);
+        }
+    }
+
+    // "Verifica EN 1264" e "Raffrescamento" in coda solo quando il progetto usa quei dati, con la
+    // loro voce nel contenuto della copertina; senza, la relazione ha i fogli di sempre.
+    void fogliEn1264_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<bool>("bagno"); // il bagno (id 2) scelto esplicitamente
+        QTest::addColumn<float>("carico"); // carico estivo della camera (id 3); -1 nessuno, verifica chiesta
+        QTest::addColumn<QStringList>("aggiunti");
+        const QString verifica = QStringLiteral("Verifica EN 1264"), raff = QStringLiteral("Raffrescamento");
+        QTest::newRow("nessun dato") << 2 << false << 0.0f << QStringList {};
+        QTest::newRow("bagno scelto") << 2 << true << 0.0f << QStringList {verifica};
+        QTest::newRow("solo la scelta della relazione") << 0 << false << -1.0f << QStringList {verifica};
+        QTest::newRow("carico estivo") << 2 << false << 900.0f << QStringList {verifica, raff};
+        QTest::newRow("zone marginali, entrambi") << 1 << true << 900.0f << QStringList {verifica, raff};
+    }
+    void fogliEn1264()
+    {
+        QFETCH(int, modo);
+        QFETCH(bool, bagno);
+        QFETCH(float, carico);
+        QFETCH(QStringList, aggiunti);
+        progetto(modo);
+        if (bagno)
+            stato->En1264.Bagni.insert(2, true);
+        if (carico > 0)
+            stato->En1264.CarichiEstivi.insert(3, carico);
+        stato->En1264.Relazione = carico < 0;
+        TFoglio f;
+        f.Apri(rapporto());
+        const int base = modo == 1 ? 6 : 5;
+        QCOMPARE(f.NumeroFogli(), base + aggiunti.size());
+        QCOMPARE(f.FoglioAttivo(), 1);
+        for (int i = 0; i < aggiunti.size(); ++i) {
+            const int n = base + i + 1;
+            QCOMPARE(f.NomeFoglio(n), aggiunti[i]);
+            QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + n - 2)),
+                     QStringLiteral("%1.  %2").arg(n - 1).arg(aggiunti[i]));
+        }
+        QCOMPARE(f.Testo(QStringLiteral("A%1").arg(39 + base + aggiunti.size() - 1)), QString());
+        if (aggiunti.isEmpty())
+            return;
+        f.Foglio(base + 1);
+        QCOMPARE(f.Testo("A1"), QStringLiteral("Verifica EN 1264"));
+        QCOMPARE(f.Testo("A2"), QStringLiteral("Rif.: R-7"));
+        QCOMPARE(f.Testo("E6"), QStringLiteral("Zona"));
+        // Una riga per zona: la marginale del soggiorno solo con le zone marginali.
+        const QStringList zone = modo == 1 ? QStringList {"As", "Am", "As", "As"} : QStringList {"As", "As", "As"};
+        for (int i = 0; i < zone.size(); ++i)
+            QCOMPARE(f.Testo(QStringLiteral("E%1").arg(7 + i)), zone[i]);
+        QVERIFY(!f.Esiste(QStringLiteral("A%1").arg(7 + zone.size())));
+        QCOMPARE(f.Testo(QStringLiteral("D%1").arg(zone.size() + 5)),
+                 bagno ? QStringLiteral("Sì") : QStringLiteral("No"));
+        QCOMPARE(f.Numero(QStringLiteral("I7")), 29.0);
+        if (modo == 1)
+            QCOMPARE(f.Numero("I8"), 35.0);
+        if (aggiunti.size() > 1) {
+            f.Foglio(base + 2);
+            QCOMPARE(f.Testo("D6"), QStringLiteral("Carico estivo [W]"));
+            QCOMPARE(f.Numero("D9"), double(carico));
+            QCOMPARE(f.Testo("B9"), QStringLiteral("Camera"));
         }
     }
 

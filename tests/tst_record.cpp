@@ -4,13 +4,13 @@
 #include "aiuti/ProgressoContato.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "app/Ufile.h"
-#include "app/Urecord.h"
-#include "app/Uverifica.h"
+#include "progetto/Ufile.h"
+#include "progetto/Urecord.h"
+#include "progetto/Uverifica.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
-#include "editor/Ucollettori.h"
-#include "editor/Ustato.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QBuffer>
 #include <QHash>

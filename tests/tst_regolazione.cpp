@@ -3,7 +3,7 @@
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "editor/Ucontrolli.h"
+#include "controlli/Ucontrolli.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginaregolazione.h"
 

@@ -5,8 +5,8 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ustampa.h"
-#include "documents/Udocumento.h"
-#include "documents/Uopzcap.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/finestre/Uopzcap.h"
 #include "documents/Updf.h"
 
 #include <QAction>

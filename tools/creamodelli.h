@@ -1,6 +1,6 @@
 #pragma once
 // Parti comuni del generatore dei modelli dei documenti.
-#include "documents/Ufoglio.h"
+#include "documents/foglio/Ufoglio.h"
 
 #include <vector>
 

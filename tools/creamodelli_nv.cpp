@@ -6,8 +6,8 @@
 // "campo = valore" dà il valore di un campo. I campi non elencati restano vuoti (testi) o 0
 // (numeri). Il modello non ha locali, collettori, ottimizzazione né prodotti aggiuntivi.
 // Una chiave sconosciuta è un errore: un refuso non deve diventare un campo vuoto.
-#include "app/Ufile.h"
-#include "app/Urecord.h"
+#include "progetto/Ufile.h"
+#include "progetto/Urecord.h"
 #include "data/Usalvataggio.h"
 
 #include <QCoreApplication>

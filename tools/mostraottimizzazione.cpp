@@ -3,11 +3,11 @@
 // finestra ed esce: sono le immagini di docs/.
 //
 //   cd build/bin && TVLITA=tvlita.db ../tools/mostraottimizzazione [--minimo] [--foto ../../docs/ottimizzazione.png]
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
-#include "optimise/Ufinestraottimizza.h"
+#include "progetto/Ustato.h"
+#include "optimise/finestre/Ufinestraottimizza.h"
 
 #include <QApplication>
 #include <QCheckBox>

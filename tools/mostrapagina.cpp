@@ -1,10 +1,10 @@
 // Mostra la finestra di progetto su un progetto e una pagina, per guardarla e fotografarla
-// (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-7) [SECONDI]
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
+// (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI]
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
     if (a.size() < 3) {
-        std::fputs("uso: mostrapagina PROGETTO PAGINA(1-7) [SECONDI]\n", stderr);
+        std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI]\n", stderr);
         return 2;
     }
     TMessaggiBox messaggi;
@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     finestra.resize(792, 554);
     finestra.move(0, 0);
     finestra.show();
-    finestra.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), 7) - 1);
+    finestra.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), finestra.PageControl1->count()) - 1);
     if (a.size() > 3)
         QTimer::singleShot(a[3].toInt() * 1000, &app, &QApplication::quit);
     return app.exec();

@@ -2,7 +2,7 @@
 // Comandi della riga di comando "tvl": ciascuno riceve i propri argomenti (senza il nome del
 // comando) e restituisce il codice di uscita. Ogni comando sta in un file tvl_<nome>.cpp.
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QStringList>
 
@@ -21,6 +21,7 @@ int ComandoDistinta(const QStringList& argomenti);
 int ComandoDocumento(const QStringList& argomenti);
 int ComandoImporta(const QStringList& argomenti);
 int ComandoEsporta(const QStringList& argomenti);
+int ComandoPosa(const QStringList& argomenti);
 
 // Legge un file di progetto (.tvl, .nv) e ne dà i dati generali, i locali (i soli dati d'ingresso),
 // il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.

@@ -1,10 +1,12 @@
 // tvl: il motore di TERMOVELA dalla riga di comando, senza finestre.
+#include "data/Uavvisiqt.h"
 #include "tvl/Utvl.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 struct TComando
@@ -19,7 +21,8 @@ const std::map<QString, TComando>& comandi()
         {QStringLiteral("catalogo"),
          {ComandoCatalogo, "tvl catalogo                 elenca le tabelle del catalogo TVLITA"}},
         {QStringLiteral("info"),
-         {ComandoInfo, "tvl info PROGETTO.tvl        stampa cliente, dati generali, locali, collettori e impostazioni"}},
+         {ComandoInfo,
+          "tvl info PROGETTO.tvl        stampa cliente, dati generali, locali, collettori e impostazioni"}},
         {QStringLiteral("copia"),
          {ComandoCopia, "tvl copia ORIGINE DESTINAZIONE  legge un progetto e lo riscrive in un altro file"}},
         {QStringLiteral("calcola"),
@@ -31,7 +34,9 @@ const std::map<QString, TComando>& comandi()
          {ComandoDocumento,
           "tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
           "                               crea un documento: rapporto, preventivo, capitolato,\n"
-          "                               capitolato-prezzi, etichette, ottimizzazione"}},
+          "                               capitolato-prezzi, etichette, ottimizzazione\n"
+          "  tvl documento tutti PROGETTO.tvl [-o CARTELLA] [--pdf]\n"
+          "                               ogni documento del progetto in una cartella"}},
         {QStringLiteral("importa"),
          {ComandoImporta,
           "tvl importa PROGETTO.tvl LOCALI.csv|.xlsx [-o NUOVO.tvl]\n"
@@ -42,6 +47,10 @@ const std::map<QString, TComando>& comandi()
          {ComandoAssegna,
           "tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]\n"
           "                               propone i collettori per i circuiti non assegnati"}},
+        {QStringLiteral("posa"),
+         {ComandoPosa,
+          "tvl posa PROGETTO.tvl --pianta PIANTA.dxf [--piano P] [--schema spirale|serpentina]\n"
+          "                               [--dxf OUT.dxf] [--pdf OUT.pdf]  posa i circuiti sulla pianta"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--minimo] [--salva]\n"
@@ -61,8 +70,13 @@ int uso()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // La tavola PDF della posa disegna testi: serve l'applicazione grafica, senza schermo.
+    const bool grafica = argc > 1 && qstrcmp(argv[1], "posa") == 0;
+    if (grafica && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(grafica ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    FiltraAvvisiQt();
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty())
         return uso();
     const auto it = comandi().find(args.takeFirst());

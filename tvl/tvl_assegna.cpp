@@ -1,10 +1,10 @@
 // tvl assegna: l'assegnazione automatica dei circuiti non assegnati di un progetto salvato, come
 // la esegue il pulsante "Assegna automaticamente" della pagina dei collettori; stampa i
 // collettori proposti e, a richiesta, salva l'assegnazione (non confermata) nel file.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "editor/Uassegnaauto.h"
-#include "editor/Ustato.h"
+#include "progetto/Uassegnaauto.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // tvl copia: legge un progetto e lo scrive in un altro file, come "Apri" seguito da "Salva con
 // Nome...". Un file scritto dal programma torna identico byte per byte.
-#include "app/Ufile.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 

@@ -1,11 +1,11 @@
 // tvl distinta: la distinta dei materiali di un progetto salvato, come la costruiscono il
 // preventivo semplice e il capitolato, stampata come testo.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 
 #include <QLocale>

@@ -1,7 +1,7 @@
 // tvl documento: costruisce un documento di un progetto salvato, come il menu "Stampa", e lo
 // salva come cartella di lavoro (.xlsx); poi lo apre con l'applicazione predefinita, salvo
 // --non-aprire o TVL_NON_APRIRE.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uetichette.h"
@@ -9,7 +9,7 @@
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
 #include "documents/Ututti.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 
 #include <QDir>

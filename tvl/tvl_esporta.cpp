@@ -1,6 +1,6 @@
 // tvl esporta: scrive i locali di un progetto in un foglio di calcolo (.csv o .xlsx) con le colonne
 // e i titoli della griglia dei locali; il file si reimporta con tvl importa.
-#include "app/Ulocalifile.h"
+#include "progetto/Ulocalifile.h"
 #include "tvl/Utvl.h"
 
 int ComandoEsporta(const QStringList& argomenti)
@@ -13,7 +13,7 @@ int ComandoEsporta(const QStringList& argomenti)
     if (!aperto)
         return 1;
     QString messaggio;
-    if (!EsportaLocali(aperto->dati, argomenti[1], messaggio))
+    if (!EsportaLocali(aperto->dati, argomenti[1], messaggio, &aperto->stato.En1264))
         return ErroreComando(QStringLiteral("esporta"), messaggio);
     Stampa(messaggio + u'\n');
     return 0;

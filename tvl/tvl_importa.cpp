@@ -1,7 +1,7 @@
 // tvl importa: aggiunge a un progetto i locali di un foglio di calcolo (.csv o .xlsx), con le regole
 // della griglia dei locali, e salva il progetto. Se una riga è rifiutata non si aggiunge nulla.
-#include "app/Ufile.h"
-#include "app/Ulocalifile.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ulocalifile.h"
 #include "tvl/Utvl.h"
 
 int ComandoImporta(const QStringList& argomenti)
@@ -28,7 +28,7 @@ int ComandoImporta(const QStringList& argomenti)
     if (!aperto)
         return 1;
     QString messaggio;
-    if (!ImportaLocali(aperto->dati, file[1], messaggio))
+    if (!ImportaLocali(aperto->dati, file[1], messaggio, nullptr, &aperto->stato.En1264))
         return ErroreComando(QStringLiteral("importa"), messaggio);
     const QString destinazione = uscita.isEmpty() ? file[0] : uscita;
     // Gli errori di scrittura arrivano su stderr dal punto dei messaggi.

@@ -1,7 +1,7 @@
 // tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
 // impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
-#include "app/Ufile.h"
-#include "editor/Ustato.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 #include "data/Udatabase.h"
 

@@ -2,9 +2,9 @@
 // "&Calcola" della finestra di ottimizzazione; stampa la lista di taglio e la statistica e, a
 // richiesta, salva il risultato nel file di progetto. Con --minimo taglia per il minimo acquisto e
 // stampa anche il limite inferiore e la distanza da esso.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 #include "optimise/Ucalcolo.h"
 #include "optimise/Uminimo.h"
 #include "tvl/Utvl.h"

@@ -1,5 +1,5 @@
 // Parti comuni dei comandi di tvl che lavorano su un file di progetto.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Ufilenormale.h"
 #include "tvl/Utvl.h"
 

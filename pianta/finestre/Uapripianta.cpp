@@ -2,7 +2,7 @@
 #include "Ufinestrapianta.h"
 
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 
 TApriPianta::TApriPianta(TStatoProgetto& stato, QWidget* padre)

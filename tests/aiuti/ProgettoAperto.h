@@ -1,10 +1,10 @@
 #pragma once
 // Finestra di progetto per i test delle pagine: modulo dati aperto, un progetto letto da un file
 // (un modello nuovo*.nv della cartella del programma o un .tvl) con gli agganci della finestra.
-#include "app/Ufile.h"
+#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,10 +35,16 @@ struct TFinestraDiProva
         return QTest::qWaitForWindowExposed(finestra.get());
     }
     TStatoProgetto& Stato() { return finestra->Stato(); }
-    // Clic dell'utente sulla linguetta della pagina (0 = "Informazioni Cliente").
+    // Clic dell'utente sulla linguetta della pagina "TabSheet<indice + 1>" (0 = "Informazioni
+    // Cliente"), dovunque stia fra le linguette.
     void Pagina(int indice)
     {
         QTabBar* barra = finestra->PageControl1->tabBar();
-        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(indice).center());
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(Linguetta(indice)).center());
+    }
+    int Linguetta(int indice) const
+    {
+        QTabWidget* pc = finestra->PageControl1;
+        return pc->indexOf(pc->findChild<QWidget*>(QStringLiteral("TabSheet%1").arg(indice + 1)));
     }
 };

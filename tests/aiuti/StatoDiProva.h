@@ -2,7 +2,7 @@
 // Catalogo aperto e stato di un progetto vuoto, rifatti a ogni funzione di test: la classe di test
 // ne deriva, chiama ApriStato() in init() e ChiudiStato() in cleanup().
 #include "data/Udatabase.h"
-#include "editor/Ustato.h"
+#include "progetto/Ustato.h"
 
 #include <QTest>
 

@@ -1,0 +1,34 @@
+#pragma once
+// Il punto unico da cui passano le finestre modali e le scelte dei file. Il programma usa
+// l'implementazione vera (exec(), QFileDialog); i test ne installano una che risponde da sola,
+// senza ciclo modale, come per i messaggi (data/Umessaggi.h).
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Una scelta di file: da aprire (salva false) o in cui scrivere.
+struct TSceltaFile
+{
+    bool salva = false;
+    QString nome; // objectName della finestra ("OpenDialog1", "SaveDialog1"...)
+    QString titolo;
+    QString filtro;
+    QString cartella; // vuota: la cartella corrente
+    QString proposto; // nome proposto al salvataggio
+    QString estensione; // aggiunta al nome scelto senza estensione
+};
+
+class TDialoghi
+{
+public:
+    virtual ~TDialoghi() = default;
+    // Mostra il dialogo modale; restituisce il suo risultato (QDialog::Accepted o Rejected).
+    virtual int Esegui(QDialog& dialogo);
+    // Il file scelto; vuoto se l'utente annulla.
+    virtual QString ScegliFile(QWidget* padre, const TSceltaFile& scelta);
+
+    static TDialoghi& istanza();
+    // Installa un'implementazione (nullptr rimette le finestre vere); non ne prende la proprietà.
+    static void installa(TDialoghi* d);
+};

@@ -1,0 +1,95 @@
+#pragma once
+// Stato del progetto aperto che non sta nelle tabelle: l'oggetto di calcolo, i risultati dei
+// locali, le impostazioni della temperatura di mandata, gli indicatori, le impostazioni
+// dell'ottimizzazione e l'assegnazione dei circuiti ai collettori. La finestra di progetto ne
+// possiede uno; il file di progetto, i documenti, l'ottimizzazione e la riga di comando lo usano
+// senza finestre.
+#include "calc/Ucalc.h"
+#include "progetto/Ucollettori.h"
+#include "en1264/Udati.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+class TDati;
+class TTabella;
+
+// I dati generali del record corrente di AuxDGenerali, nelle unità delle tabelle.
+TDatiGenerali LeggiDatiGenerali(TTabella& dg);
+
+class TStatoProgetto : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TStatoProgetto(TDati& dati, QObject* parent = nullptr);
+
+    TDati& Dati() const { return m_dati; }
+
+    // Oggetto di calcolo e risultati dei locali, nell'ordine di AuxLocali.
+    TPavRad PavRad;
+    QVector<TLocaleCalc> RisultatiLocali;
+    int NumLocali = 0;
+
+    // Impostazioni salvate della temperatura di mandata: -1 nessuna, 0 "T Ottima",
+    // 1 "Con Area Marginale", 2 "Senza Area Marginale".
+    int ModoTMandata = -1;
+    float TMandataSalvata = 0;
+
+    bool RisultatiRicalcolati = false;
+    bool ImpostazioniSalvate = false;
+    bool CollettoriConfermati = false;
+    bool OttimizzazioneEseguita = false;
+    // 1: collettore di caldaia, motore del miscelatore e regolatore fanno parte del progetto.
+    int ModoRegolazione = 0;
+
+    // Ottimizzazione dei circuiti: i quattro testi delle statistiche (totale, utilizzato,
+    // avanzo, avanzo percentuale), l'opzione (0 "Totale", 1 "Per Piano"), lo scarto minimo (m).
+    QStringList StatOttimizzazione;
+    int OpzioneOttimizzazione = 0;
+    int ScartoMinMatassa = 0;
+    // Capitolato: 0 senza prezzi, 1 con prezzi.
+    int ConPrezzi = 0;
+
+    // Albero dei collettori (TreeView1) ed elenco dei circuiti non assegnati (ListBox2).
+    TAssegnazione Assegnazione;
+
+    // Bagni, raffrescamento e "T EN 1264" (sezione del blocco aggiuntivo del file).
+    TDatiEn1264 En1264;
+    // Sezioni del blocco aggiuntivo lette dal file, comprese quelle che questa versione non
+    // conosce: si riscrivono com'erano.
+    std::vector<std::pair<QString, QByteArray>> SezioniBlocco;
+
+    // Aggiorna l'oggetto di calcolo e i risultati dei locali quando dati generali o locali
+    // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza
+    // calcolare, quando il locale in modifica non si può registrare (le regole lo hanno detto).
+    bool RicalcolaProgetto();
+    // Se risultati o impostazioni sono cambiati dall'ultima volta, ricostruisce l'elenco dei
+    // circuiti dai risultati e scarta assegnazione, conferma, ottimizzazione e quantità della
+    // regolazione.
+    void RicostruisciCollettori();
+    // "Salva Impostazioni" della pagina della temperatura di mandata.
+    void SalvaImpostazioni(int modo, float temperatura);
+    // "Tipo" della pagina dei collettori (con la clessidra); dice se aprire la vista dei collegamenti.
+    TEsitoTipo Tipo();
+
+    // Clessidra durante le operazioni lunghe (la finestra la collega al cursore; true = occupato).
+    std::function<void(bool)> Clessidra;
+
+Q_SIGNALS:
+    // Fine di RicalcolaProgetto: la pagina della temperatura di mandata, se visibile, si aggiorna.
+    void ricalcolato();
+    // Le liste dei collettori sono state ricostruite da capo.
+    void collettoriRicostruiti();
+
+private:
+    void clessidra(bool occupato)
+    {
+        if (Clessidra)
+            Clessidra(occupato);
+    }
+
+    TDati& m_dati;
+};
