@@ -2,15 +2,14 @@
 #include "Ufinestrapianta.h"
 
 #include "data/Udatabase.h"
+#include "progetto/Upiantalocali.h"
 #include "progetto/Ustato.h"
-
 
 TApriPianta::TApriPianta(TStatoProgetto& stato, QWidget* padre)
     : QObject(padre)
     , m_stato(stato)
     , m_padre(padre)
-{
-}
+{ }
 
 namespace {
 QList<TLocalePianta> Locali(TTabella& t)
@@ -33,12 +32,14 @@ void TApriPianta::Apri()
 {
     if (!m_finestra) {
         // Finestra di primo livello: si affianca alla finestra di progetto, grande quanto serve.
-        m_finestra = new TFinestraPianta(Pianta, Locali(*m_stato.Dati().AuxLocali), {}, nullptr);
+        m_finestra = new TFinestraPianta(m_stato.Pianta, Locali(*m_stato.Dati().AuxLocali), {}, nullptr);
         m_finestra->setAttribute(Qt::WA_DeleteOnClose);
         m_finestra->NuovoLocale = [this](const QString& piano) { return nuovoLocale(piano); };
         connect(m_finestra, &TFinestraPianta::PiantaModificata, this,
                 [this](const TPianta& pianta, const TValoriPianta& valori) {
-                    Pianta = pianta;
+                    // La pianta è del progetto: si salva con lui e lo segna come modificato.
+                    m_stato.Pianta = pianta;
+                    m_stato.Dati().ProgettoModificato = true;
                     scriviValori(valori);
                 });
         connect(this, &QObject::destroyed, m_finestra, &QObject::deleteLater);
@@ -55,6 +56,8 @@ void TApriPianta::aggiornaFinestra()
     QStringList collettori;
     for (const TCollettoreAlbero& c : m_stato.Assegnazione.Collettori())
         collettori << c.Nome();
+    // La distanza di un locale si misura dal collettore che lo alimenta: quello dei suoi circuiti.
+    m_finestra->CollettoreDi = CollettoriDeiLocali(m_stato);
     m_finestra->ImpostaCollettori(collettori);
     m_finestra->ImpostaLocali(Locali(*m_stato.Dati().AuxLocali));
 }
@@ -90,27 +93,17 @@ QHash<int, QList<TAggiornamento>> PerLocale(const TValoriPianta& valori)
 
 void TApriPianta::scriviValori(const TValoriPianta& valori)
 {
-    TTabella& t = *m_stato.Dati().AuxLocali;
-    if (t.State() != TStato::Consultazione && !t.Post())
-        return;
-    const int riga = t.RecNo();
-    bool cambiato = false;
-    const auto nuovi = PerLocale(valori);
     // Si scrivono solo i locali il cui contorno ha dato valori diversi da prima: un valore scritto
     // a mano resta finché la pianta non cambia quel locale. Tutti e quattro, nell'ordine delle regole.
-    for (auto it = nuovi.cbegin(); it != nuovi.cend(); ++it) {
-        if (m_ultimi.value(it.key()) == it.value() || !t.Locate(QStringLiteral("ID"), it.key()))
-            continue;
-        for (const TAggiornamento& a : it.value()) {
-            t.Edit();
-            if (t.FieldByName(a.campo).Imposta(a.valore) && t.Post())
-                cambiato = true;
-            else
-                t.Cancel();
-        }
-    }
+    TTabella& t = *m_stato.Dati().AuxLocali;
+    if (t.State() != TStato::Consultazione && !t.Post())
+        return; // il locale in modifica è rifiutato: i valori restano da scrivere
+    const auto nuovi = PerLocale(valori);
+    QList<TAggiornamento> cambiati;
+    for (auto it = nuovi.cbegin(); it != nuovi.cend(); ++it)
+        if (m_ultimi.value(it.key()) != it.value())
+            cambiati << it.value();
     m_ultimi = nuovi;
-    t.VaiA(riga);
-    if (cambiato)
+    if (ScriviValoriPianta(t, cambiati) > 0)
         m_stato.Dati().LocaliModificati = true;
 }

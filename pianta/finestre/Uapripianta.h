@@ -23,9 +23,6 @@ public:
     void Apri();
     TFinestraPianta* Finestra() const { return m_finestra; }
 
-    // La pianta del progetto aperto, finché lo stato del progetto non ne ha una sua.
-    TPianta Pianta;
-
 private:
     void aggiornaFinestra();
     int nuovoLocale(const QString& piano);

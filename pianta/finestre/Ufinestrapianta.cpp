@@ -1,6 +1,7 @@
 #include "Ufinestrapianta.h"
 #include "Uvistapianta.h"
 
+#include "controlli/Udialoghi.h"
 #include "data/Umessaggi.h"
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -86,8 +86,13 @@ TFinestraPianta::TFinestraPianta(const TPianta& pianta, const QList<TLocalePiant
             MostraPiano(m_piani[i]);
     });
 
+    // Attraverso il punto unico dei dialoghi: i test che lo installano rispondono anche qui.
     ScegliFile = [this](const QString& titolo, const QString& filtro) {
-        return QFileDialog::getOpenFileName(this, titolo, {}, filtro);
+        TSceltaFile scelta;
+        scelta.nome = QStringLiteral("ApriSfondo");
+        scelta.titolo = titolo;
+        scelta.filtro = filtro;
+        return TDialoghi::istanza().ScegliFile(this, scelta);
     };
     ChiediNumero = [this](const QString& titolo, const QString& etichetta, double& valore) {
         bool ok = false;
