@@ -14,8 +14,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSettings>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -119,6 +121,14 @@ TFinestraPianta::TFinestraPianta(const TPianta& pianta, const QList<TLocalePiant
 }
 
 TFinestraPianta::~TFinestraPianta() = default;
+
+void TFinestraPianta::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // Prima di comparire la vista non ha ancora la sua misura: si adatta quando ce l'ha.
+    if (!e->spontaneous())
+        QTimer::singleShot(0, this, &TFinestraPianta::AdattaAlFoglio);
+}
 
 void TFinestraPianta::closeEvent(QCloseEvent* e)
 {
