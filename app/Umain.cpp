@@ -155,6 +155,7 @@ void TTERMOVELA::creaMenu()
     Apri1 = voce(File1, QStringLiteral("Apri1"), QStringLiteral("Apri"));
     Salva1 = voce(File1, QStringLiteral("Salva1"), QStringLiteral("Salva"));
     SalvaconNome1 = voce(File1, QStringLiteral("SalvaconNome1"), QStringLiteral("Salva con Nome..."));
+    Pianta1 = voce(File1, QStringLiteral("Pianta1"), tr("Pianta..."));
     N1 = File1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
     Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), QStringLiteral("Chiudi"));
@@ -189,6 +190,10 @@ void TTERMOVELA::creaMenu()
     connect(Chiudi1, &QAction::triggered, this, &TTERMOVELA::Chiudi1Click);
     connect(Esci1, &QAction::triggered, this, &TTERMOVELA::Esci1Click);
     connect(Informazioni1, &QAction::triggered, this, &TTERMOVELA::Informazioni1Click);
+    connect(Pianta1, &QAction::triggered, this, [this] {
+        if (TProgetto* p = FinestraProgetto())
+            p->ApriPianta();
+    });
 }
 
 void TTERMOVELA::FormCreate()
@@ -234,6 +239,7 @@ void TTERMOVELA::FormCreate()
     Salva1->setEnabled(false);
     SalvaconNome1->setEnabled(false);
     Chiudi1->setEnabled(false);
+    Pianta1->setEnabled(false);
     // Senza progetto i documenti non hanno di che partire: il menu si abilita alla lettura di un progetto.
     Stampe->menuAction()->setEnabled(false);
     Occupato = false;
@@ -306,6 +312,7 @@ void TTERMOVELA::menuProgetto(bool aperto)
     Salva1->setEnabled(aperto);
     SalvaconNome1->setEnabled(aperto);
     Chiudi1->setEnabled(aperto);
+    Pianta1->setEnabled(aperto);
 }
 
 // ---------------------------------------------------------------- comandi dei progetti

@@ -78,6 +78,7 @@ public:
     QAction* Apri1;
     QAction* Salva1;
     QAction* SalvaconNome1;
+    QAction* Pianta1;
     QAction* N1;
     QAction* Chiudi1;
     QAction* Esci1;

@@ -9,6 +9,7 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
+#include "pianta/finestre/Uapripianta.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 #include "en1264/finestre/Upaginaraffrescamento.h"
@@ -126,6 +127,13 @@ TProgetto::~TProgetto()
 TDati& TProgetto::Dati() const
 {
     return m_stato->Dati();
+}
+
+void TProgetto::ApriPianta()
+{
+    if (!m_pianta)
+        m_pianta = new TApriPianta(Stato(), this);
+    m_pianta->Apri();
 }
 
 void TProgetto::crea()

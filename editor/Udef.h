@@ -8,6 +8,7 @@
 #include <memory>
 
 struct TAgganciLettura;
+class TApriPianta;
 class TDati;
 class TStatoProgetto;
 class TPaginaCliente;
@@ -66,6 +67,11 @@ public:
     // l'altra: la pagina dei collettori la apre senza includerla. Vuota, il pulsante non apre nulla.
     inline static std::function<void(TStatoProgetto& stato, QWidget* parent)> FinestraOttimizzazione;
 
+    // Finestra "Pianta" del progetto (pulsante della pagina "Locali", menu "Progetto").
+    void ApriPianta();
+    // Chi apre la finestra della pianta; nullptr prima della prima apertura.
+    TApriPianta* Pianta() const { return m_pianta; }
+
     TPageControl* PageControl1;
     TPaginaCliente* TabSheet1;
     TPaginaDatiGenerali* TabSheet2;
@@ -89,4 +95,5 @@ private:
     void crea();
 
     std::unique_ptr<TStatoProgetto> m_stato;
+    TApriPianta* m_pianta = nullptr;
 };

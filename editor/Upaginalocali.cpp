@@ -64,6 +64,11 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BitBtnEsporta->setToolTip(QStringLiteral("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
     BarraLocali->addWidget(BitBtnImporta);
     BarraLocali->addWidget(BitBtnEsporta);
+    BitBtnPianta = new QPushButton(tr("Pianta..."), this);
+    BitBtnPianta->setObjectName(QStringLiteral("BitBtnPianta"));
+    BitBtnPianta->setToolTip(tr("Disegna i locali sulla pianta: aree e distanze dal collettore"));
+    BarraLocali->addWidget(BitBtnPianta);
+    connect(BitBtnPianta, &QPushButton::clicked, this, [this] { Progetto().ApriPianta(); });
     connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
     connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
 

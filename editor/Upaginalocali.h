@@ -24,6 +24,7 @@ public:
     QHBoxLayout* BarraLocali;
     QPushButton* BitBtnImporta;
     QPushButton* BitBtnEsporta;
+    QPushButton* BitBtnPianta;
 
     // Dialogo dei file dei locali (salva: scelta del file da scrivere); vuoto se annullato.
     // Il programma usa QFileDialog; i test rispondono da sé.

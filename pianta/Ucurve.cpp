@@ -44,6 +44,12 @@ QPolygonF TrattoBulge(QPointF a, QPointF b, double bulge)
 
 QPolygonF Ellisse(QPointF c, QPointF m, QPointF n, double rapporto, double t0, double t1)
 {
+    if (!std::isfinite(t0) || !std::isfinite(t1))
+        return {};
+    // Ridotti a un giro (un giro intero resta intero): con parametri enormi il ciclo non finirebbe.
+    const bool intera = t1 - t0 >= 2 * M_PI - 1e-9;
+    t0 = std::fmod(t0, 2 * M_PI);
+    t1 = intera ? t0 + 2 * M_PI : std::fmod(t1, 2 * M_PI);
     while (t1 <= t0)
         t1 += 2 * M_PI;
     if (t1 - t0 > 2 * M_PI + 1e-9)

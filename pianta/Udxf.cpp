@@ -83,33 +83,29 @@ QString Controlla(const QByteArray& b, int limite, int& entita)
         return TImportaDxf::tr("Il file è un DXF binario: salvarlo dal programma di disegno come DXF ASCII (testo).");
     if (b.contains('\0'))
         return TImportaDxf::tr("Il file non è un disegno DXF.");
-    // Indici d'inizio riga; il numero di gruppi rimasti serve a giudicare i conteggi.
-    QList<qsizetype> righe;
-    for (qsizetype i = 0; i < b.size();) {
-        righe << i;
-        const qsizetype a = b.indexOf('\n', i);
-        i = a < 0 ? b.size() : a + 1;
-    }
+    // Il numero di gruppi rimasti serve a giudicare i conteggi; le righe si leggono in ordine
+    // senza conservarne gli indici (un file grande ne ha decine di milioni).
+    const qsizetype gruppi = (b.count('\n') + (b.endsWith('\n') ? 0 : 1)) / 2;
     const QByteArrayView tutto(b);
-    auto riga = [&](qsizetype n) {
-        const qsizetype inizio = righe[n];
-        const qsizetype fine = n + 1 < righe.size() ? righe[n + 1] : b.size();
-        QByteArrayView r = tutto.sliced(inizio, fine - inizio);
-        if (r.endsWith('\n'))
-            r.chop(1);
+    qsizetype pos = 0;
+    auto prossima = [&] {
+        const qsizetype a = b.indexOf('\n', pos);
+        const qsizetype fine = a < 0 ? b.size() : a;
+        const QByteArrayView r = tutto.sliced(pos, fine - pos);
+        pos = a < 0 ? b.size() : a + 1;
         return Pulita(r);
     };
-    const qsizetype gruppi = righe.size() / 2;
     bool iniziato = false, fine = false, sezioneNuova = false;
     QByteArrayView sezione, tipo;
     for (qsizetype g = 0; g < gruppi && !fine; ++g) {
         long long codice = 0;
-        if (!Intero(riga(2 * g), codice) || codice < -5 || codice > 1071) {
+        const QByteArrayView rigaCodice = prossima();
+        const QByteArrayView valore = prossima();
+        if (!Intero(rigaCodice, codice) || codice < -5 || codice > 1071) {
             if (!iniziato)
                 return TImportaDxf::tr("Il file non è un disegno DXF.");
             return TImportaDxf::tr("Il file DXF è danneggiato alla riga %1.").arg(2 * g + 1);
         }
-        const QByteArrayView valore = riga(2 * g + 1);
         if (!iniziato) {
             if (codice == 999)
                 continue;

@@ -22,7 +22,7 @@ public:
     // Oltre questo numero di entità (nel file o dopo aver esploso i blocchi) il file è rifiutato.
     static constexpr int LimiteElementi = 2'000'000;
     // File più grandi di così non si aprono nemmeno.
-    static constexpr qint64 LimiteByte = qint64(1) << 30;
+    static constexpr qint64 LimiteByte = qint64(512) << 20;
 
     static TEsitoDxf Leggi(const QString& percorso, int limite = LimiteElementi);
     static TEsitoDxf LeggiByte(const QByteArray& contenuto, int limite = LimiteElementi);

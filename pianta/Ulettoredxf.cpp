@@ -173,7 +173,11 @@ void TLettoreDxf::addLine(const DL_LineData& d)
 void TLettoreDxf::addArc(const DL_ArcData& d)
 {
     ChiudiInCorso();
-    double a1 = d.angle1, a2 = d.angle2;
+    // Angoli ridotti a un giro: con valori enormi il ciclo che porta a2 oltre a1 non finirebbe.
+    if (!std::isfinite(d.angle1) || !std::isfinite(d.angle2))
+        return;
+    const double a1 = std::fmod(d.angle1, 360.0);
+    double a2 = std::fmod(d.angle2, 360.0);
     while (a2 <= a1)
         a2 += 360;
     Aggiungi(curve::Arco({d.cx, d.cy}, d.radius, a1 * M_PI / 180, (a2 - a1) * M_PI / 180), false, OcsSpecchiata());
@@ -193,7 +197,8 @@ void TLettoreDxf::addEllipse(const DL_EllipseData& d)
     // L'asse minore è N × M: con l'estrusione verso -Z gira dall'altra parte.
     const QPointF m(d.mx, d.my);
     const double l = std::hypot(d.mx, d.my);
-    if (l == 0 || !std::isfinite(l))
+    if (l == 0 || !std::isfinite(l) || !std::isfinite(d.ratio) || !std::isfinite(d.angle1)
+        || !std::isfinite(d.angle2))
         return;
     const QPointF n = OcsSpecchiata() ? QPointF(d.my / l, -d.mx / l) : QPointF(-d.my / l, d.mx / l);
     const bool intera = std::abs(d.angle2 - d.angle1 - 2 * M_PI) < 1e-9 || d.angle1 == d.angle2;

@@ -56,6 +56,9 @@ struct TPiano
     void TogliContorno(int contorno);
 };
 
+// Nome della sezione della pianta nel blocco aggiuntivo del file di progetto.
+inline const QString NomeSezionePianta = QStringLiteral("pianta");
+
 class TPianta
 {
     Q_DECLARE_TR_FUNCTIONS(TPianta)

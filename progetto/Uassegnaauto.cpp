@@ -68,10 +68,10 @@ bool Migliore(int pezzi, const std::vector<TValore>& perdite, const TSoluzione& 
     return std::lexicographical_compare(perdite.begin(), perdite.end(), s.perdite.begin(), s.perdite.end());
 }
 
-class TPiano
+class TPianoGruppi
 {
 public:
-    TPiano(const std::vector<TGruppo>& gruppi, int locali)
+    TPianoGruppi(const std::vector<TGruppo>& gruppi, int locali)
         : m_gruppi(gruppi)
         , m_locali(locali)
     {
@@ -693,7 +693,7 @@ TPropostaCollettori ProponiCollettori(const TAssegnazione& a, double kvta)
                 g->etichette << c.etichetta;
         }
 
-        TPiano p(gruppi, locali);
+        TPianoGruppi p(gruppi, locali);
         bool esatta = true;
         const std::vector<std::vector<int>> quanti = p.Dividi(esatta);
         proposta.esatta = proposta.esatta && esatta;

@@ -1,14 +1,14 @@
 #include "progetto/Ufile.h"
 
-#include "progetto/Ublocco.h"
-#include "progetto/Urecord.h"
-#include "progetto/Uverifica.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
 #include "data/Uprogresso.h"
 #include "data/Usalvataggio.h"
+#include "progetto/Ublocco.h"
+#include "progetto/Urecord.h"
 #include "progetto/Ustato.h"
+#include "progetto/Uverifica.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -453,19 +453,29 @@ bool TLettura::Esegui()
 bool TLettura::leggiBlocco(bool formatoCorrente)
 {
     m_stato.En1264 = TDatiEn1264();
+    m_stato.Pianta = TPianta();
+    m_stato.PiantaDanneggiata = false;
     m_stato.SezioniBlocco.clear();
     // Il formato precedente legge qualsiasi file senza messaggi: niente blocco lì.
     if (!formatoCorrente)
         return true;
     const TEsitoBlocco esito = LeggiBlocco(m_dispositivo, m_stato.SezioniBlocco);
+    bool integro = esito == TEsitoBlocco::Assente || esito == TEsitoBlocco::Letto;
     const QByteArray en1264 = SezioneBlocco(m_stato.SezioniBlocco, NomeSezioneEn1264);
     if (!en1264.isEmpty()) {
         const auto dati = TDatiEn1264::Leggi(en1264);
-        if (!dati)
-            return false;
-        m_stato.En1264 = *dati;
+        if (dati)
+            m_stato.En1264 = *dati;
+        integro = integro && dati.has_value();
     }
-    return esito == TEsitoBlocco::Assente || esito == TEsitoBlocco::Letto;
+    // Ogni sezione si legge per conto suo: una pianta rovinata non toglie il resto.
+    const QByteArray pianta = SezioneBlocco(m_stato.SezioniBlocco, NomeSezionePianta);
+    if (!pianta.isEmpty() && !m_stato.Pianta.Leggi(pianta)) {
+        m_stato.Pianta = TPianta();
+        m_stato.PiantaDanneggiata = true;
+        integro = false;
+    }
+    return integro;
 }
 
 void TLettura::Fallisci(const QString& messaggio)
@@ -554,6 +564,8 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
 
     TSezioniBlocco sezioni = stato.SezioniBlocco;
     ImpostaSezioneBlocco(sezioni, NomeSezioneEn1264, stato.En1264.Serializza());
+    if (!stato.Pianta.Vuota() || !stato.PiantaDanneggiata)
+        ImpostaSezioneBlocco(sezioni, NomeSezionePianta, stato.Pianta.Vuota() ? QByteArray() : stato.Pianta.Scrivi());
     ScriviBlocco(w, sezioni);
     return w.Ok();
 }

@@ -23,9 +23,10 @@ inline constexpr const char* MsgNonProgetto = QT_TRANSLATE_NOOP("Ufile", "Il fil
 // Blocco aggiuntivo illeggibile: il progetto è caricato senza i suoi dati.
 inline const char* const MsgBloccoDanneggiato
     = QT_TRANSLATE_NOOP("Ufile",
-                        "I dati aggiuntivi in coda al progetto (bagni, raffrescamento) non si possono "
-                        "leggere: sono danneggiati o di una versione più recente del programma.\n\nIl "
-                        "resto del progetto è stato caricato; salvandolo, quei dati andranno persi.");
+                        "I dati aggiuntivi in coda al progetto (bagni, raffrescamento, pianta) non si "
+                        "possono leggere tutti: sono danneggiati o di una versione più recente del "
+                        "programma.\n\nIl resto del progetto è stato caricato; salvandolo, i dati "
+                        "illeggibili dei bagni e del raffrescamento andranno persi.");
 inline const QString MsgErroreCaricamento
     = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
 

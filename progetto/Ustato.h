@@ -7,6 +7,7 @@
 #include "calc/Ucalc.h"
 #include "progetto/Ucollettori.h"
 #include "en1264/Udati.h"
+#include "pianta/Upianta.h"
 
 #include <QObject>
 #include <QStringList>
@@ -61,6 +62,11 @@ public:
     // Sezioni del blocco aggiuntivo lette dal file, comprese quelle che questa versione non
     // conosce: si riscrivono com'erano.
     std::vector<std::pair<QString, QByteArray>> SezioniBlocco;
+    // Piante dei piani (sezione "pianta" del blocco aggiuntivo). Se la sezione letta era
+    // danneggiata la pianta resta vuota e i suoi byte si riscrivono com'erano, finché non se ne
+    // disegna una nuova.
+    TPianta Pianta;
+    bool PiantaDanneggiata = false;
 
     // Aggiorna l'oggetto di calcolo e i risultati dei locali quando dati generali o locali
     // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza

@@ -253,6 +253,54 @@ private Q_SLOTS:
         QCOMPARE(e.disegno, TDisegno());
     }
 
+    void mutazioniNonFannoCadere()
+    {
+        // File veri rovinati a caso (seme fisso): ogni lettura finisce, con un disegno o con un
+        // motivo, mai con un crollo o un'attesa infinita.
+        TScriviDxf d;
+        d.Inizio(4).Sezione("BLOCKS").Blocco("B", {1, 1}).Linea({0, 0}, {1, 0});
+        d.g(0, "LWPOLYLINE").g(8, "0").g(90, 3).g(70, 1).g(10, 0.0).g(20, 0.0).g(42, 0.5).g(10, 1.0).g(20, 0.0);
+        d.g(10, 1.0).g(20, 1.0).FineBlocco().FineSezione().Sezione("ENTITIES");
+        d.Inserisci("B", {5, 5}, -2, 1, 30).g(0, "SPLINE").g(8, "0").g(70, 8).g(71, 3).g(72, 8).g(73, 4).g(74, 0);
+        for (double k : {0, 0, 0, 0, 1, 1, 1, 1})
+            d.g(40, k);
+        for (int i = 0; i < 4; ++i)
+            d.g(10, double(i)).g(20, double(i % 2));
+        d.g(0, "MTEXT").g(8, "T").g(10, 1.0).g(20, 1.0).g(40, 0.2).g(1, "{\\H2;x}\\Py");
+        d.g(0, "ELLIPSE").g(8, "0").g(10, 0.0).g(20, 0.0).g(11, 2.0).g(21, 0.0).g(40, 0.5).g(41, 0.0).g(42, 3.0);
+        d.FineSezione().Fine();
+        QVERIFY(TImportaDxf::LeggiByte(d.testo).ok);
+        const QList<QByteArray> righe = d.testo.split('\n');
+        const QList<QByteArray> strane{"-1", "1e308", "nan", "2147483647", "-2147483648", "", "SECTION", "EOF", "0"};
+        quint32 seme = 12345;
+        auto caso = [&](quint32 n) {
+            seme = seme * 1664525u + 1013904223u;
+            return (seme >> 8) % n;
+        };
+        int letti = 0;
+        for (int prova = 0; prova < 40000; ++prova) {
+            QList<QByteArray> r = righe;
+            for (int m = 0; m < 3; ++m) {
+                const int i = int(caso(quint32(r.size())));
+                switch (caso(3)) {
+                case 0:
+                    r[i] = strane[caso(quint32(strane.size()))] + '\r';
+                    break;
+                case 1:
+                    r.removeAt(i);
+                    break;
+                default:
+                    r.insert(i, r[caso(quint32(r.size()))]);
+                }
+            }
+            const TEsitoDxf e = TImportaDxf::LeggiByte(r.join('\n'));
+            QCOMPARE(e.ok, e.errore.isEmpty());
+            letti += e.ok;
+        }
+        // Alcune mutazioni sono innocue, altre no: entrambe le strade sono percorse.
+        QVERIFY(letti > 0 && letti < 40000);
+    }
+
     void grigliaNelLimite()
     {
         // Lo stesso inserimento multiplo sotto il limite: 4 copie in 2×2 a passo 2.

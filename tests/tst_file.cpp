@@ -6,9 +6,10 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Uprogresso.h"
+#include "progetto/Ublocco.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QBuffer>
@@ -391,6 +392,51 @@ private Q_SLOTS:
         VERIFICA_MESSAGGIO(registro, QCoreApplication::translate("Ufile", MsgBloccoDanneggiato), TIcona::Esclamazione);
         QCOMPARE(rotto.dati.AuxLocali->RecordCount(), dati->AuxLocali->RecordCount());
         QVERIFY(!rotto.stato.En1264.Usato());
+    }
+
+    // La pianta viaggia nel blocco in coda: torna uguale e il file riscritto è identico. Una
+    // pianta rovinata lascia leggere il resto, lo dice, e i suoi byte restano nel file salvato
+    // finché non se ne disegna una nuova.
+    void bloccoPianta()
+    {
+        progettoCompleto();
+        TPiano& pt = stato->Pianta.PianoOCrea(QStringLiteral("PT"));
+        pt.locali << TContornoLocale {1, QPolygonF({{0, 0}, {5, 0}, {5, 4}, {0, 4}})};
+        pt.zoneSenzaTubi << QPolygonF({{1, 1}, {2, 1}, {2, 2}, {1, 2}});
+        pt.muriEsterni << TMuroEsterno {0, 1};
+        pt.collettori.insert(QStringLiteral("C1"), {4.5, 0.5});
+        stato->En1264.Bagni.insert(1, true);
+        QVERIFY(ScriviProgetto(*stato, percorso("pianta.tvl")));
+        const QByteArray file = leggi(percorso("pianta.tvl"));
+
+        TAltro altro;
+        QVERIFY(LeggiProgetto(altro.stato, percorso("pianta.tvl")));
+        QVERIFY(altro.stato.Pianta == stato->Pianta);
+        QVERIFY(ScriviProgetto(altro.stato, percorso("pianta2.tvl")));
+        QCOMPARE(leggi(percorso("pianta2.tvl")), file);
+
+        // Sezione della pianta con i byte rovinati ma il contenitore intatto.
+        TAltro rotto;
+        TSezioniBlocco sezioni = altro.stato.SezioniBlocco;
+        QByteArray byte = SezioneBlocco(sezioni, NomeSezionePianta);
+        QVERIFY(byte.size() > 8);
+        byte.truncate(byte.size() / 2);
+        ImpostaSezioneBlocco(sezioni, NomeSezionePianta, byte);
+        altro.stato.SezioniBlocco = sezioni;
+        altro.stato.Pianta = TPianta();
+        altro.stato.PiantaDanneggiata = true;
+        QVERIFY(ScriviProgetto(altro.stato, percorso("pianta-rotta.tvl")));
+        QVERIFY(LeggiProgetto(rotto.stato, percorso("pianta-rotta.tvl")));
+        VERIFICA_MESSAGGIO(registro, QCoreApplication::translate("Ufile", MsgBloccoDanneggiato), TIcona::Esclamazione);
+        QVERIFY(rotto.stato.Pianta.Vuota());
+        QVERIFY(rotto.stato.En1264.Bagno(1, 20));
+        QCOMPARE(rotto.dati.AuxLocali->RecordCount(), dati->AuxLocali->RecordCount());
+        QVERIFY(ScriviProgetto(rotto.stato, percorso("pianta-rotta2.tvl")));
+        QCOMPARE(leggi(percorso("pianta-rotta2.tvl")), leggi(percorso("pianta-rotta.tvl")));
+        // Una pianta nuova prende il posto di quella rovinata.
+        rotto.stato.Pianta = stato->Pianta;
+        QVERIFY(ScriviProgetto(rotto.stato, percorso("pianta-nuova.tvl")));
+        QCOMPARE(leggi(percorso("pianta-nuova.tvl")), file);
     }
 
     void progettoSenzaLocali()

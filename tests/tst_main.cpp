@@ -1,17 +1,17 @@
 // Finestra principale: stato all'avvio, menu, sfondo, uscita e finestra "Info"; i comandi dei
 // progetti (nuovo, apri, salva, salva con nome, chiudi) con titoli, menu, messaggi e cronologia.
 #include "aiuti/RegistroMessaggi.h"
-#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
+#include "controlli/Ucaricamento.h"
+#include "controlli/Ucontrolli.h"
 #include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
-#include "progetto/Ucollettori.h"
-#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
+#include "progetto/Ucollettori.h"
 #include "progetto/Ustato.h"
 
 #include <QAction>
@@ -608,7 +608,7 @@ private Q_SLOTS:
             barra << a->text();
         QCOMPARE(barra, (QStringList {"Progetto", "Stampa", "Informazioni"}));
         QCOMPARE(testiMenu(w.File1),
-                 (QStringList {"Nuovo", "Apri", "Salva", "Salva con Nome...", "-", "Chiudi", "Esci"}));
+                 (QStringList {"Nuovo", "Apri", "Salva", "Salva con Nome...", "Pianta...", "-", "Chiudi", "Esci"}));
         QCOMPARE(testiMenu(w.Nuovo1),
                  (QStringList {"Regolazione V220HJ", "Regolazione \"PUNTO FISSO\"", "Regolazione V221V-9",
                                "Regolazione V225"}));

@@ -148,6 +148,7 @@ private slots:
     void scala_data();
     void scala();
     void rigaDiComando();
+    void rigaDiComandoPianta();
 };
 
 void TestPosa::circuiti_data()
@@ -703,6 +704,51 @@ void TestPosa::rigaDiComando()
     const auto [c2, u2, e2] = tvl({"--pianta", cartella.filePath("senza_unita.dxf")});
     QCOMPARE(c2, 1);
     QVERIFY2(e2.contains("--unita"), qPrintable(e2));
+}
+
+// tvl pianta: i contorni e il collettore dai testi del DXF, i valori scritti nei locali e salvati
+// con la pianta (tvl info la rilegge dal file nuovo), il progetto d'origine intatto.
+void TestPosa::rigaDiComandoPianta()
+{
+    QTemporaryDir cartella;
+    const QString progetto = cartella.filePath("casa.tvl"), nuovo = cartella.filePath("nuovo.tvl");
+    QVERIFY(QFile::copy(QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("fuzz/corpus/progetto/completo.tvl"),
+                        progetto));
+    QFile f(cartella.filePath("pianta.dxf"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(PiantaDxf(true)) > 0);
+    f.close();
+    const QByteArray originale = [&] {
+        QFile o(progetto);
+        return o.open(QIODevice::ReadOnly) ? o.readAll() : QByteArray();
+    }();
+    auto tvl = [&](const QStringList& argomenti) {
+        QProcess p;
+        p.start("./tvl", argomenti);
+        p.waitForFinished(60000);
+        return std::pair {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    };
+    const auto [codice, uscita] = tvl({"pianta", progetto, "--dxf", f.fileName(), "-o", nuovo});
+    QVERIFY2(codice == 0, qPrintable(uscita));
+    // ID, descrizione, area, utile, marginale (nessun muro esterno), distanza arrotondata in su.
+    QList<QStringList> righe;
+    for (const QString& r : uscita.split('\n'))
+        if (const QStringList c = r.simplified().split(' '); c.size() >= 6 && c[0].toInt() > 0)
+            righe << QStringList {c[0], c[c.size() - 4], c[c.size() - 3], c[c.size() - 2], c[c.size() - 1]};
+    QCOMPARE(righe, (QList<QStringList> {{"1", "10.02", "10.02", "0.00", "1"}, {"2", "20.00", "20.00", "0.00", "1"}}));
+    QVERIFY2(uscita.contains("Testo non usato: Ripostiglio"), qPrintable(uscita));
+    QFile o(progetto);
+    QVERIFY(o.open(QIODevice::ReadOnly));
+    QCOMPARE(o.readAll(), originale);
+
+    const auto [ci, info] = tvl({"info", nuovo});
+    QCOMPARE(ci, 0);
+    QVERIFY2(info.contains("sfondo disegno DXF; contorni 2 (locali 1, 2)"), qPrintable(info));
+    QVERIFY2(info.contains("collettore Nord in (3.60; 3.50) m"), qPrintable(info));
+    QVERIFY2(info.contains("Area") && !tvl({"info", progetto}).second.contains("Pianta:"), "pianta solo nel nuovo");
+
+    // Errori d'uso: senza DXF, unità sconosciuta.
+    QCOMPARE(tvl({"pianta", progetto}).first, 2);
+    QCOMPARE(tvl({"pianta", progetto, "--dxf", f.fileName(), "--unita", "km"}).first, 2);
 }
 
 QTEST_MAIN(TestPosa)

@@ -22,6 +22,16 @@ int ComandoDocumento(const QStringList& argomenti);
 int ComandoImporta(const QStringList& argomenti);
 int ComandoEsporta(const QStringList& argomenti);
 int ComandoPosa(const QStringList& argomenti);
+int ComandoPianta(const QStringList& argomenti);
+
+// Pianta DXF di un piano per tvl pianta e tvl posa: 0 letta (in metri), 1 errore già scritto,
+// 2 unità sconosciuta (l'uso del comando).
+class TDisegno;
+struct TLocaleDisegno;
+int LeggiPiantaDxf(const QString& comando, const QString& percorso, const QString& unita, TDisegno& disegno);
+// Il piano chiesto, o l'unico del progetto: 0, altrimenti 1 con il motivo su stderr.
+int ScegliPiano(const QString& comando, const TStatoProgetto& stato, QString& piano);
+QList<TLocaleDisegno> LocaliDelPiano(const TStatoProgetto& stato, const QString& piano);
 
 // Legge un file di progetto (.tvl, .nv) e ne dà i dati generali, i locali (i soli dati d'ingresso),
 // il modo e la temperatura di mandata salvati; false con l'errore già scritto su stderr.

@@ -51,6 +51,10 @@ const std::map<QString, TComando>& comandi()
          {ComandoPosa,
           "tvl posa PROGETTO.tvl --pianta PIANTA.dxf [--piano P] [--schema spirale|serpentina]\n"
           "                               [--dxf OUT.dxf] [--pdf OUT.pdf]  posa i circuiti sulla pianta"}},
+        {QStringLiteral("pianta"),
+         {ComandoPianta,
+          "tvl pianta PROGETTO.tvl --dxf PIANTA.dxf [--piano P] [--unita mm|cm|m] [-o NUOVO.tvl]\n"
+          "                               contorni, collettori e valori dei locali da una pianta DXF"}},
         {QStringLiteral("ottimizza"),
          {ComandoOttimizza,
           "tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] [--minimo] [--salva]\n"

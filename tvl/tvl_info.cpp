@@ -1,9 +1,9 @@
 // tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
 // impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
+#include "data/Udatabase.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
-#include "data/Udatabase.h"
 
 #include <algorithm>
 
@@ -63,6 +63,45 @@ void StampaTabella(TTabella* t)
         for (int c = 0; c < n; ++c)
             linea += QStringLiteral(" ") + riga[c].leftJustified(larghezze[c]);
         Stampa(linea.trimmed().isEmpty() ? QStringLiteral("\n") : QStringLiteral("  ") + linea.trimmed() + u'\n');
+    }
+}
+} // namespace
+
+namespace {
+QString TipoSfondo(TSfondo::TTipo t)
+{
+    switch (t) {
+    case TSfondo::TTipo::Disegno:
+        return QStringLiteral("disegno DXF");
+    case TSfondo::TTipo::Immagine:
+        return QStringLiteral("immagine");
+    case TSfondo::TTipo::Pdf:
+        return QStringLiteral("PDF");
+    default:
+        return QStringLiteral("nessuno");
+    }
+}
+
+// La pianta, solo se il progetto ne ha una: per piano sfondo, contorni, zone, muri e collettori.
+void StampaPianta(const TPianta& pianta)
+{
+    if (pianta.Vuota())
+        return;
+    Stampa(QStringLiteral("\nPianta: %1 piani\n").arg(pianta.piani.size()));
+    for (const TPiano& p : pianta.piani) {
+        QStringList locali;
+        for (const TContornoLocale& c : p.locali)
+            locali << QString::number(c.idLocale);
+        Stampa(QStringLiteral("  Piano %1: sfondo %2; contorni %3 (locali %4); zone senza tubi %5; muri esterni %6\n")
+                   .arg(p.piano, TipoSfondo(p.sfondo.tipo))
+                   .arg(p.locali.size())
+                   .arg(locali.join(QStringLiteral(", ")))
+                   .arg(p.zoneSenzaTubi.size())
+                   .arg(p.muriEsterni.size()));
+        for (auto it = p.collettori.cbegin(); it != p.collettori.cend(); ++it)
+            Stampa(
+                QStringLiteral("    collettore %1 in (%2; %3) m\n")
+                    .arg(it.key(), QString::number(it.value().x(), 'f', 2), QString::number(it.value().y(), 'f', 2)));
     }
 }
 } // namespace
@@ -128,6 +167,7 @@ int ComandoInfo(const QStringList& argomenti)
     Stampa(QStringLiteral("\nProdotti aggiuntivi: %1\n").arg(dati.AuxCompAgg->RecordCount()));
     if (!dati.AuxCompAgg->IsEmpty())
         StampaTabella(dati.AuxCompAgg);
+    StampaPianta(stato.Pianta);
     return 0;
 }
 

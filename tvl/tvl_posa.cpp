@@ -1,11 +1,10 @@
 // tvl posa: la posa automatica dei circuiti sulla pianta di un piano, con le lunghezze misurate
 // sul disegno, e a richiesta il DXF e la tavola PDF dell'impianto.
-#include "progetto/Ucollettori.h"
-#include "progetto/Ustato.h"
-#include "pianta/Udxf.h"
-#include "pianta/Ugeometria.h"
+#include "pianta/Udadisegno.h"
 #include "posa/Udxfposa.h"
 #include "posa/Utavola.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 
 #include <QDate>
@@ -28,45 +27,6 @@ collettore NOME. --piano serve quando il progetto ha più piani.
   --dxf FILE     disegno DXF della posa (un file per piano)
   --pdf FILE     tavola impianto in PDF (A3 orizzontale, 1:50; --scala 100, --a4)
 )";
-
-// Il piano dalla pianta DXF: contorni dei locali dai testi racchiusi, collettori dai testi "=>".
-TPiano PianoDaDisegno(const TDisegno& d, const QString& piano, const QVector<TLocaleCalc>& locali,
-                      QStringList& inutilizzati)
-{
-    TPiano p;
-    p.piano = piano;
-    p.sfondo.tipo = TSfondo::TTipo::Disegno;
-    p.sfondo.disegno = d;
-    QList<bool> usato(d.testi.size(), false);
-    for (qsizetype i = 0; i < d.testi.size(); ++i) {
-        const QString t = d.testi[i].testo.trimmed();
-        if (t.startsWith(QLatin1String("=>")) && t.size() > 2) {
-            p.collettori.insert(t.mid(2).trimmed(), d.testi[i].posizione);
-            usato[i] = true;
-        }
-    }
-    for (const TSpezzata& s : d.spezzate) {
-        if (!s.chiusa || !TGeometria::Difetto(s.punti).isEmpty())
-            continue;
-        QList<qsizetype> dentro;
-        for (qsizetype i = 0; i < d.testi.size(); ++i)
-            if (!usato[i] && s.punti.containsPoint(d.testi[i].posizione, Qt::OddEvenFill))
-                dentro << i;
-        if (dentro.size() != 1)
-            continue;
-        const QString t = d.testi[dentro.first()].testo.trimmed();
-        for (const TLocaleCalc& l : locali)
-            if (l.Piano == piano && (QString::number(l.ID) == t || l.Descrizione.trimmed() == t)) {
-                p.locali << TContornoLocale {l.ID, TGeometria::Pulisci(s.punti)};
-                usato[dentro.first()] = true;
-                break;
-            }
-    }
-    for (qsizetype i = 0; i < d.testi.size(); ++i)
-        if (!usato[i] && !d.testi[i].testo.trimmed().isEmpty())
-            inutilizzati << d.testi[i].testo.trimmed();
-    return p;
-}
 
 // I risultati dei locali con i circuiti della pagina dei collettori (nome e collettore).
 QList<TLocaleDimensionato> Dimensionati(const TStatoProgetto& stato)
@@ -197,34 +157,13 @@ int ComandoPosa(const QStringList& argomenti)
     if (!aperto)
         return 1;
     const TStatoProgetto& stato = aperto->stato;
-    QStringList piani;
-    for (const TLocaleCalc& l : stato.RisultatiLocali)
-        if (!piani.contains(l.Piano))
-            piani << l.Piano;
-    if (piano.isEmpty() && piani.size() == 1)
-        piano = piani.first();
-    if (!piani.contains(piano))
-        return ErroreComando(comando,
-                             piano.isEmpty() ? QStringLiteral("il progetto ha più piani: scegliere con --piano")
-                                             : QStringLiteral("nessun locale al piano %1").arg(piano));
-
-    TEsitoDxf letto = TImportaDxf::Leggi(pianta);
-    if (!letto.ok)
-        return ErroreComando(comando, letto.errore);
-    if (!unita.isEmpty()) {
-        const TUnita u = unita == QLatin1String("mm") ? TUnita::Millimetri
-            : unita == QLatin1String("cm")            ? TUnita::Centimetri
-            : unita == QLatin1String("m")             ? TUnita::Metri
-                                                      : TUnita::Sconosciuta;
-        if (u == TUnita::Sconosciuta)
-            return uso();
-        if (letto.disegno.unita == TUnita::Sconosciuta)
-            letto.disegno.Scala(TDisegno::Metri(u));
-    } else if (letto.disegno.unita == TUnita::Sconosciuta) {
-        return ErroreComando(comando, QStringLiteral("il DXF non dice la sua unità: indicarla con --unita mm|cm|m"));
-    }
+    if (const int e = ScegliPiano(comando, stato, piano))
+        return e;
+    TDisegno disegno;
+    if (const int e = LeggiPiantaDxf(comando, pianta, unita, disegno))
+        return e == 2 ? uso() : e;
     QStringList inutilizzati;
-    const TPiano pianoPianta = PianoDaDisegno(letto.disegno, piano, stato.RisultatiLocali, inutilizzati);
+    const TPiano pianoPianta = PianoDaDisegno(disegno, piano, LocaliDelPiano(stato, piano), inutilizzati);
     for (const QString& t : inutilizzati)
         std::fprintf(stderr, "tvl posa: testo non usato: %s\n", qPrintable(t));
 
