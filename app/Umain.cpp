@@ -2,18 +2,18 @@
 
 #include "app/Ustampa.h"
 
-#include "controlli/Ucaricamento.h"
 #include "app/Ucronologia.h"
-#include "progetto/Ufile.h"
 #include "app/Uinfo.h"
+#include "controlli/Ucaricamento.h"
+#include "controlli/Ucontrolli.h"
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
-#include "controlli/Ucontrolli.h"
-#include "controlli/Udialoghi.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "optimise/finestre/Ufinestraottimizza.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>
@@ -169,6 +169,7 @@ void TTERMOVELA::creaMenu()
     PreventivoCompleto1 = voce(Stampe, QStringLiteral("PreventivoCompleto1"), QStringLiteral("&Capitolato"));
     OttimizzCircuiti1 = voce(Stampe, QStringLiteral("OttimizzCircuiti1"), QStringLiteral("&Ottimizz. Circuiti"));
     Etichette1 = voce(Stampe, QStringLiteral("Etichette1"), QStringLiteral("&Etichette"));
+    TavolaImpianto1 = voce(Stampe, QStringLiteral("TavolaImpianto1"), tr("Tavola &Impianto"));
 
     Informazioni1 = barra->addAction(QStringLiteral("Informazioni"));
     Informazioni1->setObjectName(QStringLiteral("Informazioni1"));
@@ -227,6 +228,7 @@ void TTERMOVELA::FormCreate()
     connect(PreventivoCompleto1, &QAction::triggered, m_stampa, &TComandiStampa::PreventivoCompleto1Click);
     connect(OttimizzCircuiti1, &QAction::triggered, m_stampa, &TComandiStampa::OttimizzCircuiti1Click);
     connect(Etichette1, &QAction::triggered, m_stampa, &TComandiStampa::Etichette1Click);
+    connect(TavolaImpianto1, &QAction::triggered, m_stampa, &TComandiStampa::TavolaImpianto1Click);
 
     m_cronologia = std::make_unique<TFileHistory>(
         10, QDir(DirIniziale).filePath(QStringLiteral("History")), File1, N1,

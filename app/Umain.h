@@ -88,6 +88,7 @@ public:
     QAction* PreventivoCompleto1;
     QAction* OttimizzCircuiti1;
     QAction* Etichette1;
+    QAction* TavolaImpianto1;
     QAction* Informazioni1;
     QStatusBar* StatusBar1;
 

@@ -1,15 +1,16 @@
 #include "app/Ustampa.h"
+#include "documents/Utavolaimpianto.h"
 
 #include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "documents/foglio/Udocumento.h"
 #include "documents/Uetichette.h"
-#include "documents/finestre/Uopzcap.h"
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
 #include "documents/Ututti.h"
+#include "documents/finestre/Uopzcap.h"
+#include "documents/foglio/Udocumento.h"
 #include "editor/Udef.h"
 #include "progetto/Ustato.h"
 
@@ -165,7 +166,8 @@ void TComandiStampa::esegui(const TCostruttore& crea, const std::function<bool(T
     }
     if (UltimoDocumento.isEmpty())
         return;
-    if (pdfRichiesto())
+    // Un documento che è già un PDF (la tavola impianto) non ne ha una copia.
+    if (pdfRichiesto() && !UltimoDocumento.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         creaPdf(UltimoDocumento, progresso.get());
     UltimiFile = QStringList {UltimoDocumento};
     if (!UltimoPdf.isEmpty())
@@ -263,4 +265,11 @@ void TComandiStampa::Etichette1Click()
 {
     esegui(
         CreaEtichette, [](TStatoProgetto&) { return true; }, false);
+}
+
+void TComandiStampa::TavolaImpianto1Click()
+{
+    esegui(CreaTavolaImpianto, [](TStatoProgetto&) { return true; });
+    if (!UltimoDocumento.isEmpty())
+        UltimiFile = UltimeTavole();
 }

@@ -63,6 +63,7 @@ public Q_SLOTS:
     void PreventivoCompleto1Click();
     void OttimizzCircuiti1Click();
     void Etichette1Click();
+    void TavolaImpianto1Click();
     void TuttiIDocumenti1Click();
     void ApriCartella1Click();
 

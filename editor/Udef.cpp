@@ -1,7 +1,7 @@
 #include "editor/Udef.h"
 
-#include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -9,10 +9,11 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
+#include "en1264/finestre/Upaginaraffrescamento.h"
 #include "pianta/finestre/Uapripianta.h"
+#include "posa/finestre/Ufinestraposa.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "en1264/finestre/Upaginaraffrescamento.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -134,6 +135,24 @@ void TProgetto::ApriPianta()
     if (!m_pianta)
         m_pianta = new TApriPianta(Stato(), this);
     m_pianta->Apri();
+}
+
+void TProgetto::ApriPosa()
+{
+    // La posa parte dai circuiti dimensionati di ora: prima il ricalcolo, come per i documenti.
+    if (!Stato().RicalcolaProgetto()) {
+        MostraLocaliInSospeso();
+        return;
+    }
+    auto* f = findChild<TFinestraPosa*>();
+    if (!f) {
+        f = new TFinestraPosa(Stato(), this);
+        f->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        f->Aggiorna();
+    }
+    f->show();
+    f->raise();
 }
 
 void TProgetto::crea()

@@ -69,6 +69,8 @@ public:
 
     // Finestra "Pianta" del progetto (pulsante della pagina "Locali", menu "Progetto").
     void ApriPianta();
+    // Finestra "Posa dei circuiti" (pulsante "Posa..." della pagina "Locali").
+    void ApriPosa();
     // Chi apre la finestra della pianta; nullptr prima della prima apertura.
     TApriPianta* Pianta() const { return m_pianta; }
 

@@ -2,17 +2,17 @@
 
 #include "controlli/Ucaricamento.h"
 #include "controlli/Udialoghi.h"
-#include "progetto/Ulocalifile.h"
 #include "data/Umessaggi.h"
+#include "progetto/Ulocalifile.h"
 
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "progetto/Ustato.h"
 #include "en1264/finestre/Ucolonnelocali.h"
+#include "progetto/Ustato.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,6 +69,11 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BitBtnPianta->setToolTip(tr("Disegna i locali sulla pianta: aree e distanze dal collettore"));
     BarraLocali->addWidget(BitBtnPianta);
     connect(BitBtnPianta, &QPushButton::clicked, this, [this] { Progetto().ApriPianta(); });
+    BitBtnPosa = new QPushButton(tr("Posa..."), this);
+    BitBtnPosa->setObjectName(QStringLiteral("BitBtnPosa"));
+    BitBtnPosa->setToolTip(tr("Posa i circuiti sulla pianta: lunghezze misurate, schema per locale"));
+    BarraLocali->addWidget(BitBtnPosa);
+    connect(BitBtnPosa, &QPushButton::clicked, this, [this] { Progetto().ApriPosa(); });
     connect(BitBtnImporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnImportaClick);
     connect(BitBtnEsporta, &QPushButton::clicked, this, &TPaginaLocali::BitBtnEsportaClick);
 

@@ -25,6 +25,7 @@ public:
     QPushButton* BitBtnImporta;
     QPushButton* BitBtnEsporta;
     QPushButton* BitBtnPianta;
+    QPushButton* BitBtnPosa;
 
     // Dialogo dei file dei locali (salva: scelta del file da scrivere); vuoto se annullato.
     // Il programma usa QFileDialog; i test rispondono da sé.

@@ -455,6 +455,7 @@ bool TLettura::leggiBlocco(bool formatoCorrente)
     m_stato.En1264 = TDatiEn1264();
     m_stato.Pianta = TPianta();
     m_stato.PiantaDanneggiata = false;
+    m_stato.Posa = TImpostazioniPosa();
     m_stato.SezioniBlocco.clear();
     // Il formato precedente legge qualsiasi file senza messaggi: niente blocco lì.
     if (!formatoCorrente)
@@ -467,6 +468,12 @@ bool TLettura::leggiBlocco(bool formatoCorrente)
         if (dati)
             m_stato.En1264 = *dati;
         integro = integro && dati.has_value();
+    }
+    if (const QByteArray posa = SezioneBlocco(m_stato.SezioniBlocco, NomeSezionePosa); !posa.isEmpty()) {
+        const auto letta = TImpostazioniPosa::Leggi(posa);
+        if (letta)
+            m_stato.Posa = *letta;
+        integro = integro && letta.has_value();
     }
     // Ogni sezione si legge per conto suo: una pianta rovinata non toglie il resto.
     const QByteArray pianta = SezioneBlocco(m_stato.SezioniBlocco, NomeSezionePianta);
@@ -564,6 +571,7 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
 
     TSezioniBlocco sezioni = stato.SezioniBlocco;
     ImpostaSezioneBlocco(sezioni, NomeSezioneEn1264, stato.En1264.Serializza());
+    ImpostaSezioneBlocco(sezioni, NomeSezionePosa, stato.Posa.Serializza());
     if (!stato.Pianta.Vuota() || !stato.PiantaDanneggiata)
         ImpostaSezioneBlocco(sezioni, NomeSezionePianta, stato.Pianta.Vuota() ? QByteArray() : stato.Pianta.Scrivi());
     ScriviBlocco(w, sezioni);

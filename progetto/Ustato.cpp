@@ -1,4 +1,5 @@
 #include "progetto/Ustato.h"
+#include "progetto/Uposaprogetto.h"
 
 #include "en1264/Ulimite.h"
 
@@ -119,6 +120,8 @@ bool TStatoProgetto::RicalcolaProgetto()
         }
         PavRad.ImpostaTempMandata(TMandataSalvata);
         PavRad.CalcolaLocali(RisultatiLocali);
+        // Con "Lunghezze dal disegno" ogni passo dopo questo legge le lunghezze posate.
+        ApplicaLunghezzeDalDisegno(*this);
     }
     Q_EMIT ricalcolato();
     return true;

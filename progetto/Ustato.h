@@ -8,6 +8,7 @@
 #include "progetto/Ucollettori.h"
 #include "en1264/Udati.h"
 #include "pianta/Upianta.h"
+#include "progetto/Uimpostazioniposa.h"
 
 #include <QObject>
 #include <QStringList>
@@ -67,6 +68,8 @@ public:
     // disegna una nuova.
     TPianta Pianta;
     bool PiantaDanneggiata = false;
+    // Schemi di posa e "Lunghezze dal disegno" (sezione "posa" del blocco aggiuntivo).
+    TImpostazioniPosa Posa;
 
     // Aggiorna l'oggetto di calcolo e i risultati dei locali quando dati generali o locali
     // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza

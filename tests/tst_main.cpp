@@ -615,7 +615,8 @@ private Q_SLOTS:
         QCOMPARE(testiMenu(w.Standard11), QStringList {"V220HJ"});
         QCOMPARE(testiMenu(w.Stampe),
                  (QStringList {"&Rapporto Tecnico", "&Preventivo Semplice", "&Capitolato", "&Ottimizz. Circuiti",
-                               "&Etichette", "&Tutti i documenti", "-", "Crea anche il PDF", "Apri cartella"}));
+                               "&Etichette", "Tavola &Impianto", "&Tutti i documenti", "-", "Crea anche il PDF",
+                               "Apri cartella"}));
         for (const char* nome :
              {"SoloRiscaldamento1", "RegolazionePUNTOFISSO1", "RegolazioneV221V1", "RegolazioneV2251", "Apri1",
               "Salva1", "SalvaconNome1", "N1", "Chiudi1", "Esci1", "RapportoTecnico1", "PreventivoSemplice1",

@@ -699,8 +699,10 @@ void TestPosa::rigaDiComando()
         QVERIFY(std::abs(righe[i][6].toDouble() + passo - LunghezzaPolilinea(collegamenti[i])) <= 0.05 + 1e-9);
         QVERIFY(std::abs(righe[i][7].toDouble() - righe[i][5].toDouble() - righe[i][6].toDouble()) <= 0.1 + 1e-9);
     }
-    // Senza pianta: l'uso; un DXF senza unità: il motivo.
-    QCOMPARE(std::get<0>(tvl({})), 2);
+    // Un progetto senza pianta e senza --pianta: il motivo; un DXF senza unità: il motivo.
+    const auto [c1, u1, e1] = tvl({});
+    QCOMPARE(c1, 1);
+    QVERIFY2(e1.contains("--pianta"), qPrintable(e1));
     const auto [c2, u2, e2] = tvl({"--pianta", cartella.filePath("senza_unita.dxf")});
     QCOMPARE(c2, 1);
     QVERIFY2(e2.contains("--unita"), qPrintable(e2));
@@ -745,6 +747,13 @@ void TestPosa::rigaDiComandoPianta()
     QVERIFY2(info.contains("sfondo disegno DXF; contorni 2 (locali 1, 2)"), qPrintable(info));
     QVERIFY2(info.contains("collettore Nord in (3.60; 3.50) m"), qPrintable(info));
     QVERIFY2(info.contains("Area") && !tvl({"info", progetto}).second.contains("Pianta:"), "pianta solo nel nuovo");
+
+    // tvl posa sulla pianta salvata; --salva accende "Lunghezze dal disegno" e la distinta segue
+    // le lunghezze posate.
+    const QString distinta = tvl({"distinta", "--tab", nuovo}).second;
+    const auto [cp, posa] = tvl({"posa", nuovo, "--salva"});
+    QVERIFY2(cp == 0 && posa.contains("Piano PT") && posa.contains("lunghezze dal disegno"), qPrintable(posa));
+    QVERIFY2(tvl({"distinta", "--tab", nuovo}).second != distinta, qPrintable(distinta));
 
     // Errori d'uso: senza DXF, unità sconosciuta.
     QCOMPARE(tvl({"pianta", progetto}).first, 2);

@@ -2,22 +2,30 @@
 // di un locale; pagine del cliente, dei dati generali (regole di copia, compatibilità tubo e
 // pannello, tipo di collettore) e dei locali (griglia, regole delle aree, navigatore).
 #include "aiuti/ProgettoAperto.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/RisposteDialoghi.h"
-#include "data/Uregole.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Uregole.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
+#include "posa/finestre/Ufinestraposa.h"
+#include "progetto/Ustato.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 // Scelta dell'utente in una lista del catalogo: la voce con quella chiave, poi la chiusura.
@@ -544,6 +552,60 @@ private Q_SLOTS:
         risposta.clear();
         QTest::mouseClick(pagina->BitBtnImporta, Qt::LeftButton);
         QCOMPARE(p.dati.AuxLocali->RecordCount(), 2);
+    }
+
+    // "Posa...": un circuito posato per riga con le lunghezze misurate e quella dimensionata;
+    // "Lunghezze dal disegno" fa ricalcolare il progetto con il totale misurato (per eccesso) e,
+    // spenta, lo riporta a quello dimensionato; il doppio clic sullo schema cambia quello del locale.
+    void posaDalDisegno()
+    {
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        TTabella* locali = p.dati.AuxLocali;
+        QVERIFY(AggiungiLocale(locali, 1, 1400) && locali->Post());
+        QVERIFY(AggiungiLocale(locali, 2, 900) && locali->Post());
+        p.dati.LocaliModificati = true;
+        TPiano& pt = p.Stato().Pianta.PianoOCrea(QStringLiteral("PT"));
+        pt.locali << TContornoLocale {1, QPolygonF({{0, 0}, {5, 0}, {5, 4}, {0, 4}})}
+                  << TContornoLocale {2, QPolygonF({{6, 0}, {10, 0}, {10, 5}, {6, 5}})};
+        pt.collettori.insert(QStringLiteral("C1"), {5.5, 0.5});
+        p.finestra->TabSheet3->BitBtnPosa->click();
+        auto* f = p.finestra->findChild<TFinestraPosa*>();
+        QVERIFY(f && f->isVisible());
+        const TStatoProgetto& s = p.Stato();
+        QVERIFY2(f->Tabella->rowCount() == s.RisultatiLocali[0].NAs + s.RisultatiLocali[1].NAs,
+                 qPrintable(f->LabelNote->text()));
+        const auto numero
+            = [&](int riga, int colonna) { return QLocale().toDouble(f->Tabella->item(riga, colonna)->text()); };
+        QCOMPARE(numero(0, TFinestraPosa::Dimensionata), double(s.RisultatiLocali[0].LAs));
+        double piuLungo = 0;
+        for (int r = 0; r < f->Tabella->rowCount(); ++r)
+            if (f->Tabella->item(r, TFinestraPosa::Locale)->text() == QLatin1String("1")) {
+                QVERIFY(std::abs(numero(r, TFinestraPosa::Totale) - numero(r, TFinestraPosa::Anello)
+                                 - numero(r, TFinestraPosa::Collegamenti))
+                        <= 0.1 + 1e-9);
+                piuLungo = std::max(piuLungo, numero(r, TFinestraPosa::Totale));
+            }
+        const float dimensionata = s.RisultatiLocali[0].LAs;
+        QVERIFY(piuLungo > 0 && std::ceil(piuLungo - 0.05) != dimensionata);
+
+        f->CheckLunghezze->click();
+        QVERIFY(p.dati.ProgettoModificato);
+        QVERIFY(p.Stato().RicalcolaProgetto());
+        QVERIFY(std::abs(s.RisultatiLocali[0].LAs - std::ceil(piuLungo)) <= 1);
+        QCOMPARE(numero(0, TFinestraPosa::Dimensionata), double(dimensionata));
+        f->CheckLunghezze->click();
+        QVERIFY(p.Stato().RicalcolaProgetto());
+        QCOMPARE(s.RisultatiLocali[0].LAs, dimensionata);
+
+        QCOMPARE(f->Tabella->item(0, TFinestraPosa::Schema)->text(), QStringLiteral("spirale"));
+        const int id = f->Tabella->item(0, TFinestraPosa::Locale)->text().toInt();
+        Q_EMIT f->Tabella->cellDoubleClicked(0, TFinestraPosa::Schema);
+        QCOMPARE(p.Stato().Posa.SchemiLocali.value(id), TSchemaPosa::Serpentina);
+        for (int r = 0; r < f->Tabella->rowCount(); ++r)
+            QCOMPARE(f->Tabella->item(r, TFinestraPosa::Schema)->text(),
+                     f->Tabella->item(r, TFinestraPosa::Locale)->text().toInt() == id ? QStringLiteral("serpentina")
+                                                                                      : QStringLiteral("spirale"));
     }
 };
 

@@ -5,9 +5,10 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ustampa.h"
-#include "documents/foglio/Udocumento.h"
-#include "documents/finestre/Uopzcap.h"
 #include "documents/Updf.h"
+#include "documents/finestre/Uopzcap.h"
+#include "documents/foglio/Udocumento.h"
+#include "progetto/Ustato.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -276,6 +277,37 @@ private Q_SLOTS:
         const QRegularExpression pagine(QStringLiteral("Pages:\\s+(\\d+)"));
         QVERIFY2(pagine.match(info).captured(1).toInt() >= 2, qPrintable(info));
         QVERIFY(testo.contains(QStringLiteral("Villa Prova PDF")));
+        comandi->CreaPdf1->setChecked(false);
+    }
+
+    // "Tavola Impianto": senza pianta lo dice e non scrive nulla; con la pianta un PDF nella
+    // cartella del progetto, senza la copia PDF anche con la voce spuntata.
+    void tavolaImpianto()
+    {
+        prepara();
+        QMenu menu;
+        comandi->AggiungiAlMenu(&menu);
+        comandi->CreaPdf1->setChecked(true);
+        comandi->TavolaImpianto1Click();
+        VERIFICA_MESSAGGIO(
+            registro,
+            QStringLiteral("Il progetto non ha una pianta: disegnarla con \"Pianta...\" nella pagina \"Locali\"."),
+            TIcona::Esclamazione);
+        QVERIFY(comandi->UltimoDocumento.isEmpty());
+
+        TPiano& pt = stato().Pianta.PianoOCrea(QStringLiteral("PT"));
+        pt.locali << TContornoLocale {1, QPolygonF({{0, 0}, {5, 0}, {5, 4}, {0, 4}})}
+                  << TContornoLocale {2, QPolygonF({{5, 0}, {9, 0}, {9, 5}, {5, 5}})};
+        pt.collettori.insert(QStringLiteral("C1"), {5, 2});
+        comandi->TavolaImpianto1Click();
+        const QString attesa
+            = cartella.filePath(QStringLiteral("Documenti/Villa Prova PDF/Villa Prova PDF - Tavola impianto.pdf"));
+        QCOMPARE(comandi->UltimoDocumento, attesa);
+        QCOMPARE(comandi->UltimiFile, QStringList {attesa});
+        QVERIFY(comandi->UltimoPdf.isEmpty());
+        QFile f(attesa);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
         comandi->CreaPdf1->setChecked(false);
     }
 };

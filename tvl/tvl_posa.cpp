@@ -1,66 +1,38 @@
 // tvl posa: la posa automatica dei circuiti sulla pianta di un piano, con le lunghezze misurate
 // sul disegno, e a richiesta il DXF e la tavola PDF dell'impianto.
+#include "documents/foglio/Udocumento.h"
 #include "pianta/Udadisegno.h"
 #include "posa/Udxfposa.h"
 #include "posa/Utavola.h"
-#include "progetto/Ucollettori.h"
+#include "progetto/Ufile.h"
+#include "progetto/Uposaprogetto.h"
 #include "progetto/Ustato.h"
 #include "tvl/Utvl.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
 namespace {
-const char* const UsoPosa = R"(uso: tvl posa PROGETTO.tvl --pianta PIANTA.dxf [--piano P] [--unita mm|cm|m]
+const char* const UsoPosa = R"(uso: tvl posa PROGETTO.tvl [--pianta PIANTA.dxf [--unita mm|cm|m]] [--piano P]
                 [--schema spirale|serpentina] [--dxf OUT.dxf] [--pdf OUT.pdf] [--scala 50|100] [--a4]
+                [--salva]
 
-Posa i circuiti dimensionati dei locali del piano sulla pianta e stampa per ogni circuito il
-locale, il numero, la zona (s principale, m marginale), lo schema, il passo, la lunghezza
-dell'anello, dei collegamenti e il totale misurati sul disegno, la lunghezza dimensionata e il
-collettore; poi i circuiti che non ha potuto posare, con il motivo.
+Posa i circuiti dimensionati dei locali sulla pianta del progetto (ogni piano, o quello di
+--piano) e stampa per ogni circuito il locale, il numero, la zona (s principale, m marginale),
+lo schema, il passo, la lunghezza dell'anello, dei collegamenti e il totale misurati sul disegno,
+la lunghezza dimensionata e il collettore; poi i circuiti che non ha potuto posare, con il motivo.
 
-La pianta è un DXF: ogni polilinea chiusa che racchiude un solo testo uguale all'ID o alla
-descrizione di un locale del piano ne è il contorno; un testo "=>NOME" è la posizione del
-collettore NOME. --piano serve quando il progetto ha più piani.
+Con --pianta la pianta del piano viene da un DXF: ogni polilinea chiusa che racchiude un solo
+testo uguale all'ID o alla descrizione di un locale del piano ne è il contorno; un testo "=>NOME"
+è la posizione del collettore NOME (--piano serve quando il progetto ha più piani).
 
-  --dxf FILE     disegno DXF della posa (un file per piano)
+  --dxf FILE     disegno DXF della posa (con più piani un file per piano: FILE-PIANO.dxf)
   --pdf FILE     tavola impianto in PDF (A3 orizzontale, 1:50; --scala 100, --a4)
+  --salva        salva nel progetto la pianta letta, lo schema e "Lunghezze dal disegno": da lì
+                 in poi collettori, matasse, distinta e documenti usano le lunghezze posate
 )";
-
-// I risultati dei locali con i circuiti della pagina dei collettori (nome e collettore).
-QList<TLocaleDimensionato> Dimensionati(const TStatoProgetto& stato)
-{
-    QList<TLocaleDimensionato> r;
-    for (const TLocaleCalc& l : stato.RisultatiLocali) {
-        TLocaleDimensionato d;
-        d.ID = l.ID;
-        d.piano = l.Piano;
-        d.descrizione = l.Descrizione;
-        d.NAs = l.NAs, d.PassoAs = l.PassoAs, d.LAs = l.LAs, d.portataAs = l.QAs;
-        d.NAm = l.NAm, d.PassoAm = l.PassoAm, d.LAm = l.LAm, d.portataAm = l.QAm;
-        for (int k = 1; k <= l.NAs; ++k)
-            d.circuitiAs << TRiferimentoCircuito {NomeCircuito(l.Descrizione, k, false), {}};
-        for (int k = 1; k <= l.NAm; ++k)
-            d.circuitiAm << TRiferimentoCircuito {NomeCircuito(l.Descrizione, k, true), {}};
-        r << d;
-    }
-    // Il collettore di ogni circuito assegnato: l'etichetta dà locale e zona, il nome il numero.
-    for (const TCollettoreAlbero& c : stato.Assegnazione.Collettori())
-        for (const QString& e : c.circuiti) {
-            const int i = PosizioneEtichetta(e) - 1;
-            if (i < 0 || i >= r.size())
-                continue;
-            auto& lista = ZonaEtichetta(e) == u'm' ? r[i].circuitiAm : r[i].circuitiAs;
-            const QString nome = TestoCircuitoEtichetta(e).trimmed();
-            for (TRiferimentoCircuito& rc : lista)
-                if (rc.nome.left(40).trimmed() == nome && rc.collettore.isEmpty()) {
-                    rc.collettore = c.Nome();
-                    break;
-                }
-        }
-    return r;
-}
 
 QString Metri(double v)
 {
@@ -112,7 +84,8 @@ void StampaPiano(const TPosaPiano& p)
 int ComandoPosa(const QStringList& argomenti)
 {
     QString progetto, pianta, piano, dxf, pdf, unita;
-    TOpzioniPosa opzioni;
+    std::optional<TSchemaPosa> schema;
+    bool salva = false;
     TDatiTavola tavola;
     const auto uso = [] {
         std::fputs(UsoPosa, stderr);
@@ -135,14 +108,16 @@ int ComandoPosa(const QStringList& argomenti)
             tavola.scala = argomenti[++i].toInt();
             if (tavola.scala != 50 && tavola.scala != 100)
                 return uso();
-        } else if (a == QLatin1String("--a4"))
+        } else if (a == QLatin1String("--salva"))
+            salva = true;
+        else if (a == QLatin1String("--a4"))
             tavola.formato = QPageSize::A4;
         else if (a == QLatin1String("--schema") && valore) {
             const QString s = argomenti[++i];
             if (s == QLatin1String("spirale"))
-                opzioni.schema = TSchemaPosa::Spirale;
+                schema = TSchemaPosa::Spirale;
             else if (s == QLatin1String("serpentina"))
-                opzioni.schema = TSchemaPosa::Serpentina;
+                schema = TSchemaPosa::Serpentina;
             else
                 return uso();
         } else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty())
@@ -150,42 +125,70 @@ int ComandoPosa(const QStringList& argomenti)
         else
             return uso();
     }
-    if (progetto.isEmpty() || pianta.isEmpty())
+    if (progetto.isEmpty())
         return uso();
     const QString comando = QStringLiteral("posa");
     const auto aperto = ApriPerStampa(comando, progetto, false);
     if (!aperto)
         return 1;
-    const TStatoProgetto& stato = aperto->stato;
-    if (const int e = ScegliPiano(comando, stato, piano))
-        return e;
-    TDisegno disegno;
-    if (const int e = LeggiPiantaDxf(comando, pianta, unita, disegno))
-        return e == 2 ? uso() : e;
-    QStringList inutilizzati;
-    const TPiano pianoPianta = PianoDaDisegno(disegno, piano, LocaliDelPiano(stato, piano), inutilizzati);
-    for (const QString& t : inutilizzati)
-        std::fprintf(stderr, "tvl posa: testo non usato: %s\n", qPrintable(t));
-
-    opzioni.conMarginale = stato.ModoTMandata == 1;
-    const TPosaPiano posa = TPosaPianta::PosaPiano(pianoPianta, Dimensionati(stato), opzioni);
-    StampaPiano(posa);
-
-    if (!dxf.isEmpty()) {
-        QString errore;
-        if (!TDxfPosa::Scrivi(dxf, pianoPianta, posa, &errore))
-            return ErroreComando(comando, errore);
-        Stampa(QStringLiteral("DXF scritto: %1\n").arg(dxf));
+    TStatoProgetto& stato = aperto->stato;
+    if (!pianta.isEmpty()) {
+        if (const int e = ScegliPiano(comando, stato, piano))
+            return e;
+        TDisegno disegno;
+        if (const int e = LeggiPiantaDxf(comando, pianta, unita, disegno))
+            return e == 2 ? uso() : e;
+        QStringList inutilizzati;
+        stato.Pianta.PianoOCrea(piano) = PianoDaDisegno(disegno, piano, LocaliDelPiano(stato, piano), inutilizzati);
+        for (const QString& t : inutilizzati)
+            std::fprintf(stderr, "tvl posa: testo non usato: %s\n", qPrintable(t));
+    } else if (stato.Pianta.Vuota()) {
+        return ErroreComando(comando, QStringLiteral("il progetto non ha una pianta: indicarne una con --pianta"));
+    } else if (!piano.isEmpty() && !stato.Pianta.Piano(piano)) {
+        return ErroreComando(comando, QStringLiteral("la pianta non ha il piano %1").arg(piano));
     }
-    if (!pdf.isEmpty()) {
-        tavola.progetto = QFileInfo(progetto).completeBaseName();
-        tavola.data = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QLocale::ShortFormat);
-        const TEsitoTavola e = TTavola::Scrivi(pdf, pianoPianta, posa, tavola);
-        if (!e.ok)
-            return ErroreComando(comando, e.errore);
-        for (const QString& a : e.avvisi)
-            std::fprintf(stderr, "tvl posa: %s\n", qPrintable(a));
-        Stampa(QStringLiteral("Tavola scritta: %1 (1:%2)\n").arg(pdf).arg(e.scala));
+    if (schema)
+        stato.Posa.Schema = *schema;
+
+    QList<const TPiano*> piani;
+    for (const TPiano& p : stato.Pianta.piani)
+        if (piano.isEmpty() || p.piano == piano)
+            piani << &p;
+    const QList<TLocaleDimensionato> locali = Dimensionati(stato);
+    const TOpzioniPosa opzioni = OpzioniPosa(stato);
+    for (const TPiano* pp : piani) {
+        const TPosaPiano posa = TPosaPianta::PosaPiano(*pp, locali, opzioni);
+        StampaPiano(posa);
+        const auto file = [&](const QString& base) {
+            if (piani.size() == 1)
+                return base;
+            const QFileInfo f(base);
+            return f.dir().filePath(f.completeBaseName() + u'-' + NomeFileSicuro(pp->piano) + u'.' + f.suffix());
+        };
+        if (!dxf.isEmpty()) {
+            QString errore;
+            if (!TDxfPosa::Scrivi(file(dxf), *pp, posa, &errore))
+                return ErroreComando(comando, errore);
+            Stampa(QStringLiteral("DXF scritto: %1\n").arg(file(dxf)));
+        }
+        if (!pdf.isEmpty()) {
+            tavola.progetto = QFileInfo(progetto).completeBaseName();
+            tavola.data
+                = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QLocale::ShortFormat);
+            const TEsitoTavola e = TTavola::Scrivi(file(pdf), *pp, posa, tavola);
+            if (!e.ok)
+                return ErroreComando(comando, e.errore);
+            for (const QString& a : e.avvisi)
+                std::fprintf(stderr, "tvl posa: %s\n", qPrintable(a));
+            Stampa(QStringLiteral("Tavola scritta: %1 (1:%2)\n").arg(file(pdf)).arg(e.scala));
+        }
+    }
+    if (salva) {
+        stato.Posa.LunghezzeDalDisegno = true;
+        // Gli errori di scrittura arrivano su stderr dal punto dei messaggi.
+        if (!ScriviProgetto(stato, progetto))
+            return 1;
+        Stampa(QStringLiteral("Salvato in %1 (lunghezze dal disegno)\n").arg(progetto));
     }
     return 0;
 }

@@ -1,0 +1,86 @@
+#include "documents/Utavolaimpianto.h"
+
+#include "data/Udatabase.h"
+#include "data/Umessaggi.h"
+#include "posa/Utavola.h"
+#include "progetto/Uposaprogetto.h"
+#include "progetto/Ustato.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+
+namespace {
+QStringList g_ultime;
+
+QString Tr(const char* testo)
+{
+    return QCoreApplication::translate("TTavolaImpianto", testo);
+}
+
+QString Info(TDati& dati, const char* campo)
+{
+    dati.AuxInfo->First();
+    return dati.AuxInfo->FieldByName(QLatin1String(campo)).AsString().simplified();
+}
+
+TDatiTavola DatiTavola(TDati& dati)
+{
+    TDatiTavola t;
+    t.progetto = Info(dati, "PROGETTO");
+    t.cliente = Info(dati, "COMMITTENTE");
+    t.progettista = Info(dati, "PROGETTISTA");
+    t.data = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QLocale::ShortFormat);
+    return t;
+}
+} // namespace
+
+QStringList UltimeTavole()
+{
+    return g_ultime;
+}
+
+QString CreaTavolaImpianto(TStatoProgetto& stato, TRichiestaDocumento richiesta)
+{
+    g_ultime.clear();
+    if (stato.Pianta.Vuota()) {
+        TMessaggi::Avviso(Tr("Il progetto non ha una pianta: disegnarla con \"Pianta...\" nella pagina \"Locali\"."));
+        return {};
+    }
+    TDati& dati = stato.Dati();
+    richiesta.nome = Tr("Tavola impianto");
+    NomeFileProgetto(richiesta, dati);
+    if (!QDir().mkpath(richiesta.cartella)) {
+        TMessaggi::Errore(
+            Tr("Non è stato possibile creare la cartella \"%1\".").arg(QDir::toNativeSeparators(richiesta.cartella)));
+        return {};
+    }
+    const QList<TPosaPiano> posa = PosaProgetto(stato);
+    const TDatiTavola datiTavola = DatiTavola(dati);
+    QStringList file, avvisi;
+    for (const TPosaPiano& p : posa) {
+        const TPiano* piano = stato.Pianta.Piano(p.piano);
+        if (!piano || piano->locali.isEmpty())
+            continue;
+        const QString nome = posa.size() == 1 ? richiesta.nomeFile
+                                              : richiesta.nomeFile + QStringLiteral(" - ") + NomeFileSicuro(p.piano);
+        const QString percorso = QDir(richiesta.cartella).filePath(nome + QStringLiteral(".pdf"));
+        const TEsitoTavola e = TTavola::Scrivi(percorso, *piano, p, datiTavola);
+        if (!e.ok) {
+            TMessaggi::Errore(e.errore);
+            return {};
+        }
+        PermessiUsuali(percorso);
+        file << percorso;
+        avvisi << e.avvisi << p.nonPosati;
+    }
+    if (file.isEmpty()) {
+        TMessaggi::Avviso(Tr("Nessun piano della pianta ha locali con il contorno: non c'è nulla da disegnare."));
+        return {};
+    }
+    if (!avvisi.isEmpty())
+        TMessaggi::Avviso(Tr("Tavola impianto creata. Da controllare:\n\n") + avvisi.mid(0, 20).join(u'\n'));
+    g_ultime = file;
+    return file.first();
+}

@@ -1,0 +1,157 @@
+#include "posa/finestre/Ufinestraposa.h"
+
+#include "data/Udatabase.h"
+#include "progetto/Uposaprogetto.h"
+#include "progetto/Ustato.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+QString Metri(double v)
+{
+    return QLocale().toString(v, 'f', 1);
+}
+
+QTableWidgetItem* Cella(const QString& testo, bool numero)
+{
+    auto* c = new QTableWidgetItem(testo);
+    c->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (numero)
+        c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return c;
+}
+} // namespace
+
+TFinestraPosa::TFinestraPosa(TStatoProgetto& stato, QWidget* parent)
+    : QDialog(parent)
+    , m_stato(stato)
+{
+    setObjectName(QStringLiteral("FinestraPosa"));
+    setWindowTitle(tr("Posa dei circuiti"));
+    resize(980, 560);
+    ComboSchema = new QComboBox(this);
+    ComboSchema->setObjectName(QStringLiteral("ComboSchema"));
+    ComboSchema->addItems({tr("Spirale bifilare"), tr("Serpentina")});
+    ComboSchema->setCurrentIndex(stato.Posa.Schema == TSchemaPosa::Serpentina ? 1 : 0);
+    CheckLunghezze = new QCheckBox(tr("Lunghezze dal disegno"), this);
+    CheckLunghezze->setObjectName(QStringLiteral("CheckLunghezze"));
+    CheckLunghezze->setToolTip(tr("Collettori, perdite di carico, matasse, distinta, etichette e rapporto usano il "
+                                  "totale misurato di ogni circuito posato invece della lunghezza dimensionata"));
+    CheckLunghezze->setChecked(stato.Posa.LunghezzeDalDisegno);
+    Tabella = new QTableWidget(this);
+    Tabella->setObjectName(QStringLiteral("TabellaPosa"));
+    Tabella->setColumnCount(Dimensionata + 1);
+    Tabella->setHorizontalHeaderLabels({tr("Circuito"), tr("Locale"), tr("Piano"), tr("Collettore"), tr("Schema"),
+                                        tr("Passo [cm]"), tr("Anello [m]"), tr("Collegamenti [m]"), tr("Totale [m]"),
+                                        tr("Dimensionata [m]")});
+    Tabella->horizontalHeader()->setSectionResizeMode(Circuito, QHeaderView::Stretch);
+    Tabella->verticalHeader()->hide();
+    Tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LabelNote = new QLabel(this);
+    LabelNote->setObjectName(QStringLiteral("LabelNote"));
+    LabelNote->setWordWrap(true);
+
+    auto* sopra = new QHBoxLayout;
+    sopra->addWidget(new QLabel(tr("Schema del progetto:"), this));
+    sopra->addWidget(ComboSchema);
+    sopra->addSpacing(24);
+    sopra->addWidget(CheckLunghezze);
+    sopra->addStretch();
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(sopra);
+    l->addWidget(Tabella, 1);
+    l->addWidget(LabelNote);
+
+    connect(ComboSchema, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_stato.Posa.Schema = i == 1 ? TSchemaPosa::Serpentina : TSchemaPosa::Spirale;
+        modificato();
+    });
+    connect(CheckLunghezze, &QCheckBox::toggled, this, [this](bool si) {
+        m_stato.Posa.LunghezzeDalDisegno = si;
+        modificato();
+    });
+    connect(Tabella, &QTableWidget::cellDoubleClicked, this, [this](int riga, int colonna) {
+        if (colonna == Schema)
+            cambiaSchemaLocale(riga);
+    });
+    Aggiorna();
+}
+
+void TFinestraPosa::modificato()
+{
+    // Le lunghezze cambiano: il prossimo ricalcolo rifà i locali e le liste dei collettori.
+    m_stato.Dati().ProgettoModificato = true;
+    m_stato.Dati().LocaliModificati = true;
+    Aggiorna();
+}
+
+void TFinestraPosa::cambiaSchemaLocale(int riga)
+{
+    if (riga < 0 || riga >= m_idRiga.size())
+        return;
+    const int id = m_idRiga[riga];
+    const bool spirale = Tabella->item(riga, Schema)->data(Qt::UserRole).toInt() == int(TSchemaPosa::Spirale);
+    const TSchemaPosa nuovo = spirale ? TSchemaPosa::Serpentina : TSchemaPosa::Spirale;
+    if (nuovo == m_stato.Posa.Schema)
+        m_stato.Posa.SchemiLocali.remove(id);
+    else
+        m_stato.Posa.SchemiLocali.insert(id, nuovo);
+    modificato();
+}
+
+void TFinestraPosa::Aggiorna()
+{
+    // Le lunghezze dimensionate, anche quando il progetto usa già quelle misurate.
+    QVector<TLocaleCalc> dimensionati = m_stato.RisultatiLocali;
+    m_stato.PavRad.CalcolaLocali(dimensionati);
+    std::swap(dimensionati, m_stato.RisultatiLocali);
+    const QList<TPosaPiano> piani = PosaProgetto(m_stato);
+    std::swap(dimensionati, m_stato.RisultatiLocali);
+
+    const double massima = m_stato.Dati().AuxDGenerali->FieldByName(QStringLiteral("LUNGMAX")).AsFloat();
+    Tabella->setRowCount(0);
+    m_idRiga.clear();
+    QStringList note;
+    int oltre = 0;
+    for (const TPosaPiano& p : piani) {
+        note << p.nonPosati;
+        for (const TCircuitoPiano& c : p.circuiti) {
+            if (!c.Posato())
+                continue;
+            const int r = Tabella->rowCount();
+            Tabella->insertRow(r);
+            m_idRiga << c.ID;
+            Tabella->setItem(r, Circuito, Cella(c.nome, false));
+            Tabella->setItem(r, Locale, Cella(QString::number(c.ID), true));
+            Tabella->setItem(r, Piano, Cella(p.piano, false));
+            Tabella->setItem(r, Collettore, Cella(c.collettore, false));
+            auto* schema = Cella(c.schema == TSchemaPosa::Spirale ? tr("spirale") : tr("serpentina"), false);
+            schema->setData(Qt::UserRole, int(c.schema));
+            schema->setToolTip(tr("Doppio clic: cambia lo schema di questo locale"));
+            Tabella->setItem(r, Schema, schema);
+            Tabella->setItem(r, Passo, Cella(QLocale().toString(c.passo * 100, 'f', 1), true));
+            Tabella->setItem(r, Anello, Cella(Metri(c.Anello()), true));
+            Tabella->setItem(r, Collegamenti, Cella(Metri(c.Collegamenti()), true));
+            auto* totale = Cella(Metri(c.Totale()), true);
+            if (massima > 0 && c.Totale() > massima) {
+                totale->setForeground(Qt::red);
+                totale->setToolTip(tr("Oltre la lunghezza massima dei circuiti (%1 m)").arg(massima));
+                ++oltre;
+            }
+            Tabella->setItem(r, Totale, totale);
+            Tabella->setItem(r, Dimensionata, Cella(QLocale().toString(c.lunghezzaDimensionata, 'f', 0), true));
+        }
+    }
+    QString testo = tr("%n circuiti posati", nullptr, Tabella->rowCount());
+    if (oltre > 0)
+        testo += tr("; %n oltre la lunghezza massima", nullptr, oltre);
+    if (!note.isEmpty())
+        testo += u'\n' + tr("Non posati: ") + note.join(QStringLiteral("; "));
+    LabelNote->setText(testo);
+}

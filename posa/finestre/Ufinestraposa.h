@@ -1,0 +1,37 @@
+#pragma once
+// Finestra "Posa dei circuiti": la posa del progetto sulla sua pianta, un circuito per riga con
+// il nome della pagina dei collettori, il passo, l'anello, i collegamenti, il totale misurato e la
+// lunghezza dimensionata (in rosso il totale oltre la lunghezza massima dei circuiti). Lo schema
+// del progetto si sceglie sopra, quello di un locale con un doppio clic sulla sua cella "Schema";
+// "Lunghezze dal disegno" fa usare ai passi successivi i totali misurati.
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+class TStatoProgetto;
+
+class TFinestraPosa : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFinestraPosa(TStatoProgetto& stato, QWidget* parent = nullptr);
+
+    // Rifà la posa con lo stato di ora e riempie la tabella.
+    void Aggiorna();
+
+    QComboBox* ComboSchema;
+    QCheckBox* CheckLunghezze;
+    QTableWidget* Tabella;
+    QLabel* LabelNote;
+
+    enum TColonna { Circuito, Locale, Piano, Collettore, Schema, Passo, Anello, Collegamenti, Totale, Dimensionata };
+
+private:
+    void cambiaSchemaLocale(int riga);
+    void modificato();
+
+    TStatoProgetto& m_stato;
+    QList<int> m_idRiga; // ID del locale di ogni riga
+};
