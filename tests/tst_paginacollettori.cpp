@@ -702,6 +702,13 @@ private Q_SLOTS:
             VERIFICA_MESSAGGIO(registro, rifiuto, TIcona::Esclamazione);
         QCOMPARE(visteAperte, viste + (rifiuto.isEmpty() ? 1 : 0));
         QCOMPARE(p->Stato().CollettoriConfermati, rifiuto.isEmpty());
+        // Neanche l'ottimizzazione parte su un collettore da sistemare.
+        int aperture = 0;
+        pagina->ApriOttimizzazione = [&] { ++aperture; };
+        QTest::mouseClick(pagina->Button1, Qt::LeftButton);
+        if (!rifiuto.isEmpty())
+            VERIFICA_MESSAGGIO(registro, rifiuto, TIcona::Esclamazione);
+        QCOMPARE(aperture, rifiuto.isEmpty() ? 1 : 0);
     }
 
     // "Nuovo", "Modifica", "Elimina" con il dialogo del nome.
