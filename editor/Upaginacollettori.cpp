@@ -4,12 +4,13 @@
 #include "progetto/Uassegnaauto.h"
 
 #include "data/Udatabase.h"
+#include "data/Umessaggi.h"
 #include "editor/Udef.h"
 #include "editor/Udefcoll.h"
 #include "editor/Umostraccoll.h"
-#include "progetto/Ustato.h"
 #include "editor/Uvistecollettori.h"
 #include "optimise/Ucalcolo.h"
+#include "progetto/Ustato.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -264,6 +265,35 @@ void TPaginaCollettori::Entra()
     svuotaDettagli();
     Stato().RicalcolaProgetto();
     Stato().RicostruisciCollettori();
+    // Quel che un cambiamento dei locali o dei dati ha tolto al lavoro sui collettori, una volta.
+    const TAvvisoCollettori avviso = Stato().PrendiAvvisoCollettori();
+    if (!avviso.Vuoto())
+        TMessaggi::Avviso(TestoAvvisoCollettori(avviso));
+}
+
+QString TPaginaCollettori::TestoAvvisoCollettori(const TAvvisoCollettori& a)
+{
+    QStringList parti;
+    if (a.nuovi == 1)
+        parti << tr("1 circuito nuovo da collegare");
+    else if (a.nuovi > 1)
+        parti << tr("%1 circuiti nuovi da collegare").arg(a.nuovi);
+    if (a.tolti == 1)
+        parti << tr("1 circuito collegato non esiste più ed è stato tolto dal suo collettore");
+    else if (a.tolti > 1)
+        parti << tr("%1 circuiti collegati non esistono più e sono stati tolti dai collettori").arg(a.tolti);
+    if (a.nonValidi == 1)
+        parti << tr("1 collettore, segnato nell'albero, ha circuiti di piani diversi o più di 12 circuiti e va "
+                    "corretto");
+    else if (a.nonValidi > 1)
+        parti << tr("%1 collettori, segnati nell'albero, hanno circuiti di piani diversi o più di 12 circuiti e "
+                    "vanno corretti")
+                     .arg(a.nonValidi);
+    if (a.conferma)
+        parti << tr("la conferma dei collettori è da ripetere");
+    if (a.ottimizzazione)
+        parti << tr("l'ottimizzazione dei circuiti è da ripetere");
+    return parti.join(QStringLiteral("; "));
 }
 
 void TPaginaCollettori::SvuotaNomeCollettore()

@@ -2,8 +2,9 @@
 // Pagina "Collettori" della finestra di progetto: l'albero dei collettori (TreeView1), l'elenco
 // dei circuiti non assegnati (ListBox2), i pulsanti e il trascinamento fra i due, i dati del
 // collettore scelto, "Tipo" e "Ottimizzazione Circuiti". Le viste leggono TAssegnazione.
-#include "progetto/Ucollettori.h"
 #include "editor/Upagina.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Ustato.h"
 
 #include <QPoint>
 #include <QVector>
@@ -37,6 +38,8 @@ public:
     void SvuotaNomeCollettore();
     // Dopo la lettura di un progetto: ogni collettore aperto sui suoi circuiti.
     void EspandiTutto();
+    // Il messaggio che dice, entrando nella pagina, quel che un ricalcolo ha tolto.
+    static QString TestoAvvisoCollettori(const TAvvisoCollettori& a);
 
     // Apre la finestra dell'ottimizzazione dei circuiti, dopo i controlli dell'assegnazione.
     // Finché non è collegata il pulsante fa solo i controlli.

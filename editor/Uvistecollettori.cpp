@@ -178,10 +178,24 @@ QVariant TModelloAlberoCollettori::data(const QModelIndex& index, int role) cons
     case RuoloEtichetta:
         return testo;
     case Qt::DecorationRole:
+        if (!n.ECircuito() && nonValido(n.collettore))
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(AltezzaImmagine);
         return ImmagineCollettori(n.ECircuito() ? 1 : 0);
+    case Qt::ForegroundRole:
+        // Un collettore da sistemare (due piani, più di 12 circuiti) si vede nell'albero.
+        if (!n.ECircuito() && nonValido(n.collettore))
+            return QBrush(QColor(200, 0, 0));
+        return {};
+    case RuoloNonValido:
+        return !n.ECircuito() && nonValido(n.collettore);
     default:
         return {};
     }
+}
+
+bool TModelloAlberoCollettori::nonValido(int collettore) const
+{
+    return !m_a->ProblemaCollettore(collettore).isEmpty();
 }
 
 Qt::ItemFlags TModelloAlberoCollettori::flags(const QModelIndex& index) const

@@ -12,6 +12,8 @@
 
 // Ruolo con il testo intero dell'etichetta o del nodo (lettera e posizione comprese).
 constexpr int RuoloEtichetta = Qt::UserRole + 1;
+// Ruolo che dice se un collettore va sistemato prima di "Tipo" (bool).
+constexpr int RuoloNonValido = Qt::UserRole + 2;
 
 // Immagini della pagina: 0 collettore, 1 circuito.
 QPixmap ImmagineCollettori(int indice);
@@ -51,6 +53,8 @@ public:
     QModelIndex Indice(TNodo n) const;
 
 private:
+    bool nonValido(int collettore) const;
+
     QPointer<TAssegnazione> m_a;
 };
 

@@ -20,6 +20,12 @@ bool ControllaAssegnazioneOtt(const TAssegnazione& assegnazione)
         TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli);
         return false;
     }
+    // Un collettore rimasto fuori regola dopo un ricalcolo darebbe rotoli per piano sbagliati.
+    const int nonValido = assegnazione.CollettoreNonValido();
+    if (nonValido >= 0) {
+        TMessaggi::Avviso(assegnazione.ProblemaCollettore(nonValido));
+        return false;
+    }
     return true;
 }
 

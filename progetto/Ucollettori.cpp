@@ -99,6 +99,28 @@ int TAssegnazione::CollettoreSenzaCircuiti() const
     return -1;
 }
 
+QString TAssegnazione::ProblemaCollettore(int collettore) const
+{
+    if (collettore < 0 || collettore >= m_collettori.size())
+        return {};
+    const QStringList& circuiti = m_collettori[collettore].circuiti;
+    if (!circuiti.isEmpty()) {
+        const QString piano = PianoCircuito(circuiti.first());
+        for (const QString& e : circuiti)
+            if (PianoCircuito(e) != piano)
+                return MessaggiCollettori::Piani;
+    }
+    return circuiti.size() > MaxCircuitiCollettore ? MessaggiCollettori::Dodici : QString();
+}
+
+int TAssegnazione::CollettoreNonValido() const
+{
+    for (int i = 0; i < m_collettori.size(); ++i)
+        if (!ProblemaCollettore(i).isEmpty())
+            return i;
+    return -1;
+}
+
 TValoriCircuito TAssegnazione::ValoriCircuito(const QString& etichetta) const
 {
     TValoriCircuito v;
@@ -285,6 +307,13 @@ bool TAssegnazione::AggiungiCircuitoNodo(const QString& etichetta)
     return true;
 }
 
+void TAssegnazione::Sostituisci(QVector<TCollettoreAlbero> collettori, QStringList lista)
+{
+    m_collettori = std::move(collettori);
+    m_lista = std::move(lista);
+    Q_EMIT cambiato();
+}
+
 // ---------------------------------------------------------------- dati dei collettori
 
 double KvtaCollettore(TDati& dati, const QString& tipo)
@@ -344,6 +373,12 @@ TEsitoTipo CalcolaTipo(TDati& dati, const TAssegnazione& a, bool collettoriConfe
     }
     if (collettoriConfermati)
         return TEsitoTipo::GiaConfermati;
+    // Un collettore rimasto fuori regola dopo un ricalcolo si sistema prima di confermare.
+    const int nonValido = a.CollettoreNonValido();
+    if (nonValido >= 0) {
+        TMessaggi::Avviso(a.ProblemaCollettore(nonValido));
+        return TEsitoTipo::NonValida;
+    }
 
     cursore(true);
     TTabella* t = dati.AuxCollettori;

@@ -100,6 +100,12 @@ public:
     // Indice del primo collettore senza circuiti, -1 se non ce ne sono.
     int CollettoreSenzaCircuiti() const;
 
+    // Un collettore rimasto, dopo un ricalcolo, con circuiti di due piani o più di 12: va
+    // sistemato prima di "Tipo". Vuoto se va bene, altrimenti il messaggio della regola violata.
+    QString ProblemaCollettore(int collettore) const;
+    // Indice del primo collettore con un problema, -1 se nessuno.
+    int CollettoreNonValido() const;
+
     TValoriCircuito ValoriCircuito(const QString& etichetta) const;
     // Piano del locale di un circuito (vuoto se il locale non esiste).
     QString PianoCircuito(const QString& etichetta) const;
@@ -132,6 +138,8 @@ public:
     void AggiungiCollettoreNodo(const QString& testoNodo);
     // Figlio dell'ultimo collettore; false se non c'è ancora un collettore.
     bool AggiungiCircuitoNodo(const QString& etichetta);
+    // Albero e lista rifatti in una volta (ricostruzione dopo un ricalcolo).
+    void Sostituisci(QVector<TCollettoreAlbero> collettori, QStringList lista);
 
     std::function<void()> DopoModifica;
 
@@ -157,6 +165,7 @@ enum class TEsitoTipo {
     Incompleta, // circuiti non assegnati: messaggio
     GiaConfermati, // si apre la vista sui dati memorizzati
     SenzaAnelli, // un collettore senza circuiti: messaggio, AuxCollettori vuota
+    NonValida, // un collettore con due piani o più di 12 circuiti: messaggio, nulla cambia
     Calcolato, // AuxCollettori riscritta
     Interrotto // errore durante il calcolo: la vista si apre su quanto scritto
 };

@@ -410,6 +410,7 @@ bool TLettura::Esegui()
     leggiAlbero();
     if (!m_r.Ok())
         return false;
+    m_stato.AllineaCircuiti();
     if (m_agganci.DopoAlbero)
         m_agganci.DopoAlbero();
 

@@ -132,27 +132,84 @@ void TStatoProgetto::RicostruisciCollettori()
     if (!RisultatiRicalcolati && !ImpostazioniSalvate)
         return;
     clessidra(true);
-    Assegnazione.Svuota();
-    for (int i = 0; i < RisultatiLocali.size(); ++i) {
-        const TLocaleCalc& l = RisultatiLocali[i];
-        for (int n = 1; n <= l.NAs; ++n)
-            Assegnazione.AggiungiALista(EtichettaCircuito(NomeCircuito(l.Descrizione, n, false), u's', i + 1));
-        // I circuiti marginali esistono solo nel modo "Con Area Marginale" salvato.
-        if (ModoTMandata == 1)
-            for (int n = l.NAs + 1; n <= l.NAs + l.NAm; ++n)
-                Assegnazione.AggiungiALista(EtichettaCircuito(NomeCircuito(l.Descrizione, n, true), u'm', i + 1));
+    QVector<TCircuitoGenerato> adesso = CircuitiDeiLocali(RisultatiLocali, ModoTMandata == 1);
+    const TEsitoRicostruzione esito = RicostruisciAssegnazione(Assegnazione, m_circuiti, adesso);
+    m_circuiti = std::move(adesso);
+    // Senza collettori né conferma non c'era lavoro da perdere: nessun avviso.
+    if (esito.lavoro || CollettoriConfermati || OttimizzazioneEseguita) {
+        m_avviso = true;
+        if (esito.lavoro)
+            m_nuovi.unite(esito.nuovi);
+        m_tolti += esito.tolti;
+        m_confermaTolta |= CollettoriConfermati;
+        m_ottimizzazioneTolta |= OttimizzazioneEseguita;
     }
     RisultatiRicalcolati = false;
     ImpostazioniSalvate = false;
     CollettoriConfermati = false;
     OttimizzazioneEseguita = false;
-
-    TTabella* r = m_dati.AuxRegol;
-    for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
-        r->FieldByName(QLatin1String(q)).Imposta(0);
-    r->Post();
+    ricontaRegolazione();
     clessidra(false);
     Q_EMIT collettoriRicostruiti();
+}
+
+void TStatoProgetto::ricontaRegolazione()
+{
+    // Solo le quantità già calcolate (o scritte) seguono i locali e i circuiti di oggi; quelle di
+    // caldaia e regolatore non dipendono da loro.
+    TTabella* r = m_dati.AuxRegol;
+    auto valore = [r](const char* campo) { return r->FieldByName(QLatin1String(campo)).AsInteger(); };
+    QList<QPair<const char*, int>> nuove;
+    if (valore("qterm") > 0)
+        nuove.append({"qterm", int(RisultatiLocali.size())});
+    const QString attuatore = r->FieldByName(QStringLiteral("attuatore")).AsString();
+    if (valore("qattuat") > 0 && !attuatore.isEmpty()) {
+        int n = 0;
+        if (attuatore.startsWith(QLatin1String("J91"))) {
+            for (const TCollettoreAlbero& c : Assegnazione.Collettori())
+                n += c.circuiti.isEmpty() ? 0 : 1;
+        } else {
+            n = Assegnazione.NumeroCircuitiAssegnati() + int(Assegnazione.Lista().size());
+        }
+        nuove.append({"qattuat", n});
+    }
+    bool cambia = false;
+    for (const auto& [campo, n] : nuove)
+        cambia |= valore(campo) != n;
+    if (!cambia)
+        return;
+    if (r->State() == TStato::Consultazione)
+        r->Edit();
+    for (const auto& [campo, n] : nuove)
+        r->FieldByName(QLatin1String(campo)).Imposta(n);
+    r->Post();
+}
+
+void TStatoProgetto::AllineaCircuiti()
+{
+    m_circuiti = CircuitiDeiLocali(RisultatiLocali, ModoTMandata == 1);
+    m_avviso = false;
+    m_nuovi.clear();
+    m_tolti = 0;
+    m_confermaTolta = m_ottimizzazioneTolta = false;
+}
+
+TAvvisoCollettori TStatoProgetto::PrendiAvvisoCollettori()
+{
+    TAvvisoCollettori a;
+    if (!m_avviso)
+        return a;
+    a.nuovi = ContaInLista(Assegnazione, m_circuiti, m_nuovi);
+    a.tolti = m_tolti;
+    a.conferma = m_confermaTolta;
+    a.ottimizzazione = m_ottimizzazioneTolta;
+    for (int i = 0; i < Assegnazione.NumeroCollettori(); ++i)
+        a.nonValidi += Assegnazione.ProblemaCollettore(i).isEmpty() ? 0 : 1;
+    m_avviso = false;
+    m_nuovi.clear();
+    m_tolti = 0;
+    m_confermaTolta = m_ottimizzazioneTolta = false;
+    return a;
 }
 
 void TStatoProgetto::SalvaImpostazioni(int modo, float temperatura)

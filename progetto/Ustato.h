@@ -5,10 +5,11 @@
 // possiede uno; il file di progetto, i documenti, l'ottimizzazione e la riga di comando lo usano
 // senza finestre.
 #include "calc/Ucalc.h"
-#include "progetto/Ucollettori.h"
 #include "en1264/Udati.h"
 #include "pianta/Upianta.h"
 #include "progetto/Uimpostazioniposa.h"
+#include "progetto/Ucollettori.h"
+#include "progetto/Uricostruzione.h"
 
 #include <QObject>
 #include <QStringList>
@@ -21,6 +22,18 @@ class TTabella;
 
 // I dati generali del record corrente di AuxDGenerali, nelle unità delle tabelle.
 TDatiGenerali LeggiDatiGenerali(TTabella& dg);
+
+// Quel che le ricostruzioni delle liste hanno tolto al lavoro sui collettori dall'ultima volta
+// che la pagina "Collettori" l'ha detto.
+struct TAvvisoCollettori
+{
+    int nuovi = 0; // circuiti nuovi ancora da collegare
+    int tolti = 0; // circuiti collegati che non esistono più
+    bool conferma = false; // la conferma dei collettori è stata tolta
+    bool ottimizzazione = false; // l'ottimizzazione dei circuiti è stata tolta
+    int nonValidi = 0; // collettori con circuiti di due piani o più di 12
+    bool Vuoto() const { return nuovi == 0 && tolti == 0 && !conferma && !ottimizzazione && nonValidi == 0; }
+};
 
 class TStatoProgetto : public QObject
 {
@@ -75,10 +88,16 @@ public:
     // sono cambiati, poi calcola tutti i locali alla temperatura e nel modo salvati. false, senza
     // calcolare, quando il locale in modifica non si può registrare (le regole lo hanno detto).
     bool RicalcolaProgetto();
-    // Se risultati o impostazioni sono cambiati dall'ultima volta, ricostruisce l'elenco dei
-    // circuiti dai risultati e scarta assegnazione, conferma, ottimizzazione e quantità della
-    // regolazione.
+    // Se risultati o impostazioni sono cambiati dall'ultima volta, rifà le liste dei collettori
+    // dai risultati: collettori e circuiti che esistono ancora restano dove sono, i nuovi vanno fra
+    // i non assegnati, gli altri escono; conferma e ottimizzazione si tolgono (i loro numeri sono
+    // cambiati), le scelte della regolazione restano e le quantità già calcolate si ricontano.
     void RicostruisciCollettori();
+    // Dopo la lettura di un progetto: le liste lette corrispondono ai locali appena calcolati.
+    void AllineaCircuiti();
+    // Quel che le ricostruzioni hanno tolto da dire una volta entrando nella pagina "Collettori";
+    // vuoto se non c'è nulla. Preso, non si ripete.
+    TAvvisoCollettori PrendiAvvisoCollettori();
     // "Salva Impostazioni" della pagina della temperatura di mandata.
     void SalvaImpostazioni(int modo, float temperatura);
     // "Tipo" della pagina dei collettori (con la clessidra); dice se aprire la vista dei collegamenti.
@@ -100,5 +119,15 @@ private:
             Clessidra(occupato);
     }
 
+    void ricontaRegolazione();
+
     TDati& m_dati;
+    // I circuiti da cui vengono le etichette delle liste, per riconoscerli alla ricostruzione.
+    QVector<TCircuitoGenerato> m_circuiti;
+    // Avviso in sospeso per la pagina "Collettori".
+    bool m_avviso = false;
+    QSet<TChiaveCircuito> m_nuovi;
+    int m_tolti = 0;
+    bool m_confermaTolta = false;
+    bool m_ottimizzazioneTolta = false;
 };

@@ -1,6 +1,7 @@
 // Assegnazione dei circuiti ai collettori: etichette, regole della pagina "Collettori",
 // ricostruzione delle liste, "Tipo" e ricalcolo delle perdite dei collettori.
 #include "aiuti/MessaggiCollettori.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
 #include "data/Udatabase.h"
@@ -162,6 +163,7 @@ private Q_SLOTS:
         TTabella* r = dati->AuxRegol;
         for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
             r->FieldByName(QLatin1String(q)).Imposta(4);
+        r->FieldByName("attuatore").Imposta("J90X230");
         QVERIFY(r->Post());
         stato->CollettoriConfermati = stato->OttimizzazioneEseguita = true;
         prepara(modo);
@@ -177,8 +179,12 @@ private Q_SLOTS:
         QCOMPARE(a().NumeroCollettori(), 0);
         QVERIFY(!stato->RisultatiRicalcolati && !stato->ImpostazioniSalvate);
         QVERIFY(!stato->CollettoriConfermati && !stato->OttimizzazioneEseguita);
-        for (const char* q : {"qterm", "qattuat", "qcald", "qreg"})
-            QCOMPARE(r->FieldByName(QLatin1String(q)).AsInteger(), 0);
+        // Le scelte della regolazione restano; le quantità già calcolate si ricontano.
+        QCOMPARE(r->FieldByName("attuatore").AsString(), QStringLiteral("J90X230"));
+        QCOMPARE(r->FieldByName("qterm").AsInteger(), 3);
+        QCOMPARE(r->FieldByName("qattuat").AsInteger(), circuiti);
+        QCOMPARE(r->FieldByName("qcald").AsInteger(), 4);
+        QCOMPARE(r->FieldByName("qreg").AsInteger(), 4);
         QCOMPARE(r->State(), TStato::Consultazione);
     }
 
@@ -193,8 +199,128 @@ private Q_SLOTS:
         QVERIFY(stato->CollettoriConfermati);
         stato->SalvaImpostazioni(2, 40.0f);
         stato->RicostruisciCollettori();
-        QCOMPARE(a().NumeroNodi(), 0);
-        QCOMPARE(a().Lista().size(), 19);
+        QCOMPARE(a().NumeroNodi(), 3);
+        QCOMPARE(a().Lista().size(), 17);
+        QVERIFY(!stato->CollettoriConfermati);
+    }
+
+    // Un ricalcolo tiene i collettori e i circuiti che esistono ancora, dove erano; i nuovi vanno
+    // fra i non assegnati, gli altri escono; conferma e ottimizzazione si tolgono e lo si dice.
+    void ricostruzioneTiene_data()
+    {
+        QTest::addColumn<QString>("modifica");
+        QTest::addColumn<QStringList>("primo");
+        QTest::addColumn<QStringList>("secondo");
+        QTest::addColumn<int>("nuovi");
+        QTest::addColumn<int>("tolti");
+        QTest::addColumn<QString>("ultimoInLista");
+        QTest::addColumn<QString>("problema");
+        const QStringList a = {"Soggiorno - 1", "Soggiorno - 2", "Soggiorno - 3", "Bagno - 1"};
+        const QStringList b = {"Camera - 1", "Camera - 2", "Camera - 3", "Camera - 4 Am"};
+        QTest::newRow("un circuito in più")
+            << "carico" << a << (QStringList(b.mid(0, 3)) << "Camera - 5 Am") << 1 << 0 << "Camera - 4" << QString();
+        QTest::newRow("circuiti in meno")
+            << "meno" << QStringList {a[0], a[1], a[3]} << b << 0 << 1 << "Bagno - 2" << QString();
+        QTest::newRow("locale inserito prima") << "inserito" << a << b << 1 << 0 << "Studio - 1" << QString();
+        QTest::newRow("locale rinominato") << "rinominato" << (QStringList(a.mid(0, 3)) << "Bagno grande - 1") << b << 0
+                                           << 0 << "Bagno grande - 2" << QString();
+        QTest::newRow("locale tolto") << "tolto" << a << QStringList {} << 0 << 4 << "Bagno - 2" << QString();
+        QTest::newRow("piano cambiato") << "piano" << a << b << 0 << 0 << "Bagno - 2" << MsgPiani;
+        QTest::newRow("senza area marginale") << "modo" << a << b.mid(0, 3) << 0 << 1 << "Bagno - 2" << QString();
+        QTest::newRow("tredici da un file") << "tredici"
+                                            << (QStringList(a) << "Soggiorno - 4"
+                                                               << "Soggiorno - 5")
+                                            << b << 0 << 0 << "Bagno - 2" << MsgDodici;
+    }
+    void ricostruzioneTiene()
+    {
+        QFETCH(QString, modifica);
+        QFETCH(QStringList, primo);
+        QFETCH(QStringList, secondo);
+        QFETCH(int, nuovi);
+        QFETCH(int, tolti);
+        QFETCH(QString, ultimoInLista);
+        QFETCH(QString, problema);
+        TTabella* r = dati->AuxRegol;
+        QVERIFY(ImpostaCampi(r, {{"attuatore", "J90X230"}, {"qterm", 3}, {"qattuat", 20}, {"qcald", 1}}));
+        prepara();
+        QVERIFY(stato->PrendiAvvisoCollettori().Vuoto()); // nessun lavoro ancora: niente da dire
+        a().Nuovo("A");
+        for (const char* n : {"Soggiorno - 1", "Soggiorno - 2", "Soggiorno - 3", "Bagno - 1"})
+            QVERIFY(a().Collega(riga(n), {0, -1}));
+        a().Nuovo("B");
+        for (const char* n : {"Camera - 1", "Camera - 2", "Camera - 3", "Camera - 4 Am"})
+            QVERIFY(a().Collega(riga(n), {1, -1}));
+        stato->CollettoriConfermati = stato->OttimizzazioneEseguita = true;
+
+        QVector<TLocaleCalc>& l = stato->RisultatiLocali;
+        if (modifica == "carico")
+            l[1].NAs = 4;
+        else if (modifica == "meno")
+            l[0].NAs = 2;
+        else if (modifica == "inserito")
+            l.prepend(locale(9, "PT", "Studio", 1));
+        else if (modifica == "rinominato")
+            l[2].Descrizione = "Bagno grande";
+        else if (modifica == "tolto")
+            l.remove(1);
+        else if (modifica == "piano")
+            l[2].Piano = "P1";
+        else if (modifica == "modo")
+            stato->ModoTMandata = 2;
+        else if (modifica == "tredici") { // come lo darebbe un file scritto altrove
+            QVector<TCollettoreAlbero> c = a().Collettori();
+            for (int i = 4; i <= 12; ++i)
+                c[0].circuiti << a().Lista()[riga(QStringLiteral("Soggiorno - %1").arg(i))];
+            a().Sostituisci(c, a().Lista().mid(9));
+        }
+        stato->RisultatiRicalcolati = true;
+        stato->RicostruisciCollettori();
+
+        auto nomi = [](const QStringList& etichette) {
+            QStringList n;
+            for (const QString& e : etichette)
+                n << TestoCircuitoEtichetta(e).mid(1).trimmed();
+            return n;
+        };
+        QCOMPARE(a().NumeroCollettori(), 2);
+        QCOMPARE(a().Collettori()[0].Nome(), QStringLiteral("A"));
+        QCOMPARE(nomi(a().Collettori()[0].circuiti).mid(0, primo.size()), primo);
+        QCOMPARE(nomi(a().Collettori()[1].circuiti), secondo);
+        QCOMPARE(nomi(a().Lista()).last(), ultimoInLista);
+        // Ogni circuito di oggi c'è una volta sola, con l'etichetta di oggi (posizione del locale compresa).
+        QStringList tutte = a().Lista();
+        for (const auto& c : a().Collettori())
+            tutte << c.circuiti;
+        QStringList attese;
+        for (const TCircuitoGenerato& c : CircuitiDeiLocali(l, stato->ModoTMandata == 1))
+            attese << c.etichetta;
+        tutte.sort();
+        attese.sort();
+        QCOMPARE(tutte, attese);
+
+        QVERIFY(!stato->CollettoriConfermati && !stato->OttimizzazioneEseguita);
+        QCOMPARE(a().ProblemaCollettore(0), problema);
+        QCOMPARE(a().ProblemaCollettore(1), QString());
+        QCOMPARE(r->FieldByName("attuatore").AsString(), QStringLiteral("J90X230"));
+        QCOMPARE(r->FieldByName("qterm").AsInteger(), int(l.size()));
+        QCOMPARE(r->FieldByName("qattuat").AsInteger(), int(attese.size()));
+        QCOMPARE(r->FieldByName("qcald").AsInteger(), 1);
+
+        const TAvvisoCollettori avviso = stato->PrendiAvvisoCollettori();
+        QCOMPARE(avviso.nuovi, nuovi);
+        QCOMPARE(avviso.tolti, tolti);
+        QVERIFY(avviso.conferma && avviso.ottimizzazione);
+        QCOMPARE(avviso.nonValidi, problema.isEmpty() ? 0 : 1);
+        QVERIFY(stato->PrendiAvvisoCollettori().Vuoto());
+
+        // Un collettore fuori regola ferma "Tipo" con il messaggio della pagina, senza toccare nulla.
+        if (problema.isEmpty())
+            return;
+        a().Sostituisci(a().Collettori(), {});
+        QCOMPARE(stato->Tipo(), TEsitoTipo::NonValida);
+        VERIFICA_MESSAGGIO(registro, problema, TIcona::Esclamazione);
+        QCOMPARE(dati->AuxCollettori->RecordCount(), 0);
     }
 
     void limiteDodici_data()

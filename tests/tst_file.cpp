@@ -464,30 +464,40 @@ private Q_SLOTS:
     void assegnazioneNonPiuValida()
     {
         progettoCompleto();
-        // Un locale cambiato dopo la conferma: il salvataggio non deve tenere l'assegnazione.
+        const QVector<TCollettoreAlbero> prima = stato->Assegnazione.Collettori();
+        // Un locale cambiato dopo la conferma: il file tiene i collettori e i circuiti che esistono
+        // ancora, non la conferma né l'ottimizzazione fatte sui numeri di prima.
         dati->AuxLocali->First();
         QVERIFY(ImpostaCampi(dati->AuxLocali, {{"CTermico", 2400.0}}));
         QVERIFY(dati->LocaliModificati);
         QVERIFY(ScriviProgetto(*stato, percorso("vecchia.tvl")));
         const auto rec = struttura(leggi(percorso("vecchia.tvl")));
         QVERIFY(!rec.isEmpty());
+        const TAssegnazione& a = stato->Assegnazione;
+        QCOMPARE(a.NumeroCollettori(), 2);
+        QCOMPARE(a.Collettori()[0].testo, prima[0].testo);
+        QCOMPARE(a.Collettori()[1].circuiti, prima[1].circuiti); // la camera non è cambiata
+        QVERIFY(!a.Collettori()[0].circuiti.isEmpty());
+        QCOMPARE(a.Collettori()[0].circuiti.first(), prima[0].circuiti.first());
         const int regol = RecTMandata(3) + 3;
-        for (int q : {1, 3, 7, 8})
-            QCOMPARE(rec[regol + q].valore, QByteArray("0\n"));
+        const int circuiti = a.NumeroCircuitiAssegnati() + int(a.Lista().size());
+        // qterm, qattuat ricontati; qreg e qcald come erano.
+        const QList<QPair<int, int>> quantita = {{1, 3}, {3, circuiti}, {7, 1}, {8, 1}};
+        for (const auto& [q, n] : quantita)
+            QCOMPARE(rec[regol + q].valore.trimmed().toInt(), n);
         QCOMPARE(rec[regol + 9].valore, QByteArray("0\n")); // CollettoriConfermati
-        QCOMPARE(rec[regol + 10].valore, QByteArray("0\n")); // nessun nodo
-        QCOMPARE(rec[regol + 11].valore.trimmed().toInt(), stato->Assegnazione.Lista().size());
-        QCOMPARE(rec[regol + 12].dimensione, 200);
+        QCOMPARE(rec[regol + 10].valore.trimmed().toInt(), a.NumeroNodi());
         QVERIFY(!stato->CollettoriConfermati && !stato->OttimizzazioneEseguita);
-        QCOMPARE(stato->Assegnazione.NumeroNodi(), 0);
 
         TAltro altro;
         QVERIFY(LeggiProgetto(altro.stato, percorso("vecchia.tvl")));
-        QVERIFY(!altro.stato.CollettoriConfermati);
-        QCOMPARE(altro.stato.Assegnazione.NumeroNodi(), 0);
-        QCOMPARE(altro.stato.Assegnazione.Lista(), stato->Assegnazione.Lista());
+        QVERIFY(!altro.stato.CollettoriConfermati && !altro.stato.OttimizzazioneEseguita);
+        QCOMPARE(altro.stato.Assegnazione.Collettori().size(), 2);
+        for (int k = 0; k < 2; ++k)
+            QCOMPARE(altro.stato.Assegnazione.Collettori()[k].circuiti, a.Collettori()[k].circuiti);
+        QCOMPARE(altro.stato.Assegnazione.Lista(), a.Lista());
         QVERIFY(altro.dati.AuxCollettori->IsEmpty());
-        QCOMPARE(altro.dati.AuxRegol->FieldByName("qattuat").AsInteger(), 0);
+        QCOMPARE(altro.dati.AuxRegol->FieldByName("qattuat").AsInteger(), circuiti);
     }
 
     void termosatoTagliatoA50()

@@ -606,6 +606,111 @@ private Q_SLOTS:
         QCOMPARE(aperture, messaggio.isEmpty() ? 1 : 0);
     }
 
+    // Un cambiamento dei locali tiene il lavoro sui collettori: i circuiti restano dove erano, i
+    // nuovi si collegano, conferma e ottimizzazione si rifanno; entrando nella pagina un messaggio
+    // lo dice una volta. Un collettore rimasto con due piani è segnato e "Tipo" lo rifiuta.
+    void lavoroTenuto_data()
+    {
+        const QString conferma = "la conferma dei collettori è da ripetere; "
+                                 "l'ottimizzazione dei circuiti è da ripetere";
+        QTest::addColumn<QString>("modifica");
+        QTest::addColumn<QStringList>("restaA");
+        QTest::addColumn<QStringList>("restaB");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<QString>("rifiuto");
+        const QStringList a = {"Stanza 1 - 1", "Stanza 2 - 1", "Stanza 3 - 1"};
+        const QStringList b = {"Camera 4 - 1", "Camera 5 - 1", "Camera 6 - 1"};
+        QTest::newRow("carico") << "carico" << a << b << conferma << QString();
+        QTest::newRow("locale più grande")
+            << "area" << a << b << QString("1 circuito nuovo da collegare; " + conferma) << QString();
+        QTest::newRow("locale tolto")
+            << "tolto" << a << b.mid(0, 2)
+            << QString("1 circuito collegato non esiste più ed è stato tolto dal suo collettore; " + conferma)
+            << QString();
+        QTest::newRow("piano cambiato") << "piano" << a << b
+                                        << QString("1 collettore, segnato nell'albero, ha circuiti di piani diversi o "
+                                                   "più di 12 circuiti e va corretto; "
+                                                   + conferma)
+                                        << MsgPiani;
+    }
+    void lavoroTenuto()
+    {
+        QFETCH(QString, modifica);
+        QFETCH(QStringList, restaA);
+        QFETCH(QStringList, restaB);
+        QFETCH(QString, messaggio);
+        QFETCH(QString, rifiuto);
+        apri(3);
+        QVERIFY(ImpostaCampi(p->dati.AuxDGenerali, {{"RIF_COLL", "V220HJ"}}));
+        QCOMPARE(collettore("A", "PT", 3), 0);
+        QCOMPARE(collettore("B", "P1", 3), 1);
+        nellaVista = [](TMostraCColl& v) { QTest::mouseClick(v.BitBtn1, Qt::LeftButton); };
+        QTest::mouseClick(pagina->BitBtn4, Qt::LeftButton);
+        QVERIFY(p->Stato().CollettoriConfermati);
+        p->Stato().OttimizzazioneEseguita = true;
+        TTabella* r = p->dati.AuxRegol;
+        QVERIFY(ImpostaCampi(r, {{"term", "TERM1"}, {"attuatore", "J90X230"}, {"qterm", 6}, {"qattuat", 6}}));
+
+        TTabella* l = p->dati.AuxLocali;
+        for (l->First(); !l->Eof() && l->FieldByName("ID").AsInteger() != (modifica == "tolto" ? 6 : 1); l->Next()) { }
+        if (modifica == "carico")
+            QVERIFY(ImpostaCampi(l, {{"CTermico", 700}}));
+        else if (modifica == "area")
+            QVERIFY(ImpostaCampi(l, {{"Area", 60}, {"AreaUtile", 59}}));
+        else if (modifica == "tolto")
+            QVERIFY(l->Delete());
+        else if (modifica == "piano")
+            QVERIFY(ImpostaCampi(l, {{"Piano", "P1"}}));
+        p->Pagina(0);
+        p->Pagina(4);
+
+        auto nomi = [this](int c) {
+            QStringList n;
+            for (const QString& e : circuiti(c))
+                n << TestoVisibileEtichetta(e).mid(4);
+            return n;
+        };
+        QCOMPARE(a().NumeroCollettori(), 2);
+        QCOMPARE(nomi(0), restaA);
+        QCOMPARE(nomi(1), restaB);
+        const int nuovi = int(a().Lista().size());
+        QCOMPARE(nuovi, modifica == "area" ? 1 : 0);
+        if (nuovi > 0)
+            QCOMPARE(TestoVisibileEtichetta(a().Lista().first()).mid(4), QStringLiteral("Stanza 1 - 2"));
+        VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
+        QVERIFY(!p->Stato().CollettoriConfermati && !p->Stato().OttimizzazioneEseguita);
+        QCOMPARE(r->FieldByName("attuatore").AsString(), QStringLiteral("J90X230"));
+        QCOMPARE(r->FieldByName("term").AsString(), QStringLiteral("TERM1"));
+        QCOMPARE(r->FieldByName("qterm").AsInteger(), l->RecordCount());
+        QCOMPARE(r->FieldByName("qattuat").AsInteger(), a().NumeroCircuitiAssegnati() + nuovi);
+        QCOMPARE(pagina->ModelloAlbero()->Indice({0, -1}).data(RuoloNonValido).toBool(), !rifiuto.isEmpty());
+        QVERIFY(!pagina->ModelloAlbero()->Indice({1, -1}).data(RuoloNonValido).toBool());
+        // Il messaggio non si ripete al ritorno nella pagina.
+        p->Pagina(0);
+        p->Pagina(4);
+
+        // I nuovi si collegano a mano; poi si conferma di nuovo, se il collettore è in regola.
+        for (int i = 0; i < nuovi; ++i) {
+            clicLista(0);
+            clicAlbero({0, -1});
+            QTest::mouseClick(pagina->SpeedButton3, Qt::LeftButton);
+        }
+        QVERIFY(a().Lista().isEmpty());
+        const int viste = visteAperte;
+        QTest::mouseClick(pagina->BitBtn4, Qt::LeftButton);
+        if (!rifiuto.isEmpty())
+            VERIFICA_MESSAGGIO(registro, rifiuto, TIcona::Esclamazione);
+        QCOMPARE(visteAperte, viste + (rifiuto.isEmpty() ? 1 : 0));
+        QCOMPARE(p->Stato().CollettoriConfermati, rifiuto.isEmpty());
+        // Neanche l'ottimizzazione parte su un collettore da sistemare.
+        int aperture = 0;
+        pagina->ApriOttimizzazione = [&] { ++aperture; };
+        QTest::mouseClick(pagina->Button1, Qt::LeftButton);
+        if (!rifiuto.isEmpty())
+            VERIFICA_MESSAGGIO(registro, rifiuto, TIcona::Esclamazione);
+        QCOMPARE(aperture, rifiuto.isEmpty() ? 1 : 0);
+    }
+
     // "Nuovo", "Modifica", "Elimina" con il dialogo del nome.
     void collettoriEDialogo()
     {

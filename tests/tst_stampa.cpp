@@ -114,7 +114,8 @@ private Q_SLOTS:
         QVERIFY(registro.Controlla());
     }
 
-    // Dati generali cambiati dopo la conferma: la relazione avvisa, e le liste sono ricostruite.
+    // Dati generali cambiati dopo la conferma: la relazione avvisa, e le liste sono ricostruite
+    // tenendo il collettore.
     void rapportoRicostruisceCollettori()
     {
         prepara();
@@ -124,8 +125,9 @@ private Q_SLOTS:
         QVERIFY(creato());
         QVERIFY(!occupato);
         QVERIFY(progresso.fini > 0);
-        QCOMPARE(stato().Assegnazione.NumeroCollettori(), 0);
-        QVERIFY(!stato().Assegnazione.Lista().isEmpty());
+        // Il collettore resta con i circuiti che esistono ancora; la conferma no.
+        QCOMPARE(stato().Assegnazione.NumeroCollettori(), 1);
+        QVERIFY(stato().Assegnazione.NumeroCircuitiAssegnati() > 0);
         QVERIFY(!stato().CollettoriConfermati);
     }
 
