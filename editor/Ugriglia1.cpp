@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+#include <cmath>
 
 namespace {
 // Lampadina 16 × 16: bulbo colorato con riflesso, attacco grigio.
@@ -91,6 +95,16 @@ QColor ColoreMarca(int marca)
     }
 }
 
+double Contrasto(const QColor& a, const QColor& b)
+{
+    auto luminanza = [](const QColor& c) {
+        auto lineare = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a), lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const TCellaGriglia& cella, bool fuoco,
                       const QPalette& tavolozza)
 {
@@ -106,20 +120,17 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
         if (cella.Immagine >= 0 && cella.Immagine < ImageList2().size())
             p.drawPixmap(r.x() + r.width() - 20, r.top() + 5, ImageList2()[cella.Immagine]);
     }
-    // L'ID del locale in grassetto: fa da intestazione della riga.
-    p.setFont(Carattere(fissa || colonna == 0));
-    p.setPen(ColoreMarca(cella.Marca));
+    // L'ID del locale in grassetto: fa da intestazione della riga. Sul fondo arancio della zona
+    // marginale un testo colorato non si leggerebbe: il valore marcato è bianco e in grassetto.
+    const bool marcaMarginale = !fissa && colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali
+        && cella.Marca != MarcaNormale;
+    const bool grassetto = fissa || colonna == 0 || marcaMarginale;
+    p.setFont(Carattere(grassetto));
+    p.setPen(marcaMarginale ? QColor::fromRgb(ColoreMarcaMarginale) : ColoreMarca(cella.Marca));
     // Testo dall'alto a sinistra, senza ritaglio: la cella a destra, disegnata dopo, copre
     // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
-    const QFontMetrics& fm = Metriche(fissa || colonna == 0);
+    const QFontMetrics& fm = Metriche(grassetto);
     const QPoint punto(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent());
-    if (!fissa && colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali
-        && cella.Marca != MarcaNormale) {
-        // Il testo arancio sul fondo arancio della zona marginale si legge solo con un'ombra scura.
-        p.setPen(QColor(60, 20, 0));
-        p.drawText(punto + QPoint(1, 1), cella.Testo);
-        p.setPen(ColoreMarca(cella.Marca));
-    }
     p.drawText(punto, cella.Testo);
     if (fuoco) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -180,6 +191,9 @@ QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (ColonnaAggiuntiva(index.column()) && m_aggiuntiva.suggerimento)
             return m_aggiuntiva.suggerimento(index.row() + 2);
+        // Il numero del locale da solo non dice quale stanza sia.
+        if (index.column() == 0 && index.row() < m_locali.size())
+            return m_locali[index.row()].Descrizione;
         return {};
     default:
         return {};
@@ -293,6 +307,7 @@ TGriglia1::TGriglia1(const QVector<TLocaleCalc>& locali, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
+    creaColonnaFissa();
     larghezze();
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& corrente) {
@@ -306,6 +321,91 @@ void TGriglia1::larghezze()
     // La sezione comprende la linea della griglia, la cella ha la larghezza indicata.
     for (int c = 0; c < m_modello->columnCount(); ++c)
         horizontalHeader()->resizeSection(c, m_modello->Larghezza(c) + 1);
+    colonneFisse();
+}
+
+void TGriglia1::creaColonnaFissa()
+{
+    // Una seconda vista sullo stesso modello e sulla stessa selezione, sopra la prima colonna:
+    // scorre in verticale con la griglia, mai in orizzontale.
+    m_fissa = new QTableView(this);
+    m_fissa->setObjectName(QStringLiteral("ColonnaFissa"));
+    m_fissa->setHorizontalHeader(new TIntestazioneGriglia1(m_fissa));
+    m_fissa->setItemDelegate(itemDelegate());
+    m_fissa->setModel(m_modello);
+    m_fissa->setSelectionModel(selectionModel());
+    m_fissa->setFocusPolicy(Qt::NoFocus);
+    m_fissa->setFrameShape(QFrame::NoFrame);
+    m_fissa->verticalHeader()->hide();
+    m_fissa->verticalHeader()->setMinimumSectionSize(1);
+    m_fissa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fissa->verticalHeader()->setDefaultSectionSize(AltezzaRiga + 1);
+    m_fissa->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fissa->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fissa->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fissa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fissa->setVerticalScrollMode(ScrollPerPixel);
+    m_fissa->setWordWrap(false);
+    setVerticalScrollMode(ScrollPerPixel);
+    viewport()->stackUnder(m_fissa);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_fissa->verticalScrollBar(), &QScrollBar::setValue);
+    connect(m_fissa->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    // Le colonne aggiunte (zona marginale, "EN 1264") o un modello azzerato non entrano nella vista fissa.
+    connect(m_modello, &QAbstractItemModel::columnsInserted, this, &TGriglia1::colonneFisse);
+    connect(m_modello, &QAbstractItemModel::modelReset, this, &TGriglia1::colonneFisse);
+    colonneFisse();
+    m_fissa->show();
+}
+
+void TGriglia1::colonneFisse()
+{
+    for (int c = 0; c < m_modello->columnCount(); ++c)
+        m_fissa->setColumnHidden(c, c != 0);
+    m_fissa->horizontalHeader()->resizeSection(0, horizontalHeader()->sectionSize(0));
+    posizionaColonnaFissa();
+}
+
+void TGriglia1::posizionaColonnaFissa()
+{
+    if (!m_fissa)
+        return;
+    const int f = frameWidth();
+    m_fissa->setGeometry(f, f, horizontalHeader()->sectionSize(0), viewport()->height() + horizontalHeader()->height());
+    m_fissa->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+}
+
+void TGriglia1::resizeEvent(QResizeEvent* e)
+{
+    QTableView::resizeEvent(e);
+    posizionaColonnaFissa();
+}
+
+void TGriglia1::updateGeometries()
+{
+    QTableView::updateGeometries();
+    posizionaColonnaFissa();
+}
+
+QModelIndex TGriglia1::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori)
+{
+    // A sinistra, una cella nascosta sotto la colonna fissa torna in vista.
+    const QModelIndex i = QTableView::moveCursor(azione, modificatori);
+    if (azione == MoveLeft && i.column() > 0) {
+        const int x = visualRect(i).left(), fissa = columnWidth(0);
+        if (x < fissa)
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - fissa);
+    }
+    return i;
+}
+
+void TGriglia1::scrollTo(const QModelIndex& index, ScrollHint suggerimento)
+{
+    // La prima colonna è sempre in vista: per lei si scorre solo in verticale, senza riportare
+    // a sinistra tutta la griglia.
+    const int orizzontale = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, suggerimento);
+    if (index.column() == 0)
+        horizontalScrollBar()->setValue(orizzontale);
 }
 
 int TGriglia1::ColWidth(int colonna) const
