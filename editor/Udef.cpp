@@ -1,7 +1,7 @@
 #include "editor/Udef.h"
 
-#include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
 #include "editor/Upaginacatalogo.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -9,13 +9,14 @@
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
+#include "en1264/finestre/Upaginaraffrescamento.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "en1264/finestre/Upaginaraffrescamento.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -41,6 +42,23 @@ TStatoProgetto& TPaginaProgetto::Stato() const
 TDati& TPaginaProgetto::Dati() const
 {
     return m_progetto.Dati();
+}
+
+void TPaginaProgetto::LimitaLarghezza(int massimo)
+{
+    m_larghezzaMassima = massimo;
+}
+
+void TPaginaProgetto::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (m_larghezzaMassima <= 0 || !layout())
+        return;
+    QMargins m = layout()->contentsMargins();
+    if (m_margineDestro < 0)
+        m_margineDestro = m.right();
+    m.setRight(m_margineDestro + qMax(0, width() - m_larghezzaMassima));
+    layout()->setContentsMargins(m);
 }
 
 // ---------------------------------------------------------------- TPageControl

@@ -160,6 +160,14 @@ private Q_SLOTS:
             piuLarga = piuLarga || vista->width() > misura.width();
         }
         QCOMPARE(piuLarga, conViste);
+        // I moduli tengono le loro proporzioni: lo spazio in più resta a destra, vuoto.
+        if (!conViste) {
+            int destra = 0;
+            for (QWidget* c : pagina->findChildren<QWidget*>())
+                if (c->isVisible() && c->parentWidget() == pagina)
+                    destra = qMax(destra, c->geometry().right());
+            QVERIFY2(destra < pagina->width() - 250, qPrintable(QString::number(destra)));
+        }
 
         // Massimizzata: la pagina occupa tutta l'area, come ingrandita a mano.
         w.showMaximized();

@@ -59,6 +59,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mostrapagina"));
+    // Le immagini della documentazione mostrano i numeri come li vede il progettista italiano.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QStringList a = app.arguments();
     const QString principale = Opzione(a, QStringLiteral("--principale"));
     const QString foto = Opzione(a, QStringLiteral("--foto"));
