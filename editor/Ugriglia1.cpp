@@ -1,5 +1,6 @@
 #include "editor/Ugriglia1.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -163,6 +164,11 @@ TCellaGriglia TModelloGriglia1::Cella(int colonna, int riga) const
     return TPavRad::TestoCella(colonna, riga, m_locali, m_locale);
 }
 
+QString TModelloGriglia1::Descrizione(int riga) const
+{
+    return riga >= 2 && riga - 2 < m_locali.size() ? m_locali[riga - 2].Descrizione : QString();
+}
+
 void TModelloGriglia1::ImpostaColonnaAggiuntiva(TColonnaAggiuntiva colonna)
 {
     beginResetModel();
@@ -192,8 +198,8 @@ QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
         if (ColonnaAggiuntiva(index.column()) && m_aggiuntiva.suggerimento)
             return m_aggiuntiva.suggerimento(index.row() + 2);
         // Il numero del locale da solo non dice quale stanza sia.
-        if (index.column() == 0 && index.row() < m_locali.size())
-            return m_locali[index.row()].Descrizione;
+        if (index.column() == 0)
+            return Descrizione(index.row() + 2);
         return {};
     default:
         return {};
@@ -265,9 +271,18 @@ void TIntestazioneGriglia1::paintSection(QPainter* p, const QRect& rect, int log
     // Come le celle: una linea della griglia a destra e sotto ciascuna delle due righe.
     p->fillRect(rect, palette().color(QPalette::Mid));
     const int h = TGriglia1::AltezzaRiga;
+    // La colonna ferma, allargata, ha la descrizione accanto al numero.
+    const int numero = m->Larghezza(0) + 1;
+    const bool descrizione = logicalIndex == 0 && rect.width() > numero;
     for (int riga = 0; riga < 2; ++riga) {
-        const QRect r(rect.left(), rect.top() + riga * (h + 1), rect.width() - 1, h);
+        const QRect r(rect.left(), rect.top() + riga * (h + 1), (descrizione ? numero : rect.width()) - 1, h);
         Griglia1DrawCell(*p, r, m->ColonnaDisegno(logicalIndex), riga, m->Cella(logicalIndex, riga), false, palette());
+        if (descrizione) {
+            TCellaGriglia cella;
+            cella.Testo = riga == 0 ? QCoreApplication::translate("TGriglia1", "Descrizione") : QString();
+            Griglia1DrawCell(*p, QRect(r.right() + 2, r.top(), rect.width() - numero - 1, h), 1, riga, cella, false,
+                             palette());
+        }
     }
 }
 
@@ -277,7 +292,18 @@ void TDisegnoGriglia1::paint(QPainter* p, const QStyleOptionViewItem& opzioni, c
 {
     const auto* m = static_cast<const TModelloGriglia1*>(index.model());
     const int riga = index.row() + 2;
-    Griglia1DrawCell(*p, opzioni.rect, m->ColonnaDisegno(index.column()), riga, m->Cella(index.column(), riga),
+    const int numero = m->Larghezza(0);
+    QRect r = opzioni.rect;
+    if (index.column() == 0 && r.width() > numero) {
+        // Colonna ferma allargata: numero, linea della griglia, descrizione del locale.
+        const QRect resto(r.left() + numero + 1, r.top(), r.width() - numero - 1, r.height());
+        r.setWidth(numero);
+        p->fillRect(QRect(r.right() + 1, r.top(), 1, r.height()), opzioni.palette.color(QPalette::Mid));
+        TCellaGriglia cella;
+        cella.Testo = Metriche(false).elidedText(m->Descrizione(riga), Qt::ElideRight, resto.width() - 4);
+        Griglia1DrawCell(*p, resto, 1, riga, cella, false, opzioni.palette);
+    }
+    Griglia1DrawCell(*p, r, m->ColonnaDisegno(index.column()), riga, m->Cella(index.column(), riga),
                      opzioni.state.testFlag(QStyle::State_HasFocus), opzioni.palette);
 }
 
@@ -361,7 +387,6 @@ void TGriglia1::colonneFisse()
 {
     for (int c = 0; c < m_modello->columnCount(); ++c)
         m_fissa->setColumnHidden(c, c != 0);
-    m_fissa->horizontalHeader()->resizeSection(0, horizontalHeader()->sectionSize(0));
     posizionaColonnaFissa();
 }
 
@@ -369,8 +394,21 @@ void TGriglia1::posizionaColonnaFissa()
 {
     if (!m_fissa)
         return;
+    // Con lo spazio per tutte le colonne e la descrizione, la colonna ferma mostra anche la
+    // descrizione del locale: l'intestazione verticale (nascosta sotto) le fa posto.
+    const int scorrimento = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+    const bool descrizione
+        = width() - 2 * frameWidth() - scorrimento >= horizontalHeader()->length() + LarghezzaDescrizione;
+    if (descrizione == verticalHeader()->isHidden()) {
+        verticalHeader()->setFixedWidth(LarghezzaDescrizione);
+        verticalHeader()->setVisible(descrizione);
+        updateGeometries(); // margini della vista e di nuovo qui, con l'intestazione al suo posto
+        return;
+    }
     const int f = frameWidth();
-    m_fissa->setGeometry(f, f, horizontalHeader()->sectionSize(0), viewport()->height() + horizontalHeader()->height());
+    const int larghezza = horizontalHeader()->sectionSize(0) + (descrizione ? LarghezzaDescrizione : 0);
+    m_fissa->setGeometry(f, f, larghezza, viewport()->height() + horizontalHeader()->height());
+    m_fissa->horizontalHeader()->resizeSection(0, larghezza);
     m_fissa->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
 }
 

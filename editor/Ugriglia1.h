@@ -46,6 +46,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
 
+    // Descrizione del locale di una riga della griglia (vuota per le righe fisse).
+    QString Descrizione(int riga) const;
     // Cella della griglia, righe fisse comprese.
     TCellaGriglia Cella(int colonna, int riga) const;
     // Righe della griglia comprese le due fisse (almeno 2); colonne 13 o 20.
@@ -108,6 +110,8 @@ class TGriglia1 : public QTableView
 public:
     // Altezza delle celle e larghezze delle 20 colonne, in pixel.
     static constexpr int AltezzaRiga = 24;
+    // Descrizione dei locali accanto al numero, quando c'è posto per tutte le colonne.
+    static constexpr int LarghezzaDescrizione = 150;
     static constexpr int LarghezzeColonne[TPavRad::NumColonneMarginali]
         = {40, 38, 38, 30, 50, 50, 40, 40, 45, 25, 30, 30, 52, 44, 44, 49, 29, 34, 34, 52};
 

@@ -429,11 +429,28 @@ private Q_SLOTS:
         // Le righe scorrono insieme.
         p.Griglia()->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
         QCOMPARE(fissa->verticalScrollBar()->value(), g->verticalScrollBar()->value());
-        // Tornando alle colonne della sola zona attiva la vista ferma mostra ancora solo i numeri.
+        // Con le sole colonne della zona attiva c'è posto: la colonna ferma ha anche la descrizione,
+        // e resta sola nella sua vista.
+        QCOMPARE(fissa->width(), TGriglia1::LarghezzeColonne[0] + 1);
         p.Scegli(2);
+        QCoreApplication::processEvents();
         for (int c = 1; c < g->model()->columnCount(); ++c)
             QVERIFY(fissa->isColumnHidden(c));
         QVERIFY(!fissa->isColumnHidden(0));
+        QCOMPARE(fissa->width(), TGriglia1::LarghezzeColonne[0] + 1 + TGriglia1::LarghezzaDescrizione);
+        // La vista ferma finisce dove finisce la prima colonna della griglia, che copre.
+        QCOMPARE(g->viewport()->x() + g->horizontalHeader()->sectionViewportPosition(0) + g->columnWidth(0),
+                 fissa->geometry().right() + 1);
+        g->verticalScrollBar()->setValue(0);
+        const QRect descrizione = fissa->visualRect(g->model()->index(1, 0)).adjusted(45, 0, 0, 0);
+        const QImage testo = fissa->viewport()->grab(descrizione).toImage();
+        int inchiostro = 0;
+        for (int y = 0; y < testo.height(); ++y)
+            for (int x = 0; x < testo.width(); ++x)
+                inchiostro += testo.pixelColor(x, y).value() < 100;
+        QVERIFY(inchiostro > 20); // "Camera"
+        QTest::mouseClick(fissa->viewport(), Qt::LeftButton, {}, descrizione.center());
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
     }
 
     // Intestazioni e unità entrano nelle loro colonne; la finestra a 792 × 554 mostra tutto.
