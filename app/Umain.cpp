@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -41,6 +42,7 @@ const QString MsgFileMancante = QStringLiteral("Non è possibile aprire il file.
 const QString MsgAltroProgetto
     = QStringLiteral("Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
 const QString FiltroTvl = QStringLiteral("TVL Files (*.tvl)");
+const QString ChiaveGeometria = QStringLiteral("FinestraPrincipale/Geometria");
 
 } // namespace
 
@@ -74,6 +76,11 @@ void TAreaSfondo::paintEvent(QPaintEvent*)
     g.setColorAt(0, QColor(0xf4, 0xe9, 0xdf));
     g.setColorAt(1, QColor(0xd9, 0xb8, 0x9c));
     p.fillRect(r, g);
+}
+
+QSize TAreaSfondo::sizeHint() const
+{
+    return DimensioneIniziale;
 }
 
 void TAreaSfondo::scrollContentsBy(int dx, int dy)
@@ -111,14 +118,20 @@ TTERMOVELA::TTERMOVELA(TDati* dati, QWidget* parent)
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
 
-    // Bordo fisso con menu di sistema e solo il pulsante di riduzione a icona.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    m_area->setFixedSize(792, 554);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Finestra ridimensionabile e massimizzabile: alla prima apertura l'area è di 792 × 554,
+    // poi torna com'era all'ultima chiusura (anche massimizzata).
+    RipristinaGeometria();
 
     m_info = new TInfo(this);
     FormCreate();
+    // Misura iniziale con barra dei menu e barra di stato già composte (prima sarebbero stimate).
+    if (!m_geometriaRipristinata) {
+        ensurePolished();
+        for (QWidget* w : findChildren<QWidget*>())
+            w->ensurePolished();
+        layout()->activate();
+        resize(sizeHint());
+    }
 }
 
 TTERMOVELA::~TTERMOVELA()
@@ -304,7 +317,20 @@ void TTERMOVELA::closeEvent(QCloseEvent* e)
         return;
     }
     ChiudiProgetto();
+    SalvaGeometria();
     e->accept();
+}
+
+void TTERMOVELA::SalvaGeometria() const
+{
+    QSettings().setValue(ChiaveGeometria, saveGeometry());
+}
+
+void TTERMOVELA::RipristinaGeometria()
+{
+    // Una geometria illeggibile (o fuori da ogni schermo, che Qt riporta dentro) lascia quella iniziale.
+    const QByteArray geometria = QSettings().value(ChiaveGeometria).toByteArray();
+    m_geometriaRipristinata = !geometria.isEmpty() && restoreGeometry(geometria);
 }
 
 void TTERMOVELA::menuProgetto(bool aperto)

@@ -23,6 +23,9 @@ public:
     explicit TAreaSfondo(QWidget* parent = nullptr);
     void ImpostaSfondo(const QPixmap& p);
     const QPixmap& Sfondo() const { return m_sfondo; }
+    // L'area della finestra alla prima apertura, quella su cui sono disegnate le pagine.
+    static constexpr QSize DimensioneIniziale {792, 554};
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -61,6 +64,9 @@ public:
     TComandiStampa* Stampa() const { return m_stampa; }
     // Chiude la finestra di progetto senza domande; le tabelle restano come sono.
     void ChiudiProgetto();
+    // Posizione, dimensioni e massimizzazione, ricordate fra le sessioni (salvate alla chiusura).
+    void SalvaGeometria() const;
+    void RipristinaGeometria();
     // Legge un progetto o un modello e crea la finestra di progetto.
     void LeggiProgetto(const QString& percorso);
     TInfo* Info() const { return m_info; }
@@ -125,6 +131,7 @@ private:
     TInfo* m_info;
     std::unique_ptr<TFileHistory> m_cronologia;
     bool m_mostrata = false;
+    bool m_geometriaRipristinata = false;
     bool m_avvioRiuscito = true;
     TComandiStampa* m_stampa = nullptr;
 };

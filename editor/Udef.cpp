@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -43,6 +44,23 @@ TStatoProgetto& TPaginaProgetto::Stato() const
 TDati& TPaginaProgetto::Dati() const
 {
     return m_progetto.Dati();
+}
+
+void TPaginaProgetto::LimitaLarghezza(int massimo)
+{
+    m_larghezzaMassima = massimo;
+}
+
+void TPaginaProgetto::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (m_larghezzaMassima <= 0 || !layout())
+        return;
+    QMargins m = layout()->contentsMargins();
+    if (m_margineDestro < 0)
+        m_margineDestro = m.right();
+    m.setRight(m_margineDestro + qMax(0, width() - m_larghezzaMassima));
+    layout()->setContentsMargins(m);
 }
 
 // ---------------------------------------------------------------- TPageControl

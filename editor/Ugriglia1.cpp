@@ -1,8 +1,13 @@
 #include "editor/Ugriglia1.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+#include <cmath>
 
 namespace {
 // Lampadina 16 × 16: bulbo colorato con riflesso, attacco grigio.
@@ -91,6 +96,16 @@ QColor ColoreMarca(int marca)
     }
 }
 
+double Contrasto(const QColor& a, const QColor& b)
+{
+    auto luminanza = [](const QColor& c) {
+        auto lineare = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a), lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const TCellaGriglia& cella, bool fuoco,
                       const QPalette& tavolozza)
 {
@@ -106,20 +121,17 @@ void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const 
         if (cella.Immagine >= 0 && cella.Immagine < ImageList2().size())
             p.drawPixmap(r.x() + r.width() - 20, r.top() + 5, ImageList2()[cella.Immagine]);
     }
-    // L'ID del locale in grassetto: fa da intestazione della riga.
-    p.setFont(Carattere(fissa || colonna == 0));
-    p.setPen(ColoreMarca(cella.Marca));
+    // L'ID del locale in grassetto: fa da intestazione della riga. Sul fondo arancio della zona
+    // marginale un testo colorato non si leggerebbe: il valore marcato è bianco e in grassetto.
+    const bool marcaMarginale = !fissa && colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali
+        && cella.Marca != MarcaNormale;
+    const bool grassetto = fissa || colonna == 0 || marcaMarginale;
+    p.setFont(Carattere(grassetto));
+    p.setPen(marcaMarginale ? QColor::fromRgb(ColoreMarcaMarginale) : ColoreMarca(cella.Marca));
     // Testo dall'alto a sinistra, senza ritaglio: la cella a destra, disegnata dopo, copre
     // con il suo fondo un numero che sborda (un layout per cella costerebbe troppo al cursore).
-    const QFontMetrics& fm = Metriche(fissa || colonna == 0);
+    const QFontMetrics& fm = Metriche(grassetto);
     const QPoint punto(r.left() + 2, r.top() + (fissa ? 4 : 8) + fm.ascent());
-    if (!fissa && colonna >= TPavRad::NumColonneAttive && colonna < TPavRad::NumColonneMarginali
-        && cella.Marca != MarcaNormale) {
-        // Il testo arancio sul fondo arancio della zona marginale si legge solo con un'ombra scura.
-        p.setPen(QColor(60, 20, 0));
-        p.drawText(punto + QPoint(1, 1), cella.Testo);
-        p.setPen(ColoreMarca(cella.Marca));
-    }
     p.drawText(punto, cella.Testo);
     if (fuoco) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -152,6 +164,11 @@ TCellaGriglia TModelloGriglia1::Cella(int colonna, int riga) const
     return TPavRad::TestoCella(colonna, riga, m_locali, m_locale);
 }
 
+QString TModelloGriglia1::Descrizione(int riga) const
+{
+    return riga >= 2 && riga - 2 < m_locali.size() ? m_locali[riga - 2].Descrizione : QString();
+}
+
 void TModelloGriglia1::ImpostaColonnaAggiuntiva(TColonnaAggiuntiva colonna)
 {
     beginResetModel();
@@ -180,6 +197,9 @@ QVariant TModelloGriglia1::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (ColonnaAggiuntiva(index.column()) && m_aggiuntiva.suggerimento)
             return m_aggiuntiva.suggerimento(index.row() + 2);
+        // Il numero del locale da solo non dice quale stanza sia.
+        if (index.column() == 0)
+            return Descrizione(index.row() + 2);
         return {};
     default:
         return {};
@@ -251,9 +271,18 @@ void TIntestazioneGriglia1::paintSection(QPainter* p, const QRect& rect, int log
     // Come le celle: una linea della griglia a destra e sotto ciascuna delle due righe.
     p->fillRect(rect, palette().color(QPalette::Mid));
     const int h = TGriglia1::AltezzaRiga;
+    // La colonna ferma, allargata, ha la descrizione accanto al numero.
+    const int numero = m->Larghezza(0) + 1;
+    const bool descrizione = logicalIndex == 0 && rect.width() > numero;
     for (int riga = 0; riga < 2; ++riga) {
-        const QRect r(rect.left(), rect.top() + riga * (h + 1), rect.width() - 1, h);
+        const QRect r(rect.left(), rect.top() + riga * (h + 1), (descrizione ? numero : rect.width()) - 1, h);
         Griglia1DrawCell(*p, r, m->ColonnaDisegno(logicalIndex), riga, m->Cella(logicalIndex, riga), false, palette());
+        if (descrizione) {
+            TCellaGriglia cella;
+            cella.Testo = riga == 0 ? QCoreApplication::translate("TGriglia1", "Descrizione") : QString();
+            Griglia1DrawCell(*p, QRect(r.right() + 2, r.top(), rect.width() - numero - 1, h), 1, riga, cella, false,
+                             palette());
+        }
     }
 }
 
@@ -263,7 +292,18 @@ void TDisegnoGriglia1::paint(QPainter* p, const QStyleOptionViewItem& opzioni, c
 {
     const auto* m = static_cast<const TModelloGriglia1*>(index.model());
     const int riga = index.row() + 2;
-    Griglia1DrawCell(*p, opzioni.rect, m->ColonnaDisegno(index.column()), riga, m->Cella(index.column(), riga),
+    const int numero = m->Larghezza(0);
+    QRect r = opzioni.rect;
+    if (index.column() == 0 && r.width() > numero) {
+        // Colonna ferma allargata: numero, linea della griglia, descrizione del locale.
+        const QRect resto(r.left() + numero + 1, r.top(), r.width() - numero - 1, r.height());
+        r.setWidth(numero);
+        p->fillRect(QRect(r.right() + 1, r.top(), 1, r.height()), opzioni.palette.color(QPalette::Mid));
+        TCellaGriglia cella;
+        cella.Testo = Metriche(false).elidedText(m->Descrizione(riga), Qt::ElideRight, resto.width() - 4);
+        Griglia1DrawCell(*p, resto, 1, riga, cella, false, opzioni.palette);
+    }
+    Griglia1DrawCell(*p, r, m->ColonnaDisegno(index.column()), riga, m->Cella(index.column(), riga),
                      opzioni.state.testFlag(QStyle::State_HasFocus), opzioni.palette);
 }
 
@@ -293,6 +333,7 @@ TGriglia1::TGriglia1(const QVector<TLocaleCalc>& locali, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
+    creaColonnaFissa();
     larghezze();
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& corrente) {
@@ -306,6 +347,103 @@ void TGriglia1::larghezze()
     // La sezione comprende la linea della griglia, la cella ha la larghezza indicata.
     for (int c = 0; c < m_modello->columnCount(); ++c)
         horizontalHeader()->resizeSection(c, m_modello->Larghezza(c) + 1);
+    colonneFisse();
+}
+
+void TGriglia1::creaColonnaFissa()
+{
+    // Una seconda vista sullo stesso modello e sulla stessa selezione, sopra la prima colonna:
+    // scorre in verticale con la griglia, mai in orizzontale.
+    m_fissa = new QTableView(this);
+    m_fissa->setObjectName(QStringLiteral("ColonnaFissa"));
+    m_fissa->setHorizontalHeader(new TIntestazioneGriglia1(m_fissa));
+    m_fissa->setItemDelegate(itemDelegate());
+    m_fissa->setModel(m_modello);
+    m_fissa->setSelectionModel(selectionModel());
+    m_fissa->setFocusPolicy(Qt::NoFocus);
+    m_fissa->setFrameShape(QFrame::NoFrame);
+    m_fissa->verticalHeader()->hide();
+    m_fissa->verticalHeader()->setMinimumSectionSize(1);
+    m_fissa->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fissa->verticalHeader()->setDefaultSectionSize(AltezzaRiga + 1);
+    m_fissa->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fissa->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fissa->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fissa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fissa->setVerticalScrollMode(ScrollPerPixel);
+    m_fissa->setWordWrap(false);
+    setVerticalScrollMode(ScrollPerPixel);
+    viewport()->stackUnder(m_fissa);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_fissa->verticalScrollBar(), &QScrollBar::setValue);
+    connect(m_fissa->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    // Le colonne aggiunte (zona marginale, "EN 1264") o un modello azzerato non entrano nella vista fissa.
+    connect(m_modello, &QAbstractItemModel::columnsInserted, this, &TGriglia1::colonneFisse);
+    connect(m_modello, &QAbstractItemModel::modelReset, this, &TGriglia1::colonneFisse);
+    colonneFisse();
+    m_fissa->show();
+}
+
+void TGriglia1::colonneFisse()
+{
+    for (int c = 0; c < m_modello->columnCount(); ++c)
+        m_fissa->setColumnHidden(c, c != 0);
+    posizionaColonnaFissa();
+}
+
+void TGriglia1::posizionaColonnaFissa()
+{
+    if (!m_fissa)
+        return;
+    // Con lo spazio per tutte le colonne e la descrizione, la colonna ferma mostra anche la
+    // descrizione del locale: l'intestazione verticale (nascosta sotto) le fa posto.
+    const int scorrimento = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+    const bool descrizione
+        = width() - 2 * frameWidth() - scorrimento >= horizontalHeader()->length() + LarghezzaDescrizione;
+    if (descrizione == verticalHeader()->isHidden()) {
+        verticalHeader()->setFixedWidth(LarghezzaDescrizione);
+        verticalHeader()->setVisible(descrizione);
+        updateGeometries(); // margini della vista e di nuovo qui, con l'intestazione al suo posto
+        return;
+    }
+    const int f = frameWidth();
+    const int larghezza = horizontalHeader()->sectionSize(0) + (descrizione ? LarghezzaDescrizione : 0);
+    m_fissa->setGeometry(f, f, larghezza, viewport()->height() + horizontalHeader()->height());
+    m_fissa->horizontalHeader()->resizeSection(0, larghezza);
+    m_fissa->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+}
+
+void TGriglia1::resizeEvent(QResizeEvent* e)
+{
+    QTableView::resizeEvent(e);
+    posizionaColonnaFissa();
+}
+
+void TGriglia1::updateGeometries()
+{
+    QTableView::updateGeometries();
+    posizionaColonnaFissa();
+}
+
+QModelIndex TGriglia1::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori)
+{
+    // A sinistra, una cella nascosta sotto la colonna fissa torna in vista.
+    const QModelIndex i = QTableView::moveCursor(azione, modificatori);
+    if (azione == MoveLeft && i.column() > 0) {
+        const int x = visualRect(i).left(), fissa = columnWidth(0);
+        if (x < fissa)
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - fissa);
+    }
+    return i;
+}
+
+void TGriglia1::scrollTo(const QModelIndex& index, ScrollHint suggerimento)
+{
+    // La prima colonna è sempre in vista: per lei si scorre solo in verticale, senza riportare
+    // a sinistra tutta la griglia.
+    const int orizzontale = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, suggerimento);
+    if (index.column() == 0)
+        horizontalScrollBar()->setValue(orizzontale);
 }
 
 int TGriglia1::ColWidth(int colonna) const

@@ -20,6 +20,11 @@ const QVector<QPixmap>& ImageList2();
 // Colori del carattere per marca (0 nero, 1 rosso, 2 arancio, 3 blu) e riempimento della zona marginale.
 QColor ColoreMarca(int marca);
 inline constexpr QRgb ColoreZonaMarginale = 0xffd96109; // RGB(217, 97, 9)
+// Testo marcato sul riempimento della zona marginale: bianco in grassetto, l'unico colore che
+// si distingue dal nero dei valori normali e si legge sull'arancio.
+inline constexpr QRgb ColoreMarcaMarginale = 0xffffffff;
+// Contrasto fra due colori (rapporto delle luminanze relative, da 1 a 21).
+double Contrasto(const QColor& a, const QColor& b);
 
 // Disegna una cella della griglia nel rettangolo r: riga 0 intestazioni, 1 unità, >= 2 locali.
 void Griglia1DrawCell(QPainter& p, const QRect& r, int colonna, int riga, const TCellaGriglia& cella, bool fuoco,
@@ -41,6 +46,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
 
+    // Descrizione del locale di una riga della griglia (vuota per le righe fisse).
+    QString Descrizione(int riga) const;
     // Cella della griglia, righe fisse comprese.
     TCellaGriglia Cella(int colonna, int riga) const;
     // Righe della griglia comprese le due fisse (almeno 2); colonne 13 o 20.
@@ -103,6 +110,8 @@ class TGriglia1 : public QTableView
 public:
     // Altezza delle celle e larghezze delle 20 colonne, in pixel.
     static constexpr int AltezzaRiga = 24;
+    // Descrizione dei locali accanto al numero, quando c'è posto per tutte le colonne.
+    static constexpr int LarghezzaDescrizione = 150;
     static constexpr int LarghezzeColonne[TPavRad::NumColonneMarginali]
         = {40, 38, 38, 30, 50, 50, 40, 40, 45, 25, 30, 30, 52, 44, 44, 49, 29, 34, 34, 52};
 
@@ -124,14 +133,27 @@ public:
         m_modello->ImpostaColonnaAggiuntiva(std::move(colonna));
         larghezze();
     }
+    // La colonna dei locali, ferma sopra la prima colonna mentre le altre scorrono in orizzontale.
+    QTableView* ColonnaFissa() const { return m_fissa; }
+    void scrollTo(const QModelIndex& index, ScrollHint suggerimento = EnsureVisible) override;
 
 Q_SIGNALS:
     // Nuova cella corrente scelta con mouse o tastiera (riga della griglia, >= 2).
     void SelectCell(int colonna, int riga);
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    void updateGeometries() override;
+
 private:
     void larghezze();
+    void creaColonnaFissa();
+    // Solo la prima colonna nella vista fissa, larga come quella sotto.
+    void colonneFisse();
+    void posizionaColonnaFissa();
 
     TModelloGriglia1* m_modello;
+    QTableView* m_fissa = nullptr;
     bool m_struttura = false;
 };

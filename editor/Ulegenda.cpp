@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 
-
 QList<TLegenda::TVoce> TLegenda::Voci()
 {
     return {
@@ -25,7 +24,8 @@ QList<TLegenda::TVoce> TLegenda::Voci()
         {7, QStringLiteral("29,40"), NessunaImmagine, MarcaRossa,
          QStringLiteral("Testo rosso: temperatura superficiale della zona attiva oltre 29 °C.")},
         {14, QStringLiteral("33,60"), NessunaImmagine, MarcaArancio,
-         QStringLiteral("Testo arancio: temperatura superficiale della zona marginale oltre 33 °C.")},
+         QCoreApplication::translate(
+             "TLegenda", "Testo bianco in grassetto: temperatura superficiale della zona marginale oltre 33 °C.")},
         // La colonna "EN 1264" si disegna come una colonna oltre le marginali (fondo bianco).
         {TPavRad::NumColonneMarginali, QCoreApplication::translate("TLegenda", "oltre"), LampadaRossa, MarcaRossa,
          QCoreApplication::translate(

@@ -21,9 +21,15 @@ public:
 
 protected:
     TProgetto& Progetto() const { return m_progetto; }
+    // Un modulo non si allarga oltre `massimo` pixel: nella finestra ingrandita le righe restano
+    // leggibili e i pulsanti vicini ai campi; lo spazio in più resta a destra.
+    void LimitaLarghezza(int massimo);
+    void resizeEvent(QResizeEvent* e) override;
     TStatoProgetto& Stato() const;
     TDati& Dati() const;
 
 private:
     TProgetto& m_progetto;
+    int m_larghezzaMassima = 0;
+    int m_margineDestro = -1;
 };

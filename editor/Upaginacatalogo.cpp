@@ -1,8 +1,8 @@
 #include "editor/Upaginacatalogo.h"
 
+#include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "progetto/Ustato.h"
 
@@ -84,7 +84,10 @@ QTableView* griglia(QWidget* parent, const char* nome, TModelloTabella* modello)
     g->setAlternatingRowColors(true);
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
     g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
+    // Lo spazio in più va alla descrizione, la colonna che ne ha bisogno; le altre restano come sono.
+    auto descrizioneLarga = [g] { g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch); };
+    descrizioneLarga();
+    QObject::connect(modello, &QAbstractItemModel::modelReset, g, descrizioneLarga);
     // La riga scelta nella griglia diventa il record corrente (registrando quello lasciato).
     QObject::connect(g->selectionModel(), &QItemSelectionModel::currentRowChanged, g,
                      [modello](const QModelIndex& attuale) {

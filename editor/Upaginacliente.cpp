@@ -1,7 +1,7 @@
 #include "editor/Upaginacliente.h"
 
-#include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
 #include "editor/Udef.h"
 
 #include <QFormLayout>
@@ -60,4 +60,5 @@ TPaginaCliente::TPaginaCliente(TProgetto& progetto)
     l->setContentsMargins(16, 14, 16, 12);
     l->addWidget(gruppo, 1);
     l->addLayout(barra);
+    LimitaLarghezza(900);
 }

@@ -1,10 +1,10 @@
 #include "editor/Upaginadatigenerali.h"
 
+#include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "progetto/Ucollettori.h"
-#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
+#include "progetto/Ucollettori.h"
 #include "progetto/Ustato.h"
 
 #include <QGridLayout>
@@ -154,6 +154,7 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
     l->setContentsMargins(12, 10, 12, 10);
     l->addLayout(colonne, 1);
     l->addLayout(barra);
+    LimitaLarghezza(1100);
 
     // Tab segue l'ordine delle righe, colonna per colonna.
     QWidget::setTabOrder(DBLookupComboBox1, DBEdit6);

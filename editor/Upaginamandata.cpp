@@ -1,14 +1,14 @@
 #include "editor/Upaginamandata.h"
 
 #include "controlli/Udialoghi.h"
+#include "controlli/Uopzioni.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "controlli/Uopzioni.h"
-#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
 #include "en1264/finestre/Umandataen1264.h"
+#include "progetto/Ustato.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -65,6 +65,8 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     arial.setPointSize(11);
     arial.setBold(true);
     Edit1->setFont(arial);
+    // La temperatura resta leggibile intera anche nella finestra più piccola.
+    Edit1->setMinimumWidth(QFontMetrics(arial).horizontalAdvance(TestoTMandata + QStringLiteral("00,0")) + 16);
 
     RadioGroup1 = new TRadioGroup({QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"),
                                    QStringLiteral("Senza Area Marginale"), tr("T EN 1264")},

@@ -1,8 +1,8 @@
 #include "editor/Upaginaregolazione.h"
 
+#include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "progetto/Ustato.h"
 
@@ -161,6 +161,7 @@ void TPaginaRegolazione::crea()
     l->addWidget(GroupBoxElettronica);
     l->addLayout(comandi);
     l->addStretch();
+    LimitaLarghezza(960);
 }
 
 void TPaginaRegolazione::Entra()

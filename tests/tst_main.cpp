@@ -132,6 +132,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
         TDialoghi::installa(&dialoghi);
+        // La misura della finestra ricordata alla chiusura resta nella cartella della prova.
+        qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
     void init()
     {

@@ -2,9 +2,9 @@
 #include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/RisposteDialoghi.h"
+#include "controlli/Uopzioni.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
-#include "controlli/Uopzioni.h"
 #include "editor/Upaginamandata.h"
 
 #include <QAbstractItemModelTester>
@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -372,6 +373,84 @@ private Q_SLOTS:
                 rosso = rosso || (c.red() > 200 && c.green() < 120 && c.blue() < 120);
             }
         QVERIFY(rosso);
+
+        // Oltre 33 °C nella zona marginale: testo bianco, che si legge sul riempimento arancio.
+        QVERIFY(l[0].TSupAm > 33);
+        QCOMPARE(p.Griglia()->Modello()->Cella(14, 2).Marca, MarcaArancio);
+        QVERIFY(Contrasto(QColor::fromRgb(ColoreMarcaMarginale), QColor::fromRgb(ColoreZonaMarginale)) >= 3.5);
+        p.Griglia()->scrollTo(p.Griglia()->Modello()->index(0, 14));
+        const QImage marginale = p.Griglia()->viewport()->grab().toImage();
+        const QRect r14 = p.Griglia()->RettangoloCella(14, 2);
+        int bianchi = 0, arancio = 0;
+        for (int y = r14.top() + 8; y < r14.bottom(); ++y)
+            for (int x = r14.left() + 2; x < r14.right(); ++x) {
+                const QColor c = marginale.pixelColor(x, y);
+                bianchi += c.red() > 235 && c.green() > 235 && c.blue() > 235;
+                arancio += c.red() > 240 && c.green() > 110 && c.green() < 150 && c.blue() < 90;
+            }
+        QVERIFY2(bianchi > 10, qPrintable(QString::number(bianchi)));
+        QCOMPARE(arancio, 0);
+    }
+
+    // La colonna dei locali resta ferma a sinistra mentre le altre scorrono; il suggerimento del
+    // numero dà la descrizione, un clic sulla colonna ferma sceglie il locale.
+    void colonnaDeiLocaliFerma()
+    {
+        TProva p;
+        QVERIFY(p.Prepara());
+        p.Pagina(3);
+        p.p->TrackBar1->setValue(450);
+        p.Scegli(1);
+        TGriglia1* g = p.Griglia();
+        QTableView* fissa = g->ColonnaFissa();
+        QScrollBar* sb = g->horizontalScrollBar();
+        QVERIFY2(sb->maximum() > 100, "a 792 × 554 le colonne della zona marginale non entrano");
+        sb->setValue(sb->maximum());
+        QCoreApplication::processEvents();
+        QVERIFY(g->horizontalHeader()->sectionViewportPosition(0) < 0); // la colonna vera è fuori
+        QVERIFY(fissa->isVisible());
+        QCOMPARE(fissa->geometry(),
+                 QRect(g->frameWidth(), g->frameWidth(), TGriglia1::LarghezzeColonne[0] + 1,
+                       g->viewport()->height() + g->horizontalHeader()->height()));
+        for (int c = 1; c < g->model()->columnCount(); ++c)
+            QVERIFY(fissa->isColumnHidden(c));
+        // Quel che si vede a sinistra: intestazione "Locale" e i numeri, fondo bianco.
+        const QImage img = g->grab().toImage();
+        const QPoint dentroPrima = fissa->geometry().topLeft() + QPoint(30, fissa->horizontalHeader()->height() + 3);
+        QCOMPARE(img.pixelColor(dentroPrima), QColor(Qt::white));
+        QCOMPARE(fissa->indexAt(QPoint(10, 5)), g->model()->index(0, 0));
+        // Descrizione nel suggerimento del numero del locale.
+        QCOMPARE(g->model()->index(2, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Bagno"));
+        QCOMPARE(g->model()->index(2, 3).data(Qt::ToolTipRole).toString(), QString());
+        // Un clic sul numero nella colonna ferma sceglie il locale e non riporta la griglia a sinistra.
+        QTest::mouseClick(fissa->viewport(), Qt::LeftButton, {}, fissa->visualRect(g->model()->index(1, 0)).center());
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
+        QCOMPARE(sb->value(), sb->maximum());
+        // Le righe scorrono insieme.
+        p.Griglia()->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
+        QCOMPARE(fissa->verticalScrollBar()->value(), g->verticalScrollBar()->value());
+        // Con le sole colonne della zona attiva c'è posto: la colonna ferma ha anche la descrizione,
+        // e resta sola nella sua vista.
+        QCOMPARE(fissa->width(), TGriglia1::LarghezzeColonne[0] + 1);
+        p.Scegli(2);
+        QCoreApplication::processEvents();
+        for (int c = 1; c < g->model()->columnCount(); ++c)
+            QVERIFY(fissa->isColumnHidden(c));
+        QVERIFY(!fissa->isColumnHidden(0));
+        QCOMPARE(fissa->width(), TGriglia1::LarghezzeColonne[0] + 1 + TGriglia1::LarghezzaDescrizione);
+        // La vista ferma finisce dove finisce la prima colonna della griglia, che copre.
+        QCOMPARE(g->viewport()->x() + g->horizontalHeader()->sectionViewportPosition(0) + g->columnWidth(0),
+                 fissa->geometry().right() + 1);
+        g->verticalScrollBar()->setValue(0);
+        const QRect descrizione = fissa->visualRect(g->model()->index(1, 0)).adjusted(45, 0, 0, 0);
+        const QImage testo = fissa->viewport()->grab(descrizione).toImage();
+        int inchiostro = 0;
+        for (int y = 0; y < testo.height(); ++y)
+            for (int x = 0; x < testo.width(); ++x)
+                inchiostro += testo.pixelColor(x, y).value() < 100;
+        QVERIFY(inchiostro > 20); // "Camera"
+        QTest::mouseClick(fissa->viewport(), Qt::LeftButton, {}, descrizione.center());
+        QCOMPARE(p.p->Edit2->text(), QStringLiteral("Camera  ID= 2"));
     }
 
     // Intestazioni e unità entrano nelle loro colonne; la finestra a 792 × 554 mostra tutto.

@@ -1,57 +1,100 @@
 // Mostra la finestra di progetto su un progetto e una pagina, per guardarla e fotografarla
-// (sotto Xvfb con import e xdotool). Uso: mostrapagina PROGETTO PAGINA(1-8)|pianta [SECONDI]
-// ("pianta" apre anche la finestra della pianta, grande, sopra il progetto). Con FILE.png al posto
-// dei secondi fotografa la finestra in primo piano in quel file ed esce.
+// (sotto Xvfb con import e xdotool, o da sola con --foto).
+// Uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI] [--principale LxA] [--foto FILE.png] [--marginale T]
+//   --principale LxA  apre il progetto nella finestra principale, grande L × A (per esempio
+//                     massimizzata su uno schermo di 1600 × 900), invece della sola finestra di progetto
+//   --foto FILE.png   salva l'immagine della finestra e termina
+//   --marginale T     imposta (senza salvare il file) la mandata "Con Area Marginale" a T °C
+#include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
-#include "pianta/finestre/Uapripianta.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
+
+namespace {
+// Lascia lavorare il ciclo degli eventi (disegno, disposizione) per qualche istante.
+void Attendi(int ms)
+{
+    QEventLoop ciclo;
+    QTimer::singleShot(ms, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
+}
+
+// Argomento dopo l'opzione, tolto dall'elenco con lei; vuoto se l'opzione manca.
+QString Opzione(QStringList& a, const QString& nome)
+{
+    const int i = a.indexOf(nome);
+    if (i < 0 || i + 1 >= a.size())
+        return {};
+    const QString valore = a.at(i + 1);
+    a.remove(i, 2);
+    return valore;
+}
+
+int Mostra(QWidget& finestra, TProgetto& progetto, const QStringList& a, const QString& foto, const QString& marginale)
+{
+    if (!marginale.isEmpty())
+        progetto.Stato().SalvaImpostazioni(1, marginale.toFloat());
+    progetto.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), progetto.PageControl1->count()) - 1);
+    if (!foto.isEmpty()) {
+        Attendi(400);
+        return finestra.grab().save(foto) ? 0 : 1;
+    }
+    if (a.size() > 3)
+        QTimer::singleShot(a[3].toInt() * 1000, qApp, &QApplication::quit);
+    return qApp->exec();
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList a = app.arguments();
+    QApplication::setApplicationName(QStringLiteral("mostrapagina"));
+    // Le immagini della documentazione mostrano i numeri come li vede il progettista italiano.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QStringList a = app.arguments();
+    const QString principale = Opzione(a, QStringLiteral("--principale"));
+    const QString foto = Opzione(a, QStringLiteral("--foto"));
+    const QString marginale = Opzione(a, QStringLiteral("--marginale"));
     if (a.size() < 3) {
-        std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8)|pianta [SECONDI]\n", stderr);
+        std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI] [--principale LxA] [--foto FILE.png] "
+                   "[--marginale T]\n",
+                   stderr);
         return 2;
     }
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
     TDati dati;
-    if (!dati.ApriTutto()) {
-        std::fprintf(stderr, "%s\n", qPrintable(dati.UltimoErrore()));
-        return 1;
+    if (principale.isEmpty()) {
+        if (!dati.ApriTutto()) {
+            std::fprintf(stderr, "%s\n", qPrintable(dati.UltimoErrore()));
+            return 1;
+        }
+        TProgetto finestra(dati);
+        TAgganciLettura agganci;
+        finestra.AggiungiAgganci(agganci);
+        if (!LeggiProgetto(finestra.Stato(), a[1], agganci))
+            return 1;
+        finestra.resize(792, 554);
+        finestra.move(0, 0);
+        finestra.show();
+        return Mostra(finestra, finestra, a, foto, marginale);
     }
-    TProgetto finestra(dati);
-    TAgganciLettura agganci;
-    finestra.AggiungiAgganci(agganci);
-    if (!LeggiProgetto(finestra.Stato(), a[1], agganci))
-        return 1;
-    finestra.resize(792, 554);
-    finestra.move(0, 0);
-    finestra.show();
-    if (a[2] == QLatin1String("pianta")) {
-        finestra.PageControl1->setCurrentIndex(2);
-        finestra.ApriPianta();
-    } else {
-        finestra.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), finestra.PageControl1->count()) - 1);
-    }
-    if (a.size() > 3 && a[3].endsWith(QLatin1String(".png"))) {
-        QTimer::singleShot(1500, &app, [&] {
-            QWidget* sopra = &finestra;
-            if (a[2] == QLatin1String("pianta"))
-                sopra = finestra.Pianta()->Finestra();
-            app.exit(sopra && sopra->grab().save(a[3]) ? 0 : 1);
-        });
-    } else if (a.size() > 3) {
-        QTimer::singleShot(a[3].toInt() * 1000, &app, &QApplication::quit);
-    }
-    return app.exec();
+    const QStringList misura = principale.split(u'x');
+    auto w = std::make_unique<TTERMOVELA>(&dati);
+    w->setGeometry(0, 0, misura.value(0).toInt(), misura.value(1).toInt());
+    w->show();
+    Attendi(300);
+    w->ApriDaPercorso(QFileInfo(a[1]).absoluteFilePath());
+    TProgetto* progetto = w->FinestraProgetto();
+    return progetto ? Mostra(*w, *progetto, a, foto, marginale) : 1;
 }

@@ -3,8 +3,8 @@
 #include "data/Udatabase.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
-#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
+#include "progetto/Ustato.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -64,7 +64,8 @@ TVerificaMandata::TVerificaMandata(TPaginaMandata& pagina, TStatoProgetto& stato
     if (auto* l = qobject_cast<QBoxLayout*>(pagina.layout()))
         l->insertLayout(l->indexOf(pagina.Griglia1) + 1, riga);
     if (auto* g = qobject_cast<QGridLayout*>(pagina.GroupBox7->layout()))
-        g->addWidget(LabelTEn1264, 2, 1, 1, 2);
+        // Su tutta la larghezza del gruppo: un testo lungo non stringe il cursore e la temperatura.
+        g->addWidget(LabelTEn1264, 2, 0, 1, 3, Qt::AlignRight);
 
     TModelloGriglia1::TColonnaAggiuntiva colonna;
     colonna.cella = [this](int riga) { return Cella(riga); };
