@@ -14,6 +14,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextStream>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cstdio>
@@ -79,6 +80,23 @@ QList<TTitolo> Titoli(const QTextDocument& doc)
             titoli.append({b.blockFormat().headingLevel(), b.text()});
     }
     return titoli;
+}
+
+// Tabelle a tutta larghezza, bordi semplici e un po' d'aria nelle celle.
+void AllargaTabelle(QTextDocument& doc)
+{
+    for (QTextFrame* f : doc.rootFrame()->childFrames()) {
+        auto* tabella = qobject_cast<QTextTable*>(f);
+        if (!tabella)
+            continue;
+        QTextTableFormat tf = tabella->format();
+        tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        tf.setCellPadding(3);
+        tf.setCellSpacing(0);
+        tf.setBorderCollapse(true);
+        tf.setBorderBrush(Qt::gray);
+        tabella->setFormat(tf);
+    }
 }
 
 // Ogni capitolo comincia su una pagina nuova, come i titoli rimasti soli in fondo a una pagina.
@@ -214,6 +232,7 @@ std::unique_ptr<QTextDocument> Componi(const QString& testo, const QString& imma
     doc->setDefaultFont(f);
     doc->setMarkdown(testo);
     CaricaImmagini(*doc, immagini, larghezza);
+    AllargaTabelle(*doc);
     ScriviIndice(*doc, titoli);
     Interruzioni(*doc, interruzioni);
     Impagina(*doc);
