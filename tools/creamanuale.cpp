@@ -36,8 +36,9 @@ struct TTitolo
 };
 
 // Le immagini sono lette dalla cartella indicata e ridotte alla larghezza del testo.
-void CaricaImmagini(QTextDocument& doc, const QString& cartella, double larghezzaTesto)
+bool CaricaImmagini(QTextDocument& doc, const QString& cartella, double larghezzaTesto)
 {
+    bool tutte = true;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
@@ -48,6 +49,7 @@ void CaricaImmagini(QTextDocument& doc, const QString& cartella, double larghezz
             const QImage immagine(cartella + QLatin1Char('/') + QFileInfo(nome).fileName());
             if (immagine.isNull()) {
                 std::fprintf(stderr, "creamanuale: immagine mancante %s\n", qPrintable(nome));
+                tutte = false;
                 continue;
             }
             doc.addResource(QTextDocument::ImageResource, QUrl(nome), immagine);
@@ -60,6 +62,7 @@ void CaricaImmagini(QTextDocument& doc, const QString& cartella, double larghezz
             c.setCharFormat(img);
         }
     }
+    return tutte;
 }
 
 bool Titolo(const QTextBlock& b)
@@ -231,7 +234,8 @@ std::unique_ptr<QTextDocument> Componi(const QString& testo, const QString& imma
     f.setPointSizeF(10);
     doc->setDefaultFont(f);
     doc->setMarkdown(testo);
-    CaricaImmagini(*doc, immagini, larghezza);
+    if (!CaricaImmagini(*doc, immagini, larghezza))
+        return nullptr;
     AllargaTabelle(*doc);
     ScriviIndice(*doc, titoli);
     Interruzioni(*doc, interruzioni);
@@ -276,6 +280,9 @@ int main(int argc, char** argv)
     std::set<int> interruzioni;
     for (int passo = 0; passo < 20; ++passo) {
         auto impaginato = Componi(testo, immagini, larghezza, titoli, interruzioni);
+        // Un'immagine che manca è un errore di compilazione, non un buco nel manuale.
+        if (!impaginato)
+            return 1;
         if (!TitoliOrfani(*impaginato, interruzioni)) {
             NumeraPagine(*impaginato, titoli);
             break;
