@@ -1,11 +1,54 @@
 #include "app/Uinfo.h"
 
 #include "app/Ustart.h"
+#include "data/Umessaggi.h"
+#include "documents/foglio/Udocumento.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUrl>
+
+namespace {
+TInfo::TApertura& Apertura()
+{
+    static TInfo::TApertura apertura
+        = [](const QString& file) { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); };
+    return apertura;
+}
+} // namespace
+
+QString TInfo::PercorsoManuale()
+{
+    return QDir(TDocumenti::DirIniziale()).filePath(QStringLiteral("manuale.pdf"));
+}
+
+void TInfo::ImpostaApertura(TApertura apertura)
+{
+    Apertura() = std::move(apertura);
+}
+
+bool TInfo::ApriManuale()
+{
+    const QString file = PercorsoManuale();
+    if (!QFileInfo(file).isFile()) {
+        TMessaggi::Avviso(
+            tr("Il manuale \"%1\" non è presente nella cartella del programma.").arg(QDir::toNativeSeparators(file)));
+        return false;
+    }
+    if (!Apertura()(file)) {
+        TMessaggi::Avviso(tr("Non è stato possibile aprire il manuale \"%1\": serve un programma per i file "
+                             "PDF.")
+                              .arg(QDir::toNativeSeparators(file)));
+        return false;
+    }
+    return true;
+}
 
 TInfo::TInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
@@ -58,12 +101,21 @@ TInfo::TInfo(QWidget* parent)
     esci->setDefault(true);
     connect(esci, &QPushButton::clicked, this, &QDialog::accept);
 
+    Manuale = new QPushButton(tr("Manuale"), this);
+    Manuale->setObjectName(QStringLiteral("Manuale"));
+    connect(Manuale, &QPushButton::clicked, this, [] { ApriManuale(); });
+
     auto* g = new QGridLayout(this);
     g->addWidget(immagine, 0, 0, 3, 1);
     g->addWidget(prodotto, 0, 1);
     g->addWidget(anno, 1, 1);
     g->addWidget(produttore, 2, 1);
     g->addWidget(Memo1, 3, 0, 1, 2);
-    g->addWidget(esci, 4, 0, 1, 2, Qt::AlignHCenter);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(Manuale);
+    pulsanti->addWidget(esci);
+    pulsanti->addStretch();
+    g->addLayout(pulsanti, 4, 0, 1, 2);
     g->setSizeConstraint(QLayout::SetFixedSize);
 }

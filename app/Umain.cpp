@@ -186,6 +186,12 @@ void TTERMOVELA::creaMenu()
 
     Informazioni1 = barra->addAction(QStringLiteral("Informazioni"));
     Informazioni1->setObjectName(QStringLiteral("Informazioni1"));
+    // Il manuale è nella finestra "Informazioni"; F1 lo apre da ovunque nella finestra.
+    Manuale1 = new QAction(tr("Manuale"), this);
+    Manuale1->setObjectName(QStringLiteral("Manuale1"));
+    Manuale1->setShortcut(QKeySequence::HelpContents);
+    addAction(Manuale1);
+    connect(Manuale1, &QAction::triggered, this, [] { TInfo::ApriManuale(); });
 
     Apri1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Salva1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -96,6 +96,7 @@ public:
     QAction* Etichette1;
     QAction* TavolaImpianto1;
     QAction* Informazioni1;
+    QAction* Manuale1; // F1: il manuale
     QStatusBar* StatusBar1;
 
 public Q_SLOTS:

@@ -14,6 +14,7 @@ install(FILES
     ${TVL_RUNTIME_DIR}/nuovopf.nv
     ${TVL_RUNTIME_DIR}/nuovov221v.nv
     ${TVL_RUNTIME_DIR}/nuovov225.nv
+    ${TVL_RUNTIME_DIR}/manuale.pdf
     DESTINATION ${TVL_DIR_INSTALLATA})
 install(DIRECTORY ${TVL_RUNTIME_DIR}/Template ${TVL_RUNTIME_DIR}/Immagini DESTINATION ${TVL_DIR_INSTALLATA})
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/installazione/desktop/termovela.sh DESTINATION bin RENAME termovela)

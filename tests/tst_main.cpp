@@ -8,6 +8,7 @@
 #include "controlli/Ucontrolli.h"
 #include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
+#include "documents/foglio/Udocumento.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginacollettori.h"
@@ -24,7 +25,9 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -712,6 +715,73 @@ private Q_SLOTS:
         QTimer::singleShot(0, esci, [esci] { esci->click(); });
         w.Informazioni1->trigger();
         QVERIFY(!info->isVisible());
+    }
+
+    // Il manuale costruito con il programma: più pagine, i capitoli che la finestra promette.
+    void manualeCostruito()
+    {
+        const QString pdf = TInfo::PercorsoManuale();
+        QCOMPARE(QFileInfo(pdf).absolutePath(), QCoreApplication::applicationDirPath());
+        QVERIFY2(QFileInfo(pdf).isFile(), qPrintable(pdf));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext non è installato");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        const QString righe = QString::fromUtf8(info.readAllStandardOutput());
+        const auto pagine = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(righe);
+        QVERIFY2(pagine.hasMatch(), qPrintable(righe));
+        QVERIFY2(pagine.captured(1).toInt() >= 10, qPrintable(pagine.captured(1)));
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(testo.waitForFinished(30000));
+        // pdftotext scrive le legature (fi, ffr) come un carattere solo: si confronta senza.
+        const QString letto = QString::fromUtf8(testo.readAllStandardOutput())
+                                  .replace(QChar(0xFB01), QStringLiteral("fi"))
+                                  .replace(QChar(0xFB00), QStringLiteral("ff"));
+        for (const char* capitolo :
+             {"Un progetto dall'inizio alla fine", "Le pagine della finestra di progetto", "T Mandata Progetto",
+              "Collettori", "Regolazione", "I documenti (menu \"Stampa\")", "Rapporto tecnico", "Capitolato",
+              "Etichette", "Tutti i documenti", "Verifica EN 1264, bagni e raffrescamento", "La riga di comando tvl",
+              "Importare ed esportare i locali"})
+            QVERIFY2(letto.contains(QString::fromUtf8(capitolo)), capitolo);
+        // Piede con il numero della pagina.
+        QVERIFY(letto.contains(QRegularExpression(QStringLiteral("Manuale d'uso\\s+2\\s"))));
+    }
+
+    // F1 nella finestra principale e "Manuale" della finestra Info chiedono di aprire il manuale
+    // della cartella di avvio; senza il file lo dicono e non aprono nulla.
+    void f1ApreIlManuale()
+    {
+        QStringList aperti;
+        TInfo::ImpostaApertura([&aperti](const QString& file) {
+            aperti << file;
+            return true;
+        });
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(aperti, QStringList {QDir(QCoreApplication::applicationDirPath()).filePath("manuale.pdf")});
+        w.Info()->Manuale->click();
+        QCOMPARE(aperti.size(), 2);
+
+        QTemporaryDir vuota;
+        TDocumenti::ImpostaDirIniziale(vuota.path());
+        QTest::keyClick(&w, Qt::Key_F1);
+        TDocumenti::ImpostaDirIniziale(QString());
+        QCOMPARE(aperti.size(), 2);
+        VERIFICA_MESSAGGIO(registro,
+                           QStringLiteral("Il manuale \"%1\" non è presente nella cartella del programma.")
+                               .arg(QDir::toNativeSeparators(vuota.filePath("manuale.pdf"))),
+                           TIcona::Esclamazione);
+
+        // Un'apertura che non riesce (nessun lettore di PDF) non passa sotto silenzio.
+        TInfo::ImpostaApertura([](const QString&) { return false; });
+        QTest::keyClick(&w, Qt::Key_F1);
+        TInfo::ImpostaApertura([](const QString&) { return true; });
+        QVERIFY(registro.Prendi().testo.startsWith(QStringLiteral("Non è stato possibile aprire il manuale")));
     }
 };
 
