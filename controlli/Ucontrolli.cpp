@@ -235,8 +235,16 @@ bool TModelloTabella::setData(const QModelIndex& index, const QVariant& value, i
         return false;
     const int campo = m_indici[index.column()];
     QVariant v = value;
-    if (v.typeId() == QMetaType::QString)
-        v = ValoreDaTesto(v.toString(), m_ds->DefCampo(campo).tipo, m_locale);
+    if (v.typeId() == QMetaType::QString) {
+        const TDefCampo& def = m_ds->DefCampo(campo);
+        v = ValoreDaTesto(v.toString(), def.tipo, m_locale);
+        // Il messaggio dice la colonna che l'utente vede, non il nome del campo nel database.
+        if (def.numerico() && v.typeId() == QMetaType::QString) {
+            const QString titolo = headerData(index.column(), Qt::Horizontal).toString().simplified();
+            TMessaggi::Errore(tr("'%1' non è un numero valido per %2.").arg(v.toString().trimmed(), titolo));
+            return false;
+        }
+    }
     return m_ds->impostaCampo(campo, v);
 }
 
