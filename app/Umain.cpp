@@ -369,6 +369,7 @@ void TTERMOVELA::ApriDaPercorso(const QString& percorso)
                                     .arg(QDir::toNativeSeparators(percorso), file.motivo));
         return;
     }
+    RicordaCartellaProgetti(percorso);
     m_cronologia->ImpostaCorrente(percorso);
     setWindowTitle(QStringLiteral("TERMOVELA : ") + percorso);
     NomeFile = percorso;
@@ -471,10 +472,12 @@ void TTERMOVELA::salvaConNome()
                                                               .nome = QStringLiteral("SaveDialog1"),
                                                               .titolo = QStringLiteral("Salva con Nome"),
                                                               .filtro = FiltroTvl,
+                                                              .cartella = CartellaProgetti(NomeFile),
                                                               .proposto = proposto,
                                                               .estensione = QStringLiteral("tvl")});
     if (percorso.isEmpty())
         return;
+    RicordaCartellaProgetti(percorso);
     m_cronologia->ImpostaCorrente(percorso);
     setWindowTitle(TitoloBase + QStringLiteral(" : ") + percorso);
     scrivi(percorso);

@@ -27,6 +27,8 @@
 #include <QSet>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -56,13 +58,17 @@ class TDialoghiDiProva : public TDialoghi
 public:
     QStringList risposte; // una per finestra aperta; "" = Annulla
     QStringList proposti; // nomi proposti dalle finestre di salvataggio
+    QStringList cartelle; // cartelle in cui si aprono le finestre di salvataggio
     int aperture = 0;
     QString ScegliFile(QWidget*, const TSceltaFile& scelta) override
     {
-        if (scelta.salva)
+        if (scelta.salva) {
             proposti << scelta.proposto;
-        else
+            cartelle << scelta.cartella;
+        }
+        else {
             ++aperture;
+        }
         return risposte.isEmpty() ? QString() : risposte.takeFirst();
     }
 };
@@ -134,6 +140,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
         TDialoghi::installa(&dialoghi);
+        // Le impostazioni ricordate (ultima cartella) restano nella cartella del test.
+        qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
     void init()
     {
@@ -670,6 +678,47 @@ private Q_SLOTS:
             if (b->isVisibleTo(&w) && b->text().contains(QRegularExpression(QStringLiteral("\\w"))))
                 finestra << b->text();
         lettere(finestra, p->PageControl1->tabText(pagina));
+    }
+
+    // "Salva con Nome" si apre nella cartella del progetto aperto, altrimenti nell'ultima usata,
+    // altrimenti fra i documenti dell'utente; aprire e salvare ricordano la cartella.
+    void cartellaDiSalvataggio_data()
+    {
+        QTest::addColumn<QString>("caso");
+        for (const char* c : {"progetto", "ultima", "documenti"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void cartellaDiSalvataggio()
+    {
+        QFETCH(QString, caso);
+        const QString chiave = QStringLiteral("UltimaCartellaProgetti");
+        QSettings().remove(chiave);
+        QTemporaryDir altra;
+        TDati dati;
+        TTERMOVELA w(&dati);
+        QString attesa = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (caso == QLatin1String("progetto")) {
+            const QString f = preparaFile(w, "cartella.tvl");
+            QCOMPARE(QSettings().value(chiave).toString(), progetti.path());
+            QSettings().setValue(chiave, altra.path());
+            dialoghi.risposte << f;
+            w.Apri1->trigger();
+            QCOMPARE(w.NomeFile, f);
+            QCOMPARE(QSettings().value(chiave).toString(), progetti.path());
+            QSettings().setValue(chiave, altra.path());
+            attesa = progetti.path();
+        } else {
+            if (caso == QLatin1String("ultima")) {
+                QSettings().setValue(chiave, altra.path());
+                attesa = altra.path();
+            }
+            w.SoloRiscaldamento1->trigger();
+        }
+        dialoghi.cartelle.clear();
+        dialoghi.risposte << QString(); // Annulla
+        w.SalvaconNome1->trigger();
+        QCOMPARE(dialoghi.cartelle, QStringList {attesa});
+        QSettings().remove(chiave);
     }
 
     void sfondoRidisegnatoDopoLoScorrimento()
