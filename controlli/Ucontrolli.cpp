@@ -433,6 +433,17 @@ void TDBLookupComboBox::scelta(int indice)
 
 // ---------------------------------------------------------------- TDBNavigator
 
+bool TDBNavigator::annullamentoConfermato() const
+{
+    if (!m_chiediAnnulla)
+        return true;
+    // Anche il testo ancora aperto nella casella col fuoco è un cambiamento che si perde.
+    int n = m_tabella->CampiCambiati();
+    if (auto* e = qobject_cast<TDBEdit*>(QApplication::focusWidget()); e && e->isModified())
+        ++n;
+    return n <= 1 || TMessaggi::Domanda(tr("Sono cambiati %1 campi: annullare tutte le modifiche?").arg(n));
+}
+
 TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
     : QWidget(parent)
     , m_tabella(t)
@@ -533,7 +544,8 @@ void TDBNavigator::premi(TPulsante p)
         m_tabella->Post();
         break;
     case nbCancel:
-        m_tabella->Cancel();
+        if (annullamentoConfermato())
+            m_tabella->Cancel();
         break;
     case nbRefresh:
         m_tabella->Refresh();

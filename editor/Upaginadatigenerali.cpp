@@ -75,6 +75,7 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
     DBLookupComboBox5->setFocusPolicy(Qt::ClickFocus);
     DBLookupComboBox3->setFocusPolicy(Qt::ClickFocus);
     DBNavigator2 = new TDBNavigator(dg, this);
+    DBNavigator2->ConfermaAnnullamento(true);
     DBNavigator2->setObjectName(QStringLiteral("DBNavigator2"));
     DBNavigator2->MostraSolo({TDBNavigator::nbPost, TDBNavigator::nbCancel});
     DBNavigator2->setFocusPolicy(Qt::StrongFocus);

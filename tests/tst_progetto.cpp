@@ -177,6 +177,74 @@ private Q_SLOTS:
         QCOMPARE(p.dati.AuxInfo->FieldByName("Commento").AsString(), QString(250, u'x'));
     }
 
+    // La X del navigatore di un modulo: un solo campo cambiato si butta come sempre; due o più
+    // (anche l'ultimo ancora aperto nella casella) solo dopo la domanda, e "Annulla" li tiene.
+    void annullaChiede_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("campi");
+        QTest::addColumn<bool>("aperto"); // l'ultimo campo scritto senza lasciare la casella
+        QTest::addColumn<int>("risposta"); // -1: nessuna domanda
+        QTest::newRow("cliente, uno") << 0 << 1 << false << -1;
+        QTest::newRow("cliente, uno aperto") << 0 << 1 << true << -1;
+        QTest::newRow("cliente, due, sì") << 0 << 2 << false << 1;
+        QTest::newRow("cliente, due, no") << 0 << 2 << false << 0;
+        QTest::newRow("cliente, uno più uno aperto, no") << 0 << 2 << true << 0;
+        QTest::newRow("dati generali, uno") << 1 << 1 << false << -1;
+        QTest::newRow("dati generali, due, sì") << 1 << 2 << false << 1;
+        QTest::newRow("dati generali, due, no") << 1 << 2 << false << 0;
+    }
+    void annullaChiede()
+    {
+        QFETCH(int, pagina);
+        QFETCH(int, campi);
+        QFETCH(bool, aperto);
+        QFETCH(int, risposta);
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        p.Pagina(pagina);
+        TTabella* t = pagina == 0 ? p.dati.AuxInfo : p.dati.AuxDGenerali;
+        TDBNavigator* nav = pagina == 0 ? p.finestra->TabSheet1->DBNavigator1 : p.finestra->TabSheet2->DBNavigator2;
+        const QList<TDBEdit*> caselle = pagina == 0
+                                            ? QList<TDBEdit*> {p.finestra->TabSheet1->DBEdit2, p.finestra->TabSheet1->DBEdit3}
+                                            : QList<TDBEdit*> {p.finestra->TabSheet2->DBEdit6, p.finestra->TabSheet2->DBEdit9};
+        const QStringList nomi = pagina == 0 ? QStringList {"COMMITTENTE", "PROGETTISTA"}
+                                             : QStringList {"SPESS_MASS", "SPESS_RIV"};
+        const QStringList testi = pagina == 0 ? QStringList {"Bianchi", "Rossi"} : QStringList {"77", "13"};
+        QStringList prima;
+        for (const QString& n : nomi)
+            prima << t->FieldByName(n).AsString();
+        for (int i = 0; i < campi; ++i) {
+            if (aperto && i == campi - 1) {
+                caselle[i]->setFocus();
+                caselle[i]->selectAll();
+                QTest::keyClicks(caselle[i], testi[i]);
+                t->Edit();
+            } else {
+                scrivi(caselle[i], testi[i]);
+            }
+        }
+        QCOMPARE(t->State(), TStato::Modifica);
+        if (risposta >= 0)
+            registro.Rispondi(risposta == 1);
+        nav->Pulsante(TDBNavigator::nbCancel)->click();
+        if (risposta >= 0)
+            QCOMPARE(registro.Prendi().icona, TIcona::Domanda);
+        QCOMPARE(registro.Quanti(), 0);
+        if (risposta == 0) {
+            QCOMPARE(t->State(), TStato::Modifica);
+            for (int i = 0; i < campi - (aperto ? 1 : 0); ++i)
+                QCOMPARE(t->FieldByName(nomi[i]).AsString(), testi[i]);
+            t->Cancel();
+            return;
+        }
+        QCOMPARE(t->State(), TStato::Consultazione);
+        for (int i = 0; i < nomi.size(); ++i)
+            QCOMPARE(t->FieldByName(nomi[i]).AsString(), prima[i]);
+    }
+
     // Ogni lista copia dal catalogo i valori della riga scelta, senza confermare il record.
     void regoleDiCopia_data()
     {
