@@ -224,6 +224,8 @@ public:
     // Campi memorizzati del record in modifica o in inserimento diversi da come erano all'inizio
     // della modifica (in inserimento: dopo i valori iniziali di OnNewRecord).
     int CampiCambiati() const;
+    // Il record all'inizio della modifica o dell'inserimento, uno per campo.
+    const QVector<QVariant>& ValoriIniziali() const { return m_iniziali; }
     // Registra in blocco righe già passate per le regole (come ValoriInModifica), senza eventi:
     // tutte o nessuna, con una sola istruzione preparata, un solo avviso alle viste e un solo
     // registrata(). Serve solo in consultazione; false con l'errore del database.

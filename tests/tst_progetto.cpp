@@ -54,6 +54,8 @@ QVariant catalogo(TTabella* t, const char* chiave, const QString& valore, const 
 const QString MsgTubo = QStringLiteral("Il tubo scelto non è idoneo per il pannello isolante impostato.");
 const QString MsgPannello = QStringLiteral("Il pannello scelto non è idoneo per il tipo di tubo impostato.");
 const QString Msg25 = QStringLiteral("Con il sistema scelto il tipo di tubo deve essere di diametro 25.");
+const QString MsgRipristino = QStringLiteral(
+    "\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.");
 } // namespace
 
 class TstProgetto : public QObject
@@ -305,8 +307,8 @@ private Q_SLOTS:
         p.dati.AuxDGenerali->Cancel();
     }
 
-    // Compatibilità tubo/pannello: un rifiuto riporta il record all'ultima conferma (anche uno
-    // spessore del massetto appena scritto) e il fuoco va al navigatore.
+    // Compatibilità tubo/pannello: un rifiuto rimette solo la scelta rifiutata (codice e valori
+    // copiati), lo spessore del massetto appena scritto resta da confermare; il fuoco va al navigatore.
     void compatibilita_data()
     {
         QTest::addColumn<QString>("tubo"); // confermato prima
@@ -370,15 +372,19 @@ private Q_SLOTS:
             QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
             return;
         }
-        VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
-        QCOMPARE(dg->State(), TStato::Consultazione);
+        VERIFICA_MESSAGGIO(registro, messaggio + MsgRipristino, TIcona::Esclamazione);
+        QCOMPARE(dg->State(), TStato::Modifica);
         QCOMPARE(dg->FieldByName("COD_TUBO").AsString(), tubo);
         QCOMPARE(dg->FieldByName("COD_ISOL").AsString(), pannello);
         QCOMPARE(dg->FieldByName("LAMBDA_TUBO").AsFloat(), 0.4);
-        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 45);
-        QCOMPARE(g->DBEdit6->text(), QStringLiteral("45"));
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+        QCOMPARE(g->DBEdit6->text(), QStringLiteral("70"));
         QCOMPARE(p.finestra->findChild<TDBLookupComboBox*>(lista)->Chiave(),
                  lista == "DBLookupComboBox3" ? tubo : pannello);
+        g->DBNavigator2->Pulsante(TDBNavigator::nbPost)->click();
+        QCOMPARE(dg->State(), TStato::Consultazione);
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+        QCOMPARE(dg->FieldByName("COD_TUBO").AsString(), tubo);
     }
 
     // Il tipo di collettore: V221... toglie collettore di caldaia, motore e regolatore (modo 0),
