@@ -696,6 +696,7 @@ private Q_SLOTS:
         QTemporaryDir altra;
         TDati dati;
         TTERMOVELA w(&dati);
+        w.show();
         QString attesa = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (caso == QLatin1String("progetto")) {
             const QString f = preparaFile(w, "cartella.tvl");
