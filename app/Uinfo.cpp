@@ -96,7 +96,7 @@ TInfo::TInfo(QWidget* parent)
                             + 40,
                         fm.lineSpacing() * 6 + 16);
 
-    auto* esci = new QPushButton(QStringLiteral("   Esci"), this);
+    auto* esci = new QPushButton(QStringLiteral("   &Esci"), this);
     esci->setObjectName(QStringLiteral("BitBtn1"));
     esci->setDefault(true);
     connect(esci, &QPushButton::clicked, this, &QDialog::accept);

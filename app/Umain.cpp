@@ -153,28 +153,28 @@ void TTERMOVELA::creaMenu()
 {
     QMenuBar* barra = menuBar();
     barra->setObjectName(QStringLiteral("MainMenu"));
-    File1 = barra->addMenu(QStringLiteral("Progetto"));
+    File1 = barra->addMenu(QStringLiteral("&Progetto"));
     File1->setObjectName(QStringLiteral("File1"));
-    Nuovo1 = File1->addMenu(QStringLiteral("Nuovo"));
+    Nuovo1 = File1->addMenu(QStringLiteral("&Nuovo"));
     Nuovo1->setObjectName(QStringLiteral("Nuovo1"));
     Nuovo1->menuAction()->setObjectName(QStringLiteral("Nuovo1"));
-    Standard11 = Nuovo1->addMenu(QStringLiteral("Regolazione V220HJ"));
+    Standard11 = Nuovo1->addMenu(QStringLiteral("Regolazione V22&0HJ"));
     Standard11->setObjectName(QStringLiteral("Standard11"));
-    SoloRiscaldamento1 = voce(Standard11, QStringLiteral("SoloRiscaldamento1"), QStringLiteral("V220HJ"));
+    SoloRiscaldamento1 = voce(Standard11, QStringLiteral("SoloRiscaldamento1"), QStringLiteral("&V220HJ"));
     RegolazionePUNTOFISSO1
-        = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), QStringLiteral("Regolazione \"PUNTO FISSO\""));
-    RegolazioneV221V1 = voce(Nuovo1, QStringLiteral("RegolazioneV221V1"), QStringLiteral("Regolazione V221V-9"));
-    RegolazioneV2251 = voce(Nuovo1, QStringLiteral("RegolazioneV2251"), QStringLiteral("Regolazione V225"));
-    Apri1 = voce(File1, QStringLiteral("Apri1"), QStringLiteral("Apri"));
-    Salva1 = voce(File1, QStringLiteral("Salva1"), QStringLiteral("Salva"));
-    SalvaconNome1 = voce(File1, QStringLiteral("SalvaconNome1"), QStringLiteral("Salva con Nome..."));
-    Pianta1 = voce(File1, QStringLiteral("Pianta1"), tr("Pianta..."));
+        = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), QStringLiteral("Regolazione \"&PUNTO FISSO\""));
+    RegolazioneV221V1 = voce(Nuovo1, QStringLiteral("RegolazioneV221V1"), QStringLiteral("Regolazione V22&1V-9"));
+    RegolazioneV2251 = voce(Nuovo1, QStringLiteral("RegolazioneV2251"), QStringLiteral("Regolazione V22&5"));
+    Apri1 = voce(File1, QStringLiteral("Apri1"), QStringLiteral("&Apri"));
+    Salva1 = voce(File1, QStringLiteral("Salva1"), QStringLiteral("&Salva"));
+    SalvaconNome1 = voce(File1, QStringLiteral("SalvaconNome1"), QStringLiteral("Salva con N&ome..."));
+    Pianta1 = voce(File1, QStringLiteral("Pianta1"), tr("&Pianta..."));
     N1 = File1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
-    Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), QStringLiteral("Chiudi"));
-    Esci1 = voce(File1, QStringLiteral("Esci1"), QStringLiteral("Esci"));
+    Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), QStringLiteral("&Chiudi"));
+    Esci1 = voce(File1, QStringLiteral("Esci1"), QStringLiteral("&Esci"));
 
-    Stampe = barra->addMenu(QStringLiteral("Stampa"));
+    Stampe = barra->addMenu(QStringLiteral("&Stampa"));
     Stampe->setObjectName(QStringLiteral("Stampe"));
     Stampe->menuAction()->setObjectName(QStringLiteral("Stampe"));
     RapportoTecnico1 = voce(Stampe, QStringLiteral("RapportoTecnico1"), QStringLiteral("&Rapporto Tecnico"));
@@ -184,7 +184,7 @@ void TTERMOVELA::creaMenu()
     Etichette1 = voce(Stampe, QStringLiteral("Etichette1"), QStringLiteral("&Etichette"));
     TavolaImpianto1 = voce(Stampe, QStringLiteral("TavolaImpianto1"), tr("Tavola &Impianto"));
 
-    Informazioni1 = barra->addAction(QStringLiteral("Informazioni"));
+    Informazioni1 = barra->addAction(QStringLiteral("In&formazioni"));
     Informazioni1->setObjectName(QStringLiteral("Informazioni1"));
     // Il manuale è nella finestra "Informazioni"; F1 lo apre da ovunque nella finestra.
     Manuale1 = new QAction(tr("Manuale"), this);
@@ -226,7 +226,7 @@ void TTERMOVELA::FormCreate()
     m_stampa->ApriCartella
         = [](const QString& cartella) { return QDesktopServices::openUrl(QUrl::fromLocalFile(cartella)); };
     // Dove sono finiti i documenti: nella barra di stato, con il pulsante che apre la cartella.
-    auto* apriCartella = new QPushButton(tr("Apri cartella"), StatusBar1);
+    auto* apriCartella = new QPushButton(tr("Apri ca&rtella"), StatusBar1);
     apriCartella->setObjectName(QStringLiteral("ApriCartellaDocumenti"));
     apriCartella->setFlat(true);
     apriCartella->hide();
@@ -410,6 +410,7 @@ void TTERMOVELA::ApriDaPercorso(const QString& percorso)
                                     .arg(QDir::toNativeSeparators(percorso), file.motivo));
         return;
     }
+    RicordaCartellaProgetti(percorso);
     m_cronologia->ImpostaCorrente(percorso);
     setWindowTitle(QStringLiteral("TERMOVELA : ") + percorso);
     NomeFile = percorso;
@@ -512,10 +513,12 @@ void TTERMOVELA::salvaConNome()
                                                               .nome = QStringLiteral("SaveDialog1"),
                                                               .titolo = QStringLiteral("Salva con Nome"),
                                                               .filtro = FiltroTvl,
+                                                              .cartella = CartellaProgetti(NomeFile),
                                                               .proposto = proposto,
                                                               .estensione = QStringLiteral("tvl")});
     if (percorso.isEmpty())
         return;
+    RicordaCartellaProgetti(percorso);
     m_cronologia->ImpostaCorrente(percorso);
     setWindowTitle(TitoloBase + QStringLiteral(" : ") + percorso);
     scrivi(percorso);

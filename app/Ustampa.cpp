@@ -98,7 +98,7 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
                                     "anche il PDF\" anche le copie PDF."));
     connect(TuttiIDocumenti1, &QAction::triggered, this, &TComandiStampa::TuttiIDocumenti1Click);
     stampa->addSeparator();
-    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il PDF"));
+    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il P&DF"));
     CreaPdf1->setObjectName(QStringLiteral("CreaPdf1"));
     CreaPdf1->setCheckable(true);
     CreaPdf1->setChecked(QSettings().value(ChiavePdf, false).toBool());
@@ -110,7 +110,7 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
     }
     stampa->setToolTipsVisible(true);
     connect(CreaPdf1, &QAction::toggled, this, [](bool si) { QSettings().setValue(ChiavePdf, si); });
-    ApriCartella1 = stampa->addAction(tr("Apri cartella"));
+    ApriCartella1 = stampa->addAction(tr("&Apri cartella"));
     ApriCartella1->setObjectName(QStringLiteral("ApriCartella1"));
     ApriCartella1->setToolTip(tr("La cartella dei documenti del progetto."));
     connect(ApriCartella1, &QAction::triggered, this, &TComandiStampa::ApriCartella1Click);

@@ -72,7 +72,7 @@ void TCaricamento::PermettiAnnulla()
     if (BitBtnAnnulla)
         return;
     setWindowModality(Qt::ApplicationModal);
-    BitBtnAnnulla = new QPushButton(tr("Annulla"), this);
+    BitBtnAnnulla = new QPushButton(tr("&Annulla"), this);
     BitBtnAnnulla->setObjectName(QStringLiteral("BitBtnAnnulla"));
     layout()->addWidget(BitBtnAnnulla);
     layout()->setAlignment(BitBtnAnnulla, Qt::AlignRight);

@@ -235,8 +235,16 @@ bool TModelloTabella::setData(const QModelIndex& index, const QVariant& value, i
         return false;
     const int campo = m_indici[index.column()];
     QVariant v = value;
-    if (v.typeId() == QMetaType::QString)
-        v = ValoreDaTesto(v.toString(), m_ds->DefCampo(campo).tipo, m_locale);
+    if (v.typeId() == QMetaType::QString) {
+        const TDefCampo& def = m_ds->DefCampo(campo);
+        v = ValoreDaTesto(v.toString(), def.tipo, m_locale);
+        // Il messaggio dice la colonna che l'utente vede, non il nome del campo nel database.
+        if (def.numerico() && v.typeId() == QMetaType::QString) {
+            const QString titolo = headerData(index.column(), Qt::Horizontal).toString().simplified();
+            TMessaggi::Errore(tr("'%1' non è un numero valido per %2.").arg(v.toString().trimmed(), titolo));
+            return false;
+        }
+    }
     return m_ds->impostaCampo(campo, v);
 }
 
@@ -425,6 +433,17 @@ void TDBLookupComboBox::scelta(int indice)
 
 // ---------------------------------------------------------------- TDBNavigator
 
+bool TDBNavigator::annullamentoConfermato() const
+{
+    if (!m_chiediAnnulla)
+        return true;
+    // Anche il testo ancora aperto nella casella col fuoco è un cambiamento che si perde.
+    int n = m_tabella->CampiCambiati();
+    if (auto* e = qobject_cast<TDBEdit*>(QApplication::focusWidget()); e && e->isModified())
+        ++n;
+    return n <= 1 || TMessaggi::Domanda(tr("Sono cambiati %1 campi: annullare tutte le modifiche?").arg(n));
+}
+
 TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
     : QWidget(parent)
     , m_tabella(t)
@@ -525,7 +544,8 @@ void TDBNavigator::premi(TPulsante p)
         m_tabella->Post();
         break;
     case nbCancel:
-        m_tabella->Cancel();
+        if (annullamentoConfermato())
+            m_tabella->Cancel();
         break;
     case nbRefresh:
         m_tabella->Refresh();

@@ -226,6 +226,8 @@ public:
     void Suggerimento(TPulsante p, const QString& testo);
     // Domanda posta prima di cancellare il record (vuota: nessuna domanda).
     void ConfermaEliminazione(const QString& domanda) { m_domandaElimina = domanda; }
+    // Il pulsante Annulla chiede prima di buttare più di un campo cambiato (uno solo: nessuna domanda).
+    void ConfermaAnnullamento(bool chiedi) { m_chiediAnnulla = chiedi; }
 
 Q_SIGNALS:
     // Dopo l'azione del pulsante.
@@ -233,10 +235,12 @@ Q_SIGNALS:
 
 private:
     void premi(TPulsante p);
+    bool annullamentoConfermato() const;
 
     QPointer<TTabella> m_tabella;
     QVector<QToolButton*> m_pulsanti;
     QString m_domandaElimina;
+    bool m_chiediAnnulla = false;
 };
 
 // Prima di registrare o annullare dal codice: il controllo che ha il fuoco scrive il testo che

@@ -2,9 +2,31 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 TDialoghi* g_dialoghi = nullptr;
+const QString ChiaveCartella = QStringLiteral("UltimaCartellaProgetti");
+} // namespace
+
+QString CartellaProgetti(const QString& progettoCorrente)
+{
+    if (!progettoCorrente.isEmpty()) {
+        const QFileInfo f(progettoCorrente);
+        if (f.absoluteDir().exists())
+            return f.absolutePath();
+    }
+    const QString ultima = QSettings().value(ChiaveCartella).toString();
+    if (!ultima.isEmpty() && QFileInfo(ultima).isDir())
+        return ultima;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RicordaCartellaProgetti(const QString& percorso)
+{
+    QSettings().setValue(ChiaveCartella, QFileInfo(percorso).absolutePath());
 }
 
 int TDialoghi::Esegui(QDialog& dialogo)

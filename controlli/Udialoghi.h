@@ -19,6 +19,12 @@ struct TSceltaFile
     QString estensione; // aggiunta al nome scelto senza estensione
 };
 
+// Dove aprire la finestra dei progetti: la cartella del progetto corrente se c'è, altrimenti
+// l'ultima usata (ricordata fra le sessioni), altrimenti i documenti dell'utente.
+QString CartellaProgetti(const QString& progettoCorrente);
+// Ricorda la cartella di un progetto appena aperto o salvato.
+void RicordaCartellaProgetti(const QString& percorso);
+
 class TDialoghi
 {
 public:

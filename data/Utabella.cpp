@@ -513,6 +513,7 @@ void TTabella::nuovoRecord(bool inCoda)
         OnNewRecord(*this);
         m_dentroEvento = false;
     }
+    m_iniziali = m_buffer.valori;
     notificaDati();
 }
 
@@ -535,7 +536,22 @@ void TTabella::Edit()
         return;
     }
     m_buffer = m_righe[m_pos];
+    m_iniziali = m_buffer.valori;
     impostaStato(TStato::Modifica);
+}
+
+int TTabella::CampiCambiati() const
+{
+    if (m_stato != TStato::Modifica && m_stato != TStato::Inserimento)
+        return 0;
+    int n = 0;
+    for (int i = 0; i < m_campi.size() && i < m_iniziali.size(); ++i) {
+        const QVariant& a = m_iniziali[i];
+        const QVariant& b = m_buffer.valori[i];
+        if (m_campi[i].memorizzato() && (a.isNull() != b.isNull() || a != b))
+            ++n;
+    }
+    return n;
 }
 
 void TTabella::Cancel()

@@ -221,6 +221,11 @@ public:
 
     // Valori del record in modifica o in inserimento, uno per campo.
     const QVector<QVariant>& ValoriInModifica() const { return m_buffer.valori; }
+    // Campi memorizzati del record in modifica o in inserimento diversi da come erano all'inizio
+    // della modifica (in inserimento: dopo i valori iniziali di OnNewRecord).
+    int CampiCambiati() const;
+    // Il record all'inizio della modifica o dell'inserimento, uno per campo.
+    const QVector<QVariant>& ValoriIniziali() const { return m_iniziali; }
     // Registra in blocco righe già passate per le regole (come ValoriInModifica), senza eventi:
     // tutte o nessuna, con una sola istruzione preparata, un solo avviso alle viste e un solo
     // registrata(). Serve solo in consultazione; false con l'errore del database.
@@ -267,4 +272,5 @@ private:
     QHash<QString, TRegoleCampo> m_regole;
     QVector<QString> m_chiaviRegole; // il nome di ogni campo in maiuscolo, chiave di m_regole
     QSqlError m_erroreSql;
+    QVector<QVariant> m_iniziali; // il record all'inizio della modifica, per CampiCambiati
 };

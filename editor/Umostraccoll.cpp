@@ -248,11 +248,11 @@ TMostraCColl::TMostraCColl(TDati& dati, QWidget* parent)
     DBCtrlGrid1 = new TDBCtrlGrid(dati.AuxCollettori, dati.Collettori, this);
     connect(DBCtrlGrid1, &TDBCtrlGrid::sceltaTipo, this, &TMostraCColl::DBLookupComboBox1CloseUp);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Salva Impostazioni"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("&Salva Impostazioni"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(QStringLiteral("Annulla"), this);
+    BitBtn2 = new QPushButton(QStringLiteral("&Annulla"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(QStringLiteral("Esci"), this);
+    BitBtn3 = new QPushButton(QStringLiteral("&Esci"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3}) {
         b->setAutoDefault(false);

@@ -31,6 +31,7 @@ TPaginaCliente::TPaginaCliente(TProgetto& progetto)
     DBMemo1->ImpostaLunghezzaMassima(250);
     DBMemo1->setTabChangesFocus(true);
     DBNavigator1 = new TDBNavigator(info, this);
+    DBNavigator1->ConfermaAnnullamento(true);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
     DBNavigator1->MostraSolo({TDBNavigator::nbPost, TDBNavigator::nbCancel});
 

@@ -125,14 +125,14 @@ void TPaginaCollettori::crea()
     connect(TreeView1, &QTreeView::collapsed, this, [segna](const QModelIndex& i) { segna(i, false); });
     connect(&Stato(), &TStatoProgetto::collettoriRicostruiti, this, &TPaginaCollettori::svuotaDettagli);
 
-    SpeedButton1 = pulsante(QStringLiteral("SpeedButton1"), QStringLiteral("Nuovo"), this);
-    SpeedButton5 = pulsante(QStringLiteral("SpeedButton5"), QStringLiteral("Modifica"), this);
-    SpeedButton2 = pulsante(QStringLiteral("SpeedButton2"), QStringLiteral("Elimina"), this);
+    SpeedButton1 = pulsante(QStringLiteral("SpeedButton1"), QStringLiteral("&Nuovo"), this);
+    SpeedButton5 = pulsante(QStringLiteral("SpeedButton5"), QStringLiteral("&Modifica"), this);
+    SpeedButton2 = pulsante(QStringLiteral("SpeedButton2"), QStringLiteral("&Elimina"), this);
     SpeedButton3 = pulsante(QStringLiteral("SpeedButton3"), QStringLiteral("<<"), this);
     SpeedButton4 = pulsante(QStringLiteral("SpeedButton4"), QStringLiteral(">>"), this);
-    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), QStringLiteral("Tipo"), this);
-    BitBtnAssegna = pulsante(QStringLiteral("BitBtnAssegna"), QStringLiteral("Assegna automaticamente"), this);
-    Button1 = pulsante(QStringLiteral("Button1"), QStringLiteral("Ottimizzazione Circuiti"), this);
+    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), QStringLiteral("&Tipo"), this);
+    BitBtnAssegna = pulsante(QStringLiteral("BitBtnAssegna"), QStringLiteral("&Assegna automaticamente"), this);
+    Button1 = pulsante(QStringLiteral("Button1"), QStringLiteral("&Ottimizzazione Circuiti"), this);
     connect(SpeedButton1, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton2Click);
     connect(SpeedButton5, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton5Click);
@@ -391,7 +391,7 @@ void TPaginaCollettori::mostraDettagli(int collettore)
     m_dettaglio = collettore;
     Edit3->setText(l.toString(double(Stato().TMandataSalvata), 'f', 1));
     Edit4->setText(l.toString(int(c.circuiti.size())));
-    Label18->setText(c.testo);
+    Label18->setText(c.Nome()); // il "=>" è solo il segno del nodo nell'albero
     ListView1->clear();
     QList<QTreeWidgetItem*> righe;
     for (const QString& e : c.circuiti) {

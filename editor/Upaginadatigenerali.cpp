@@ -75,9 +75,15 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
     DBLookupComboBox5->setFocusPolicy(Qt::ClickFocus);
     DBLookupComboBox3->setFocusPolicy(Qt::ClickFocus);
     DBNavigator2 = new TDBNavigator(dg, this);
+    DBNavigator2->ConfermaAnnullamento(true);
     DBNavigator2->setObjectName(QStringLiteral("DBNavigator2"));
     DBNavigator2->MostraSolo({TDBNavigator::nbPost, TDBNavigator::nbCancel});
     DBNavigator2->setFocusPolicy(Qt::StrongFocus);
+    // Registrato o annullato il record, le scelte accettate ripartono da quelle confermate.
+    connect(dg, &TDataSet::statoCambiato, this, [this, dg] {
+        if (dg->State() != TStato::Modifica && dg->State() != TStato::Inserimento)
+            m_accettati.clear();
+    });
 
     connect(DBLookupComboBox1, &TDBLookupComboBox::CloseUp, this, &TPaginaDatiGenerali::DBLookupComboBox1CloseUp);
     connect(DBLookupComboBox4, &TDBLookupComboBox::CloseUp, this, &TPaginaDatiGenerali::DBLookupComboBox4CloseUp);
@@ -242,10 +248,21 @@ void TPaginaDatiGenerali::DBLookupComboBox5CloseUp()
 void TPaginaDatiGenerali::compatibilita(const QString& rifTubo, const QString& codicePannello, bool daTubo)
 {
     const QString messaggio = MessaggioCompatibilita(rifTubo, codicePannello, daTubo);
-    if (!messaggio.isEmpty()) {
-        TMessaggi::Avviso(messaggio);
-        // Il record torna com'era all'ultima conferma: scelta, valori copiati e ogni altra modifica.
-        Dati().AuxDGenerali->Cancel();
+    TTabella* dg = Dati().AuxDGenerali;
+    static const QStringList campiTubo = {"COD_TUBO", "LAMBDA_TUBO", "SPESS_TUBO", "DEST_TUBO"};
+    static const QStringList campiPannello = {"COD_ISOL", "INTERASSE"};
+    const QStringList& campi = daTubo ? campiTubo : campiPannello;
+    if (messaggio.isEmpty()) {
+        for (const QString& c : campi)
+            m_accettati[c] = dg->FieldByName(c).Valore();
+    } else {
+        TMessaggi::Avviso(messaggio + tr("\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della "
+                                         "pagina restano da confermare."));
+        for (const QString& c : campi) {
+            const int i = dg->IndiceCampo(c);
+            const QVariant prima = m_accettati.contains(c) ? m_accettati.value(c) : dg->ValoriIniziali().value(i);
+            dg->FieldByName(c).Imposta(prima);
+        }
     }
     DBNavigator2->setFocus(Qt::OtherFocusReason);
 }

@@ -3,6 +3,9 @@
 // isolante, tubo, temperature e lunghezze, tipo di collettore, tutti in AuxDGenerali.
 #include "editor/Upagina.h"
 
+#include <QHash>
+#include <QVariant>
+
 class TDBEdit;
 class TDBLookupComboBox;
 class TDBNavigator;
@@ -46,6 +49,10 @@ private:
     // Riga del catalogo scelta nella lista (-1 se nessuna).
     int rigaScelta(const TDBLookupComboBox* lista, TTabella* catalogo, const QString& chiave) const;
     void copia(TTabella* catalogo, int riga, const char* da, const char* in);
-    // Controllo di compatibilità: se fallisce, messaggio e modifica dei dati generali annullata.
+    // Controllo di compatibilità: se fallisce, messaggio e solo la scelta rifiutata (codice e
+    // valori copiati) torna com'era; le altre modifiche non confermate restano.
     void compatibilita(const QString& rifTubo, const QString& codicePannello, bool daTubo);
+
+    // Ultimi valori accettati dei campi di tubo e pannello nel record in modifica, per nome.
+    QHash<QString, QVariant> m_accettati;
 };

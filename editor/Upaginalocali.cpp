@@ -56,10 +56,10 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BarraLocali->setObjectName(QStringLiteral("BarraLocali"));
     BarraLocali->addWidget(DBNavigator3);
     BarraLocali->addStretch();
-    BitBtnImporta = new QPushButton(QStringLiteral("Importa..."), this);
+    BitBtnImporta = new QPushButton(QStringLiteral("&Importa..."), this);
     BitBtnImporta->setObjectName(QStringLiteral("BitBtnImporta"));
     BitBtnImporta->setToolTip(QStringLiteral("Aggiunge i locali di un foglio di calcolo (.csv o .xlsx)"));
-    BitBtnEsporta = new QPushButton(QStringLiteral("Esporta..."), this);
+    BitBtnEsporta = new QPushButton(QStringLiteral("&Esporta..."), this);
     BitBtnEsporta->setObjectName(QStringLiteral("BitBtnEsporta"));
     BitBtnEsporta->setToolTip(QStringLiteral("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
     BarraLocali->addWidget(BitBtnImporta);

@@ -73,10 +73,10 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
                                   GroupBox7);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salva Impostazioni"),
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Sal&va Impostazioni"),
                               GroupBox7);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation), QStringLiteral("Legenda"),
+    BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation), QStringLiteral("&Legenda"),
                               GroupBox7);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
 

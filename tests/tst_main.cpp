@@ -24,9 +24,11 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,13 +59,17 @@ class TDialoghiDiProva : public TDialoghi
 public:
     QStringList risposte; // una per finestra aperta; "" = Annulla
     QStringList proposti; // nomi proposti dalle finestre di salvataggio
+    QStringList cartelle; // cartelle in cui si aprono le finestre di salvataggio
     int aperture = 0;
     QString ScegliFile(QWidget*, const TSceltaFile& scelta) override
     {
-        if (scelta.salva)
+        if (scelta.salva) {
             proposti << scelta.proposto;
-        else
+            cartelle << scelta.cartella;
+        }
+        else {
             ++aperture;
+        }
         return risposte.isEmpty() ? QString() : risposte.takeFirst();
     }
 };
@@ -135,7 +141,7 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(programma.filePath(f), avvio.filePath(f)));
         QVERIFY(QDir::setCurrent(avvio.path()));
         TDialoghi::installa(&dialoghi);
-        // La misura della finestra ricordata alla chiusura resta nella cartella della prova.
+        // Le impostazioni ricordate (misura della finestra, ultima cartella) restano nella cartella della prova.
         qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
     }
     void init()
@@ -611,22 +617,111 @@ private Q_SLOTS:
         QStringList barra;
         for (QAction* a : w.menuBar()->actions())
             barra << a->text();
-        QCOMPARE(barra, (QStringList {"Progetto", "Stampa", "Informazioni"}));
+        QCOMPARE(barra, (QStringList {"&Progetto", "&Stampa", "In&formazioni"}));
         QCOMPARE(testiMenu(w.File1),
-                 (QStringList {"Nuovo", "Apri", "Salva", "Salva con Nome...", "Pianta...", "-", "Chiudi", "Esci"}));
+                 (QStringList {"&Nuovo", "&Apri", "&Salva", "Salva con N&ome...", "&Pianta...", "-", "&Chiudi", "&Esci"}));
         QCOMPARE(testiMenu(w.Nuovo1),
-                 (QStringList {"Regolazione V220HJ", "Regolazione \"PUNTO FISSO\"", "Regolazione V221V-9",
-                               "Regolazione V225"}));
-        QCOMPARE(testiMenu(w.Standard11), QStringList {"V220HJ"});
+                 (QStringList {"Regolazione V22&0HJ", "Regolazione \"&PUNTO FISSO\"", "Regolazione V22&1V-9",
+                               "Regolazione V22&5"}));
+        QCOMPARE(testiMenu(w.Standard11), QStringList {"&V220HJ"});
         QCOMPARE(testiMenu(w.Stampe),
                  (QStringList {"&Rapporto Tecnico", "&Preventivo Semplice", "&Capitolato", "&Ottimizz. Circuiti",
-                               "&Etichette", "Tavola &Impianto", "&Tutti i documenti", "-", "Crea anche il PDF",
-                               "Apri cartella"}));
+                               "&Etichette", "Tavola &Impianto", "&Tutti i documenti", "-", "Crea anche il P&DF",
+                               "&Apri cartella"}));
         for (const char* nome :
              {"SoloRiscaldamento1", "RegolazionePUNTOFISSO1", "RegolazioneV221V1", "RegolazioneV2251", "Apri1",
               "Salva1", "SalvaconNome1", "N1", "Chiudi1", "Esci1", "RapportoTecnico1", "PreventivoSemplice1",
               "PreventivoCompleto1", "OttimizzCircuiti1", "Etichette1", "Informazioni1"})
             QVERIFY2(w.findChild<QAction*>(QLatin1String(nome)), nome);
+    }
+
+    // Alt+lettera: ogni voce del menu e ogni pulsante con un testo ha la sua lettera, diversa da
+    // quelle che valgono insieme (la barra, la barra di stato e la pagina visibile; ogni menu).
+    void mnemoniciUnici_data()
+    {
+        QTest::addColumn<int>("pagina");
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("pagina %d", i) << i;
+    }
+    void mnemoniciUnici()
+    {
+        QFETCH(int, pagina);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        w.SoloRiscaldamento1->trigger();
+        TProgetto* p = w.FinestraProgetto();
+        QVERIFY(p);
+        p->PageControl1->setCurrentIndex(pagina);
+        QCOMPARE(p->PageControl1->currentIndex(), pagina);
+        const auto lettere = [](const QStringList& testi, const QString& dove) {
+            QSet<int> viste;
+            for (const QString& t : testi) {
+                const QKeySequence m = QKeySequence::mnemonic(t);
+                const int l = m.isEmpty() ? 0 : int(m[0].key());
+                QVERIFY2(l != 0, qPrintable(dove + QStringLiteral(": senza lettera: ") + t));
+                QVERIFY2(!viste.contains(l), qPrintable(dove + QStringLiteral(": lettera ripetuta: ") + t));
+                viste.insert(l);
+            }
+        };
+        // I progetti recenti ("&1 ...") hanno il loro numero, fuori da questo controllo.
+        const QRegularExpression recente(QStringLiteral("^&\\d+ "));
+        for (QMenu* m : {w.File1, w.Nuovo1, w.Standard11, w.Stampe}) {
+            QStringList t;
+            for (QAction* a : m->actions())
+                if (!a->isSeparator() && !recente.match(a->text()).hasMatch())
+                    t << a->text();
+            lettere(t, m->objectName());
+        }
+        QStringList finestra;
+        for (QAction* a : w.menuBar()->actions())
+            finestra << a->text();
+        for (QPushButton* b : w.findChildren<QPushButton*>())
+            if (b->isVisibleTo(&w) && b->text().contains(QRegularExpression(QStringLiteral("\\w"))))
+                finestra << b->text();
+        lettere(finestra, p->PageControl1->tabText(pagina));
+    }
+
+    // "Salva con Nome" si apre nella cartella del progetto aperto, altrimenti nell'ultima usata,
+    // altrimenti fra i documenti dell'utente; aprire e salvare ricordano la cartella.
+    void cartellaDiSalvataggio_data()
+    {
+        QTest::addColumn<QString>("caso");
+        for (const char* c : {"progetto", "ultima", "documenti"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void cartellaDiSalvataggio()
+    {
+        QFETCH(QString, caso);
+        const QString chiave = QStringLiteral("UltimaCartellaProgetti");
+        QSettings().remove(chiave);
+        QTemporaryDir altra;
+        TDati dati;
+        TTERMOVELA w(&dati);
+        w.show();
+        QString attesa = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (caso == QLatin1String("progetto")) {
+            const QString f = preparaFile(w, "cartella.tvl");
+            QCOMPARE(QSettings().value(chiave).toString(), progetti.path());
+            QSettings().setValue(chiave, altra.path());
+            dialoghi.risposte << f;
+            w.Apri1->trigger();
+            QCOMPARE(w.NomeFile, f);
+            QCOMPARE(QSettings().value(chiave).toString(), progetti.path());
+            QSettings().setValue(chiave, altra.path());
+            attesa = progetti.path();
+        } else {
+            if (caso == QLatin1String("ultima")) {
+                QSettings().setValue(chiave, altra.path());
+                attesa = altra.path();
+            }
+            w.SoloRiscaldamento1->trigger();
+        }
+        dialoghi.cartelle.clear();
+        dialoghi.risposte << QString(); // Annulla
+        w.SalvaconNome1->trigger();
+        QCOMPARE(dialoghi.cartelle, QStringList {attesa});
+        QSettings().remove(chiave);
     }
 
     void sfondoRidisegnatoDopoLoScorrimento()
@@ -710,7 +805,7 @@ private Q_SLOTS:
         QVERIFY(info->Memo1->isReadOnly());
         auto* esci = info->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
         QVERIFY(esci);
-        QCOMPARE(esci->text(), QStringLiteral("   Esci"));
+        QCOMPARE(esci->text(), QStringLiteral("   &Esci"));
         // Modale: si chiude con il pulsante.
         QTimer::singleShot(0, esci, [esci] { esci->click(); });
         w.Informazioni1->trigger();

@@ -292,6 +292,45 @@ private Q_SLOTS:
         }
     }
 
+    // Un testo che non è un numero in una colonna numerica: il messaggio nomina la colonna come
+    // la vede l'utente (non il campo del database) e il valore registrato non cambia.
+    void testoNonNumerico_data()
+    {
+        QTest::addColumn<int>("colonna");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("carico") << 7 << "abc" << "CTermico" << "'abc' non è un numero valido per CTermico [W].";
+        QTest::newRow("area") << 4 << "12x" << "Area" << "'12x' non è un numero valido per Area [mq].";
+        QTest::newRow("numero") << 0 << "uno" << "ID" << "'uno' non è un numero valido per N°.";
+        QTest::newRow("distanza") << 10 << "5 m" << "DistColl" << "'5 m' non è un numero valido per DColl [m].";
+    }
+    void testoNonNumerico()
+    {
+        QFETCH(int, colonna);
+        QFETCH(QString, testo);
+        QFETCH(QString, campo);
+        QFETCH(QString, messaggio);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        TDBGrid* g = paginaLocali(w);
+        QVERIFY(g);
+        TTabella* l = dati.AuxLocali;
+        scriviLocale(Cucina, Qt::Key_Return);
+        QCOMPARE(l->RecordCount(), 1);
+        const QVariant prima = l->ValoreRiga(0, l->IndiceCampo(campo));
+        g->setCurrentIndex(g->model()->index(0, colonna));
+        QTest::keyClicks(g, testo.left(1));
+        QTest::keyClicks(QApplication::focusWidget(), testo.mid(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Stop);
+        QCOMPARE(registro.Quanti(), 0);
+        QTest::keyClick(g, Qt::Key_Escape);
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo(campo)), prima);
+    }
+
     // Chiudere (menu "Chiudi", "Esci", finestra) chiede solo se qualcosa è cambiato dall'apertura
     // o dall'ultimo salvataggio; la risposta decide.
     void domandeDiChiusura_data()

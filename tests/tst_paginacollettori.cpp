@@ -364,7 +364,7 @@ private Q_SLOTS:
         l0.LAs = 80.0f, l0.PassoAs = 0.075f, l0.QAs = 123.4f, l0.DpAs = 1500.6f;
         l1.LAs = 80.01f, l1.PassoAs = 0.15f, l1.QAs = 99.5f, l1.DpAs = 7.2f;
         clicAlbero({0, -1});
-        QCOMPARE(pagina->Label18->text(), QStringLiteral("=>Zona giorno"));
+        QCOMPARE(pagina->Label18->text(), QStringLiteral("Zona giorno"));
         QCOMPARE(pagina->Edit3->text(), QStringLiteral("45,0"));
         QCOMPARE(pagina->Edit4->text(), QStringLiteral("2"));
         QTreeWidget* v = pagina->ListView1;

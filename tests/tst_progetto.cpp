@@ -62,6 +62,8 @@ QVariant catalogo(TTabella* t, const char* chiave, const QString& valore, const 
 const QString MsgTubo = QStringLiteral("Il tubo scelto non è idoneo per il pannello isolante impostato.");
 const QString MsgPannello = QStringLiteral("Il pannello scelto non è idoneo per il tipo di tubo impostato.");
 const QString Msg25 = QStringLiteral("Con il sistema scelto il tipo di tubo deve essere di diametro 25.");
+const QString MsgRipristino = QStringLiteral(
+    "\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.");
 } // namespace
 
 class TstProgetto : public QObject
@@ -185,6 +187,74 @@ private Q_SLOTS:
         QCOMPARE(p.dati.AuxInfo->FieldByName("Commento").AsString(), QString(250, u'x'));
     }
 
+    // La X del navigatore di un modulo: un solo campo cambiato si butta come sempre; due o più
+    // (anche l'ultimo ancora aperto nella casella) solo dopo la domanda, e "Annulla" li tiene.
+    void annullaChiede_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("campi");
+        QTest::addColumn<bool>("aperto"); // l'ultimo campo scritto senza lasciare la casella
+        QTest::addColumn<int>("risposta"); // -1: nessuna domanda
+        QTest::newRow("cliente, uno") << 0 << 1 << false << -1;
+        QTest::newRow("cliente, uno aperto") << 0 << 1 << true << -1;
+        QTest::newRow("cliente, due, sì") << 0 << 2 << false << 1;
+        QTest::newRow("cliente, due, no") << 0 << 2 << false << 0;
+        QTest::newRow("cliente, uno più uno aperto, no") << 0 << 2 << true << 0;
+        QTest::newRow("dati generali, uno") << 1 << 1 << false << -1;
+        QTest::newRow("dati generali, due, sì") << 1 << 2 << false << 1;
+        QTest::newRow("dati generali, due, no") << 1 << 2 << false << 0;
+    }
+    void annullaChiede()
+    {
+        QFETCH(int, pagina);
+        QFETCH(int, campi);
+        QFETCH(bool, aperto);
+        QFETCH(int, risposta);
+        TFinestraDiProva p;
+        QVERIFY(p.Apri());
+        p.finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.finestra.get()));
+        p.Pagina(pagina);
+        TTabella* t = pagina == 0 ? p.dati.AuxInfo : p.dati.AuxDGenerali;
+        TDBNavigator* nav = pagina == 0 ? p.finestra->TabSheet1->DBNavigator1 : p.finestra->TabSheet2->DBNavigator2;
+        const QList<TDBEdit*> caselle = pagina == 0
+                                            ? QList<TDBEdit*> {p.finestra->TabSheet1->DBEdit2, p.finestra->TabSheet1->DBEdit3}
+                                            : QList<TDBEdit*> {p.finestra->TabSheet2->DBEdit6, p.finestra->TabSheet2->DBEdit9};
+        const QStringList nomi = pagina == 0 ? QStringList {"COMMITTENTE", "PROGETTISTA"}
+                                             : QStringList {"SPESS_MASS", "SPESS_RIV"};
+        const QStringList testi = pagina == 0 ? QStringList {"Bianchi", "Rossi"} : QStringList {"77", "13"};
+        QStringList prima;
+        for (const QString& n : nomi)
+            prima << t->FieldByName(n).AsString();
+        for (int i = 0; i < campi; ++i) {
+            if (aperto && i == campi - 1) {
+                caselle[i]->setFocus();
+                caselle[i]->selectAll();
+                QTest::keyClicks(caselle[i], testi[i]);
+                t->Edit();
+            } else {
+                scrivi(caselle[i], testi[i]);
+            }
+        }
+        QCOMPARE(t->State(), TStato::Modifica);
+        if (risposta >= 0)
+            registro.Rispondi(risposta == 1);
+        nav->Pulsante(TDBNavigator::nbCancel)->click();
+        if (risposta >= 0)
+            QCOMPARE(registro.Prendi().icona, TIcona::Domanda);
+        QCOMPARE(registro.Quanti(), 0);
+        if (risposta == 0) {
+            QCOMPARE(t->State(), TStato::Modifica);
+            for (int i = 0; i < campi - (aperto ? 1 : 0); ++i)
+                QCOMPARE(t->FieldByName(nomi[i]).AsString(), testi[i]);
+            t->Cancel();
+            return;
+        }
+        QCOMPARE(t->State(), TStato::Consultazione);
+        for (int i = 0; i < nomi.size(); ++i)
+            QCOMPARE(t->FieldByName(nomi[i]).AsString(), prima[i]);
+    }
+
     // Ogni lista copia dal catalogo i valori della riga scelta, senza confermare il record.
     void regoleDiCopia_data()
     {
@@ -245,8 +315,8 @@ private Q_SLOTS:
         p.dati.AuxDGenerali->Cancel();
     }
 
-    // Compatibilità tubo/pannello: un rifiuto riporta il record all'ultima conferma (anche uno
-    // spessore del massetto appena scritto) e il fuoco va al navigatore.
+    // Compatibilità tubo/pannello: un rifiuto rimette solo la scelta rifiutata (codice e valori
+    // copiati), lo spessore del massetto appena scritto resta da confermare; il fuoco va al navigatore.
     void compatibilita_data()
     {
         QTest::addColumn<QString>("tubo"); // confermato prima
@@ -310,15 +380,19 @@ private Q_SLOTS:
             QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
             return;
         }
-        VERIFICA_MESSAGGIO(registro, messaggio, TIcona::Esclamazione);
-        QCOMPARE(dg->State(), TStato::Consultazione);
+        VERIFICA_MESSAGGIO(registro, messaggio + MsgRipristino, TIcona::Esclamazione);
+        QCOMPARE(dg->State(), TStato::Modifica);
         QCOMPARE(dg->FieldByName("COD_TUBO").AsString(), tubo);
         QCOMPARE(dg->FieldByName("COD_ISOL").AsString(), pannello);
         QCOMPARE(dg->FieldByName("LAMBDA_TUBO").AsFloat(), 0.4);
-        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 45);
-        QCOMPARE(g->DBEdit6->text(), QStringLiteral("45"));
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+        QCOMPARE(g->DBEdit6->text(), QStringLiteral("70"));
         QCOMPARE(p.finestra->findChild<TDBLookupComboBox*>(lista)->Chiave(),
                  lista == "DBLookupComboBox3" ? tubo : pannello);
+        g->DBNavigator2->Pulsante(TDBNavigator::nbPost)->click();
+        QCOMPARE(dg->State(), TStato::Consultazione);
+        QCOMPARE(dg->FieldByName("SPESS_MASS").AsInteger(), 70);
+        QCOMPARE(dg->FieldByName("COD_TUBO").AsString(), tubo);
     }
 
     // Il tipo di collettore: V221... toglie collettore di caldaia, motore e regolatore (modo 0),

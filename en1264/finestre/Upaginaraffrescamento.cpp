@@ -67,7 +67,7 @@ TPaginaRaffrescamento::TPaginaRaffrescamento(TProgetto& progetto)
     LabelRugiada->setWordWrap(true);
     LabelProposta = new QLabel(dati);
     LabelProposta->setObjectName(QStringLiteral("LabelProposta"));
-    BitBtnProposta = new QPushButton(Tr("Usa la proposta"), dati);
+    BitBtnProposta = new QPushButton(Tr("&Usa la proposta"), dati);
     BitBtnProposta->setObjectName(QStringLiteral("BitBtnProposta"));
 
     auto* g = new QGridLayout(dati);
