@@ -64,12 +64,12 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BitBtnEsporta->setToolTip(QStringLiteral("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
     BarraLocali->addWidget(BitBtnImporta);
     BarraLocali->addWidget(BitBtnEsporta);
-    BitBtnPianta = new QPushButton(tr("Pianta..."), this);
+    BitBtnPianta = new QPushButton(tr("Pi&anta..."), this);
     BitBtnPianta->setObjectName(QStringLiteral("BitBtnPianta"));
     BitBtnPianta->setToolTip(tr("Disegna i locali sulla pianta: aree e distanze dal collettore"));
     BarraLocali->addWidget(BitBtnPianta);
     connect(BitBtnPianta, &QPushButton::clicked, this, [this] { Progetto().ApriPianta(); });
-    BitBtnPosa = new QPushButton(tr("Posa..."), this);
+    BitBtnPosa = new QPushButton(tr("P&osa..."), this);
     BitBtnPosa->setObjectName(QStringLiteral("BitBtnPosa"));
     BitBtnPosa->setToolTip(tr("Posa i circuiti sulla pianta: lunghezze misurate, schema per locale"));
     BarraLocali->addWidget(BitBtnPosa);
