@@ -26,10 +26,10 @@ QString Numero(double v)
     return QString::number(v, 'f', 0);
 }
 
-class TComandoAssegna : public TComandoTvl
+class TTvlAssegna : public TComandoTvl
 {
 public:
-    TComandoAssegna()
+    TTvlAssegna()
         : TComandoTvl(QStringLiteral("assegna"),
                       QStringLiteral("tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]\n"
                                      "                               propone i collettori per i circuiti non "
@@ -44,7 +44,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoAssegna::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlAssegna::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString progetto = argomenti[0];
     if (opzioni.isSet(QStringLiteral("salva")) && opzioni.isSet(QStringLiteral("salva-come")))
@@ -121,5 +121,5 @@ int TComandoAssegna::Esegui(const QCommandLineParser& opzioni, const QStringList
 
 std::unique_ptr<TComandoTvl> ComandoAssegna()
 {
-    return std::make_unique<TComandoAssegna>();
+    return std::make_unique<TTvlAssegna>();
 }

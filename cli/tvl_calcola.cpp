@@ -247,10 +247,10 @@ void StampaRaffrescamento(const TPavRad& calcolo, const TProgettoTesto& progetto
     const auto tabella = TabellaRaffrescamento(progetto.locali, ris, rugiada, locale);
     StampaTabella(tabella, int(tabella[0].size()), tab);
 }
-class TComandoCalcola : public TComandoTvl
+class TTvlCalcola : public TComandoTvl
 {
 public:
-    TComandoCalcola()
+    TTvlCalcola()
         : TComandoTvl(QStringLiteral("calcola"),
                       QStringLiteral("tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl "
                                      "calcola --help)"),
@@ -266,7 +266,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoCalcola::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlCalcola::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     if (argomenti.size() > 1)
         return Errore(QStringLiteral("un solo FILE"));
@@ -391,5 +391,5 @@ int TComandoCalcola::Esegui(const QCommandLineParser& opzioni, const QStringList
 
 std::unique_ptr<TComandoTvl> ComandoCalcola()
 {
-    return std::make_unique<TComandoCalcola>();
+    return std::make_unique<TTvlCalcola>();
 }

@@ -8,10 +8,10 @@
 #include <QSqlQuery>
 
 namespace {
-class TComandoCatalogo : public TComandoTvl
+class TTvlCatalogo : public TComandoTvl
 {
 public:
-    TComandoCatalogo()
+    TTvlCatalogo()
         : TComandoTvl(QStringLiteral("catalogo"),
                       QStringLiteral("tvl catalogo                 elenca le tabelle del catalogo TVLITA"),
                       QStringLiteral("uso: tvl catalogo\n\nMostra il percorso del catalogo TVLITA, le righe di ogni "
@@ -24,7 +24,7 @@ private:
     int Esegui(const QCommandLineParser&, const QStringList&) override;
 };
 
-int TComandoCatalogo::Esegui(const QCommandLineParser&, const QStringList&)
+int TTvlCatalogo::Esegui(const QCommandLineParser&, const QStringList&)
 {
     TDati dati;
     Stampa(QStringLiteral("TVLITA = %1\n").arg(TDati::PercorsoCatalogo()));
@@ -62,5 +62,5 @@ int TComandoCatalogo::Esegui(const QCommandLineParser&, const QStringList&)
 
 std::unique_ptr<TComandoTvl> ComandoCatalogo()
 {
-    return std::make_unique<TComandoCatalogo>();
+    return std::make_unique<TTvlCatalogo>();
 }

@@ -6,10 +6,10 @@
 #include "progetto/Ustato.h"
 
 namespace {
-class TComandoCopia : public TComandoTvl
+class TTvlCopia : public TComandoTvl
 {
 public:
-    TComandoCopia()
+    TTvlCopia()
         : TComandoTvl(
             QStringLiteral("copia"),
             QStringLiteral("tvl copia ORIGINE DESTINAZIONE  legge un progetto e lo riscrive in un altro file"),
@@ -22,7 +22,7 @@ private:
     int Esegui(const QCommandLineParser&, const QStringList& argomenti) override;
 };
 
-int TComandoCopia::Esegui(const QCommandLineParser&, const QStringList& argomenti)
+int TTvlCopia::Esegui(const QCommandLineParser&, const QStringList& argomenti)
 {
     const auto aperto = ApriProgetto(QStringLiteral("copia"), argomenti[0]);
     // I messaggi di errore di scrittura arrivano su stderr dal punto dei messaggi.
@@ -34,5 +34,5 @@ int TComandoCopia::Esegui(const QCommandLineParser&, const QStringList& argoment
 
 std::unique_ptr<TComandoTvl> ComandoCopia()
 {
-    return std::make_unique<TComandoCopia>();
+    return std::make_unique<TTvlCopia>();
 }

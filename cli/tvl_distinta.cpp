@@ -44,10 +44,10 @@ struct TVoceStampa
     QVariant prezzo;
 };
 
-class TComandoDistinta : public TComandoTvl
+class TTvlDistinta : public TComandoTvl
 {
 public:
-    TComandoDistinta()
+    TTvlDistinta()
         : TComandoTvl(QStringLiteral("distinta"),
                       QStringLiteral("tvl distinta [--capitolato] [--tab] PROGETTO.tvl  stampa la distinta dei "
                                      "materiali"),
@@ -61,7 +61,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoDistinta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlDistinta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString progetto = argomenti[0];
     const bool capitolato = opzioni.isSet(QStringLiteral("capitolato"));
@@ -151,5 +151,5 @@ int TComandoDistinta::Esegui(const QCommandLineParser& opzioni, const QStringLis
 
 std::unique_ptr<TComandoTvl> ComandoDistinta()
 {
-    return std::make_unique<TComandoDistinta>();
+    return std::make_unique<TTvlDistinta>();
 }

@@ -145,10 +145,10 @@ int Tutti(const QString& progetto, const QString& cartella, bool pdf)
     return 0;
 }
 
-class TComandoDocumento : public TComandoTvl
+class TTvlDocumento : public TComandoTvl
 {
 public:
-    TComandoDocumento()
+    TTvlDocumento()
         : TComandoTvl(QStringLiteral("documento"),
                       QStringLiteral("tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
                                      "                               crea un documento: rapporto, preventivo, "
@@ -167,7 +167,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoDocumento::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlDocumento::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString& tipo = argomenti[0];
     const QString& progetto = argomenti[1];
@@ -212,5 +212,5 @@ int TComandoDocumento::Esegui(const QCommandLineParser& opzioni, const QStringLi
 
 std::unique_ptr<TComandoTvl> ComandoDocumento()
 {
-    return std::make_unique<TComandoDocumento>();
+    return std::make_unique<TTvlDocumento>();
 }

@@ -4,10 +4,10 @@
 #include "progetto/Ulocalifile.h"
 
 namespace {
-class TComandoEsporta : public TComandoTvl
+class TTvlEsporta : public TComandoTvl
 {
 public:
-    TComandoEsporta()
+    TTvlEsporta()
         : TComandoTvl(
             QStringLiteral("esporta"),
             QStringLiteral("tvl esporta PROGETTO.tvl LOCALI.csv|.xlsx  scrive i locali in un foglio di calcolo"),
@@ -21,7 +21,7 @@ private:
     int Esegui(const QCommandLineParser&, const QStringList& argomenti) override;
 };
 
-int TComandoEsporta::Esegui(const QCommandLineParser&, const QStringList& argomenti)
+int TTvlEsporta::Esegui(const QCommandLineParser&, const QStringList& argomenti)
 {
     const auto aperto = ApriProgetto(QStringLiteral("esporta"), argomenti[0]);
     if (!aperto)
@@ -36,5 +36,5 @@ int TComandoEsporta::Esegui(const QCommandLineParser&, const QStringList& argome
 
 std::unique_ptr<TComandoTvl> ComandoEsporta()
 {
-    return std::make_unique<TComandoEsporta>();
+    return std::make_unique<TTvlEsporta>();
 }

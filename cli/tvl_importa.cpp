@@ -7,10 +7,10 @@
 #include <QCommandLineParser>
 
 namespace {
-class TComandoImporta : public TComandoTvl
+class TTvlImporta : public TComandoTvl
 {
 public:
-    TComandoImporta()
+    TTvlImporta()
         : TComandoTvl(QStringLiteral("importa"),
                       QStringLiteral("tvl importa PROGETTO.tvl LOCALI.csv|.xlsx [-o NUOVO.tvl]\n"
                                      "                               aggiunge al progetto i locali di un foglio di "
@@ -28,7 +28,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& file) override;
 };
 
-int TComandoImporta::Esegui(const QCommandLineParser& opzioni, const QStringList& file)
+int TTvlImporta::Esegui(const QCommandLineParser& opzioni, const QStringList& file)
 {
     const QString uscita = opzioni.value(QStringLiteral("o"));
     const auto aperto = ApriProgetto(QStringLiteral("importa"), file[0]);
@@ -48,5 +48,5 @@ int TComandoImporta::Esegui(const QCommandLineParser& opzioni, const QStringList
 
 std::unique_ptr<TComandoTvl> ComandoImporta()
 {
-    return std::make_unique<TComandoImporta>();
+    return std::make_unique<TTvlImporta>();
 }

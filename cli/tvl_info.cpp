@@ -105,10 +105,10 @@ void StampaPianta(const TPianta& pianta)
     }
 }
 
-class TComandoInfo : public TComandoTvl
+class TTvlInfo : public TComandoTvl
 {
 public:
-    TComandoInfo()
+    TTvlInfo()
         : TComandoTvl(QStringLiteral("info"),
                       QStringLiteral("tvl info PROGETTO.tvl        stampa cliente, dati generali, locali, collettori e "
                                      "impostazioni"),
@@ -122,7 +122,7 @@ private:
     int Esegui(const QCommandLineParser&, const QStringList& argomenti) override;
 };
 
-int TComandoInfo::Esegui(const QCommandLineParser&, const QStringList& argomenti)
+int TTvlInfo::Esegui(const QCommandLineParser&, const QStringList& argomenti)
 {
     const QString percorso = argomenti[0];
     const auto aperto = ApriProgetto(QStringLiteral("info"), percorso);
@@ -187,7 +187,7 @@ int TComandoInfo::Esegui(const QCommandLineParser&, const QStringList& argomenti
 
 std::unique_ptr<TComandoTvl> ComandoInfo()
 {
-    return std::make_unique<TComandoInfo>();
+    return std::make_unique<TTvlInfo>();
 }
 
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,

@@ -105,10 +105,10 @@ void StampaMinimo(const TRisultatoMinimo& m)
     if (m.TempoScaduto)
         Stampa(QStringLiteral("  Il limite di tempo è scaduto prima della fine della ricerca.\n"));
 }
-class TComandoOttimizza : public TComandoTvl
+class TTvlOttimizza : public TComandoTvl
 {
 public:
-    TComandoOttimizza()
+    TTvlOttimizza()
         : TComandoTvl(QStringLiteral("ottimizza"),
                       QStringLiteral("tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] "
                                      "[--minimo] [--salva]\n"
@@ -130,7 +130,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoOttimizza::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlOttimizza::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString progetto = argomenti[0];
     std::optional<int> scarto;
@@ -231,5 +231,5 @@ int TComandoOttimizza::Esegui(const QCommandLineParser& opzioni, const QStringLi
 
 std::unique_ptr<TComandoTvl> ComandoOttimizza()
 {
-    return std::make_unique<TComandoOttimizza>();
+    return std::make_unique<TTvlOttimizza>();
 }

@@ -98,10 +98,10 @@ QList<TLocaleDisegno> LocaliDelPiano(const TStatoProgetto& stato, const QString&
 }
 
 namespace {
-class TComandoPianta : public TComandoTvl
+class TTvlPianta : public TComandoTvl
 {
 public:
-    TComandoPianta()
+    TTvlPianta()
         : TComandoTvl(QStringLiteral("pianta"),
                       QStringLiteral("tvl pianta PROGETTO.tvl --dxf PIANTA.dxf [--piano P] [--unita mm|cm|m] [-o "
                                      "NUOVO.tvl]\n"
@@ -119,7 +119,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoPianta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlPianta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString progetto = argomenti[0];
     const QString dxf = opzioni.value(QStringLiteral("dxf"));
@@ -170,5 +170,5 @@ int TComandoPianta::Esegui(const QCommandLineParser& opzioni, const QStringList&
 
 std::unique_ptr<TComandoTvl> ComandoPianta()
 {
-    return std::make_unique<TComandoPianta>();
+    return std::make_unique<TTvlPianta>();
 }

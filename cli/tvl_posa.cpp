@@ -81,10 +81,10 @@ void StampaPiano(const TPosaPiano& p)
     for (const QString& n : p.nonPosati)
         Stampa(QStringLiteral("  Non posato: %1\n").arg(n));
 }
-class TComandoPosa : public TComandoTvl
+class TTvlPosa : public TComandoTvl
 {
 public:
-    TComandoPosa()
+    TTvlPosa()
         : TComandoTvl(QStringLiteral("posa"),
                       QStringLiteral("tvl posa PROGETTO.tvl [--pianta PIANTA.dxf] [--piano P] [--schema "
                                      "spirale|serpentina]\n"
@@ -102,7 +102,7 @@ private:
     int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
 };
 
-int TComandoPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+int TTvlPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
 {
     const QString progetto = argomenti[0];
     const QString pianta = opzioni.value(QStringLiteral("pianta"));
@@ -198,5 +198,5 @@ int TComandoPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& a
 
 std::unique_ptr<TComandoTvl> ComandoPosa()
 {
-    return std::make_unique<TComandoPosa>();
+    return std::make_unique<TTvlPosa>();
 }
