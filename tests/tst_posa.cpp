@@ -17,7 +17,6 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -147,8 +146,6 @@ private slots:
     void tavola();
     void scala_data();
     void scala();
-    void rigaDiComando();
-    void rigaDiComandoPianta();
 };
 
 void TestPosa::circuiti_data()
@@ -624,140 +621,6 @@ void TestPosa::scala()
     QFETCH(int, chiesta);
     QFETCH(int, scala);
     QCOMPARE(TTavola::ScalaPerSpazio(piano, QSizeF(280, 260), chiesta), scala);
-}
-
-namespace {
-// Una pianta DXF con la convenzione della riga di comando: contorni con l'ID o la descrizione
-// del locale dentro, "=>Nord" per il collettore.
-QByteArray PiantaDxf(bool conUnita)
-{
-    auto polilinea = [](std::initializer_list<std::pair<double, double>> punti) {
-        QByteArray s = "0\nLWPOLYLINE\n8\nMURI\n90\n" + QByteArray::number(int(punti.size())) + "\n70\n1\n";
-        for (auto [x, y] : punti)
-            s += "10\n" + QByteArray::number(x) + "\n20\n" + QByteArray::number(y) + "\n";
-        return s;
-    };
-    auto testo = [](double x, double y, const QByteArray& t) {
-        return "0\nTEXT\n8\nTESTI\n10\n" + QByteArray::number(x) + "\n20\n" + QByteArray::number(y) + "\n40\n0.2\n1\n"
-            + t + "\n";
-    };
-    QByteArray e = polilinea({{0, 0}, {3, 0}, {3, 3.34}, {0, 3.34}}) + testo(1.2, 1.6, "1")
-        + polilinea({{4.2, 0}, {9.2, 0}, {9.2, 4}, {4.2, 4}}) + testo(6, 2, "Studio") + testo(3.6, 3.5, "=>Nord")
-        + testo(20, 20, "Ripostiglio");
-    return "0\nSECTION\n2\nHEADER\n" + QByteArray(conUnita ? "9\n$INSUNITS\n70\n6\n" : "")
-        + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" + e + "0\nENDSEC\n0\nEOF\n";
-}
-} // namespace
-
-// La riga di comando su un progetto vero: le lunghezze stampate sono quelle delle polilinee del
-// DXF che scrive, la tavola esiste, gli errori d'uso hanno il loro codice.
-void TestPosa::rigaDiComando()
-{
-    QTemporaryDir cartella;
-    const QString progetto = cartella.filePath("casa.tvl");
-    QVERIFY(QFile::copy(QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("fuzz/corpus/progetto/completo.tvl"),
-                        progetto));
-    for (bool unita : {true, false}) {
-        QFile f(cartella.filePath(unita ? "pianta.dxf" : "senza_unita.dxf"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(PiantaDxf(unita)) > 0);
-    }
-    auto tvl = [&](const QStringList& argomenti) {
-        QProcess p;
-        p.start("./tvl", QStringList {"posa", progetto} + argomenti);
-        p.waitForFinished(60000);
-        return std::tuple {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                           QString::fromUtf8(p.readAllStandardError())};
-    };
-    const QString dxf = cartella.filePath("posa.dxf"), pdf = cartella.filePath("tavola.pdf");
-    const auto [codice, uscita, errori]
-        = tvl({"--pianta", cartella.filePath("pianta.dxf"), "--dxf", dxf, "--pdf", pdf, "--schema", "serpentina"});
-    QCOMPARE(codice, 0);
-    QVERIFY2(errori.contains("testo non usato: Ripostiglio"), qPrintable(errori));
-    QVERIFY(QFileInfo(pdf).size() > 5000);
-    // Righe dei circuiti: ID N Z schema passo anello collegamenti totale dimensionata collettore nome.
-    QList<QStringList> righe;
-    for (const QString& r : uscita.split('\n'))
-        if (const QStringList c = r.simplified().split(' '); c.size() >= 11 && c[2].size() == 1 && c[3] == "serpentina")
-            righe << c;
-    QCOMPARE(righe.size(), 3); // Cucina 1 circuito, Studio 2
-    const TEsitoDxf letto = TImportaDxf::Leggi(dxf);
-    QVERIFY(letto.ok);
-    QList<QPolygonF> anelli, collegamenti;
-    for (const TSpezzata& s : letto.disegno.spezzate) {
-        const QString livello = letto.disegno.livelli.value(s.livello).nome;
-        if (livello == LivelliPosa::Circuiti)
-            anelli << s.punti;
-        else if (livello == LivelliPosa::Collegamenti)
-            collegamenti << s.punti;
-    }
-    QCOMPARE(anelli.size(), righe.size());
-    for (int i = 0; i < righe.size(); ++i) {
-        const double passo = righe[i][4].toDouble() / 100;
-        QCOMPARE(righe[i][9], QString("Nord"));
-        QVERIFY(std::abs(righe[i][5].toDouble() - LunghezzaPolilinea(anelli[i])) <= 0.05 + 1e-9);
-        // La polilinea dei collegamenti passa dall'ingresso all'uscita: un passo in più.
-        QVERIFY(std::abs(righe[i][6].toDouble() + passo - LunghezzaPolilinea(collegamenti[i])) <= 0.05 + 1e-9);
-        QVERIFY(std::abs(righe[i][7].toDouble() - righe[i][5].toDouble() - righe[i][6].toDouble()) <= 0.1 + 1e-9);
-    }
-    // Un progetto senza pianta e senza --pianta: il motivo; un DXF senza unità: il motivo.
-    const auto [c1, u1, e1] = tvl({});
-    QCOMPARE(c1, 1);
-    QVERIFY2(e1.contains("--pianta"), qPrintable(e1));
-    const auto [c2, u2, e2] = tvl({"--pianta", cartella.filePath("senza_unita.dxf")});
-    QCOMPARE(c2, 1);
-    QVERIFY2(e2.contains("--unita"), qPrintable(e2));
-}
-
-// tvl pianta: i contorni e il collettore dai testi del DXF, i valori scritti nei locali e salvati
-// con la pianta (tvl info la rilegge dal file nuovo), il progetto d'origine intatto.
-void TestPosa::rigaDiComandoPianta()
-{
-    QTemporaryDir cartella;
-    const QString progetto = cartella.filePath("casa.tvl"), nuovo = cartella.filePath("nuovo.tvl");
-    QVERIFY(QFile::copy(QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("fuzz/corpus/progetto/completo.tvl"),
-                        progetto));
-    QFile f(cartella.filePath("pianta.dxf"));
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(PiantaDxf(true)) > 0);
-    f.close();
-    const QByteArray originale = [&] {
-        QFile o(progetto);
-        return o.open(QIODevice::ReadOnly) ? o.readAll() : QByteArray();
-    }();
-    auto tvl = [&](const QStringList& argomenti) {
-        QProcess p;
-        p.start("./tvl", argomenti);
-        p.waitForFinished(60000);
-        return std::pair {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
-    };
-    const auto [codice, uscita] = tvl({"pianta", progetto, "--dxf", f.fileName(), "-o", nuovo});
-    QVERIFY2(codice == 0, qPrintable(uscita));
-    // ID, descrizione, area, utile, marginale (nessun muro esterno), distanza arrotondata in su.
-    QList<QStringList> righe;
-    for (const QString& r : uscita.split('\n'))
-        if (const QStringList c = r.simplified().split(' '); c.size() >= 6 && c[0].toInt() > 0)
-            righe << QStringList {c[0], c[c.size() - 4], c[c.size() - 3], c[c.size() - 2], c[c.size() - 1]};
-    QCOMPARE(righe, (QList<QStringList> {{"1", "10.02", "10.02", "0.00", "1"}, {"2", "20.00", "20.00", "0.00", "1"}}));
-    QVERIFY2(uscita.contains("Testo non usato: Ripostiglio"), qPrintable(uscita));
-    QFile o(progetto);
-    QVERIFY(o.open(QIODevice::ReadOnly));
-    QCOMPARE(o.readAll(), originale);
-
-    const auto [ci, info] = tvl({"info", nuovo});
-    QCOMPARE(ci, 0);
-    QVERIFY2(info.contains("sfondo disegno DXF; contorni 2 (locali 1, 2)"), qPrintable(info));
-    QVERIFY2(info.contains("collettore Nord in (3.60; 3.50) m"), qPrintable(info));
-    QVERIFY2(info.contains("Area") && !tvl({"info", progetto}).second.contains("Pianta:"), "pianta solo nel nuovo");
-
-    // tvl posa sulla pianta salvata; --salva accende "Lunghezze dal disegno" e la distinta segue
-    // le lunghezze posate.
-    const QString distinta = tvl({"distinta", "--tab", nuovo}).second;
-    const auto [cp, posa] = tvl({"posa", nuovo, "--salva"});
-    QVERIFY2(cp == 0 && posa.contains("Piano PT") && posa.contains("lunghezze dal disegno"), qPrintable(posa));
-    QVERIFY2(tvl({"distinta", "--tab", nuovo}).second != distinta, qPrintable(distinta));
-
-    // Errori d'uso: senza DXF, unità sconosciuta.
-    QCOMPARE(tvl({"pianta", progetto}).first, 2);
-    QCOMPARE(tvl({"pianta", progetto, "--dxf", f.fileName(), "--unita", "km"}).first, 2);
 }
 
 QTEST_MAIN(TestPosa)

@@ -1,13 +1,15 @@
 // tvl calcola: calcola i circuiti di un progetto dato in forma di testo e stampa la griglia dei
 // circuiti con gli stessi testi della pagina della temperatura di mandata.
 #include "calc/Ucalc.h"
+#include "cli/Utvl.h"
 #include "data/Uerrori.h"
 #include "data/Ufilenormale.h"
 #include "en1264/Udati.h"
 #include "en1264/Ulimite.h"
 #include "en1264/Uraffrescamento.h"
 #include "en1264/Utesti.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 #include <QFile>
 #include <QList>
@@ -191,29 +193,23 @@ void StampaTabella(const std::vector<std::vector<QString>>& griglia, int colonne
     }
 }
 
-// --mandata-estiva, --ur, --ambiente-estivo: true se argomenti[k] è una di esse (k < 0 quando
-// il valore manca o non è un numero).
-bool OpzioneEstiva(const QStringList& argomenti, int& k, TDatiEstivi& estivi, bool& conMandata)
+// --mandata-estiva, --ur, --ambiente-estivo nei dati estivi; il nome della prima opzione con un
+// valore che non è un numero, altrimenti vuoto.
+QString OpzioniEstive(const QCommandLineParser& opzioni, TDatiEstivi& estivi, bool& conMandata)
 {
-    const QString& a = argomenti[k];
-    float* campo = nullptr;
-    if (a == QLatin1String("--mandata-estiva"))
-        campo = &estivi.TMandata;
-    else if (a == QLatin1String("--ur"))
-        campo = &estivi.UR;
-    else if (a == QLatin1String("--ambiente-estivo"))
-        campo = &estivi.TAmbiente;
-    if (!campo)
-        return false;
-    double v = 0;
-    if (k + 1 >= argomenti.size() || !Numero(argomenti[k + 1], v)) {
-        k = -1;
-        return true;
+    const std::pair<const char*, float*> campi[]
+        = {{"mandata-estiva", &estivi.TMandata}, {"ur", &estivi.UR}, {"ambiente-estivo", &estivi.TAmbiente}};
+    for (const auto& [nome, campo] : campi) {
+        const QString n = QString::fromLatin1(nome);
+        if (!opzioni.isSet(n))
+            continue;
+        double v = 0;
+        if (!Numero(opzioni.value(n), v))
+            return QStringLiteral("--") + n;
+        *campo = float(v);
+        conMandata = conMandata || campo == &estivi.TMandata;
     }
-    *campo = float(v);
-    conMandata = conMandata || campo == &estivi.TMandata;
-    ++k;
-    return true;
+    return {};
 }
 
 // Controlla i dati estivi prima di stampare qualsiasi cosa e sceglie la mandata (la minima
@@ -251,56 +247,50 @@ void StampaRaffrescamento(const TPavRad& calcolo, const TProgettoTesto& progetto
     const auto tabella = TabellaRaffrescamento(progetto.locali, ris, rugiada, locale);
     StampaTabella(tabella, int(tabella[0].size()), tab);
 }
-} // namespace
-
-int ComandoCalcola(const QStringList& argomenti)
+class TTvlCalcola : public TComandoTvl
 {
+public:
+    TTvlCalcola()
+        : TComandoTvl(QStringLiteral("calcola"),
+                      QStringLiteral("tvl calcola [opzioni] FILE   calcola i circuiti e stampa la griglia (tvl "
+                                     "calcola --help)"),
+                      QString::fromUtf8(UsoCalcola), 1, -1)
+    {
+        for (const char* o : {"modo", "mandata", "locale", "mandata-estiva", "ur", "ambiente-estivo"})
+            Opzione({QString::fromLatin1(o)}, QString::fromLatin1(o).toUpper());
+        for (const char* o : {"tab", "en1264", "raffrescamento"})
+            Opzione({QString::fromLatin1(o)});
+    }
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlCalcola::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    if (argomenti.size() > 1)
+        return Errore(QStringLiteral("un solo FILE"));
+    const QString nomeFile = argomenti[0];
     int modo = -1;
+    if (opzioni.isSet(QStringLiteral("modo"))) {
+        bool ok = false;
+        modo = opzioni.value(QStringLiteral("modo")).toInt(&ok);
+        if (!ok || modo < 0 || modo > 2)
+            return Errore(QStringLiteral("--modo vuole 0, 1 o 2"));
+    }
     double mandata = 0;
-    bool conMandata = false;
-    bool tab = false;
-    bool en1264 = false;
-    bool raffrescamento = false;
+    bool conMandata = opzioni.isSet(QStringLiteral("mandata"));
+    if (conMandata && !Numero(opzioni.value(QStringLiteral("mandata")), mandata))
+        return Errore(QStringLiteral("--mandata vuole una temperatura in °C"));
+    const QLocale locale = opzioni.isSet(QStringLiteral("locale")) ? QLocale(opzioni.value(QStringLiteral("locale")))
+                                                                   : QLocale::system();
+    const bool tab = opzioni.isSet(QStringLiteral("tab"));
+    const bool en1264 = opzioni.isSet(QStringLiteral("en1264"));
+    const bool raffrescamento = opzioni.isSet(QStringLiteral("raffrescamento"));
     TDatiEstivi estivi;
     bool conMandataEstiva = false;
-    QLocale locale = QLocale::system();
-    QString nomeFile;
-    for (int k = 0; k < argomenti.size(); ++k) {
-        const QString& a = argomenti[k];
-        const bool haValore = k + 1 < argomenti.size();
-        if (a == QLatin1String("--modo") && haValore) {
-            bool ok = false;
-            modo = argomenti[++k].toInt(&ok);
-            if (!ok || modo < 0 || modo > 2)
-                return Errore(QStringLiteral("--modo vuole 0, 1 o 2"));
-        } else if (a == QLatin1String("--mandata") && haValore) {
-            if (!Numero(argomenti[++k], mandata))
-                return Errore(QStringLiteral("--mandata vuole una temperatura in °C"));
-            conMandata = true;
-        } else if (a == QLatin1String("--locale") && haValore) {
-            locale = QLocale(argomenti[++k]);
-        } else if (a == QLatin1String("--tab")) {
-            tab = true;
-        } else if (a == QLatin1String("--en1264")) {
-            en1264 = true;
-        } else if (a == QLatin1String("--raffrescamento")) {
-            raffrescamento = true;
-        } else if (OpzioneEstiva(argomenti, k, estivi, conMandataEstiva)) {
-            if (k < 0)
-                return Errore(QStringLiteral("%1 vuole un numero").arg(a));
-        } else if (a == QLatin1String("-") || !a.startsWith(QLatin1Char('-'))) {
-            if (!nomeFile.isEmpty())
-                return Errore(QStringLiteral("un solo FILE"));
-            nomeFile = a;
-        } else {
-            std::fputs(UsoCalcola, stderr);
-            return 2;
-        }
-    }
-    if (nomeFile.isEmpty()) {
-        std::fputs(UsoCalcola, stderr);
-        return 2;
-    }
+    if (const QString errata = OpzioniEstive(opzioni, estivi, conMandataEstiva); !errata.isEmpty())
+        return Errore(QStringLiteral("%1 vuole un numero").arg(errata));
     // Un file di progetto (.tvl, .nv) porta modo e temperatura salvati; le opzioni li cambiano.
     TProgettoTesto progetto;
     const bool salvato = nomeFile.endsWith(QLatin1String(".tvl"), Qt::CaseInsensitive)
@@ -396,4 +386,10 @@ int ComandoCalcola(const QStringList& argomenti)
     if (raffrescamento)
         StampaRaffrescamento(calcolo, progetto, estivi, locale, tab);
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoCalcola()
+{
+    return std::make_unique<TTvlCalcola>();
 }

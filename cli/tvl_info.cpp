@@ -1,9 +1,9 @@
 // tvl info: stampa il contenuto di un file di progetto: cliente, dati generali, locali,
 // impostazioni, regolazione, collettori, ottimizzazione e prodotti aggiuntivi.
+#include "cli/Utvl.h"
 #include "data/Udatabase.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "tvl/Utvl.h"
 
 #include <algorithm>
 
@@ -104,14 +104,26 @@ void StampaPianta(const TPianta& pianta)
                     .arg(it.key(), QString::number(it.value().x(), 'f', 2), QString::number(it.value().y(), 'f', 2)));
     }
 }
-} // namespace
 
-int ComandoInfo(const QStringList& argomenti)
+class TTvlInfo : public TComandoTvl
 {
-    if (argomenti.size() != 1 || argomenti[0].startsWith(u'-')) {
-        std::fputs("uso: tvl info PROGETTO.tvl\n", stderr);
-        return 2;
-    }
+public:
+    TTvlInfo()
+        : TComandoTvl(QStringLiteral("info"),
+                      QStringLiteral("tvl info PROGETTO.tvl        stampa cliente, dati generali, locali, collettori e "
+                                     "impostazioni"),
+                      QStringLiteral("uso: tvl info PROGETTO.tvl\n\nStampa il contenuto del file: cliente, dati "
+                                     "generali, locali, impostazioni,\nregolazione, collettori, ottimizzazione, "
+                                     "prodotti aggiuntivi e pianta.\n"),
+                      1, 1)
+    { }
+
+private:
+    int Esegui(const QCommandLineParser&, const QStringList& argomenti) override;
+};
+
+int TTvlInfo::Esegui(const QCommandLineParser&, const QStringList& argomenti)
+{
     const QString percorso = argomenti[0];
     const auto aperto = ApriProgetto(QStringLiteral("info"), percorso);
     if (!aperto)
@@ -169,6 +181,13 @@ int ComandoInfo(const QStringList& argomenti)
         StampaTabella(dati.AuxCompAgg);
     StampaPianta(stato.Pianta);
     return 0;
+}
+
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoInfo()
+{
+    return std::make_unique<TTvlInfo>();
 }
 
 bool LeggiProgettoPerCalcolo(const QString& percorso, TDatiGenerali& generali, std::vector<TLocaleCalc>& locali,

@@ -1,11 +1,13 @@
 // tvl pianta: la pianta DXF di un piano come sfondo del progetto, i contorni dei locali e le
 // posizioni dei collettori dai testi del disegno, e i valori misurati scritti nei locali con le
 // loro regole. Qui anche la lettura della pianta DXF che usa tvl posa.
+#include "cli/Utvl.h"
 #include "pianta/Udadisegno.h"
 #include "pianta/Udxf.h"
 #include "progetto/Ufile.h"
 #include "progetto/Upiantalocali.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 namespace {
 const char* const UsoPianta
@@ -18,12 +20,6 @@ dal collettore dei locali con un contorno si scrivono con le regole dei locali; 
 si salva (in NUOVO.tvl con -o). Stampa una riga per locale e i testi che non ha potuto usare.
 --piano serve quando il progetto ha più piani.
 )";
-
-int Uso()
-{
-    std::fputs(UsoPianta, stderr);
-    return 2;
-}
 
 QString Numero(const QVariant& v, int decimali)
 {
@@ -101,27 +97,37 @@ QList<TLocaleDisegno> LocaliDelPiano(const TStatoProgetto& stato, const QString&
     return locali;
 }
 
-int ComandoPianta(const QStringList& argomenti)
+namespace {
+class TTvlPianta : public TComandoTvl
 {
-    QString progetto, dxf, piano, unita, uscita;
-    for (int i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        const bool valore = i + 1 < argomenti.size();
-        if (a == QLatin1String("--dxf") && valore)
-            dxf = argomenti[++i];
-        else if (a == QLatin1String("--piano") && valore)
-            piano = argomenti[++i];
-        else if (a == QLatin1String("--unita") && valore)
-            unita = argomenti[++i];
-        else if (a == QLatin1String("-o") && valore)
-            uscita = argomenti[++i];
-        else if (!a.startsWith(u'-') && progetto.isEmpty())
-            progetto = a;
-        else
-            return Uso();
+public:
+    TTvlPianta()
+        : TComandoTvl(QStringLiteral("pianta"),
+                      QStringLiteral("tvl pianta PROGETTO.tvl --dxf PIANTA.dxf [--piano P] [--unita mm|cm|m] [-o "
+                                     "NUOVO.tvl]\n"
+                                     "                               contorni, collettori e valori dei locali da una "
+                                     "pianta DXF"),
+                      QString::fromUtf8(UsoPianta), 1, 1)
+    {
+        Opzione({QStringLiteral("dxf")}, QStringLiteral("PIANTA.dxf"));
+        Opzione({QStringLiteral("piano")}, QStringLiteral("P"));
+        Opzione({QStringLiteral("unita")}, QStringLiteral("UNITA"));
+        Opzione({QStringLiteral("o")}, QStringLiteral("NUOVO.tvl"));
     }
-    if (progetto.isEmpty() || dxf.isEmpty())
-        return Uso();
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlPianta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString progetto = argomenti[0];
+    const QString dxf = opzioni.value(QStringLiteral("dxf"));
+    QString piano = opzioni.value(QStringLiteral("piano"));
+    const QString unita = opzioni.value(QStringLiteral("unita"));
+    const QString uscita = opzioni.value(QStringLiteral("o"));
+    if (dxf.isEmpty())
+        return Uso(QStringLiteral("manca --dxf"));
     const QString comando = QStringLiteral("pianta");
     const auto aperto = ApriPerStampa(comando, progetto, false);
     if (!aperto)
@@ -131,7 +137,7 @@ int ComandoPianta(const QStringList& argomenti)
         return e;
     TDisegno disegno;
     if (const int e = LeggiPiantaDxf(comando, dxf, unita, disegno))
-        return e == 2 ? Uso() : e;
+        return e == 2 ? Uso(QStringLiteral("unità sconosciuta \"%1\"").arg(unita)) : e;
 
     QStringList inutilizzati;
     const TPiano nuovo = PianoDaDisegno(disegno, piano, LocaliDelPiano(stato, piano), inutilizzati);
@@ -159,4 +165,10 @@ int ComandoPianta(const QStringList& argomenti)
         return 1;
     Stampa(QStringLiteral("Salvato in %1\n").arg(destinazione));
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoPianta()
+{
+    return std::make_unique<TTvlPianta>();
 }

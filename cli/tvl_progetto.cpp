@@ -1,14 +1,14 @@
 // Parti comuni dei comandi di tvl che lavorano su un file di progetto.
-#include "progetto/Ufile.h"
+#include "cli/Utvl.h"
 #include "data/Ufilenormale.h"
-#include "tvl/Utvl.h"
+#include "progetto/Ufile.h"
 
 #include <QDir>
 
 int ErroreComando(const QString& comando, const QString& testo)
 {
-    std::fputs(qPrintable(QStringLiteral("tvl %1: %2\n").arg(comando, testo)), stderr);
-    return 1;
+    StampaErrore(QStringLiteral("tvl %1: %2\n").arg(comando, testo));
+    return Fallito;
 }
 
 std::unique_ptr<TProgettoAperto> ApriProgetto(const QString& comando, const QString& percorso)

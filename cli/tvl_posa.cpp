@@ -1,5 +1,6 @@
 // tvl posa: la posa automatica dei circuiti sulla pianta di un piano, con le lunghezze misurate
 // sul disegno, e a richiesta il DXF e la tavola PDF dell'impianto.
+#include "cli/Utvl.h"
 #include "documents/foglio/Udocumento.h"
 #include "pianta/Udadisegno.h"
 #include "posa/Udxfposa.h"
@@ -7,7 +8,8 @@
 #include "progetto/Ufile.h"
 #include "progetto/Uposaprogetto.h"
 #include "progetto/Ustato.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 #include <QDate>
 #include <QDir>
@@ -79,54 +81,54 @@ void StampaPiano(const TPosaPiano& p)
     for (const QString& n : p.nonPosati)
         Stampa(QStringLiteral("  Non posato: %1\n").arg(n));
 }
-} // namespace
-
-int ComandoPosa(const QStringList& argomenti)
+class TTvlPosa : public TComandoTvl
 {
-    QString progetto, pianta, piano, dxf, pdf, unita;
-    std::optional<TSchemaPosa> schema;
-    bool salva = false;
-    TDatiTavola tavola;
-    const auto uso = [] {
-        std::fputs(UsoPosa, stderr);
-        return 2;
-    };
-    for (int i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        const bool valore = i + 1 < argomenti.size();
-        if (a == QLatin1String("--pianta") && valore)
-            pianta = argomenti[++i];
-        else if (a == QLatin1String("--piano") && valore)
-            piano = argomenti[++i];
-        else if (a == QLatin1String("--unita") && valore)
-            unita = argomenti[++i];
-        else if (a == QLatin1String("--dxf") && valore)
-            dxf = argomenti[++i];
-        else if (a == QLatin1String("--pdf") && valore)
-            pdf = argomenti[++i];
-        else if (a == QLatin1String("--scala") && valore) {
-            tavola.scala = argomenti[++i].toInt();
-            if (tavola.scala != 50 && tavola.scala != 100)
-                return uso();
-        } else if (a == QLatin1String("--salva"))
-            salva = true;
-        else if (a == QLatin1String("--a4"))
-            tavola.formato = QPageSize::A4;
-        else if (a == QLatin1String("--schema") && valore) {
-            const QString s = argomenti[++i];
-            if (s == QLatin1String("spirale"))
-                schema = TSchemaPosa::Spirale;
-            else if (s == QLatin1String("serpentina"))
-                schema = TSchemaPosa::Serpentina;
-            else
-                return uso();
-        } else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty())
-            progetto = a;
-        else
-            return uso();
+public:
+    TTvlPosa()
+        : TComandoTvl(QStringLiteral("posa"),
+                      QStringLiteral("tvl posa PROGETTO.tvl [--pianta PIANTA.dxf] [--piano P] [--schema "
+                                     "spirale|serpentina]\n"
+                                     "                               [--dxf OUT.dxf] [--pdf OUT.pdf] [--salva]  posa "
+                                     "i circuiti sulla pianta"),
+                      QString::fromUtf8(UsoPosa), 1, 1)
+    {
+        for (const char* o : {"pianta", "piano", "unita", "dxf", "pdf", "scala", "schema"})
+            Opzione({QString::fromLatin1(o)}, QString::fromLatin1(o).toUpper());
+        Opzione({QStringLiteral("salva")});
+        Opzione({QStringLiteral("a4")});
     }
-    if (progetto.isEmpty())
-        return uso();
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString progetto = argomenti[0];
+    const QString pianta = opzioni.value(QStringLiteral("pianta"));
+    QString piano = opzioni.value(QStringLiteral("piano"));
+    const QString unita = opzioni.value(QStringLiteral("unita"));
+    const QString dxf = opzioni.value(QStringLiteral("dxf"));
+    const QString pdf = opzioni.value(QStringLiteral("pdf"));
+    const bool salva = opzioni.isSet(QStringLiteral("salva"));
+    TDatiTavola tavola;
+    if (opzioni.isSet(QStringLiteral("a4")))
+        tavola.formato = QPageSize::A4;
+    if (opzioni.isSet(QStringLiteral("scala"))) {
+        tavola.scala = opzioni.value(QStringLiteral("scala")).toInt();
+        if (tavola.scala != 50 && tavola.scala != 100)
+            return Uso(QStringLiteral("--scala vuole 50 o 100"));
+    }
+    std::optional<TSchemaPosa> schema;
+    if (opzioni.isSet(QStringLiteral("schema"))) {
+        const QString s = opzioni.value(QStringLiteral("schema"));
+        if (s == QLatin1String("spirale"))
+            schema = TSchemaPosa::Spirale;
+        else if (s == QLatin1String("serpentina"))
+            schema = TSchemaPosa::Serpentina;
+        else
+            return Uso(QStringLiteral("--schema vuole spirale o serpentina"));
+    }
     const QString comando = QStringLiteral("posa");
     const auto aperto = ApriPerStampa(comando, progetto, false);
     if (!aperto)
@@ -137,11 +139,11 @@ int ComandoPosa(const QStringList& argomenti)
             return e;
         TDisegno disegno;
         if (const int e = LeggiPiantaDxf(comando, pianta, unita, disegno))
-            return e == 2 ? uso() : e;
+            return e == 2 ? Uso(QStringLiteral("unità sconosciuta \"%1\"").arg(unita)) : e;
         QStringList inutilizzati;
         stato.Pianta.PianoOCrea(piano) = PianoDaDisegno(disegno, piano, LocaliDelPiano(stato, piano), inutilizzati);
         for (const QString& t : inutilizzati)
-            std::fprintf(stderr, "tvl posa: testo non usato: %s\n", qPrintable(t));
+            StampaErrore(QStringLiteral("tvl posa: testo non usato: %1\n").arg(t));
     } else if (stato.Pianta.Vuota()) {
         return ErroreComando(comando, QStringLiteral("il progetto non ha una pianta: indicarne una con --pianta"));
     } else if (!piano.isEmpty() && !stato.Pianta.Piano(piano)) {
@@ -155,9 +157,9 @@ int ComandoPosa(const QStringList& argomenti)
         if (piano.isEmpty() || p.piano == piano)
             piani << &p;
     const QList<TLocaleDimensionato> locali = Dimensionati(stato);
-    const TOpzioniPosa opzioni = OpzioniPosa(stato);
+    const TOpzioniPosa opzioniPosa = OpzioniPosa(stato);
     for (const TPiano* pp : piani) {
-        const TPosaPiano posa = TPosaPianta::PosaPiano(*pp, locali, opzioni);
+        const TPosaPiano posa = TPosaPianta::PosaPiano(*pp, locali, opzioniPosa);
         StampaPiano(posa);
         const auto file = [&](const QString& base) {
             if (piani.size() == 1)
@@ -179,7 +181,7 @@ int ComandoPosa(const QStringList& argomenti)
             if (!e.ok)
                 return ErroreComando(comando, e.errore);
             for (const QString& a : e.avvisi)
-                std::fprintf(stderr, "tvl posa: %s\n", qPrintable(a));
+                StampaErrore(QStringLiteral("tvl posa: %1\n").arg(a));
             Stampa(QStringLiteral("Tavola scritta: %1 (1:%2)\n").arg(file(pdf)).arg(e.scala));
         }
     }
@@ -191,4 +193,10 @@ int ComandoPosa(const QStringList& argomenti)
         Stampa(QStringLiteral("Salvato in %1 (lunghezze dal disegno)\n").arg(progetto));
     }
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoPosa()
+{
+    return std::make_unique<TTvlPosa>();
 }

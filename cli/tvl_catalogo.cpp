@@ -1,13 +1,30 @@
 // tvl catalogo: verifica che l'alias TVLITA porti a un catalogo completo e ne elenca le tabelle.
+#include "cli/Utvl.h"
 #include "data/Ucatalogo.h"
 #include "data/Udatabase.h"
 #include "data/Uerrori.h"
-#include "tvl/Utvl.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-int ComandoCatalogo(const QStringList&)
+namespace {
+class TTvlCatalogo : public TComandoTvl
+{
+public:
+    TTvlCatalogo()
+        : TComandoTvl(QStringLiteral("catalogo"),
+                      QStringLiteral("tvl catalogo                 elenca le tabelle del catalogo TVLITA"),
+                      QStringLiteral("uso: tvl catalogo\n\nMostra il percorso del catalogo TVLITA, le righe di ogni "
+                                     "tabella e verifica le tabelle e\nle colonne che il programma legge (uscita 1 "
+                                     "se ne manca una).\n"),
+                      0, 0)
+    { }
+
+private:
+    int Esegui(const QCommandLineParser&, const QStringList&) override;
+};
+
+int TTvlCatalogo::Esegui(const QCommandLineParser&, const QStringList&)
 {
     TDati dati;
     Stampa(QStringLiteral("TVLITA = %1\n").arg(TDati::PercorsoCatalogo()));
@@ -40,4 +57,10 @@ int ComandoCatalogo(const QStringList&)
     Stampa(QStringLiteral("Catalogo completo: %1 tabelle lette dal programma, con tutte le loro colonne.\n")
                .arg(TabelleCatalogo().size()));
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoCatalogo()
+{
+    return std::make_unique<TTvlCatalogo>();
 }

@@ -1,7 +1,7 @@
 // tvl documento: costruisce un documento di un progetto salvato, come il menu "Stampa", e lo
 // salva come cartella di lavoro (.xlsx); poi lo apre con l'applicazione predefinita, salvo
 // --non-aprire o TVL_NON_APRIRE.
-#include "progetto/Ufile.h"
+#include "cli/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uetichette.h"
@@ -9,8 +9,10 @@
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
 #include "documents/Ututti.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 #include <QDir>
 #include <QFileInfo>
@@ -133,7 +135,7 @@ int Tutti(const QString& progetto, const QString& cartella, bool pdf)
     for (const QString& f : esito.documenti + esito.pdf)
         Stampa(QDir::toNativeSeparators(f) + u'\n');
     for (const QString& m : esito.mancanti)
-        std::fprintf(stderr, "tvl documento: non creato: %s\n", qPrintable(m));
+        StampaErrore(QStringLiteral("tvl documento: non creato: %1\n").arg(m));
     // Un documento fallito ha già detto perché; l'ottimizzazione non eseguita non è un errore.
     constexpr int TuttiITipi = 6;
     if (esito.documenti.size() + esito.mancanti.size() < TuttiITipi)
@@ -143,37 +145,40 @@ int Tutti(const QString& progetto, const QString& cartella, bool pdf)
     return 0;
 }
 
-} // namespace
-
-int ComandoDocumento(const QStringList& argomenti)
+class TTvlDocumento : public TComandoTvl
 {
-    QString tipo, progetto, uscita;
-    bool apri = true;
-    bool pdf = false;
-    for (int i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        if (a == QLatin1String("-o") && i + 1 < argomenti.size()) {
-            uscita = argomenti[++i];
-        } else if (a == QLatin1String("--non-aprire")) {
-            apri = false;
-        } else if (a == QLatin1String("--pdf")) {
-            pdf = true;
-        } else if (!a.startsWith(u'-') && tipo.isEmpty()) {
-            tipo = a;
-        } else if (!a.startsWith(u'-') && progetto.isEmpty()) {
-            progetto = a;
-        } else {
-            std::fputs(UsoDocumento, stderr);
-            return 2;
-        }
+public:
+    TTvlDocumento()
+        : TComandoTvl(QStringLiteral("documento"),
+                      QStringLiteral("tvl documento TIPO PROGETTO.tvl [-o FILE.xlsx] [--non-aprire] [--pdf]\n"
+                                     "                               crea un documento: rapporto, preventivo, "
+                                     "capitolato,\n"
+                                     "                               capitolato-prezzi, etichette, ottimizzazione\n"
+                                     "  tvl documento tutti PROGETTO.tvl [-o CARTELLA] [--pdf]\n"
+                                     "                               ogni documento del progetto in una cartella"),
+                      QString::fromUtf8(UsoDocumento), 2, 2)
+    {
+        Opzione({QStringLiteral("o")}, QStringLiteral("FILE"));
+        Opzione({QStringLiteral("non-aprire")});
+        Opzione({QStringLiteral("pdf")});
     }
-    if (tipo == QLatin1String("tutti") && !progetto.isEmpty())
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlDocumento::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString& tipo = argomenti[0];
+    const QString& progetto = argomenti[1];
+    const QString uscita = opzioni.value(QStringLiteral("o"));
+    const bool apri = !opzioni.isSet(QStringLiteral("non-aprire"));
+    const bool pdf = opzioni.isSet(QStringLiteral("pdf"));
+    if (tipo == QLatin1String("tutti"))
         return Tutti(progetto, uscita, pdf);
     const auto it = Tipi().find(tipo);
-    if (it == Tipi().end() || progetto.isEmpty()) {
-        std::fputs(UsoDocumento, stderr);
-        return 2;
-    }
+    if (it == Tipi().end())
+        return Uso(QStringLiteral("tipo di documento sconosciuto \"%1\"").arg(tipo));
     if (!uscita.isEmpty() && !uscita.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         return Errore(QStringLiteral("il documento si salva come .xlsx"));
 
@@ -201,5 +206,11 @@ int ComandoDocumento(const QStringList& argomenti)
         Stampa(QDir::toNativeSeparators(esito.pdf) + u'\n');
     }
     // Documento fatto ma incompleto (avviso già su stderr): uno script lo distingue da un successo.
-    return aperto->dati.MancanzeDistinta.isEmpty() ? 0 : 3;
+    return aperto->dati.MancanzeDistinta.isEmpty() ? Riuscito : CatalogoIncompleto;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoDocumento()
+{
+    return std::make_unique<TTvlDocumento>();
 }

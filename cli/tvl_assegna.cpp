@@ -1,11 +1,13 @@
 // tvl assegna: l'assegnazione automatica dei circuiti non assegnati di un progetto salvato, come
 // la esegue il pulsante "Assegna automaticamente" della pagina dei collettori; stampa i
 // collettori proposti e, a richiesta, salva l'assegnazione (non confermata) nel file.
-#include "progetto/Ufile.h"
+#include "cli/Utvl.h"
 #include "data/Udatabase.h"
 #include "progetto/Uassegnaauto.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 namespace {
 const char* const UsoAssegna = R"(uso: tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]
@@ -23,29 +25,32 @@ QString Numero(double v)
 {
     return QString::number(v, 'f', 0);
 }
-} // namespace
 
-int ComandoAssegna(const QStringList& argomenti)
+class TTvlAssegna : public TComandoTvl
 {
-    QString progetto;
-    QString salvaIn;
-    for (int i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        if (a == QLatin1String("--salva") && salvaIn.isEmpty()) {
-            salvaIn = QStringLiteral("-");
-        } else if (a == QLatin1String("--salva-come") && i + 1 < argomenti.size() && salvaIn.isEmpty()) {
-            salvaIn = argomenti[++i];
-        } else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty()) {
-            progetto = a;
-        } else {
-            std::fputs(UsoAssegna, stderr);
-            return 2;
-        }
+public:
+    TTvlAssegna()
+        : TComandoTvl(QStringLiteral("assegna"),
+                      QStringLiteral("tvl assegna PROGETTO.tvl [--salva | --salva-come FILE]\n"
+                                     "                               propone i collettori per i circuiti non "
+                                     "assegnati"),
+                      QString::fromUtf8(UsoAssegna), 1, 1)
+    {
+        Opzione({QStringLiteral("salva")});
+        Opzione({QStringLiteral("salva-come")}, QStringLiteral("FILE"));
     }
-    if (progetto.isEmpty()) {
-        std::fputs(UsoAssegna, stderr);
-        return 2;
-    }
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlAssegna::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString progetto = argomenti[0];
+    if (opzioni.isSet(QStringLiteral("salva")) && opzioni.isSet(QStringLiteral("salva-come")))
+        return Uso(QStringLiteral("--salva o --salva-come, non tutti e due"));
+    QString salvaIn
+        = opzioni.isSet(QStringLiteral("salva")) ? QStringLiteral("-") : opzioni.value(QStringLiteral("salva-come"));
     if (salvaIn == QLatin1String("-"))
         salvaIn = progetto;
 
@@ -93,13 +98,12 @@ int ComandoAssegna(const QStringList& argomenti)
             Stampa(QStringLiteral("      %1\n").arg(TestoCircuitoEtichetta(e).trimmed()));
     }
     if (kvta <= 0)
-        std::fputs(qPrintable(QStringLiteral("tvl assegna: il tipo di collettore \"%1\" non ha un KVTA: la perdita "
-                                             "dei collettori non si può calcolare\n")
-                                  .arg(tipo)),
-                   stderr);
+        StampaErrore(QStringLiteral("tvl assegna: il tipo di collettore \"%1\" non ha un KVTA: la perdita "
+                                    "dei collettori non si può calcolare\n")
+                         .arg(tipo));
     if (!proposta.esatta)
-        std::fputs("tvl assegna: progetto troppo grande per la ricerca completa: è la migliore divisione trovata\n",
-                   stderr);
+        StampaErrore(QStringLiteral(
+            "tvl assegna: progetto troppo grande per la ricerca completa: è la migliore divisione trovata\n"));
     if (!a.Lista().isEmpty()) {
         Stampa(QStringLiteral("\nRestano da assegnare (il locale indicato non esiste): %1\n").arg(a.Lista().size()));
         for (const QString& e : a.Lista())
@@ -112,4 +116,10 @@ int ComandoAssegna(const QStringList& argomenti)
         Stampa(QStringLiteral("\nSalvato in %1 (assegnazione da confermare con \"Tipo\")\n").arg(salvaIn));
     }
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoAssegna()
+{
+    return std::make_unique<TTvlAssegna>();
 }

@@ -2,12 +2,14 @@
 // "&Calcola" della finestra di ottimizzazione; stampa la lista di taglio e la statistica e, a
 // richiesta, salva il risultato nel file di progetto. Con --minimo taglia per il minimo acquisto e
 // stampa anche il limite inferiore e la distanza da esso.
-#include "progetto/Ufile.h"
+#include "cli/Utvl.h"
 #include "data/Udatabase.h"
-#include "progetto/Ustato.h"
 #include "optimise/Ucalcolo.h"
 #include "optimise/Uminimo.h"
-#include "tvl/Utvl.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
+
+#include <QCommandLineParser>
 
 #include <QLocale>
 
@@ -33,11 +35,6 @@ ottimizzazione salvata, altrimenti tutte le matasse del tubo, scarto 0, "Totale"
   --salva             salva il risultato nel file di progetto
   --salva-come FILE   salva il progetto con il risultato in un altro file
 )";
-
-int Errore(const QString& testo)
-{
-    return ErroreComando(QStringLiteral("ottimizza"), testo);
-}
 
 QString intero(const std::optional<int>& v)
 {
@@ -108,62 +105,69 @@ void StampaMinimo(const TRisultatoMinimo& m)
     if (m.TempoScaduto)
         Stampa(QStringLiteral("  Il limite di tempo è scaduto prima della fine della ricerca.\n"));
 }
-} // namespace
-
-int ComandoOttimizza(const QStringList& argomenti)
+class TTvlOttimizza : public TComandoTvl
 {
-    QString progetto;
-    QString salvaIn;
+public:
+    TTvlOttimizza()
+        : TComandoTvl(QStringLiteral("ottimizza"),
+                      QStringLiteral("tvl ottimizza PROGETTO.tvl [--scarto N] [--per-piano] [--rotoli L1,L2,...] "
+                                     "[--minimo] [--salva]\n"
+                                     "                               taglia i circuiti dalle matasse (tvl ottimizza "
+                                     "--help)"),
+                      QString::fromUtf8(UsoOttimizza), 1, 1)
+    {
+        Opzione({QStringLiteral("scarto")}, QStringLiteral("N"));
+        Opzione({QStringLiteral("per-piano")});
+        Opzione({QStringLiteral("totale")});
+        Opzione({QStringLiteral("rotoli")}, QStringLiteral("L1,L2,..."));
+        Opzione({QStringLiteral("minimo")});
+        Opzione({QStringLiteral("limite-tempo")}, QStringLiteral("S"));
+        Opzione({QStringLiteral("salva")});
+        Opzione({QStringLiteral("salva-come")}, QStringLiteral("FILE"));
+    }
+
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlOttimizza::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString progetto = argomenti[0];
     std::optional<int> scarto;
     std::optional<TOpzioneOtt> opzione;
     std::optional<QVector<int>> rotoli;
-    bool minimo = false;
+    const bool minimo = opzioni.isSet(QStringLiteral("minimo"));
     double limiteTempo = LimiteTempoMinimo;
-    for (int i = 0; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        const bool conValore = i + 1 < argomenti.size();
-        if (a == QLatin1String("--scarto") && conValore) {
+    if (opzioni.isSet(QStringLiteral("scarto"))) {
+        bool ok = false;
+        const int n = opzioni.value(QStringLiteral("scarto")).toInt(&ok);
+        if (!ok || n < 0 || n > 20)
+            return Errore(QStringLiteral("lo scarto minimo va da 0 a 20 m"));
+        scarto = n;
+    }
+    if (opzioni.isSet(QStringLiteral("per-piano")))
+        opzione = TOpzioneOtt::PerPiano;
+    else if (opzioni.isSet(QStringLiteral("totale")))
+        opzione = TOpzioneOtt::Totale;
+    if (opzioni.isSet(QStringLiteral("rotoli"))) {
+        QVector<int> l;
+        for (const QString& t : opzioni.value(QStringLiteral("rotoli")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             bool ok = false;
-            const int n = argomenti[++i].toInt(&ok);
-            if (!ok || n < 0 || n > 20)
-                return Errore(QStringLiteral("lo scarto minimo va da 0 a 20 m"));
-            scarto = n;
-        } else if (a == QLatin1String("--per-piano")) {
-            opzione = TOpzioneOtt::PerPiano;
-        } else if (a == QLatin1String("--totale")) {
-            opzione = TOpzioneOtt::Totale;
-        } else if (a == QLatin1String("--rotoli") && conValore) {
-            QVector<int> l;
-            for (const QString& t : argomenti[++i].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-                bool ok = false;
-                const int n = t.trimmed().toInt(&ok);
-                if (!ok || n <= 0)
-                    return Errore(QStringLiteral("lunghezza di matassa non valida: \"%1\"").arg(t));
-                l.append(n);
-            }
-            rotoli = l;
-        } else if (a == QLatin1String("--minimo")) {
-            minimo = true;
-        } else if (a == QLatin1String("--limite-tempo") && conValore) {
-            bool ok = false;
-            limiteTempo = QLocale::c().toDouble(argomenti[++i], &ok);
-            if (!ok || !(limiteTempo >= 0) || limiteTempo > 3600)
-                return Errore(QStringLiteral("il limite di tempo va da 0 a 3600 s"));
-        } else if (a == QLatin1String("--salva")) {
-            salvaIn = QStringLiteral("-");
-        } else if (a == QLatin1String("--salva-come") && conValore) {
-            salvaIn = argomenti[++i];
-        } else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty()) {
-            progetto = a;
-        } else {
-            std::fputs(UsoOttimizza, stderr);
-            return 2;
+            const int n = t.trimmed().toInt(&ok);
+            if (!ok || n <= 0)
+                return Errore(QStringLiteral("lunghezza di matassa non valida: \"%1\"").arg(t));
+            l.append(n);
         }
+        rotoli = l;
     }
-    if (progetto.isEmpty()) {
-        std::fputs(UsoOttimizza, stderr);
-        return 2;
+    if (opzioni.isSet(QStringLiteral("limite-tempo"))) {
+        bool ok = false;
+        limiteTempo = QLocale::c().toDouble(opzioni.value(QStringLiteral("limite-tempo")), &ok);
+        if (!ok || !(limiteTempo >= 0) || limiteTempo > 3600)
+            return Errore(QStringLiteral("il limite di tempo va da 0 a 3600 s"));
     }
+    QString salvaIn
+        = opzioni.isSet(QStringLiteral("salva")) ? QStringLiteral("-") : opzioni.value(QStringLiteral("salva-come"));
     if (salvaIn == QLatin1String("-"))
         salvaIn = progetto;
 
@@ -178,7 +182,7 @@ int ComandoOttimizza(const QStringList& argomenti)
     QVector<ArticoloRotolo> articoli;
     const QString tubo = dati.AuxDGenerali->FieldByName(QStringLiteral("COD_TUBO")).AsString();
     if (!LeggiArticoliRotolo(dati, tubo, articoli))
-        std::fputs("tvl ottimizza: il catalogo non ha gli articoli del tubo (TUBO)\n", stderr);
+        StampaErrore(QStringLiteral("tvl ottimizza: il catalogo non ha gli articoli del tubo (TUBO)\n"));
 
     TImpostazioniOtt imp = ImpostazioniIniziali(stato, dati, articoli);
     if (scarto)
@@ -189,11 +193,10 @@ int ComandoOttimizza(const QStringList& argomenti)
         imp.Matasse = *rotoli;
         for (int l : imp.Matasse)
             if (std::none_of(articoli.begin(), articoli.end(), [l](const ArticoloRotolo& a) { return a.Conf == l; }))
-                std::fputs(qPrintable(QStringLiteral("tvl ottimizza: il tubo \"%1\" non ha matasse da %2 m: non "
-                                                     "compariranno in AuxRotoli\n")
-                                          .arg(tubo)
-                                          .arg(l)),
-                           stderr);
+                StampaErrore(QStringLiteral("tvl ottimizza: il tubo \"%1\" non ha matasse da %2 m: non "
+                                            "compariranno in AuxRotoli\n")
+                                 .arg(tubo)
+                                 .arg(l));
     }
 
     TCalcoloMinimo calcolo;
@@ -223,4 +226,10 @@ int ComandoOttimizza(const QStringList& argomenti)
         Stampa(QStringLiteral("\nSalvato in %1\n").arg(salvaIn));
     }
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoOttimizza()
+{
+    return std::make_unique<TTvlOttimizza>();
 }

@@ -1,12 +1,14 @@
 // tvl distinta: la distinta dei materiali di un progetto salvato, come la costruiscono il
 // preventivo semplice e il capitolato, stampata come testo.
-#include "progetto/Ufile.h"
+#include "cli/Utvl.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Udistinta.h"
 #include "documents/Upreventivo.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
-#include "tvl/Utvl.h"
+
+#include <QCommandLineParser>
 
 #include <QLocale>
 
@@ -41,29 +43,29 @@ struct TVoceStampa
     double quantita = 0;
     QVariant prezzo;
 };
-} // namespace
 
-int ComandoDistinta(const QStringList& argomenti)
+class TTvlDistinta : public TComandoTvl
 {
-    QString progetto;
-    bool capitolato = false, tab = false;
-    for (const QString& a : argomenti) {
-        if (a == QLatin1String("--capitolato"))
-            capitolato = true;
-        else if (a == QLatin1String("--tab"))
-            tab = true;
-        else if (!a.startsWith(QLatin1String("--")) && progetto.isEmpty())
-            progetto = a;
-        else {
-            std::fputs(UsoDistinta, stderr);
-            return 2;
-        }
-    }
-    if (progetto.isEmpty()) {
-        std::fputs(UsoDistinta, stderr);
-        return 2;
+public:
+    TTvlDistinta()
+        : TComandoTvl(QStringLiteral("distinta"),
+                      QStringLiteral("tvl distinta [--capitolato] [--tab] PROGETTO.tvl  stampa la distinta dei "
+                                     "materiali"),
+                      QString::fromUtf8(UsoDistinta), 1, 1)
+    {
+        Opzione({QStringLiteral("capitolato")});
+        Opzione({QStringLiteral("tab")});
     }
 
+private:
+    int Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti) override;
+};
+
+int TTvlDistinta::Esegui(const QCommandLineParser& opzioni, const QStringList& argomenti)
+{
+    const QString progetto = argomenti[0];
+    const bool capitolato = opzioni.isSet(QStringLiteral("capitolato"));
+    const bool tab = opzioni.isSet(QStringLiteral("tab"));
     const auto aperto = ApriPerStampa(QStringLiteral("distinta"), progetto, true);
     if (!aperto)
         return 1;
@@ -141,7 +143,13 @@ int ComandoDistinta(const QStringList& argomenti)
         Stampa(QStringLiteral("Voci senza prezzo in catalogo: %1\n").arg(senzaPrezzo));
     if (!dati.MancanzeDistinta.isEmpty()) {
         TMessaggi::Avviso(AvvisoMancanzeDistinta(dati.MancanzeDistinta));
-        return 3;
+        return CatalogoIncompleto;
     }
     return 0;
+}
+} // namespace
+
+std::unique_ptr<TComandoTvl> ComandoDistinta()
+{
+    return std::make_unique<TTvlDistinta>();
 }
