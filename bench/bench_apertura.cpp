@@ -1,13 +1,13 @@
 // Apertura di un progetto di 999 locali nella finestra vera (piattaforma offscreen): dalla
 // lettura del file alla griglia dei locali riempita e dipinta una volta; poi il salvataggio dello
 // stesso progetto. L'ultima riga è il tempo di apertura.
-#include "progetto/Ufile.h"
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
-#include "data/Udatabase.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 // lettura del progetto, proposta, creazione dei collettori, salvataggio; poi, se tvl sta accanto
 // a questo programma, il comando intero come processo. Obiettivo: meno di 0,2 s.
 // Si lancia da build/bin (vi trova il catalogo): bench_assegna [PROVE [COPIA.tvl]].
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "progetto/Uassegnaauto.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 // la pagina "T Mandata Progetto" in vista, il cursore percorre 30,0…60,0 °C un decimo alla volta,
 // avanti e indietro; a ogni passo gira TrackBar1Change e la parte visibile della griglia si
 // ridisegna subito. Uso (da build/bin): bench_cursore [giri]
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Tempo delle etichette dei circuiti di un progetto di 999 locali (3 circuiti nella zona occupata
 // e 2 in quella marginale ciascuno, modo "Con Area Marginale"): dall'apertura del modello al file
 // salvato. Obiettivo: meno di 0,5 s. Si lancia da build/bin (vi trova catalogo e modelli).
-#include "progetto/Ustato.h"
 #include "data/Udatabase.h"
 #include "documents/Uetichette.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -7,10 +7,10 @@
 // trascorso e quello di CPU (su una macchina condivisa il primo conta anche gli altri processi). Si lancia da build/bin
 // (vi trova il catalogo):
 //   bench_importa [prove] [righe...]
-#include "progetto/Uelenco.h"
-#include "progetto/Ulocalifile.h"
 #include "data/Udatabase.h"
 #include "documents/foglio/Ufoglio.h"
+#include "progetto/Uelenco.h"
+#include "progetto/Ulocalifile.h"
 
 #include <QCoreApplication>
 #include <QFile>

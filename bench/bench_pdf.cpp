@@ -3,15 +3,15 @@
 // finestre dal modello V220HJ con N locali (10 se non indicato), collettori assegnati e confermati,
 // matasse ottimizzate: sei documenti.
 //   bench_pdf [LOCALI]
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "documents/foglio/Udocumento.h"
-#include "documents/foglio/Ufoglio.h"
 #include "documents/Updf.h"
 #include "documents/Ututti.h"
-#include "progetto/Uassegnaauto.h"
-#include "progetto/Ustato.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/foglio/Ufoglio.h"
 #include "optimise/Ucalcolo.h"
+#include "progetto/Uassegnaauto.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,8 +117,9 @@ int main(int argc, char** argv)
         const TEsitoPdf e = CreaPdf(d);
         const double s = secondi(t);
         somma += s;
-        std::printf("  %-40s %6.2f s%s\n", qPrintable(QFileInfo(d).completeBaseName().section(QStringLiteral(" - "), -1)),
-                    s, e.riuscito ? "" : "  (non riuscito)");
+        std::printf("  %-40s %6.2f s%s\n",
+                    qPrintable(QFileInfo(d).completeBaseName().section(QStringLiteral(" - "), -1)), s,
+                    e.riuscito ? "" : "  (non riuscito)");
         QFile::remove(e.pdf);
     }
     std::printf("PDF uno per volta: %.2f s\n", somma);

@@ -10,6 +10,8 @@
 #include "editor/Upaginacliente.h"
 #include "editor/Upaginadatigenerali.h"
 #include "editor/Upaginalocali.h"
+#include "pianta/finestre/Uvistapianta.h"
+#include "posa/finestre/Udisegnoposa.h"
 #include "posa/finestre/Ufinestraposa.h"
 #include "progetto/Ustato.h"
 
@@ -218,10 +220,10 @@ private Q_SLOTS:
         TTabella* t = pagina == 0 ? p.dati.AuxInfo : p.dati.AuxDGenerali;
         TDBNavigator* nav = pagina == 0 ? p.finestra->TabSheet1->DBNavigator1 : p.finestra->TabSheet2->DBNavigator2;
         const QList<TDBEdit*> caselle = pagina == 0
-                                            ? QList<TDBEdit*> {p.finestra->TabSheet1->DBEdit2, p.finestra->TabSheet1->DBEdit3}
-                                            : QList<TDBEdit*> {p.finestra->TabSheet2->DBEdit6, p.finestra->TabSheet2->DBEdit9};
-        const QStringList nomi = pagina == 0 ? QStringList {"COMMITTENTE", "PROGETTISTA"}
-                                             : QStringList {"SPESS_MASS", "SPESS_RIV"};
+            ? QList<TDBEdit*> {p.finestra->TabSheet1->DBEdit2, p.finestra->TabSheet1->DBEdit3}
+            : QList<TDBEdit*> {p.finestra->TabSheet2->DBEdit6, p.finestra->TabSheet2->DBEdit9};
+        const QStringList nomi
+            = pagina == 0 ? QStringList {"COMMITTENTE", "PROGETTISTA"} : QStringList {"SPESS_MASS", "SPESS_RIV"};
         const QStringList testi = pagina == 0 ? QStringList {"Bianchi", "Rossi"} : QStringList {"77", "13"};
         QStringList prima;
         for (const QString& n : nomi)
@@ -680,6 +682,31 @@ private Q_SLOTS:
             QCOMPARE(f->Tabella->item(r, TFinestraPosa::Schema)->text(),
                      f->Tabella->item(r, TFinestraPosa::Locale)->text().toInt() == id ? QStringLiteral("serpentina")
                                                                                       : QStringLiteral("spirale"));
+
+        // Il disegno: un piano, la riga scelta in evidenza; un clic sul tubo di un altro circuito
+        // sceglie la sua riga. Il tubo si vede nel colore del suo collettore.
+        QCOMPARE(f->TabPiani->count(), 1);
+        QCOMPARE(f->TabPiani->tabText(0), QStringLiteral("Piano PT"));
+        QVERIFY(f->TabPiani->height() > 0);
+        const int ultima = f->Tabella->rowCount() - 1;
+        f->Tabella->selectRow(ultima);
+        const int evidenziato = f->Disegno->Evidenziato();
+        QVERIFY(evidenziato >= 0);
+        QCOMPARE(f->Disegno->Posa().circuiti[evidenziato].nome,
+                 f->Tabella->item(ultima, TFinestraPosa::Circuito)->text());
+        f->Tabella->selectRow(0);
+        const int primo = f->Disegno->Evidenziato();
+        const TCircuitoPiano& c = f->Disegno->Posa().circuiti[primo];
+        f->Tabella->clearSelection();
+        QCOMPARE(f->Disegno->Evidenziato(), -1);
+        TVistaPianta* vista = f->Disegno->Vista();
+        const QPolygonF& tubo = c.posa.ansa.tubo;
+        const QPoint punto = vista->VersoSchermo((tubo[0] + tubo[1]) / 2).toPoint();
+        const QImage immagine = vista->grab().toImage();
+        QCOMPARE(immagine.pixelColor(punto).rgb() == QColor(Qt::white).rgb(), false);
+        QTest::mouseClick(vista, Qt::LeftButton, {}, punto);
+        QCOMPARE(f->Tabella->currentRow(), 0);
+        QCOMPARE(f->Disegno->Evidenziato(), primo);
     }
 };
 

@@ -5,16 +5,20 @@
 //                     massimizzata su uno schermo di 1600 × 900), invece della sola finestra di progetto
 //   --foto FILE.png   salva l'immagine della finestra e termina
 //   --marginale T     imposta (senza salvare il file) la mandata "Con Area Marginale" a T °C
+//   --posa FILE.png   apre la finestra "Posa dei circuiti" con la prima riga scelta e la fotografa
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
+#include "posa/finestre/Ufinestraposa.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -40,10 +44,24 @@ QString Opzione(QStringList& a, const QString& nome)
     return valore;
 }
 
-int Mostra(QWidget& finestra, TProgetto& progetto, const QStringList& a, const QString& foto, const QString& marginale)
+int FotoPosa(TProgetto& progetto, const QString& foto)
+{
+    progetto.ApriPosa();
+    auto* f = progetto.findChild<TFinestraPosa*>();
+    if (!f)
+        return 1;
+    f->Tabella->selectRow(0);
+    Attendi(400);
+    return f->grab().save(foto) ? 0 : 1;
+}
+
+int Mostra(QWidget& finestra, TProgetto& progetto, const QStringList& a, const QString& foto, const QString& marginale,
+           const QString& posa)
 {
     if (!marginale.isEmpty())
         progetto.Stato().SalvaImpostazioni(1, marginale.toFloat());
+    if (!posa.isEmpty())
+        return FotoPosa(progetto, posa);
     progetto.PageControl1->setCurrentIndex(qBound(1, a[2].toInt(), progetto.PageControl1->count()) - 1);
     if (!foto.isEmpty()) {
         Attendi(400);
@@ -65,9 +83,10 @@ int main(int argc, char** argv)
     const QString principale = Opzione(a, QStringLiteral("--principale"));
     const QString foto = Opzione(a, QStringLiteral("--foto"));
     const QString marginale = Opzione(a, QStringLiteral("--marginale"));
+    const QString posa = Opzione(a, QStringLiteral("--posa"));
     if (a.size() < 3) {
         std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI] [--principale LxA] [--foto FILE.png] "
-                   "[--marginale T]\n",
+                   "[--marginale T] [--posa FILE.png]\n",
                    stderr);
         return 2;
     }
@@ -87,7 +106,7 @@ int main(int argc, char** argv)
         finestra.resize(792, 554);
         finestra.move(0, 0);
         finestra.show();
-        return Mostra(finestra, finestra, a, foto, marginale);
+        return Mostra(finestra, finestra, a, foto, marginale, posa);
     }
     const QStringList misura = principale.split(u'x');
     auto w = std::make_unique<TTERMOVELA>(&dati);
@@ -96,5 +115,5 @@ int main(int argc, char** argv)
     Attendi(300);
     w->ApriDaPercorso(QFileInfo(a[1]).absoluteFilePath());
     TProgetto* progetto = w->FinestraProgetto();
-    return progetto ? Mostra(*w, *progetto, a, foto, marginale) : 1;
+    return progetto ? Mostra(*w, *progetto, a, foto, marginale, posa) : 1;
 }

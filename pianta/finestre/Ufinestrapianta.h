@@ -155,7 +155,7 @@ private:
     QList<QLineF> m_segmenti;
     TForme m_regioni;
     bool m_regioniPronte = false;
-    mutable QHash<size_t, QImage> m_immagini;
+    mutable QHash<size_t, std::pair<QImage, double>> m_immagini; // immagine e pixel per unità
     TSfondo m_sfondoMostrato;
     QString m_pianoMostrato;
     bool m_mostrato = false;

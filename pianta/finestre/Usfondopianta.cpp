@@ -160,27 +160,21 @@ bool TFinestraPianta::importaPdf(const QString& percorso, TSfondo& sfondo)
     return true;
 }
 
-QImage TFinestraPianta::immagineSfondo(const TSfondo& sfondo, double* risoluzione) const
+QImage ImmagineSfondo(const TSfondo& sfondo, double* risoluzione)
 {
     *risoluzione = 1;
-    if (sfondo.tipo != TSfondo::TTipo::Immagine && sfondo.tipo != TSfondo::TTipo::Pdf)
-        return {};
-    const size_t chiave = qHash(sfondo.byte) ^ size_t(sfondo.pagina) * 0x9e3779b9u;
-    if (sfondo.tipo == TSfondo::TTipo::Immagine) {
-        if (!m_immagini.contains(chiave)) {
-            QBuffer buffer;
-            buffer.setData(sfondo.byte);
-            QImageReader lettore(&buffer);
-            const QSize d = lettore.size();
-            // Anche uno sfondo letto da un progetto passa dal controllo delle dimensioni.
-            if (!d.isValid() || d.width() > LatoMassimo || d.height() > LatoMassimo)
-                return {};
-            m_immagini.insert(chiave, lettore.read());
-        }
-        return m_immagini.value(chiave);
-    }
     QBuffer buffer;
     buffer.setData(sfondo.byte);
+    if (sfondo.tipo == TSfondo::TTipo::Immagine) {
+        QImageReader lettore(&buffer);
+        const QSize d = lettore.size();
+        // Anche uno sfondo letto da un progetto passa dal controllo delle dimensioni.
+        if (!d.isValid() || d.width() > LatoMassimo || d.height() > LatoMassimo)
+            return {};
+        return lettore.read();
+    }
+    if (sfondo.tipo != TSfondo::TTipo::Pdf)
+        return {};
     buffer.open(QIODevice::ReadOnly);
     QPdfDocument documento;
     documento.load(&buffer);
@@ -188,13 +182,24 @@ QImage TFinestraPianta::immagineSfondo(const TSfondo& sfondo, double* risoluzion
         return {};
     const QSizeF punti = documento.pagePointSize(sfondo.pagina);
     *risoluzione = std::min(PixelPerPunto, LatoPdf / std::max({punti.width(), punti.height(), 1.0}));
-    if (!m_immagini.contains(chiave)) {
-        TCursoreAttesa attesa;
-        QImage pagina = documento.render(sfondo.pagina, (punti * *risoluzione).toSize());
-        // Le pagine hanno spesso lo sfondo trasparente: sotto c'è il bianco della vista.
-        m_immagini.insert(chiave, pagina);
+    TCursoreAttesa attesa;
+    // Le pagine hanno spesso lo sfondo trasparente: sotto c'è il bianco della vista.
+    return documento.render(sfondo.pagina, (punti * *risoluzione).toSize());
+}
+
+QImage TFinestraPianta::immagineSfondo(const TSfondo& sfondo, double* risoluzione) const
+{
+    *risoluzione = 1;
+    if (sfondo.tipo != TSfondo::TTipo::Immagine && sfondo.tipo != TSfondo::TTipo::Pdf)
+        return {};
+    const size_t chiave = qHash(sfondo.byte) ^ size_t(sfondo.pagina) * 0x9e3779b9u;
+    auto trovata = m_immagini.find(chiave);
+    if (trovata == m_immagini.end()) {
+        double r = 1;
+        trovata = m_immagini.insert(chiave, {ImmagineSfondo(sfondo, &r), r});
     }
-    return m_immagini.value(chiave);
+    *risoluzione = trovata->second;
+    return trovata->first;
 }
 
 void TFinestraPianta::scala(QPointF a, QPointF b)

@@ -103,6 +103,12 @@ void TVistaPianta::Adatta(const QRectF& limiti)
     m_cacheValida = false;
 }
 
+void TVistaPianta::Ridisegna()
+{
+    m_cacheValida = false;
+    update();
+}
+
 void TVistaPianta::RendiNitido()
 {
     m_nitido.stop();
@@ -131,6 +137,8 @@ void TVistaPianta::rendiCache()
     const QRectF visibile
         = QRectF(m_angoloCache, QSizeF(dimensione.width() / m_zoom, -dimensione.height() / m_zoom)).normalized();
     disegnaSfondo(p, visibile);
+    if (DisegnaInCache)
+        DisegnaInCache(p, visibile);
     m_cacheValida = true;
 }
 

@@ -43,6 +43,10 @@ public:
     // Dipinge subito lo sfondo nitido alla scala corrente invece di aspettare la fine dello zoom.
     void RendiNitido();
 
+    // Disegno fermo sopra lo sfondo, in metri, dipinto nella cache con lo sfondo: chi lo cambia
+    // chiama Ridisegna. DisegnaSopra dipinge a ogni fotogramma, in pixel.
+    std::function<void(QPainter&, const QRectF& visibile)> DisegnaInCache;
+    void Ridisegna();
     std::function<void(QPainter&)> DisegnaSopra;
     std::function<void(QPointF metri, QMouseEvent*)> Premuto, Mosso, Rilasciato;
     std::function<void(QPointF metri)> DoppioClic;
@@ -90,3 +94,7 @@ private:
     int m_fotogrammi = 0;
     double m_ultimoMs = 0;
 };
+
+// L'immagine di uno sfondo immagine o PDF (vuota per gli altri o se non si legge) e i suoi pixel
+// per unità dello sfondo.
+QImage ImmagineSfondo(const TSfondo& sfondo, double* risoluzione);

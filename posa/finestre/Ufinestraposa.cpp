@@ -1,4 +1,5 @@
 #include "posa/finestre/Ufinestraposa.h"
+#include "posa/finestre/Udisegnoposa.h"
 
 #include "data/Udatabase.h"
 #include "progetto/Uposaprogetto.h"
@@ -9,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSplitter>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -34,7 +37,7 @@ TFinestraPosa::TFinestraPosa(TStatoProgetto& stato, QWidget* parent)
 {
     setObjectName(QStringLiteral("FinestraPosa"));
     setWindowTitle(tr("Posa dei circuiti"));
-    resize(980, 560);
+    resize(1280, 640);
     ComboSchema = new QComboBox(this);
     ComboSchema->setObjectName(QStringLiteral("ComboSchema"));
     ComboSchema->addItems({tr("Spirale bifilare"), tr("Serpentina")});
@@ -63,9 +66,22 @@ TFinestraPosa::TFinestraPosa(TStatoProgetto& stato, QWidget* parent)
     sopra->addSpacing(24);
     sopra->addWidget(CheckLunghezze);
     sopra->addStretch();
+    TabPiani = new QTabBar(this);
+    TabPiani->setObjectName(QStringLiteral("TabPiani"));
+    Disegno = new TDisegnoPosa(this);
+    auto* destra = new QWidget(this);
+    auto* ld = new QVBoxLayout(destra);
+    ld->setContentsMargins(0, 0, 0, 0);
+    ld->addWidget(TabPiani);
+    ld->addWidget(Disegno, 1);
+    auto* divisore = new QSplitter(this);
+    divisore->addWidget(Tabella);
+    divisore->addWidget(destra);
+    divisore->setStretchFactor(0, 1);
+    divisore->setStretchFactor(1, 1);
     auto* l = new QVBoxLayout(this);
     l->addLayout(sopra);
-    l->addWidget(Tabella, 1);
+    l->addWidget(divisore, 1);
     l->addWidget(LabelNote);
 
     connect(ComboSchema, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -80,7 +96,41 @@ TFinestraPosa::TFinestraPosa(TStatoProgetto& stato, QWidget* parent)
         if (colonna == Schema)
             cambiaSchemaLocale(riga);
     });
+    connect(TabPiani, &QTabBar::currentChanged, this, &TFinestraPosa::mostraPiano);
+    connect(Tabella, &QTableWidget::itemSelectionChanged, this, &TFinestraPosa::rigaScelta);
+    connect(Disegno, &TDisegnoPosa::circuitoScelto, this, &TFinestraPosa::circuitoScelto);
     Aggiorna();
+}
+
+void TFinestraPosa::mostraPiano(int indice)
+{
+    if (indice < 0 || indice >= m_posa.size())
+        return;
+    const TPiano* piano = m_stato.Pianta.Piano(m_posa[indice].piano);
+    Disegno->Mostra(piano ? *piano : TPiano {}, m_posa[indice]);
+    rigaScelta();
+}
+
+void TFinestraPosa::rigaScelta()
+{
+    const int riga = Tabella->currentRow();
+    if (riga < 0 || riga >= m_circuitoRiga.size() || !Tabella->item(riga, 0)->isSelected()) {
+        Disegno->Evidenzia(-1);
+        return;
+    }
+    const auto [piano, circuito] = m_circuitoRiga[riga];
+    if (piano != TabPiani->currentIndex()) {
+        TabPiani->setCurrentIndex(piano); // ridisegna il piano e torna qui
+        return;
+    }
+    Disegno->Evidenzia(circuito);
+}
+
+void TFinestraPosa::circuitoScelto(int circuito)
+{
+    const int riga = int(m_circuitoRiga.indexOf(std::pair {TabPiani->currentIndex(), circuito}));
+    if (riga >= 0)
+        Tabella->selectRow(riga);
 }
 
 void TFinestraPosa::modificato()
@@ -111,22 +161,29 @@ void TFinestraPosa::Aggiorna()
     QVector<TLocaleCalc> dimensionati = m_stato.RisultatiLocali;
     m_stato.PavRad.CalcolaLocali(dimensionati);
     std::swap(dimensionati, m_stato.RisultatiLocali);
-    const QList<TPosaPiano> piani = PosaProgetto(m_stato);
+    m_posa = PosaProgetto(m_stato);
     std::swap(dimensionati, m_stato.RisultatiLocali);
+    const QList<TPosaPiano>& piani = m_posa;
 
     const double massima = m_stato.Dati().AuxDGenerali->FieldByName(QStringLiteral("LUNGMAX")).AsFloat();
+    const int rigaScelta = Tabella->currentRow();
+    const QSignalBlocker fermo(Tabella);
     Tabella->setRowCount(0);
     m_idRiga.clear();
+    m_circuitoRiga.clear();
     QStringList note;
     int oltre = 0;
-    for (const TPosaPiano& p : piani) {
+    for (int n = 0; n < piani.size(); ++n) {
+        const TPosaPiano& p = piani[n];
         note << p.nonPosati;
-        for (const TCircuitoPiano& c : p.circuiti) {
+        for (int k = 0; k < p.circuiti.size(); ++k) {
+            const TCircuitoPiano& c = p.circuiti[k];
             if (!c.Posato())
                 continue;
             const int r = Tabella->rowCount();
             Tabella->insertRow(r);
             m_idRiga << c.ID;
+            m_circuitoRiga << std::pair {n, k};
             Tabella->setItem(r, Circuito, Cella(c.nome, false));
             Tabella->setItem(r, Locale, Cella(QString::number(c.ID), true));
             Tabella->setItem(r, Piano, Cella(p.piano, false));
@@ -154,4 +211,23 @@ void TFinestraPosa::Aggiorna()
     if (!note.isEmpty())
         testo += u'\n' + tr("Non posati: ") + note.join(QStringLiteral("; "));
     LabelNote->setText(testo);
+    aggiornaPiani(rigaScelta);
+}
+
+void TFinestraPosa::aggiornaPiani(int riga)
+{
+    const int prima = TabPiani->currentIndex();
+    {
+        const QSignalBlocker fermo(TabPiani);
+        while (TabPiani->count() > 0)
+            TabPiani->removeTab(0);
+        for (const TPosaPiano& p : m_posa)
+            TabPiani->addTab(tr("Piano %1").arg(p.piano));
+        TabPiani->setCurrentIndex(std::clamp(prima, 0, int(m_posa.size()) - 1));
+    }
+    // Le linguette aggiunte a finestra nascosta non rifanno da sole la misura della barra.
+    TabPiani->updateGeometry();
+    mostraPiano(TabPiani->currentIndex());
+    if (riga >= 0 && riga < Tabella->rowCount())
+        Tabella->selectRow(riga);
 }
