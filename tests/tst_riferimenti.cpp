@@ -40,20 +40,21 @@ QByteArray Celle(const QString& xlsx)
     return r.toUtf8();
 }
 
-// La riga (nei documenti: la cella) dove l'ottenuto smette di essere uguale all'atteso.
+// Il record (o la riga; nei documenti la cella) dove l'ottenuto smette di essere uguale all'atteso.
 QString PrimaDifferenza(const QByteArray& ottenuto, const QByteArray& atteso)
 {
+    const char fine = atteso.contains('\r') ? '\r' : '\n'; // i record del file finiscono con CR
     qsizetype i = 0;
     while (i < ottenuto.size() && i < atteso.size() && ottenuto[i] == atteso[i])
         ++i;
-    const qsizetype inizio = atteso.lastIndexOf('\n', i - 1) + 1;
-    const auto riga = [inizio](const QByteArray& t) {
-        return QString::fromUtf8(t.mid(inizio, t.indexOf('\n', inizio) - inizio).left(200));
+    const qsizetype inizio = atteso.lastIndexOf(fine, i - 1) + 1;
+    const auto riga = [&](const QByteArray& t) {
+        const QByteArray r = t.mid(inizio, t.indexOf(fine, inizio) - inizio).left(200);
+        return QString::fromUtf8(r).replace(QChar(0), u'.').replace(u'\n', QStringLiteral("\\n"));
     };
-    return QStringLiteral("primo byte diverso: %1 (%2 byte, attesi %3)\natteso:   %4\nottenuto: %5")
+    return QStringLiteral("primo byte diverso: %1, riga o record %2\natteso:   %3\nottenuto: %4")
         .arg(i)
-        .arg(ottenuto.size())
-        .arg(atteso.size())
+        .arg(atteso.left(inizio).count(fine) + 1)
         .arg(riga(atteso), riga(ottenuto));
 }
 
