@@ -107,7 +107,9 @@ private Q_SLOTS:
         }
         const QByteArray riferimento = Leggi(Dati(atteso));
         QVERIFY2(!riferimento.isEmpty(), qPrintable(Dati(atteso)));
-        QVERIFY2(ottenuto == riferimento, qPrintable(atteso + u'\n' + PrimaDifferenza(ottenuto, riferimento)));
+        QVERIFY2(ottenuto == riferimento,
+                 qPrintable(atteso + u'\n' + PrimaDifferenza(ottenuto, riferimento)
+                            + QStringLiteral("\nse voluto: tests/dati/LEGGIMI.md")));
     }
 };
 
