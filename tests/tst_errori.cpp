@@ -2,12 +2,10 @@
 // percorso e la causa dell'errore in italiano, nessun comando si blocca su una pipe; una distinta
 // a cui il catalogo non dà una riga lo dice ed esce con 3.
 #include "aiuti/DiscoPieno.h"
-#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
-#include "progetto/Ucollettori.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QDir>
@@ -62,34 +60,21 @@ class TstErrori : public QObject
 
     TRegistroMessaggi registro;
     QTemporaryDir cartella;
-    QString progetto; // un progetto vero sul catalogo installato, con un collettore confermato
+    QString progetto; // un progetto vero sul catalogo installato, con i collettori confermati
     QString tipoCollettore;
     int attacchi = 0;
 
-    // Dal modello "nuovosr.nv": tre locali, un collettore con tutti i circuiti, "Tipo" calcolato.
+    // Il progetto completo di tests/dati: il primo collettore, V220HJ, ha tre circuiti.
     void creaProgetto()
     {
-        TDati dati;
-        QVERIFY2(dati.ApriTutto(), qPrintable(dati.UltimoErrore()));
-        TStatoProgetto stato(dati);
-        QVERIFY(LeggiProgetto(stato, QDir::current().filePath(QStringLiteral("nuovosr.nv"))));
-        for (int id = 1; id <= 3; ++id)
-            QVERIFY(AggiungiLocale(dati.AuxLocali, id, 900 + 300 * id));
-        stato.RicalcolaProgetto();
-        stato.RicostruisciCollettori();
-        TAssegnazione& a = stato.Assegnazione;
-        QVERIFY(a.Nuovo(QStringLiteral("Terra")));
-        while (!a.Lista().isEmpty())
-            QVERIFY(a.Collega(0, {0, -1}));
-        QCOMPARE(CalcolaTipo(dati, a, false), TEsitoTipo::Calcolato);
-        stato.CollettoriConfermati = true;
-        tipoCollettore = dati.AuxDGenerali->FieldByName(QStringLiteral("RIF_COLL")).AsString();
-        attacchi = std::max(int(a.Collettori()[0].circuiti.size()), 2);
+        tipoCollettore = QStringLiteral("V220HJ");
+        attacchi = 3;
         progetto = cartella.filePath(QStringLiteral("progetto.tvl"));
-        QVERIFY(ScriviProgetto(stato, progetto));
+        QVERIFY(QFile::copy(QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("tests/dati/completo.tvl"), progetto));
         // Leggibile anche da chi non è il proprietario (la prova del permesso negato).
         QFile::setPermissions(cartella.path(), QFile::permissions(cartella.path()) | QFileDevice::ExeOther);
-        QFile::setPermissions(progetto, QFile::permissions(progetto) | QFileDevice::ReadOther);
+        QFile::setPermissions(progetto,
+                              QFile::permissions(progetto) | QFileDevice::ReadOther | QFileDevice::WriteOwner);
     }
 
     // Una copia del catalogo installato con delle righe tolte.
@@ -284,9 +269,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("istruzioni");
         QTest::addColumn<QString>("mancanza"); // %1 tipo, %2 attacchi, %3 cassetta, %4 supporto
         QTest::newRow("catalogo completo") << QStringList() << "";
-        QTest::newRow("articoli del collettore") << QStringList {"DELETE FROM COLLETTORI WHERE RIF='%1'"}
-                                                 << "il collettore %1 con %2 attacchi (tabella "
-                                                    "COLLETTORI)";
+        QTest::newRow("articoli del collettore")
+            << QStringList {"DELETE FROM COLLETTORI WHERE RIF='%1' AND ATTACCHI=%2"}
+            << "il collettore %1 con %2 attacchi (tabella COLLETTORI)";
         QTest::newRow("cassetta") << QStringList {"DELETE FROM CASSETTE WHERE MISURA='%3'"}
                                   << "la cassetta %3 del collettore %1 (tabella CASSETTE)";
         QTest::newRow("supporto") << QStringList {"DELETE FROM CASSACC WHERE CODICE='%4'"}

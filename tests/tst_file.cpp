@@ -133,123 +133,13 @@ class TstFile : public QObject, private TConStatoDiProva
 
     QString percorso(const QString& nome) const { return cartella.filePath(nome); }
 
-    static void locale(TDati& d, int id, const QString& descr, const QString& piano, double area, double marg,
-                       double carico)
-    {
-        d.AuxLocali->Insert();
-        QVERIFY(ImpostaCampi(d.AuxLocali,
-                             {{"ID", id},
-                              {"Descrizione", descr},
-                              {"Piano", piano},
-                              {"TAmbiente", 20},
-                              {"Area", area},
-                              {"AreaUtile", area - 1},
-                              {"AreaMarginale", marg},
-                              {"CTermico", carico},
-                              {"Rivestimento", "Ceramica"},
-                              {"Lambda_Riv", 1.3},
-                              {"Spessore", 10},
-                              {"DistColl", 5}}));
-    }
-
-    // Un progetto con tutto: testi accentati, locali con aree marginali, collettori confermati,
-    // ottimizzazione, prodotti aggiuntivi.
+    // Il progetto completo di tests/dati (locali su due piani, collettori confermati, regolazione,
+    // ottimizzazione, prodotti aggiuntivi) senza il blocco in coda: qui si contano i record fissi.
     void progettoCompleto()
     {
-        TDati& d = *dati;
-        QVERIFY(ImpostaCampi(d.AuxInfo,
-                             {{"PROGETTO", "Villa Bianchi"},
-                              {"COMMITTENTE", "Società Edilizia Città"},
-                              {"PROGETTISTA", "Ing. Niccolò Rè"},
-                              {"RIF", "Rif. 12/2024 €"},
-                              {"DATA", "12 marzo 2024"},
-                              {"Commento", QString(120, u'è') + " perché sì"}}));
-        QVERIFY(ImpostaCampi(d.AuxDGenerali, {{"COD_MASS", "MAS1"},     {"LAMBDA_MASS", 1.2},  {"SPESS_MASS", 50},
-                                              {"COD_RIV", "CER"},       {"LAMBDA_RIV", 1.3},   {"SPESS_RIV", 10},
-                                              {"TIPO_RIV", "Ceramica"}, {"COD_SOL", "SOL1"},   {"LAMBDA_SOL", 1.0},
-                                              {"SPESS_SOL", 20},        {"COD_TUBO", "PEX20"}, {"LAMBDA_TUBO", 0.22},
-                                              {"SPESS_TUBO", 2},        {"DEST_TUBO", 20},     {"COD_ISOL", "ISO50"},
-                                              {"INTERASSE", 50},        {"DELTAT_MAX", 5},     {"LUNGMAX", 100},
-                                              {"TEMPVS", 10},           {"RIF_COLL", "V220HJ"}}));
-        locale(d, 3, "Bagno", "PT", 8, 0, 700);
-        locale(d, 1, "Soggiorno", "PT", 31, 6, 2100);
-        locale(d, 2, "Camera più grande", "P1", 18, 2.5, 1100);
-
-        stato->SalvaImpostazioni(1, 45.3f);
-        stato->ModoRegolazione = 1;
-        d.DGeneraliModificati = true;
-        stato->RicalcolaProgetto();
-        stato->RicostruisciCollettori();
-        QVERIFY(!stato->Assegnazione.Lista().isEmpty());
-        // Un collettore per piano.
-        TAssegnazione& a = stato->Assegnazione;
-        a.Nuovo("Terra");
-        a.Nuovo("Primo");
-        for (int i = a.Lista().size() - 1; i >= 0; --i)
-            QVERIFY(a.Collega(i, {a.PianoCircuito(a.Lista()[i]) == "PT" ? 0 : 1, -1}));
-        for (int k = 0; k < 2; ++k) {
-            d.AuxCollettori->Append();
-            QVERIFY(ImpostaCampi(d.AuxCollettori,
-                                 {{"ID", k},
-                                  {"Nome", a.Collettori()[k].Nome()},
-                                  {"Descrizione", "V220HJ"},
-                                  {"N_Circuiti", int(a.Collettori()[k].circuiti.size())},
-                                  {"Portata", 301.0 + k},
-                                  {"dP", 1235.0}}));
-        }
-        stato->CollettoriConfermati = true;
-
-        const QList<QList<QVariant>> circuiti = {
-            {1, 200, 12, 93, "Soggiorno - 1", "Terra", "PT"},
-            {2, QVariant(), QVariant(), 95, "Soggiorno - 2", "Terra", "PT"},
-            {3, 100, 4, 96, "Camera più grande - 1", "Primo", "P1"},
-        };
-        for (const auto& c : circuiti) {
-            d.AuxCircuiti->Append();
-            QVERIFY(ImpostaCampi(d.AuxCircuiti,
-                                 {{"ID", c[0]},
-                                  {"L_Rotolo", c[1]},
-                                  {"Scarto", c[2]},
-                                  {"L_Circuito", c[3]},
-                                  {"Descr_Circuito", c[4]},
-                                  {"Coll", c[5]},
-                                  {"Piano", c[6]}}));
-        }
-        for (int k = 0; k < 3; ++k) {
-            d.AuxRotoli->Append();
-            QVERIFY(ImpostaCampi(d.AuxRotoli,
-                                 {{"ID", k},
-                                  {"Cod_Esteso", QStringLiteral("PEX20-%1").arg(100 * (k + 1))},
-                                  {"Rotolo", 100 * (k + 1)},
-                                  {"Quanti", k == 2 ? 0 : 1},
-                                  {"Incluso", k != 2}}));
-        }
-        stato->OttimizzazioneEseguita = true;
-        stato->StatOttimizzazione = {"300", "284", "16", "5,3"};
-        stato->OpzioneOttimizzazione = 1;
-        stato->ScartoMinMatassa = 3;
-
-        for (int k = 0; k < 2; ++k) {
-            d.AuxCompAgg->Append();
-            QVERIFY(ImpostaCampi(d.AuxCompAgg,
-                                 {{"ID", k + 1},
-                                  {"Descrizione", QStringLiteral("Raccordo a gomito n°%1").arg(k)},
-                                  {"Articolo", "16 × 2"},
-                                  {"Cod_Esteso", QStringLiteral("RAC-%1").arg(k)},
-                                  {"Unit_Mis", "pz"},
-                                  {"Quantità", 2.5 + k},
-                                  {"Prezzo_Unit", 12.75}}));
-        }
-        QVERIFY(ImpostaCampi(d.AuxRegol,
-                             {{"term", "TERM-AMB-01"},
-                              {"qterm", 3},
-                              {"attuatore", "ATT230"},
-                              {"qattuat", 9},
-                              {"collcald", "CC1"},
-                              {"attmix", "-"},
-                              {"regol", "REG1"},
-                              {"qreg", 1},
-                              {"qcald", 1}}));
+        QVERIFY(LeggiProgetto(*stato, QDir(qEnvironmentVariable("TVL_SORGENTI")).filePath("tests/dati/completo.tvl")));
+        stato->En1264 = TDatiEn1264();
+        stato->SezioniBlocco.clear();
     }
 
     // Tutto ciò che il file conserva, con i reali passati per la singola precisione.
