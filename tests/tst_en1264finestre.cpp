@@ -2,10 +2,11 @@
 // colonna "EN 1264" e conteggio della pagina "T Mandata Progetto", modo "T EN 1264" salvato e
 // riletto, mandata estiva che condensa rifiutata dalla pagina "Raffrescamento".
 #include "aiuti/ProgettoAperto.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "controlli/Ucontrolli.h"
-#include "editor/Ugriglia1.h"
 #include "controlli/Uopzioni.h"
+#include "editor/Ugriglia1.h"
 #include "editor/Upaginalocali.h"
 #include "editor/Upaginamandata.h"
 #include "en1264/Ulimite.h"
@@ -38,24 +39,21 @@ struct TProva : TFinestraDiProva
         for (const TLocaleProva& l : locali) {
             TTabella* t = dati.AuxLocali;
             t->Insert();
-            const QList<QPair<const char*, QVariant>> valori = {
-                {"ID", l.id},
-                {"Descrizione", QStringLiteral("Locale %1").arg(l.id)},
-                {"Piano", "PT"},
-                {"TAmbiente", l.ta},
-                {"Area", l.area},
-                {"AreaUtile", l.area},
-                {"AreaMarginale", 0},
-                {"CTermico", l.carico},
-                {"Rivestimento", "Ceramica"},
-                {"Lambda_Riv", 1.3},
-                {"Spessore", 10},
-                {"DistColl", 5},
-            };
-            for (const auto& [campo, v] : valori)
-                if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
-                    return false;
-            if (!t->Post())
+            if (!ImpostaCampi(t,
+                              {
+                                  {"ID", l.id},
+                                  {"Descrizione", QStringLiteral("Locale %1").arg(l.id)},
+                                  {"Piano", "PT"},
+                                  {"TAmbiente", l.ta},
+                                  {"Area", l.area},
+                                  {"AreaUtile", l.area},
+                                  {"AreaMarginale", 0},
+                                  {"CTermico", l.carico},
+                                  {"Rivestimento", "Ceramica"},
+                                  {"Lambda_Riv", 1.3},
+                                  {"Spessore", 10},
+                                  {"DistColl", 5},
+                              }))
                 return false;
         }
         return true;

@@ -1,5 +1,6 @@
 // Pagina "T Mandata Progetto": cursore, modi, impostazioni salvate, griglia dei circuiti.
 #include "aiuti/ProgettoAperto.h"
+#include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/RisposteDialoghi.h"
 #include "controlli/Uopzioni.h"
@@ -47,24 +48,21 @@ struct TProva : TFinestraDiProva
             const TLocaleProva& l = Locali[i];
             TTabella* t = dati.AuxLocali;
             t->Insert();
-            const QList<QPair<const char*, QVariant>> valori = {
-                {"ID", l.id},
-                {"Descrizione", QString::fromUtf8(l.descrizione)},
-                {"Piano", "PT"},
-                {"TAmbiente", 20},
-                {"Area", l.area},
-                {"AreaUtile", l.utile},
-                {"AreaMarginale", l.marginale},
-                {"CTermico", i == 0 ? caricoPrimo : l.carico},
-                {"Rivestimento", "Ceramica"},
-                {"Lambda_Riv", 1.3},
-                {"Spessore", 10},
-                {"DistColl", 5},
-            };
-            for (const auto& [campo, v] : valori)
-                if (!t->FieldByName(QString::fromUtf8(campo)).Imposta(v))
-                    return false;
-            if (!t->Post())
+            if (!ImpostaCampi(t,
+                              {
+                                  {"ID", l.id},
+                                  {"Descrizione", QString::fromUtf8(l.descrizione)},
+                                  {"Piano", "PT"},
+                                  {"TAmbiente", 20},
+                                  {"Area", l.area},
+                                  {"AreaUtile", l.utile},
+                                  {"AreaMarginale", l.marginale},
+                                  {"CTermico", i == 0 ? caricoPrimo : l.carico},
+                                  {"Rivestimento", "Ceramica"},
+                                  {"Lambda_Riv", 1.3},
+                                  {"Spessore", 10},
+                                  {"DistColl", 5},
+                              }))
                 return false;
         }
         return true;

@@ -65,17 +65,8 @@ class TstPreventivo : public QObject, private TConStatoDiProva
         i->FieldByName("DATA").Imposta("12/03/2024");
         QVERIFY(i->Post());
 
-        TTabella* g = dati->AuxDGenerali;
-        g->First();
-        g->Edit();
-        const QList<QPair<const char*, QVariant>> valori = {
-            {"SPESS_MASS", 45},   {"SPESS_SOL", 20}, {"SPESS_RIV", 10},      {"TEMPVS", 10},
-            {"LUNGMAX", 100},     {"DELTAT_MAX", 5}, {"COD_TUBO", "PEX162"}, {"COD_ISOL", "V339EX779_30"},
-            {"RIF_COLL", "V220"},
-        };
-        for (const auto& [campo, v] : valori)
-            g->FieldByName(QLatin1String(campo)).Imposta(v);
-        QVERIFY(g->Post());
+        dati->AuxDGenerali->First();
+        QVERIFY(catalogo_prova::ImpostaDatiGenerali(dati->AuxDGenerali));
         stato->RisultatiLocali = {locale(20, 2, 50), locale(20, 2, 50)};
         stato->PavRad.ImpostaSpessMassetto(45);
 

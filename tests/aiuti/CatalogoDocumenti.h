@@ -2,6 +2,7 @@
 // Catalogo di prova per i test dei documenti: poche righe scelte perché ogni regola della
 // distinta e del rapporto abbia un caso che la distingue. Il catalogo vero dell'installazione
 // può cambiare righe e prezzi; questo no.
+#include "Record.h"
 #include "data/Uscript.h"
 
 #include <QDir>
@@ -163,4 +164,19 @@ inline QString Crea(const QString& cartella, QString* errore = nullptr)
     return ok ? file : QString();
 }
 
+// Dati generali di un progetto che usa solo articoli di questo catalogo: massetto 45 mm, tubo
+// PEX162, pannello V339EX779_30, collettori V220. Il record è già il corrente.
+inline bool ImpostaDatiGenerali(TTabella* g)
+{
+    return ModificaRecord(g,
+                          {{"SPESS_MASS", 45},
+                           {"SPESS_SOL", 20},
+                           {"SPESS_RIV", 10},
+                           {"TEMPVS", 10},
+                           {"LUNGMAX", 100},
+                           {"DELTAT_MAX", 5},
+                           {"COD_TUBO", "PEX162"},
+                           {"COD_ISOL", "V339EX779_30"},
+                           {"RIF_COLL", "V220"}});
+}
 } // namespace catalogo_prova
