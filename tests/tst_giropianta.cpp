@@ -1,6 +1,6 @@
 // Il giro di un utente nuovo nella pianta, dal programma vero: progetto nuovo, locali importati,
 // "Pianta..." dalla pagina dei locali, DXF importato, due contorni presi dal disegno con un clic,
-// un locale disegnato a mano, una zona senza tubi, un muro esterno, due collettori posati; la
+// un locale nuovo disegnato a mano, una zona senza tubi, un muro esterno, due collettori posati; la
 // griglia dei locali mostra aree e distanze calcolate a mano; salvato, chiuso e riaperto è tutto lì.
 // Con TVL_SCREENSHOT_DIR le finestre della pianta e dei locali si fotografano lì.
 #include "aiuti/RegistroMessaggi.h"
@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -31,6 +32,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -55,10 +57,10 @@ QByteArray PiantaArchitetto()
     d.Linea({0, 4000}, {0, 6500}, "MURI").Linea({0, 6500}, {4000, 6500}, "MURI");
     d.Linea({4000, 6500}, {4000, 4000}, "MURI");
     d.Inserisci("CUCINA", {6500, 3000}, 1, 1, 0, "ARREDI");
-    const std::pair<QPointF, const char*> testi[] = {{{2000, 2000}, "Soggiorno"},
-                                                     {{7200, 1500}, "Cucina"},
-                                                     {{1500, 5200}, "Bagno"},
-                                                     {{12000, 1000}, "=>Giorno"},
+    const std::pair<QPointF, const char*> testi[] = {{{400, 3400}, "Soggiorno"},
+                                                     {{6300, 400}, "Cucina"},
+                                                     {{300, 6000}, "Bagno"},
+                                                     {{10200, -700}, "=>Giorno"},
                                                      {{2000, 7500}, "=>Notte"}};
     for (const auto& [p, t] : testi)
         d.g(0, "TEXT").g(8, "TESTI").g(10, p.x()).g(20, p.y()).g(30, 0.0).g(40, 250.0).g(1, t);
@@ -102,6 +104,7 @@ class TstGiroPianta : public QObject
     TRisposteDialoghi dialoghi;
     QStringList risposte; // file scelti dall'utente, nell'ordine in cui si chiedono
     QStringList nomiCollettori; // nomi scritti nel dialogo del collettore
+    QStringList risposteTesto; // testi scritti nelle domande della pianta
     QStringList dialoghiInattesi;
     QTemporaryDir avvio;
 
@@ -156,6 +159,14 @@ class TstGiroPianta : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(chiusa.isNull());
     }
+    // Uno scatto della rotella indietro al centro della vista: si vede più foglio.
+    static void allontana(TFinestraPianta* f)
+    {
+        TVistaPianta* v = f->Vista();
+        const QPointF centro = QRectF(v->rect()).center();
+        QWheelEvent rotella(centro, v->mapToGlobal(centro), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &rotella);
+    }
     static void angoli(TFinestraPianta* f, const QPolygonF& punti)
     {
         for (QPointF p : punti)
@@ -166,7 +177,7 @@ class TstGiroPianta : public QObject
         QTest::mouseClick(p->TabSheet3->BitBtnPianta, Qt::LeftButton);
         TFinestraPianta* f = finestraPianta();
         if (f) {
-            f->resize(1100, 750);
+            f->resize(1300, 820);
             QTest::qWaitForWindowExposed(f);
             // Si adatta al foglio al giro dopo la comparsa.
             QCoreApplication::processEvents();
@@ -187,6 +198,14 @@ private Q_SLOTS:
         qputenv("XDG_CONFIG_HOME", avvio.filePath(QStringLiteral("config")).toLocal8Bit());
         dialoghi.file = [this](const TSceltaFile&) { return risposte.isEmpty() ? QString() : risposte.takeFirst(); };
         dialoghi.esegui = [this](QDialog& d) {
+            if (auto* domanda = qobject_cast<QInputDialog*>(&d); domanda && !risposteTesto.isEmpty()) {
+                domanda->show();
+                auto* casella = domanda->findChild<QLineEdit*>();
+                casella->selectAll();
+                QTest::keyClicks(casella, risposteTesto.takeFirst());
+                domanda->accept();
+                return domanda->result();
+            }
             auto* dc = qobject_cast<TDefColl*>(&d);
             if (!dc || nomiCollettori.isEmpty()) {
                 dialoghiInattesi << d.metaObject()->className();
@@ -213,14 +232,13 @@ private Q_SLOTS:
         const QString progetto = avvio.filePath(QStringLiteral("casa.tvl"));
         QVERIFY(Scrivi(dxf, PiantaArchitetto()));
         // Le aree del capitolato, a occhio: la pianta le sostituisce.
-        QVERIFY(Scrivi(csv,
-                       "Descrizione;Piano;Area;CTermico;DColl\nSoggiorno;PT;20;1800;0\n"
-                       "Cucina;PT;15;900;0\nBagno;PT;8;600;0\n"));
+        QVERIFY(Scrivi(csv, "Descrizione;Piano;Area;CTermico;DColl\nSoggiorno;PT;20;1800;0\nCucina;PT;15;900;0\n"));
 
         TDati dati;
         TTERMOVELA w(&dati);
         w.resize(1100, 720);
         w.show();
+        w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
         // 1. Progetto nuovo, locali importati nella pagina "Locali".
@@ -231,11 +249,7 @@ private Q_SLOTS:
         risposte << csv;
         QTest::mouseClick(p->TabSheet3->BitBtnImporta, Qt::LeftButton);
         QCOMPARE(registro.Prendi().icona, TIcona::Esclamazione);
-        QCOMPARE(dati.AuxLocali->RecordCount(), 3);
-        QHash<QString, int> id;
-        for (int r = 0; r < 3; ++r)
-            id.insert(dati.AuxLocali->ValoreRiga(r, dati.AuxLocali->IndiceCampo("Descrizione")).toString(),
-                      dati.AuxLocali->ValoreRiga(r, dati.AuxLocali->IndiceCampo("ID")).toInt());
+        QCOMPARE(dati.AuxLocali->RecordCount(), 2);
 
         // 2. "Pianta...": il piano dei locali, lo sfondo dal DXF (in millimetri).
         TFinestraPianta* f = apriPianta(p);
@@ -245,9 +259,8 @@ private Q_SLOTS:
         premi(f, "ImportaSfondo");
         const TPiano* pt = f->Pianta().Piano(QStringLiteral("PT"));
         QVERIFY(pt && pt->sfondo.tipo == TSfondo::TTipo::Disegno);
-        // Millimetri portati in metri: muri da 0 a 10 m, testi dei collettori fino a (12; 7,5).
-        QVERIFY(pt->sfondo.disegno.Limiti().contains(QRectF(0, 0, 12, 7.5)));
-        QCOMPARE(pt->sfondo.disegno.Limiti().left(), 0.0);
+        // Millimetri portati in metri: i muri e i testi dei collettori, che stanno fuori dai muri.
+        QCOMPARE(pt->sfondo.disegno.Limiti(), QRectF(QPointF(0, -0.7), QPointF(10.2, 7.5)));
         f->AdattaAlFoglio();
 
         // 3. Dal disegno: il soggiorno dentro la polilinea, la cucina dentro la regione delle linee.
@@ -257,14 +270,22 @@ private Q_SLOTS:
         clic(f, 3, 1);
         scegli(f, "ComboLocale", QStringLiteral("Cucina"));
         clic(f, 8, 1.5);
-        // 4. Il bagno a mano, chiuso con un clic sul primo angolo.
+        // 4. Il bagno, che non è fra i locali, a mano: chiuso con un clic sul primo angolo nasce
+        // come locale nuovo del piano, con la descrizione e il carico termico chiesti.
         premi(f, "Strumento1");
-        scegli(f, "ComboLocale", QStringLiteral("Bagno"));
+        scegli(f, "ComboLocale", QStringLiteral("Nuovo locale..."));
+        risposteTesto << QStringLiteral("Bagno") << QStringLiteral("600");
         angoli(f, QPolygonF({{0, 4}, {4, 4}, {4, 6.5}, {0, 6.5}, {0, 4}}));
+        QVERIFY(risposteTesto.isEmpty());
         pt = f->Pianta().Piano(QStringLiteral("PT"));
         QCOMPARE(pt->locali.size(), 3);
-        QCOMPARE(pt->locali[2].idLocale, id.value("Bagno"));
+        QCOMPARE(pt->locali[2].idLocale, 3);
         QCOMPARE(pt->locali[2].contorno, QPolygonF({{0, 4}, {4, 4}, {4, 6.5}, {0, 6.5}}));
+        QCOMPARE(dati.AuxLocali->RecordCount(), 3);
+        QVERIFY(dati.AuxLocali->Locate(QStringLiteral("ID"), 3));
+        QCOMPARE(dati.AuxLocali->FieldByName("Descrizione").AsString(), QStringLiteral("Bagno"));
+        QCOMPARE(dati.AuxLocali->FieldByName("Piano").AsString(), QStringLiteral("PT"));
+        QCOMPARE(dati.AuxLocali->FieldByName("CTermico").AsFloat(), 600.0);
         // 5. Il mobile della cucina come zona senza tubi (Invio chiude), il muro in basso del soggiorno.
         premi(f, "Strumento3");
         angoli(f, QPolygonF({{6.5, 3}, {9.5, 3}, {9.5, 3.6}, {6.5, 3.6}}));
@@ -275,8 +296,9 @@ private Q_SLOTS:
         QCOMPARE(pt->zoneSenzaTubi.size(), 1);
         QCOMPARE(pt->muriEsterni.size(), 1);
         // Senza collettori nel progetto la pianta non ne posa.
+        allontana(f);
         premi(f, "Strumento5");
-        clic(f, 12, 1);
+        clic(f, 11.5, 0.5);
         QCOMPARE(registro.Prendi().testo,
                  QStringLiteral("Non ci sono collettori da posare: darne il nome nella "
                                 "pagina \"Collettori\"."));
@@ -297,19 +319,20 @@ private Q_SLOTS:
         pagina(p, "TabSheet3");
         f = apriPianta(p);
         QVERIFY(f);
+        allontana(f);
         premi(f, "Strumento5");
         scegli(f, "ComboCollettore", QStringLiteral("Giorno"));
-        clic(f, 12, 1);
+        clic(f, 11.5, 0.5);
         scegli(f, "ComboCollettore", QStringLiteral("Notte"));
         clic(f, 2, 7.5);
         QCOMPARE(f->Pianta().Piano(QStringLiteral("PT"))->collettori,
-                 (QMap<QString, QPointF> {{"Giorno", {12, 1}}, {"Notte", {2, 7.5}}}));
+                 (QMap<QString, QPointF> {{"Giorno", {11.5, 0.5}}, {"Notte", {2, 7.5}}}));
         f->ImpostaStrumento(TFinestraPianta::TStrumento::Seleziona);
         Fotografa(f, "pianta-giro.png");
         chiudi(f);
 
         // Percorsi a L dal collettore più vicino: soggiorno 3,5 m da Notte (per eccesso 4), cucina
-        // 2 m da Giorno, bagno 1 m da Notte.
+        // 1,5 m da Giorno (2), bagno 1 m da Notte.
         griglia = Griglia(p->TabSheet3->DBGrid1);
         const QHash<QString, QStringList> attesa {{"Soggiorno", {"24", "24", "6", "4"}},
                                                   {"Cucina", {"16", "14,2", "0", "2"}},

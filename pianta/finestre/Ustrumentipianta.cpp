@@ -268,7 +268,7 @@ bool TFinestraPianta::accettaContorno(const QPolygonF& contorno)
 {
     int id = m_comboLocale->currentData().toInt();
     if (id == -1) {
-        id = NuovoLocale ? NuovoLocale(m_piano) : 0;
+        id = NuovoLocale ? NuovoLocale(m_piano, TGeometria::Area(contorno)) : 0;
         if (id <= 0)
             return false;
         if (std::none_of(m_locali.begin(), m_locali.end(), [id](const TLocalePianta& l) { return l.id == id; }))
