@@ -9,6 +9,7 @@
 #include "app/Umain.h"
 #include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
+#include "data/Uregole.h"
 #include "editor/Udef.h"
 #include "editor/Udefcoll.h"
 #include "editor/Upaginacollettori.h"
@@ -274,8 +275,15 @@ private Q_SLOTS:
         // come locale nuovo del piano, con la descrizione e il carico termico chiesti.
         premi(f, "Strumento1");
         scegli(f, "ComboLocale", QStringLiteral("Nuovo locale..."));
-        risposteTesto << QStringLiteral("Bagno") << QStringLiteral("600");
+        // Senza carico termico le regole rifiutano il locale: nulla di creato, gli angoli restano
+        // e Invio richiude il contorno.
+        risposteTesto << QStringLiteral("Bagno") << QString();
         angoli(f, QPolygonF({{0, 4}, {4, 4}, {4, 6.5}, {0, 6.5}, {0, 4}}));
+        QCOMPARE(registro.Prendi().testo, TestiRegole::CTermicoFuoriRange);
+        QCOMPARE(dati.AuxLocali->RecordCount(), 2);
+        QCOMPARE(f->PuntiInDisegno().size(), 4);
+        risposteTesto << QStringLiteral("Bagno") << QStringLiteral("600");
+        QTest::keyClick(f->Vista(), Qt::Key_Return);
         QVERIFY(risposteTesto.isEmpty());
         pt = f->Pianta().Piano(QStringLiteral("PT"));
         QCOMPARE(pt->locali.size(), 3);
