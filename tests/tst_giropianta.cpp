@@ -373,6 +373,17 @@ private Q_SLOTS:
         chiudi(f);
         // Riaprire e richiudere la pianta non cambia nulla: niente da salvare.
         QVERIFY(!dati.ProgettoModificato);
+
+        // La pianta riletta è ancora legata ai locali: tolto il mobile, la cucina torna utile tutta.
+        f = apriPianta(p);
+        QVERIFY(f);
+        premi(f, "Strumento0");
+        clic(f, 8, 3.3);
+        QTest::keyClick(f->Vista(), Qt::Key_Delete);
+        QVERIFY(f->Pianta().Piano(QStringLiteral("PT"))->zoneSenzaTubi.isEmpty());
+        chiudi(f);
+        QCOMPARE(Griglia(p->TabSheet3->DBGrid1).value("Cucina"), (QStringList {"16", "16", "0", "2"}));
+        QVERIFY(dati.ProgettoModificato && dati.LocaliModificati);
     }
 };
 
