@@ -3,6 +3,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace {
 constexpr quint32 FormatoDisegno = 1;
 }
@@ -78,15 +80,22 @@ void TDisegno::Scala(double fattore)
 
 QRectF TDisegno::Limiti(bool soloVisibili) const
 {
+    // A mano e non con united(), che salta i rettangoli nulli: un testo è un punto e deve
+    // restare nel foglio come le linee.
+    bool vuoto = true;
     QRectF r;
+    auto aggiungi = [&](const QRectF& b) {
+        r = vuoto ? b
+                  : QRectF(QPointF(std::min(r.left(), b.left()), std::min(r.top(), b.top())),
+                           QPointF(std::max(r.right(), b.right()), std::max(r.bottom(), b.bottom())));
+        vuoto = false;
+    };
     for (const TSpezzata& s : spezzate)
-        if (!soloVisibili || LivelloVisibile(s.livello))
-            r = r.isNull() ? s.punti.boundingRect() : r.united(s.punti.boundingRect());
+        if ((!soloVisibili || LivelloVisibile(s.livello)) && !s.punti.isEmpty())
+            aggiungi(s.punti.boundingRect());
     for (const TTesto& t : testi)
-        if (!soloVisibili || LivelloVisibile(t.livello)) {
-            const QRectF punto(t.posizione, QSizeF(0, 0));
-            r = r.isNull() ? punto : r.united(punto);
-        }
+        if (!soloVisibili || LivelloVisibile(t.livello))
+            aggiungi(QRectF(t.posizione, QSizeF(0, 0)));
     return r;
 }
 

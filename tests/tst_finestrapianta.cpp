@@ -86,7 +86,12 @@ class TstFinestraPianta : public QObject
     const TPiano& piano() const { return *m_f->Pianta().Piano(QStringLiteral("0")); }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // Le misure si scrivono come i numeri della griglia: con la virgola.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
 
     void init()
     {
@@ -129,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(m_f->PuntiInDisegno(), QPolygonF({{0, 0}, {6, 0}, {6, 3}}));
         // Misure con il cursore sul prossimo angolo: lato 3 m, trapezio (6 + 3) / 2 × 3.
         QTest::mouseMove(vista(), vista()->VersoSchermo({3, 3}).toPoint() + QPoint(3, 2));
-        QCOMPARE(m_f->Misure(), QStringLiteral("Lato 3.00 m · Area 13.50 m²"));
+        QCOMPARE(m_f->Misure(), QStringLiteral("Lato 3,00 m · Area 13,50 m²"));
         clic(3, 3);
         clic(3, 5, {-4, -4});
         clic(0, 5);

@@ -5,6 +5,8 @@
 #include "progetto/Upiantalocali.h"
 #include "progetto/Ustato.h"
 
+#include <cmath>
+
 TApriPianta::TApriPianta(TStatoProgetto& stato, QWidget* padre)
     : QObject(padre)
     , m_stato(stato)
@@ -34,7 +36,7 @@ void TApriPianta::Apri()
         // Finestra di primo livello: si affianca alla finestra di progetto, grande quanto serve.
         m_finestra = new TFinestraPianta(m_stato.Pianta, Locali(*m_stato.Dati().AuxLocali), {}, nullptr);
         m_finestra->setAttribute(Qt::WA_DeleteOnClose);
-        m_finestra->NuovoLocale = [this](const QString& piano) { return nuovoLocale(piano); };
+        m_finestra->NuovoLocale = [this](const QString& piano, double area) { return nuovoLocale(piano, area); };
         connect(m_finestra, &TFinestraPianta::PiantaModificata, this,
                 [this](const TPianta& pianta, const TValoriPianta& valori) {
                     // La pianta è del progetto: si salva con lui e lo segna come modificato.
@@ -62,17 +64,39 @@ void TApriPianta::aggiornaFinestra()
     m_finestra->ImpostaLocali(Locali(*m_stato.Dati().AuxLocali));
 }
 
-int TApriPianta::nuovoLocale(const QString& piano)
+int TApriPianta::nuovoLocale(const QString& piano, double area)
 {
+    // Le regole non registrano un locale senza descrizione e carico termico: si chiedono qui;
+    // le aree vengono dal contorno, la distanza dal collettore la scrive poi la pianta.
     TTabella& t = *m_stato.Dati().AuxLocali;
     if (t.State() != TStato::Consultazione && !t.Post())
+        return 0;
+    const QString descrizione = m_finestra->ChiediTesto(tr("Nuovo locale"), tr("Descrizione del locale:"));
+    double carico = 0; // nessuna proposta: lasciato così le regole lo rifiutano
+    if (descrizione.isEmpty()
+        || !m_finestra->ChiediNumero(tr("Nuovo locale"), tr("Carico termico di \"%1\" (W):").arg(descrizione), carico))
         return 0;
     int id = 1;
     for (const TLocalePianta& l : Locali(t))
         id = std::max(id, l.id + 1);
+    const double metri = std::round(area * 100) / 100;
     t.Append();
-    if (!t.FieldByName(QStringLiteral("ID")).Imposta(id) || !t.FieldByName(QStringLiteral("Piano")).Imposta(piano)
-        || !t.Post()) {
+    const std::pair<const char*, QVariant> campi[] = {
+        {"ID", id},
+        {"Descrizione", descrizione},
+        {"Piano", piano},
+        {"Area", metri},
+        {"AreaUtile", metri},
+        {"AreaMarginale", 0.0},
+        {"CTermico", std::round(carico)},
+        {"DistColl", 0},
+    };
+    for (const auto& [campo, valore] : campi)
+        if (!t.FieldByName(QLatin1String(campo)).Imposta(valore)) {
+            t.Cancel();
+            return 0;
+        }
+    if (!t.Post()) {
         t.Cancel();
         return 0;
     }

@@ -25,7 +25,7 @@ public:
 
 private:
     void aggiornaFinestra();
-    int nuovoLocale(const QString& piano);
+    int nuovoLocale(const QString& piano, double area);
     void scriviValori(const TValoriPianta& valori);
 
     TStatoProgetto& m_stato;

@@ -96,20 +96,33 @@ TFinestraPianta::TFinestraPianta(const TPianta& pianta, const QList<TLocalePiant
         scelta.filtro = filtro;
         return TDialoghi::istanza().ScegliFile(this, scelta);
     };
+    // Anche le domande passano dal punto unico dei dialoghi.
     ChiediNumero = [this](const QString& titolo, const QString& etichetta, double& valore) {
-        bool ok = false;
-        const double v = QInputDialog::getDouble(this, titolo, etichetta, valore, 0.001, 1e6, 3, &ok);
-        if (ok)
-            valore = v;
-        return ok;
+        QInputDialog d(this);
+        d.setWindowTitle(titolo);
+        d.setLabelText(etichetta);
+        d.setInputMode(QInputDialog::DoubleInput);
+        d.setDoubleRange(0.001, 1e6);
+        d.setDoubleDecimals(3);
+        d.setDoubleValue(valore);
+        if (TDialoghi::istanza().Esegui(d) != QDialog::Accepted)
+            return false;
+        valore = d.doubleValue();
+        return true;
     };
     ChiediScelta = [this](const QString& titolo, const QString& etichetta, const QStringList& voci) {
-        bool ok = false;
-        const QString v = QInputDialog::getItem(this, titolo, etichetta, voci, 0, false, &ok);
-        return ok ? int(voci.indexOf(v)) : -1;
+        QInputDialog d(this);
+        d.setWindowTitle(titolo);
+        d.setLabelText(etichetta);
+        d.setComboBoxItems(voci);
+        d.setComboBoxEditable(false);
+        return TDialoghi::istanza().Esegui(d) == QDialog::Accepted ? int(voci.indexOf(d.textValue())) : -1;
     };
     ChiediTesto = [this](const QString& titolo, const QString& etichetta) {
-        return QInputDialog::getText(this, titolo, etichetta).trimmed();
+        QInputDialog d(this);
+        d.setWindowTitle(titolo);
+        d.setLabelText(etichetta);
+        return TDialoghi::istanza().Esegui(d) == QDialog::Accepted ? d.textValue().trimmed() : QString();
     };
 
     aggiornaPiani();

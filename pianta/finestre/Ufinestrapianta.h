@@ -79,8 +79,9 @@ public:
     std::function<bool(const QString& titolo, const QString& etichetta, double& valore)> ChiediNumero;
     std::function<int(const QString& titolo, const QString& etichetta, const QStringList& voci)> ChiediScelta;
     std::function<QString(const QString& titolo, const QString& etichetta)> ChiediTesto;
-    // Crea un locale su quel piano attraverso le regole dei locali; il suo ID, 0 se non creato.
-    std::function<int(const QString& piano)> NuovoLocale;
+    // Crea un locale su quel piano, con l'area del suo contorno (m²), attraverso le regole dei
+    // locali; il suo ID, 0 se non creato.
+    std::function<int(const QString& piano, double area)> NuovoLocale;
 
 Q_SIGNALS:
     void PiantaModificata(const TPianta& pianta, const TValoriPianta& valori);

@@ -210,7 +210,7 @@ void TFinestraPianta::scala(QPointF a, QPointF b)
         return;
     double reale = misurata;
     if (!ChiediNumero
-        || !ChiediNumero(tr("Scala"), tr("Distanza reale tra i due punti (m), ora %1 m:").arg(misurata, 0, 'f', 3),
+        || !ChiediNumero(tr("Scala"), tr("Distanza reale tra i due punti (m), ora %L1 m:").arg(misurata, 0, 'f', 3),
                          reale)
         || reale <= 0)
         return;

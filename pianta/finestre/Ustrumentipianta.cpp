@@ -268,7 +268,7 @@ bool TFinestraPianta::accettaContorno(const QPolygonF& contorno)
 {
     int id = m_comboLocale->currentData().toInt();
     if (id == -1) {
-        id = NuovoLocale ? NuovoLocale(m_piano) : 0;
+        id = NuovoLocale ? NuovoLocale(m_piano, TGeometria::Area(contorno)) : 0;
         if (id <= 0)
             return false;
         if (std::none_of(m_locali.begin(), m_locali.end(), [id](const TLocalePianta& l) { return l.id == id; }))
@@ -475,17 +475,17 @@ void TFinestraPianta::annullaDisegno()
 QString TFinestraPianta::Misure() const
 {
     if (!m_punti.isEmpty() && m_strumento != TStrumento::Seleziona) {
-        QString testo = tr("Lato %1 m").arg(QLineF(m_punti.last(), m_cursore).length(), 0, 'f', 2);
+        QString testo = tr("Lato %L1 m").arg(QLineF(m_punti.last(), m_cursore).length(), 0, 'f', 2);
         if (m_punti.size() >= 2 && m_strumento != TStrumento::Scala)
-            testo += tr(" · Area %1 m²").arg(TGeometria::Area(QPolygonF(m_punti) << m_cursore), 0, 'f', 2);
+            testo += tr(" · Area %L1 m²").arg(TGeometria::Area(QPolygonF(m_punti) << m_cursore), 0, 'f', 2);
         return testo;
     }
     const TPiano* pp = piano();
     if (pp && m_selTipo == 1 && m_selIndice < pp->locali.size())
-        return tr("Locale %1 · Area %2 m²")
+        return tr("Locale %1 · Area %L2 m²")
             .arg(pp->locali[m_selIndice].idLocale)
             .arg(TGeometria::Area(pp->locali[m_selIndice].contorno), 0, 'f', 2);
     if (pp && m_selTipo == 2 && m_selIndice < pp->zoneSenzaTubi.size())
-        return tr("Zona senza tubi · Area %1 m²").arg(TGeometria::Area(pp->zoneSenzaTubi[m_selIndice]), 0, 'f', 2);
-    return tr("x %1 m · y %2 m").arg(m_cursore.x(), 0, 'f', 2).arg(m_cursore.y(), 0, 'f', 2);
+        return tr("Zona senza tubi · Area %L1 m²").arg(TGeometria::Area(pp->zoneSenzaTubi[m_selIndice]), 0, 'f', 2);
+    return tr("x %L1 m · y %L2 m").arg(m_cursore.x(), 0, 'f', 2).arg(m_cursore.y(), 0, 'f', 2);
 }
