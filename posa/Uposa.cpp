@@ -7,6 +7,51 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+double DistanzaDaBordo(const QPolygonF& anello, QPointF q)
+{
+    double migliore = 1e300;
+    for (qsizetype i = 0; i < anello.size(); ++i) {
+        const QPointF a = anello[i], d = anello[(i + 1) % anello.size()] - a;
+        const double l2 = QPointF::dotProduct(d, d);
+        const double t = l2 > 0 ? std::clamp(QPointF::dotProduct(q - a, d) / l2, 0.0, 1.0) : 0;
+        const QPointF v = q - (a + t * d);
+        migliore = std::min(migliore, std::hypot(v.x(), v.y()));
+    }
+    return migliore;
+}
+
+// 0 dentro la forma, altrimenti la distanza dal suo bordo più vicino (esterno o foro).
+double DistanzaDaForma(const TForma& f, QPointF q)
+{
+    const auto dentro = [&](const QPolygonF& a) { return a.containsPoint(q, Qt::OddEvenFill); };
+    if (dentro(f.esterno) && std::none_of(f.fori.cbegin(), f.fori.cend(), dentro))
+        return 0;
+    double d = DistanzaDaBordo(f.esterno, q);
+    for (const QPolygonF& foro : f.fori)
+        d = std::min(d, DistanzaDaBordo(foro, q));
+    return d;
+}
+} // namespace
+
+QPointF TPosa::Verso(const TLocalePosa& locale, const TCircuitoLocale& c, QPointF collettore, const QString& nomeZona,
+                     TPosaLocale& r) const
+{
+    const auto scelto = locale.ingressi.constFind({c.marginale, c.numero});
+    if (scelto == locale.ingressi.cend())
+        return collettore;
+    // Scelto a mano: vale finché il punto sta nella parte del circuito o vicino al suo bordo.
+    if (DistanzaDaForma(c.parte, *scelto) <= MargineIngresso)
+        return *scelto;
+    r.avvisi << tr("Circuito %1 della %2: l'ingresso scelto è lontano dalla sua parte, si usa quello automatico.")
+                    .arg(c.numero)
+                    .arg(nomeZona);
+    return collettore;
+}
+
 void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
                      const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const
 {
@@ -31,12 +76,13 @@ void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, co
         if (c.parte.esterno.size() < 3) {
             c.ansa.motivo = tr("Nessuna area di posa per questo circuito.");
         } else {
+            const QPointF verso = Verso(locale, c, collettore, nomeZona, r);
             const bool spirale = locale.schema == TSchemaPosa::Spirale;
-            c.ansa = spirale ? TSpirale().Posa(c.parte, p, collettore) : TSerpentina().Posa(c.parte, p, collettore);
+            c.ansa = spirale ? TSpirale().Posa(c.parte, p, verso) : TSerpentina().Posa(c.parte, p, verso);
             // Una parte che lo schema scelto non copre si prova con l'altro, dicendolo.
             if (!c.Posato()) {
                 TCircuitoPosato altro
-                    = spirale ? TSerpentina().Posa(c.parte, p, collettore) : TSpirale().Posa(c.parte, p, collettore);
+                    = spirale ? TSerpentina().Posa(c.parte, p, verso) : TSpirale().Posa(c.parte, p, verso);
                 if (altro.Posato()) {
                     r.avvisi << tr("Circuito %1 della %2: posato a %3 (%4)")
                                     .arg(k + 1)

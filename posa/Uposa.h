@@ -5,6 +5,7 @@
 #include "posa/Ucircuito.h"
 #include "posa/Ucollegamenti.h"
 
+#include <QMap>
 #include <QStringList>
 
 struct TLocalePosa
@@ -18,7 +19,13 @@ struct TLocalePosa
     int NAm = 0;
     double PassoAm = 0; // m
     TSchemaPosa schema = TSchemaPosa::Spirale;
+    // Ingressi scelti a mano: (marginale, numero) -> punto verso cui il circuito entra nella sua
+    // parte. Valgono finché il punto sta nella parte o a meno di MargineIngresso dal suo bordo.
+    QMap<std::pair<bool, int>, QPointF> ingressi;
 };
+
+// Distanza massima (m) di un ingresso scelto dalla parte del suo circuito.
+inline constexpr double MargineIngresso = 0.5;
 
 struct TCircuitoLocale
 {
@@ -51,6 +58,10 @@ public:
                            const GEOSGeometry* unione) const;
 
 private:
+    // Il punto verso cui il circuito entra nella sua parte: l'ingresso scelto a mano se vale
+    // ancora, altrimenti il collettore (con l'avviso quando quello scelto non vale più).
+    QPointF Verso(const TLocalePosa& locale, const TCircuitoLocale& c, QPointF collettore, const QString& nomeZona,
+                  TPosaLocale& r) const;
     void PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
                   const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const;
 };

@@ -116,6 +116,7 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
         lp.NAm = opzioni.conMarginale ? l.NAm : 0;
         lp.PassoAm = l.PassoAm;
         lp.schema = l.schema.value_or(opzioni.schema);
+        lp.ingressi = l.ingressi;
         if (lp.NAm > 0 && lp.zonaMarginale.esterno.size() < 3)
             r.avvisi << tr("Locale %1 (%2): nessun muro esterno segnato, la zona marginale non si posa.")
                             .arg(l.ID)

@@ -31,6 +31,7 @@ struct TLocaleDimensionato
     // Per circuito (indice numero - 1); quelli che mancano prendono il nome "Descrizione - k".
     QList<TRiferimentoCircuito> circuitiAs, circuitiAm;
     std::optional<TSchemaPosa> schema; // scelto per il locale; altrimenti quello del progetto
+    QMap<std::pair<bool, int>, QPointF> ingressi; // scelti a mano: (marginale, numero) -> punto
 };
 
 struct TOpzioniPosa

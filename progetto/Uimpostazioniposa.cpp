@@ -1,6 +1,9 @@
 #include "progetto/Uimpostazioniposa.h"
 
 #include <QList>
+#include <QLocale>
+
+#include <cmath>
 
 namespace {
 QByteArray NomeSchema(TSchemaPosa s)
@@ -18,6 +21,11 @@ std::optional<TSchemaPosa> SchemaDa(const QByteArray& nome)
 }
 } // namespace
 
+QString TImpostazioniPosa::ChiaveIngresso(int id, bool marginale, int numero)
+{
+    return QStringLiteral("%1.%2.%3").arg(id).arg(QChar(marginale ? u'm' : u's')).arg(numero);
+}
+
 QByteArray TImpostazioniPosa::Serializza() const
 {
     if (!Usate())
@@ -25,6 +33,9 @@ QByteArray TImpostazioniPosa::Serializza() const
     QByteArray t = "lunghezze=" + QByteArray(LunghezzeDalDisegno ? "1" : "0") + "\nschema=" + NomeSchema(Schema) + '\n';
     for (auto it = SchemiLocali.cbegin(); it != SchemiLocali.cend(); ++it)
         t += "locale." + QByteArray::number(it.key()) + '=' + NomeSchema(it.value()) + '\n';
+    for (auto it = Ingressi.cbegin(); it != Ingressi.cend(); ++it)
+        t += "ingresso." + it.key().toUtf8() + '=' + QByteArray::number(it->x(), 'g', QLocale::FloatingPointShortest)
+            + ';' + QByteArray::number(it->y(), 'g', QLocale::FloatingPointShortest) + '\n';
     return t;
 }
 
@@ -54,6 +65,16 @@ std::optional<TImpostazioniPosa> TImpostazioniPosa::Leggi(const QByteArray& test
             if (!ok || !s)
                 return std::nullopt;
             p.SchemiLocali.insert(id, *s);
+        } else if (chiave.startsWith("ingresso.")) {
+            const QList<QByteArray> parti = chiave.mid(9).split('.'), xy = valore.split(';');
+            bool ok[4] = {};
+            const int id = parti.value(0).toInt(&ok[0]), numero = parti.value(2).toInt(&ok[1]);
+            const double x = xy.value(0).toDouble(&ok[2]), y = xy.value(1).toDouble(&ok[3]);
+            const QByteArray zona = parti.value(1);
+            if (parti.size() != 3 || xy.size() != 2 || !(ok[0] && ok[1] && ok[2] && ok[3])
+                || (zona != "s" && zona != "m") || !std::isfinite(x) || !std::isfinite(y))
+                return std::nullopt;
+            p.Ingressi.insert(ChiaveIngresso(id, zona == "m", numero), QPointF(x, y));
         }
     }
     return p;

@@ -1,10 +1,12 @@
 #pragma once
 // Le scelte della posa che si salvano con il progetto (sezione "posa" del blocco in coda): lo
-// schema del progetto, quello scelto per singoli locali e l'opzione "Lunghezze dal disegno".
+// schema del progetto, quello scelto per singoli locali, gli ingressi dei circuiti scelti a mano e
+// l'opzione "Lunghezze dal disegno".
 #include "posa/Ucircuito.h"
 
 #include <QByteArray>
 #include <QMap>
+#include <QPointF>
 
 #include <optional>
 
@@ -17,6 +19,9 @@ struct TImpostazioniPosa
     bool LunghezzeDalDisegno = false;
     TSchemaPosa Schema = TSchemaPosa::Spirale;
     QMap<int, TSchemaPosa> SchemiLocali; // ID del locale -> schema scelto per lui
+    // Ingressi scelti a mano: ChiaveIngresso(ID, marginale, numero) -> punto (m).
+    QMap<QString, QPointF> Ingressi;
+    static QString ChiaveIngresso(int id, bool marginale, int numero);
 
     bool operator==(const TImpostazioniPosa&) const = default;
     bool Usate() const { return *this != TImpostazioniPosa(); }

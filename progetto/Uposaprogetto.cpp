@@ -39,6 +39,12 @@ QList<TLocaleDimensionato> Dimensionati(const TStatoProgetto& stato)
             d.circuitiAm << TRiferimentoCircuito {NomeCircuito(l.Descrizione, k, true), {}};
         if (const auto it = stato.Posa.SchemiLocali.constFind(l.ID); it != stato.Posa.SchemiLocali.cend())
             d.schema = *it;
+        for (const bool marginale : {false, true})
+            for (int k = 1; k <= (marginale ? l.NAm : l.NAs); ++k)
+                if (const auto it
+                    = stato.Posa.Ingressi.constFind(TImpostazioniPosa::ChiaveIngresso(l.ID, marginale, k));
+                    it != stato.Posa.Ingressi.cend())
+                    d.ingressi.insert({marginale, k}, *it);
         r << d;
     }
     Collettori(stato, r);

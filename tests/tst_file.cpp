@@ -10,6 +10,7 @@
 #include "data/Uprogresso.h"
 #include "progetto/Ublocco.h"
 #include "progetto/Ufile.h"
+#include "progetto/Uimpostazioniposa.h"
 #include "progetto/Ustato.h"
 
 #include <QBuffer>
@@ -196,6 +197,36 @@ private Q_SLOTS:
     {
         ChiudiStato();
         registro.Controlla();
+    }
+
+    // Le scelte della posa nel blocco in coda: un testo si rilegge uguale; una riga rovinata rende
+    // la sezione danneggiata (nullopt), una chiave sconosciuta si ignora.
+    void impostazioniPosa_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<bool>("valido");
+        QTest::newRow("schemi") << QByteArray("lunghezze=1\nschema=serpentina\nlocale.3=spirale\n") << true;
+        QTest::newRow("ingressi") << QByteArray("lunghezze=0\nschema=spirale\ningresso.12.m.2=0.1;7\n"
+                                                "ingresso.3.s.1=2.5;-1.25\n")
+                                  << true;
+        QTest::newRow("chiave nuova") << QByteArray("lunghezze=0\nschema=spirale\nfutura=3\n") << true;
+        QTest::newRow("zona") << QByteArray("ingresso.3.x.1=1;1\n") << false;
+        QTest::newRow("punto") << QByteArray("ingresso.3.s.1=1\n") << false;
+        QTest::newRow("numero") << QByteArray("ingresso.3.s.1=nan;1\n") << false;
+        QTest::newRow("parti") << QByteArray("ingresso.3.1=1;1\n") << false;
+    }
+    void impostazioniPosa()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(bool, valido);
+        const auto letto = TImpostazioniPosa::Leggi(testo);
+        QCOMPARE(letto.has_value(), valido);
+        if (!valido)
+            return;
+        const QByteArray scritto = letto->Serializza();
+        QCOMPARE(TImpostazioniPosa::Leggi(scritto), letto);
+        if (!testo.contains("futura"))
+            QCOMPARE(scritto, testo);
     }
 
     void progettoCompletoAndataERitorno()

@@ -137,6 +137,8 @@ private slots:
     void circuiti();
     void locale_data();
     void locale();
+    void ingressoScelto_data();
+    void ingressoScelto();
     void piano_data();
     void piano();
     void pianiSenzaPosa();
@@ -329,6 +331,53 @@ void TestPosa::locale()
     QVERIFY(rs.nonPosati.first().startsWith("Circuito 1 della zona principale: "));
     for (const TCircuitoLocale& c : rs.circuiti)
         QVERIFY(!c.Posato() && c.ansa.tubo.isEmpty());
+}
+
+// Un ingresso scelto a mano: il circuito entra dal lato della parte più vicino al punto, i
+// collegamenti vanno sempre al collettore; un punto lontano dalla parte non vale (l'ingresso
+// automatico, con l'avviso).
+void TestPosa::ingressoScelto_data()
+{
+    QTest::addColumn<int>("schema");
+    QTest::addColumn<QPointF>("punto");
+    QTest::addColumn<bool>("vale");
+    for (const TSchemaPosa s : {TSchemaPosa::Spirale, TSchemaPosa::Serpentina}) {
+        const char* nome = s == TSchemaPosa::Spirale ? "spirale" : "serpentina";
+        QTest::addRow("%s, lato opposto", nome) << int(s) << QPointF(6, 2) << true;
+        QTest::addRow("%s, appena fuori", nome) << int(s) << QPointF(6.3, 1) << true;
+        QTest::addRow("%s, lontano", nome) << int(s) << QPointF(20, 20) << false;
+    }
+}
+
+void TestPosa::ingressoScelto()
+{
+    QFETCH(int, schema);
+    QFETCH(QPointF, punto);
+    QFETCH(bool, vale);
+    const TForma stanza {Rett(0, 0, 6, 4), {}};
+    const QPointF collettore(-0.5, 0.5);
+    TLocalePosa l;
+    l.areaUtile = stanza;
+    l.NAs = 1;
+    l.PassoAs = 0.2;
+    l.schema = TSchemaPosa(schema);
+    const TPosaLocale automatico = TPosa().PosaLocale(l, TParametriPosa {}, collettore, TForme {stanza});
+    l.ingressi.insert({false, 1}, punto);
+    const TPosaLocale r = TPosa().PosaLocale(l, TParametriPosa {}, collettore, TForme {stanza});
+    QVERIFY(r.circuiti.value(0).Posato() && automatico.circuiti.value(0).Posato());
+    const TCircuitoLocale& c = r.circuiti[0];
+    const bool avviso = r.avvisi.join(' ').contains("l'ingresso scelto è lontano dalla sua parte");
+    QCOMPARE(avviso, !vale);
+    QCOMPARE(c.collegamento.mandata.first().x() < 0, true); // dal collettore, comunque
+    if (!vale) {
+        QCOMPARE(c.ansa.tubo, automatico.circuiti[0].ansa.tubo);
+        return;
+    }
+    // L'ingresso passa sul lato destro della stanza, quello del punto, lontano dal collettore.
+    const QPointF ingresso = c.ansa.tubo.first();
+    QVERIFY2(ingresso.x() > 3
+                 && QLineF(ingresso, punto).length() < QLineF(automatico.circuiti[0].ansa.tubo.first(), punto).length(),
+             qPrintable(QStringLiteral("(%1; %2)").arg(ingresso.x()).arg(ingresso.y())));
 }
 
 namespace {

@@ -707,6 +707,31 @@ private Q_SLOTS:
         QTest::mouseClick(vista, Qt::LeftButton, {}, punto);
         QCOMPARE(f->Tabella->currentRow(), 0);
         QCOMPARE(f->Disegno->Evidenziato(), primo);
+
+        // Ctrl+clic sul lato del circuito lontano dal collettore: l'ingresso scelto si salva con il
+        // progetto, la posa entra da lì e lo tiene dopo un ricalcolo; "automatico" lo toglie.
+        const int id2 = c.ID, numero2 = c.numero;
+        const QRectF parte = c.posa.parte.esterno.boundingRect();
+        // Il lato della parte opposto al collettore C1 (5,5; 0,5).
+        const QPointF lontano(parte.center().x() < 5.5 ? parte.left() : parte.right(), parte.center().y());
+        QTest::mouseClick(vista, Qt::LeftButton, Qt::ControlModifier, vista->VersoSchermo(lontano).toPoint());
+        QCOMPARE(p.Stato().Posa.Ingressi.size(), 1);
+        // L'ingresso del circuito sta sul lato della sua parte dove cade il punto scelto.
+        const auto dalLatoScelto = [&] {
+            for (const TCircuitoPiano& k : f->Disegno->Posa().circuiti)
+                if (k.ID == id2 && k.numero == numero2 && k.zona == u's')
+                    return (k.posa.ansa.tubo.first().x() - parte.center().x()) * (lontano.x() - parte.center().x()) > 0;
+            return false;
+        };
+        QVERIFY(dalLatoScelto());
+        p.dati.LocaliModificati = true;
+        QVERIFY(p.Stato().RicalcolaProgetto());
+        f->Aggiorna();
+        QVERIFY(dalLatoScelto());
+        f->Tabella->selectRow(0);
+        f->ImpostaIngresso(0, std::nullopt);
+        QVERIFY(p.Stato().Posa.Ingressi.isEmpty());
+        QVERIFY(!dalLatoScelto());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "posa/Udxfposa.h"
 
 #include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -43,9 +44,18 @@ TDisegnoPosa::TDisegnoPosa(QWidget* parent)
     l->addWidget(m_vista);
     m_vista->DisegnaInCache = [this](QPainter& p, const QRectF& visibile) { disegna(p, visibile); };
     m_vista->DisegnaSopra = [this](QPainter& p) { disegnaEvidenza(p); };
-    m_vista->Premuto = [this](QPointF, QMouseEvent* e) {
+    m_vista->Premuto = [this](QPointF metri, QMouseEvent* e) {
+        if (e->button() == Qt::RightButton) {
+            menu(e->position(), metri);
+            return;
+        }
         if (e->button() != Qt::LeftButton)
             return;
+        if (e->modifiers() & Qt::ControlModifier) {
+            if (m_evidenza >= 0)
+                Q_EMIT ingressoScelto(m_evidenza, metri);
+            return;
+        }
         const int c = CircuitoIn(e->position());
         Evidenzia(c);
         if (c >= 0)
@@ -72,6 +82,21 @@ void TDisegnoPosa::Mostra(const TPiano& piano, const TPosaPiano& posa)
     m_vista->Ridisegna();
     if (altroPiano)
         Adatta();
+}
+
+void TDisegnoPosa::menu(QPointF schermo, QPointF metri)
+{
+    if (m_evidenza < 0)
+        return;
+    QMenu m(this);
+    const QString nome = m_posa.circuiti[m_evidenza].nome;
+    QAction* qui = m.addAction(tr("Ingresso di \"%1\" qui").arg(nome));
+    QAction* automatico = m.addAction(tr("Ingresso automatico"));
+    QAction* scelta = m.exec(m_vista->mapToGlobal(schermo.toPoint()));
+    if (scelta == qui)
+        Q_EMIT ingressoScelto(m_evidenza, metri);
+    else if (scelta == automatico)
+        Q_EMIT ingressoAutomatico(m_evidenza);
 }
 
 void TDisegnoPosa::showEvent(QShowEvent* e)
@@ -172,6 +197,11 @@ void TDisegnoPosa::disegnaEvidenza(QPainter& p) const
     p.drawPolyline(t.map(c.posa.ansa.tubo));
     p.drawPolyline(t.map(c.posa.collegamento.mandata));
     p.drawPolyline(t.map(c.posa.collegamento.ritorno));
+    // Ingresso (mandata) pieno e uscita (ritorno) vuota, dove il circuito lascia i collegamenti.
+    p.setBrush(ColoriPosa::Rgb(c.colore));
+    p.drawEllipse(t.map(c.posa.ansa.tubo.first()), 5, 5);
+    p.setBrush(Qt::white);
+    p.drawEllipse(t.map(c.posa.ansa.tubo.last()), 5, 5);
     const QPointF q = t.map(c.posa.parte.esterno.boundingRect().center());
     const QString testo = c.nome + QStringLiteral(" · %1 m").arg(QLocale().toString(c.Totale(), 'f', 1));
     const QRectF fondo = QFontMetricsF(p.font()).boundingRect(testo).translated(q).adjusted(-4, -2, 4, 2);

@@ -28,6 +28,10 @@ public:
 
 Q_SIGNALS:
     void circuitoScelto(int circuito);
+    // Ctrl+clic o menu sul disegno: l'ingresso del circuito in evidenza verso quel punto (m), o di
+    // nuovo automatico.
+    void ingressoScelto(int circuito, QPointF punto);
+    void ingressoAutomatico(int circuito);
 
 protected:
     // La prima volta che si vede, con la sua misura vera, mostra tutto il piano.
@@ -36,6 +40,7 @@ protected:
 private:
     void disegna(QPainter& p, const QRectF& visibile) const;
     void disegnaEvidenza(QPainter& p) const;
+    void menu(QPointF schermo, QPointF metri);
 
     TVistaPianta* m_vista;
     TPiano m_piano;

@@ -99,6 +99,13 @@ TFinestraPosa::TFinestraPosa(TStatoProgetto& stato, QWidget* parent)
     connect(TabPiani, &QTabBar::currentChanged, this, &TFinestraPosa::mostraPiano);
     connect(Tabella, &QTableWidget::itemSelectionChanged, this, &TFinestraPosa::rigaScelta);
     connect(Disegno, &TDisegnoPosa::circuitoScelto, this, &TFinestraPosa::circuitoScelto);
+    const auto riga = [this](int circuito) {
+        return int(m_circuitoRiga.indexOf(std::pair {TabPiani->currentIndex(), circuito}));
+    };
+    connect(Disegno, &TDisegnoPosa::ingressoScelto, this,
+            [this, riga](int circuito, QPointF punto) { ImpostaIngresso(riga(circuito), punto); });
+    connect(Disegno, &TDisegnoPosa::ingressoAutomatico, this,
+            [this, riga](int circuito) { ImpostaIngresso(riga(circuito), std::nullopt); });
     Aggiorna();
 }
 
@@ -131,6 +138,20 @@ void TFinestraPosa::circuitoScelto(int circuito)
     const int riga = int(m_circuitoRiga.indexOf(std::pair {TabPiani->currentIndex(), circuito}));
     if (riga >= 0)
         Tabella->selectRow(riga);
+}
+
+void TFinestraPosa::ImpostaIngresso(int riga, std::optional<QPointF> punto)
+{
+    if (riga < 0 || riga >= m_circuitoRiga.size())
+        return;
+    const auto [piano, circuito] = m_circuitoRiga[riga];
+    const TCircuitoPiano& c = m_posa[piano].circuiti[circuito];
+    const QString chiave = TImpostazioniPosa::ChiaveIngresso(c.ID, c.zona == u'm', c.numero);
+    if (punto)
+        m_stato.Posa.Ingressi.insert(chiave, *punto);
+    else if (!m_stato.Posa.Ingressi.remove(chiave))
+        return;
+    modificato();
 }
 
 void TFinestraPosa::modificato()
@@ -171,11 +192,12 @@ void TFinestraPosa::Aggiorna()
     Tabella->setRowCount(0);
     m_idRiga.clear();
     m_circuitoRiga.clear();
-    QStringList note;
+    QStringList note, avvisi;
     int oltre = 0;
     for (int n = 0; n < piani.size(); ++n) {
         const TPosaPiano& p = piani[n];
         note << p.nonPosati;
+        avvisi << p.avvisi;
         for (int k = 0; k < p.circuiti.size(); ++k) {
             const TCircuitoPiano& c = p.circuiti[k];
             if (!c.Posato())
@@ -210,6 +232,8 @@ void TFinestraPosa::Aggiorna()
         testo += tr("; %n oltre la lunghezza massima", nullptr, oltre);
     if (!note.isEmpty())
         testo += u'\n' + tr("Non posati: ") + note.join(QStringLiteral("; "));
+    if (!avvisi.isEmpty())
+        testo += u'\n' + tr("Avvisi: ") + avvisi.join(QStringLiteral("; "));
     LabelNote->setText(testo);
     aggiornaPiani(rigaScelta);
 }

@@ -4,10 +4,13 @@
 // lunghezza dimensionata (in rosso il totale oltre la lunghezza massima dei circuiti). Lo schema
 // del progetto si sceglie sopra, quello di un locale con un doppio clic sulla sua cella "Schema";
 // "Lunghezze dal disegno" fa usare ai passi successivi i totali misurati. A destra il disegno del
-// piano con i circuiti posati: la riga scelta vi è in evidenza, un clic su un tubo sceglie la riga.
+// piano con i circuiti posati: la riga scelta vi è in evidenza, un clic su un tubo sceglie la riga;
+// Ctrl+clic (o il menu del tasto destro) sposta l'ingresso del circuito scelto verso quel punto.
 #include "posa/Uposapiano.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -25,6 +28,9 @@ public:
 
     // Rifà la posa con lo stato di ora e riempie la tabella.
     void Aggiorna();
+    // L'ingresso del circuito di una riga verso un punto della pianta (m), o automatico (nullopt);
+    // si salva con il progetto e vale finché il punto resta vicino alla parte del circuito.
+    void ImpostaIngresso(int riga, std::optional<QPointF> punto);
 
     QComboBox* ComboSchema;
     QCheckBox* CheckLunghezze;
