@@ -180,6 +180,10 @@ QVariant TModelloTabella::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::EditRole)
         return v;
+    if (role == Qt::ToolTipRole && SuggerimentoCella) {
+        const QString t = SuggerimentoCella(index.row(), m_campi.value(index.column()));
+        return t.isEmpty() ? QVariant() : QVariant(t);
+    }
     if (role == Qt::TextAlignmentRole) {
         const int campo = m_indici.value(index.column(), -1);
         if (campo >= 0 && m_ds->DefCampo(campo).numerico())

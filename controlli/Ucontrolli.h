@@ -49,6 +49,8 @@ public:
     void ImpostaCifre(const QString& campo, int cifre);
     // Valore di un campo (anche non mostrato) nella riga, compresa quella in modifica.
     QVariant ValoreCampo(int riga, const QString& campo) const;
+    // Il suggerimento di una cella (riga del modello, nome del campo); vuoto per nessuno.
+    std::function<QString(int riga, const QString& campo)> SuggerimentoCella;
 
     // Colonna in coda ai campi con valori tenuti fuori dal dataset (per riga del modello).
     struct TColonnaAggiuntiva

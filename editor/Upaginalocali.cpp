@@ -3,10 +3,14 @@
 #include "controlli/Ucaricamento.h"
 #include "controlli/Udialoghi.h"
 #include "data/Umessaggi.h"
+#include "pianta/Uvalori.h"
 #include "progetto/Ulocalifile.h"
+#include "progetto/Upiantalocali.h"
 
 #include <QFileInfo>
+
 #include <QPushButton>
+#include <cmath>
 
 #include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
@@ -36,6 +40,7 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     DBGrid1->Modello()->ImpostaCifre(QStringLiteral("CTermico"), 8);
     DBGrid1->ListaScelta(QStringLiteral("TipoRiv"), d.RivestimentoF, QStringLiteral("DESCRIZIONE"));
     AggiungiColonneEn1264(*DBGrid1, Stato());
+    DBGrid1->Modello()->SuggerimentoCella = [this](int riga, const QString& campo) { return DaPianta(riga, campo); };
     DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
     DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
                                               "la freccia in giù sull'ultima riga ne aggiunge un altro."));
@@ -81,6 +86,28 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     l->setContentsMargins(6, 6, 6, 6);
     l->addWidget(DBGrid1, 1);
     l->addLayout(BarraLocali);
+}
+
+QString TPaginaLocali::DaPianta(int riga, const QString& campo) const
+{
+    static const QStringList Misurati = {QStringLiteral("Area"), QStringLiteral("AreaUtile"),
+                                         QStringLiteral("AreaMarginale"), QStringLiteral("DistColl")};
+    const TStatoProgetto& stato = Stato();
+    if (!Misurati.contains(campo) || stato.Pianta.Vuota())
+        return {};
+    const int id = DBGrid1->Modello()->ValoreCampo(riga, QStringLiteral("ID")).toInt();
+    const TValoriPianta valori = TValoriLocali::Calcola(stato.Pianta, CollettoriDeiLocali(stato));
+    for (const TAggiornamento& a : valori.aggiornamenti) {
+        if (a.idLocale != id || a.campo != campo)
+            continue;
+        const double misurato = a.valore.toDouble();
+        const QString testo
+            = campo == Misurati.last() ? tr("%L1 m").arg(misurato, 0, 'f', 0) : tr("%L1 m²").arg(misurato, 0, 'f', 2);
+        const double scritto = DBGrid1->Modello()->ValoreCampo(riga, campo).toDouble();
+        return std::abs(scritto - misurato) < 0.005 ? tr("Dalla pianta: %1").arg(testo)
+                                                    : tr("Scritto a mano; la pianta dà %1").arg(testo);
+    }
+    return {};
 }
 
 void TPaginaLocali::Entra()

@@ -31,6 +31,10 @@ public:
     // Il programma usa QFileDialog; i test rispondono da sé.
     std::function<QString(bool salva)> ScegliFile;
 
+    // Il suggerimento di una cella misurata sulla pianta (Area, AreaUtile, AreaMarginale,
+    // DistColl di un locale con un contorno): il valore della pianta, e se quello scritto è suo.
+    QString DaPianta(int riga, const QString& campo) const;
+
 public Q_SLOTS:
     void BitBtnImportaClick();
     void BitBtnEsportaClick();

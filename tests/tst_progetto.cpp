@@ -645,6 +645,17 @@ private Q_SLOTS:
         pt.locali << TContornoLocale {1, QPolygonF({{0, 0}, {5, 0}, {5, 4}, {0, 4}})}
                   << TContornoLocale {2, QPolygonF({{6, 0}, {10, 0}, {10, 5}, {6, 5}})};
         pt.collettori.insert(QStringLiteral("C1"), {5.5, 0.5});
+        // La griglia dice quali valori vengono dalla pianta: Area 20 è quella del contorno 5 × 4,
+        // AreaUtile 18 è scritta a mano; il carico non viene dalla pianta.
+        TModelloTabella* griglia = p.finestra->TabSheet3->DBGrid1->Modello();
+        const auto suggerimento = [&](int riga, const char* campo) {
+            return griglia->data(griglia->index(riga, int(griglia->Campi().indexOf(campo))), Qt::ToolTipRole)
+                .toString();
+        };
+        const QString venti = QLocale().toString(20.0, 'f', 2);
+        QCOMPARE(suggerimento(0, "Area"), QStringLiteral("Dalla pianta: %1 m²").arg(venti));
+        QCOMPARE(suggerimento(0, "AreaUtile"), QStringLiteral("Scritto a mano; la pianta dà %1 m²").arg(venti));
+        QCOMPARE(suggerimento(0, "CTermico"), QString());
         p.finestra->TabSheet3->BitBtnPosa->click();
         auto* f = p.finestra->findChild<TFinestraPosa*>();
         QVERIFY(f && f->isVisible());
