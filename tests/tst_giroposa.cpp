@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -51,6 +52,18 @@ struct TCifre
     int q = 0;
     int dp = 0;
     bool operator==(const TCifre&) const = default;
+};
+
+// Ciò che i passi dopo la posa mostrano: i dati del collettore, i metri di tubo del preventivo
+// prima dell'ottimizzazione, la lista di taglio (circuito -> metri) e i metri di tubo comprati in
+// matasse.
+struct TPassi
+{
+    QMap<QString, TCifre> collettore;
+    double tubo = 0;
+    QMap<QString, int> taglio;
+    double matasse = 0;
+    bool operator==(const TPassi&) const = default;
 };
 
 double Numero(const QString& testo)
@@ -106,6 +119,7 @@ class TstGiroPosa : public QObject
             g->FieldByName(QLatin1String(campo)).Imposta(v);
         if (!g->Post())
             return {};
+        s.OttimizzazioneEseguita = false; // le matasse salvate erano del tubo di prima
         s.Dati().ProgettoModificato = true;
         const QString file = cartella.filePath(QStringLiteral("Casa con pianta.tvl"));
         dialoghi.file = [file](const TSceltaFile&) { return file; };
@@ -170,8 +184,12 @@ class TstGiroPosa : public QObject
             o.show();
             if (!QTest::qWaitForWindowExposed(&o))
                 return 0;
-            for (int i = 0; i < o.Matasse->count(); ++i)
-                o.Matasse->item(i)->setCheckState(Qt::Checked);
+            // Le matasse si spuntano dalla tastiera, come fa l'utente.
+            for (int i = 0; i < o.Matasse->count(); ++i) {
+                o.Matasse->setCurrentRow(i);
+                if (o.Matasse->item(i)->checkState() != Qt::Checked)
+                    QTest::keyClick(o.Matasse, Qt::Key_Space);
+            }
             QTest::mouseClick(o.BitBtn3, Qt::LeftButton);
             if (progetto()->Stato().OttimizzazioneEseguita)
                 for (const RigaCircuito& r : LeggiAuxCircuiti(*dati))
@@ -221,6 +239,28 @@ class TstGiroPosa : public QObject
         return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
     }
 
+    // Pagina dei collettori, preventivo, ottimizzazione e di nuovo preventivo. Ogni passo legge le
+    // lunghezze della pagina dei collettori: il preventivo senza matasse ne compra la somma, la
+    // lista di taglio le ha tutte, le matasse comprate bastano a tagliarle.
+    void passi(TPassi& p)
+    {
+        p.collettore = cifreCollettore();
+        QVERIFY(!p.collettore.isEmpty());
+        // Lunghezze cambiate: l'ottimizzazione di prima non vale più.
+        QVERIFY(!progetto()->Stato().OttimizzazioneEseguita);
+        int somma = 0;
+        for (const TCifre& c : p.collettore)
+            somma += c.l;
+        p.tubo = metriTuboPreventivo();
+        QCOMPARE(p.tubo, double(somma));
+        p.taglio = ottimizza();
+        QCOMPARE(p.taglio.keys(), p.collettore.keys());
+        for (auto it = p.taglio.cbegin(); it != p.taglio.cend(); ++it)
+            QCOMPARE(*it, p.collettore[it.key()].l);
+        p.matasse = metriTuboPreventivo();
+        QVERIFY2(p.matasse >= somma, qPrintable(QString::number(p.matasse)));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -267,16 +307,13 @@ private Q_SLOTS:
         for (const TRigaPosa& r : spirale)
             QCOMPARE(r.schema, QStringLiteral("spirale"));
         f->close();
-        const QMap<QString, TCifre> prima = cifreCollettore();
-        QCOMPARE(prima.keys(), spirale.keys());
-        for (auto it = prima.cbegin(); it != prima.cend(); ++it)
+        TPassi prima;
+        passi(prima);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(prima.collettore.keys(), spirale.keys());
+        for (auto it = prima.collettore.cbegin(); it != prima.collettore.cend(); ++it)
             QCOMPARE(it->l, spirale[it.key()].dimensionata);
-        const QMap<QString, int> taglioPrima = ottimizza();
-        QCOMPARE(taglioPrima.keys(), spirale.keys());
-        for (auto it = taglioPrima.cbegin(); it != taglioPrima.cend(); ++it)
-            QCOMPARE(*it, prima[it.key()].l);
-        const double tuboPrima = metriTuboPreventivo();
-        QVERIFY(tuboPrima > 0);
 
         // La cucina a serpentina e le lunghezze dal disegno.
         f = apriPosa();
@@ -287,6 +324,8 @@ private Q_SLOTS:
                 rigaCucina = r;
         QVERIFY(rigaCucina >= 0);
         const QRect cella = f->Tabella->visualItemRect(f->Tabella->item(rigaCucina, TFinestraPosa::Schema));
+        // Il doppio clic arriva, come dal mouse, dopo il primo clic.
+        QTest::mouseClick(f->Tabella->viewport(), Qt::LeftButton, {}, cella.center());
         QTest::mouseDClick(f->Tabella->viewport(), Qt::LeftButton, {}, cella.center());
         QTest::mouseClick(f->CheckLunghezze, Qt::LeftButton);
         QVERIFY(f->CheckLunghezze->isChecked());
@@ -298,16 +337,18 @@ private Q_SLOTS:
 
         // Collettori: ogni circuito lungo quanto il più lungo misurato del suo locale, in metri per
         // eccesso; la portata non cambia, la perdita di carico segue la lunghezza.
-        const QMap<QString, TCifre> dopo = cifreCollettore();
-        QCOMPARE(dopo.keys(), prima.keys());
-        double tuboMisurato = 0;
-        for (auto it = dopo.cbegin(); it != dopo.cend(); ++it) {
+        TPassi dopo;
+        passi(dopo);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(dopo.collettore.keys(), prima.collettore.keys());
+        QVERIFY(dopo.tubo != prima.tubo);
+        for (auto it = dopo.collettore.cbegin(); it != dopo.collettore.cend(); ++it) {
             double piuLungo = 0;
             for (const TRigaPosa& r : misurate)
                 if (r.id == misurate[it.key()].id)
                     piuLungo = std::max(piuLungo, r.totale);
-            tuboMisurato += it->l;
-            const TCifre& p = prima[it.key()];
+            const TCifre& p = prima.collettore[it.key()];
             QVERIFY2(it->l == int(std::ceil(piuLungo - 0.05)) || it->l == int(std::ceil(piuLungo + 0.05)),
                      qPrintable(QStringLiteral("%1: %2 m, misurato %3 m").arg(it.key()).arg(it->l).arg(piuLungo)));
             QVERIFY(it->l != p.l);
@@ -317,36 +358,24 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("%1: dP %2, attesa %3").arg(it.key()).arg(it->dp).arg(attesa)));
         }
 
-        // Ottimizzazione: la lista di taglio ha le lunghezze misurate; il preventivo compra il tubo per tagliarle.
-        const QMap<QString, int> taglio = ottimizza();
-        QCOMPARE(taglio.keys(), dopo.keys());
-        for (auto it = taglio.cbegin(); it != taglio.cend(); ++it)
-            QCOMPARE(*it, dopo[it.key()].l);
-        const double tubo = metriTuboPreventivo();
-        QVERIFY2(tubo >= tuboMisurato && tubo != tuboPrima,
-                 qPrintable(QStringLiteral("%1 m nel preventivo, %2 m misurati, %3 m prima")
-                                .arg(tubo)
-                                .arg(tuboMisurato)
-                                .arg(tuboPrima)));
-
         // Tavola impianto: un PDF per il piano, con cartiglio, legenda (circuiti e lunghezze misurate)
         // e scala grafica.
         const QString tavola = testoTavola();
         for (const char* t : {"Casa Rossi", "Città Alta", "Ing. Bo", "PT", "Nord", "Cucina - 1", "Studio - 2"})
             QVERIFY2(tavola.contains(QString::fromUtf8(t)), qPrintable(QString::fromUtf8(t) + QStringLiteral(" manca in:\n") + tavola));
-        for (auto it = dopo.cbegin(); it != dopo.cend(); ++it)
+        for (auto it = dopo.collettore.cbegin(); it != dopo.collettore.cend(); ++it)
             QVERIFY2(tavola.contains(QRegularExpression(QRegularExpression::escape(it.key()) + QStringLiteral(".*\\b")
                                                          + QString::number(it->l) + QStringLiteral("\\b"))),
                      qPrintable(it.key()));
 
-        // Spenta l'opzione, collettori e lista di taglio tornano quelli di prima.
+        // Spenta l'opzione, collettori, preventivo e lista di taglio tornano quelli di prima.
         f = apriPosa();
         QVERIFY(f && f->CheckLunghezze->isChecked());
         QTest::mouseClick(f->CheckLunghezze, Qt::LeftButton);
         f->close();
-        QCOMPARE(cifreCollettore(), prima);
-        QCOMPARE(ottimizza(), taglioPrima);
-        QCOMPARE(metriTuboPreventivo(), tuboPrima);
+        TPassi spenta;
+        passi(spenta);
+        QCOMPARE(spenta, prima);
         QVERIFY(registro.Controlla());
     }
 };
