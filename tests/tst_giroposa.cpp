@@ -21,11 +21,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -91,7 +91,8 @@ class TstGiroPosa : public QObject
     // (l'ottimizzazione li vuole assegnati).
     QString preparaFile()
     {
-        const QString origine = qEnvironmentVariable("TVL_SORGENTI") + QStringLiteral("/fuzz/corpus/progetto/completo.tvl");
+        const QString origine
+            = qEnvironmentVariable("TVL_SORGENTI") + QStringLiteral("/fuzz/corpus/progetto/completo.tvl");
         const QString copia = cartella.filePath(QStringLiteral("origine.tvl"));
         if (!QFile::copy(origine, copia))
             return {};
@@ -169,8 +170,7 @@ class TstGiroPosa : public QObject
             return r;
         for (int i = 0; i < c->ListView1->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* it = c->ListView1->topLevelItem(i);
-            r.insert(it->text(2),
-                     {int(Numero(it->text(3))), int(Numero(it->text(5))), int(Numero(it->text(6)))});
+            r.insert(it->text(2), {int(Numero(it->text(3))), int(Numero(it->text(5))), int(Numero(it->text(6)))});
         }
         return r;
     }
@@ -358,15 +358,30 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("%1: dP %2, attesa %3").arg(it.key()).arg(it->dp).arg(attesa)));
         }
 
-        // Tavola impianto: un PDF per il piano, con cartiglio, legenda (circuiti e lunghezze misurate)
-        // e scala grafica.
+        // Tavola impianto: un PDF per il piano con cartiglio, scala grafica e la legenda dei
+        // circuiti: lunghezza misurata di ciascuno (quella del disegno) e portata del collettore.
         const QString tavola = testoTavola();
-        for (const char* t : {"Casa Rossi", "Città Alta", "Ing. Bo", "PT", "Nord", "Cucina - 1", "Studio - 2"})
-            QVERIFY2(tavola.contains(QString::fromUtf8(t)), qPrintable(QString::fromUtf8(t) + QStringLiteral(" manca in:\n") + tavola));
-        for (auto it = dopo.collettore.cbegin(); it != dopo.collettore.cend(); ++it)
-            QVERIFY2(tavola.contains(QRegularExpression(QRegularExpression::escape(it.key()) + QStringLiteral(".*\\b")
-                                                         + QString::number(it->l) + QStringLiteral("\\b"))),
-                     qPrintable(it.key()));
+        for (const char* t :
+             {"Tavola impianto", "Casa Rossi", "Città Alta", "Ing. Bo", "PT", "1:50", "Legenda dei circuiti"})
+            QVERIFY2(tavola.contains(QString::fromUtf8(t)),
+                     qPrintable(QString::fromUtf8(t) + QStringLiteral(" manca in:\n") + tavola));
+        QVERIFY(tavola.contains(QRegularExpression(QStringLiteral("\\b0 +1 +2 .* 5 m\\b"))));
+        const QLocale italiano(QLocale::Italian, QLocale::Italy);
+        double totale = 0;
+        for (auto it = misurate.cbegin(); it != misurate.cend(); ++it) {
+            const QRegularExpressionMatch m
+                = QRegularExpression(QStringLiteral("\\d+\\.\\d+ %1 +Nord +20 +([\\d,]+) +([\\d,]+)")
+                                         .arg(QRegularExpression::escape(it.key())))
+                      .match(tavola);
+            QVERIFY2(m.hasMatch(), qPrintable(it.key() + QStringLiteral(" manca nella legenda:\n") + tavola));
+            QVERIFY(std::abs(italiano.toDouble(m.captured(1)) - it->totale) < 0.051);
+            QVERIFY(std::abs(italiano.toDouble(m.captured(2)) - dopo.collettore[it.key()].q) <= 0.5);
+            totale += it->totale;
+        }
+        const QRegularExpressionMatch m
+            = QRegularExpression(QStringLiteral("Totale tubo del piano +([\\d,]+)")).match(tavola);
+        QVERIFY(m.hasMatch());
+        QVERIFY(std::abs(italiano.toDouble(m.captured(1)) - totale) < 0.16);
 
         // Spenta l'opzione, collettori, preventivo e lista di taglio tornano quelli di prima.
         f = apriPosa();
