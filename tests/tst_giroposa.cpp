@@ -383,6 +383,13 @@ private Q_SLOTS:
         QVERIFY(m.hasMatch());
         QVERIFY(std::abs(italiano.toDouble(m.captured(1)) - totale) < 0.16);
 
+        // L'opzione e gli schemi dei locali si salvano con il progetto: riaperto, i collettori sono gli stessi.
+        w->Salva1->trigger();
+        w->Chiudi1->trigger();
+        w->Apri1->trigger();
+        QVERIFY(progetto());
+        QCOMPARE(cifreCollettore(), dopo.collettore);
+
         // Spenta l'opzione, collettori, preventivo e lista di taglio tornano quelli di prima.
         f = apriPosa();
         QVERIFY(f && f->CheckLunghezze->isChecked());
