@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -365,6 +366,7 @@ private Q_SLOTS:
              {"Tavola impianto", "Casa Rossi", "Città Alta", "Ing. Bo", "PT", "1:50", "Legenda dei circuiti"})
             QVERIFY2(tavola.contains(QString::fromUtf8(t)),
                      qPrintable(QString::fromUtf8(t) + QStringLiteral(" manca in:\n") + tavola));
+        QVERIFY(tavola.contains(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
         QVERIFY(tavola.contains(QRegularExpression(QStringLiteral("\\b0 +1 +2 .* 5 m\\b"))));
         const QLocale italiano(QLocale::Italian, QLocale::Italy);
         double totale = 0;
