@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QLocale>
 
 namespace {
 QStringList g_ultime;
@@ -31,7 +30,8 @@ TDatiTavola DatiTavola(TDati& dati)
     t.progetto = Info(dati, "PROGETTO");
     t.cliente = Info(dati, "COMMITTENTE");
     t.progettista = Info(dati, "PROGETTISTA");
-    t.data = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QLocale::ShortFormat);
+    // L'anno intero, come sulle tavole firmate.
+    t.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
     return t;
 }
 } // namespace

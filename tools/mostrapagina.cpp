@@ -6,20 +6,33 @@
 //   --foto FILE.png   salva l'immagine della finestra e termina
 //   --marginale T     imposta (senza salvare il file) la mandata "Con Area Marginale" a T °C
 //   --posa FILE.png   apre la finestra "Posa dei circuiti" con la prima riga scelta e la fotografa
+//   --giro CARTELLA   nella finestra principale (con --principale) il giro della posa: "Posa...",
+//                     il locale della riga PAGINA a serpentina, "Lunghezze dal disegno", foto della
+//                     finestra (giro-posa-finestra.png), pagina dei collettori sul primo collettore
+//                     (giro-posa-collettori.png), "Stampa" → "Tavola Impianto" nella CARTELLA;
+//                     i messaggi vanno su stderr e il progetto non si salva
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
+#include "app/Ustampa.h"
 #include "data/Udatabase.h"
+#include "documents/foglio/Udocumento.h"
 #include "editor/Udef.h"
+#include "editor/Upaginacollettori.h"
+#include "editor/Upaginalocali.h"
 #include "posa/finestre/Ufinestraposa.h"
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTreeView>
 
 #include <cstdio>
 #include <memory>
@@ -55,6 +68,40 @@ int FotoPosa(TProgetto& progetto, const QString& foto)
     return f->grab().save(foto) ? 0 : 1;
 }
 
+// Il giro della posa come lo fa l'utente, con le foto della finestra della posa e della pagina dei
+// collettori e la tavola impianto scritta nella cartella.
+int FotoGiro(TTERMOVELA& w, TProgetto& progetto, int riga, const QString& cartella)
+{
+    if (!QDir().mkpath(cartella))
+        return 1;
+    const QDir uscita(cartella);
+    TDocumenti::ImpostaCartellaDocumenti(cartella);
+    progetto.PageControl1->setCurrentWidget(progetto.TabSheet3);
+    progetto.TabSheet3->BitBtnPosa->click();
+    auto* f = progetto.findChild<TFinestraPosa*>();
+    if (!f || riga < 0 || riga >= f->Tabella->rowCount())
+        return 1;
+    Q_EMIT f->Tabella->cellDoubleClicked(riga, TFinestraPosa::Schema);
+    if (!f->CheckLunghezze->isChecked())
+        f->CheckLunghezze->click();
+    f->Tabella->selectRow(riga);
+    Attendi(400);
+    if (!f->grab().save(uscita.filePath(QStringLiteral("giro-posa-finestra.png"))))
+        return 1;
+    f->close();
+    progetto.PageControl1->setCurrentWidget(progetto.TabSheet5);
+    QTreeView* albero = progetto.TabSheet5->TreeView1;
+    albero->setCurrentIndex(albero->model()->index(0, 0));
+    progetto.TabSheet5->TreeView1MouseUp(); // come il clic sul nodo
+    Attendi(400);
+    if (!w.grab().save(uscita.filePath(QStringLiteral("giro-posa-collettori.png"))))
+        return 1;
+    w.TavolaImpianto1->trigger();
+    for (const QString& file : w.Stampa()->UltimiFile)
+        std::printf("%s\n", qPrintable(file));
+    return w.Stampa()->UltimiFile.isEmpty() ? 1 : 0;
+}
+
 int Mostra(QWidget& finestra, TProgetto& progetto, const QStringList& a, const QString& foto, const QString& marginale,
            const QString& posa)
 {
@@ -84,9 +131,10 @@ int main(int argc, char** argv)
     const QString foto = Opzione(a, QStringLiteral("--foto"));
     const QString marginale = Opzione(a, QStringLiteral("--marginale"));
     const QString posa = Opzione(a, QStringLiteral("--posa"));
+    const QString giro = Opzione(a, QStringLiteral("--giro"));
     if (a.size() < 3) {
         std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI] [--principale LxA] [--foto FILE.png] "
-                   "[--marginale T] [--posa FILE.png]\n",
+                   "[--marginale T] [--posa FILE.png] [--giro CARTELLA]\n",
                    stderr);
         return 2;
     }
@@ -115,5 +163,10 @@ int main(int argc, char** argv)
     Attendi(300);
     w->ApriDaPercorso(QFileInfo(a[1]).absoluteFilePath());
     TProgetto* progetto = w->FinestraProgetto();
+    if (progetto && !giro.isEmpty()) {
+        TMessaggiConsole console;
+        TMessaggi::installa(&console);
+        return FotoGiro(*w, *progetto, a[2].toInt(), giro);
+    }
     return progetto ? Mostra(*w, *progetto, a, foto, marginale, posa) : 1;
 }
