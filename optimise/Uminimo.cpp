@@ -1,5 +1,7 @@
 #include "optimise/Uminimo.h"
 
+#include "progetto/Ustato.h"
+
 #include "optimise/Uconteggi.h"
 #include "optimise/Uintero.h"
 #include "optimise/Uscelta.h"
@@ -132,9 +134,14 @@ double TRisultatoMinimo::Distanza() const
     return double(Risultato.TotaleMatasse - LimiteInferiore) / double(LimiteInferiore) * 100.0;
 }
 
+QString TestoLimiteInferiore(int metri)
+{
+    return QString::number(metri);
+}
+
 QString TRisultatoMinimo::TestoLimite() const
 {
-    return QString::number(LimiteInferiore);
+    return TestoLimiteInferiore(LimiteInferiore);
 }
 
 QString TRisultatoMinimo::TestoDistanza() const
@@ -269,5 +276,7 @@ TCalcoloMinimo OttimizzaMinimo(TStatoProgetto& stato, TDati& dati, const TImpost
             return c.Minimo.Risultato;
         },
         progresso);
+    if (c.Calcolo.Esito == TEsitoOtt::Eseguita)
+        stato.MinimoAcquisto = {.Usato = true, .LimiteInferiore = c.Minimo.LimiteInferiore};
     return c;
 }
