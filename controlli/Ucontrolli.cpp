@@ -1,5 +1,6 @@
 #include "controlli/Ucontrolli.h"
 
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
 
 #include <QApplication>
@@ -27,9 +28,7 @@ QString TestoValore(const QVariant& v, const QLocale& locale)
     case QMetaType::Double:
     case QMetaType::Float: {
         // Nelle celle e nelle caselle i numeri non hanno il separatore delle migliaia.
-        QLocale l = locale;
-        l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-        return l.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return LocaleSchermo(locale).toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     }
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
@@ -76,7 +75,7 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
     m_cifre.fill(0, campi.size());
-    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_locale = LocaleSchermo();
     m_righeMostrate = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);

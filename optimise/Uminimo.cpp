@@ -1,5 +1,6 @@
 #include "optimise/Uminimo.h"
 
+#include "data/Uformato.h"
 #include "progetto/Ustato.h"
 
 #include "optimise/Uconteggi.h"
@@ -136,7 +137,7 @@ double TRisultatoMinimo::Distanza() const
 
 QString TestoLimiteInferiore(int metri)
 {
-    return QString::number(metri);
+    return InteroSchermo(metri);
 }
 
 QString TRisultatoMinimo::TestoLimite() const
@@ -146,9 +147,7 @@ QString TRisultatoMinimo::TestoLimite() const
 
 QString TRisultatoMinimo::TestoDistanza() const
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(Distanza(), 'f', 2);
+    return NumeroSchermo(Distanza(), 2);
 }
 
 TRisultatoMinimo MinimoAcquisto(const QVector<CircuitoOtt>& circuiti, const QVector<int>& matasse, int scartoMin,
