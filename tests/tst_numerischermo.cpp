@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTest::newRow("Locali") << "TabSheet3" << QStringList {"2500", "3400", "130,5", "8,25", "112,8", "1500,5"};
         QTest::newRow("T Mandata Progetto") << "TabSheet4" << QStringList {"2500", "130,5", "\\d{4}", "\\d+,\\d\\d"};
         QTest::newRow("Raffrescamento") << "TabSheetRaffrescamento" << QStringList {"1501", "\\d{4}", "14,8 °C"};
-        QTest::newRow("Collettori") << "TabSheet5" << QStringList {"45,5", "1", "PT"};
+        QTest::newRow("Collettori") << "TabSheet5" << QStringList {"45,5", "40,0", "\\d{4}"};
         QTest::newRow("Regolazione") << "TabSheet6" << QStringList {"\\d+"};
         QTest::newRow("Catalogo") << "TabSheet7" << QStringList();
         QTest::newRow("vista collettori") << "vista collettori" << QStringList {"\\d{4}"};
