@@ -1,5 +1,6 @@
 // Testi della griglia dei circuiti: intestazioni, unità e valori dei locali.
 #include "calc/Ucalc.h"
+#include "data/Uformato.h"
 
 #include <cmath>
 
@@ -98,9 +99,7 @@ TCellaGriglia TPavRad::TestoCella(int colonna, int riga, std::span<const TLocale
         cella.Testo = QStringLiteral("--");
         return cella;
     }
-    QLocale senzaMigliaia = locale;
-    senzaMigliaia.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    cella.Testo = Numero(Valore(l, colonna), col.decimali, senzaMigliaia);
+    cella.Testo = Numero(Valore(l, colonna), col.decimali, LocaleSchermo(locale));
 
     switch (colonna) {
     case 5:

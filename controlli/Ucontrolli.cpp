@@ -1,5 +1,6 @@
 #include "controlli/Ucontrolli.h"
 
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
 
 #include <QApplication>
@@ -27,9 +28,7 @@ QString TestoValore(const QVariant& v, const QLocale& locale)
     case QMetaType::Double:
     case QMetaType::Float: {
         // Nelle celle e nelle caselle i numeri non hanno il separatore delle migliaia.
-        QLocale l = locale;
-        l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-        return l.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return LocaleSchermo(locale).toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     }
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
@@ -76,7 +75,7 @@ TModelloTabella::TModelloTabella(TDataSet* ds, const QStringList& campi, const Q
     for (const QString& c : campi)
         m_indici << ds->IndiceCampo(c);
     m_cifre.fill(0, campi.size());
-    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_locale = LocaleSchermo();
     m_righeMostrate = rowCount();
     connect(ds, &TDataSet::datiCambiati, this, &TModelloTabella::ricarica);
     connect(ds, &TDataSet::statoCambiato, this, &TModelloTabella::ricarica);
@@ -706,6 +705,12 @@ bool TDBGrid::ultimaCella() const
     return i.isValid() && i.row() == m_modello->rowCount() - 1 && i.column() == m_modello->columnCount() - 1;
 }
 
+bool TDBGrid::primaCella() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() && i.row() == 0 && i.column() == 0;
+}
+
 bool TDBGrid::confermaRiga(bool nuova)
 {
     if (m_tabella->SolaLettura())
@@ -723,11 +728,10 @@ bool TDBGrid::confermaRiga(bool nuova)
 
 QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori)
 {
-    // Tab sull'ultima cella dell'ultima riga non torna alla prima riga (dove il testo scritto
-    // dopo cambierebbe il numero di un altro locale): conferma la riga e ne apre una nuova,
-    // come la freccia in giù.
-    if (azione == MoveNext && ultimaCella()) {
-        confermaRiga(true);
+    // Tab sull'ultima cella dell'ultima riga (Shift+Tab sulla prima della prima) non fa il giro
+    // della griglia, dove il testo scritto dopo cambierebbe un altro locale.
+    if ((azione == MoveNext && ultimaCella()) || (azione == MovePrevious && primaCella())) {
+        tabAlBordo(azione == MoveNext);
         return {};
     }
     return QTableView::moveCursor(azione, modificatori);
@@ -735,13 +739,38 @@ QModelIndex TDBGrid::moveCursor(CursorAction azione, Qt::KeyboardModifiers modif
 
 bool TDBGrid::focusNextPrevChild(bool avanti)
 {
-    // Tab su un'ultima cella senza editor aperto (colonne aggiunte dopo i campi): la riga nuova
-    // nasce come dall'editor e il fuoco resta nella griglia invece di passare ai pulsanti.
-    if (avanti && tabKeyNavigation() && state() != QAbstractItemView::EditingState && ultimaCella()) {
-        confermaRiga(true);
+    // Stesso Tab ai bordi quando nessuna cella è aperta (anche sulle colonne aggiunte dopo i campi).
+    if (tabKeyNavigation() && state() != QAbstractItemView::EditingState && (avanti ? ultimaCella() : primaCella())) {
+        tabAlBordo(avanti);
         return true;
     }
     return QTableView::focusNextPrevChild(avanti);
+}
+
+void TDBGrid::tabAlBordo(bool avanti)
+{
+    // Una riga nuova in cui non si è scritto nulla non è un locale: si lascia cadere e si esce.
+    if (m_tabella->State() == TStato::Inserimento && m_tabella->CampiCambiati() == 0) {
+        m_tabella->Cancel();
+        esci(avanti);
+        return;
+    }
+    if (m_tabella->SolaLettura()) {
+        esci(avanti);
+        return;
+    }
+    // In avanti la riga si conferma e se ne apre una nuova, come con la freccia in giù; indietro
+    // si esce dopo averla registrata. Una riga rifiutata resta in modifica con il messaggio.
+    if (avanti)
+        confermaRiga(true);
+    else if (confermaRiga(false))
+        esci(false);
+}
+
+void TDBGrid::esci(bool avanti)
+{
+    // Il controllo successivo (o precedente) della finestra, senza passare per le celle.
+    QWidget::focusNextPrevChild(avanti);
 }
 
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento)

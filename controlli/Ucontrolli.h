@@ -78,7 +78,9 @@ private:
 };
 
 // Griglia sopra un dataset: la riga selezionata è il record corrente, le celle si scrivono nel
-// record. Freccia in giù sull'ultima riga aggiunge un record in coda, Esc lo annulla. Una colonna
+// record. Freccia in giù sull'ultima riga aggiunge un record in coda, Esc lo annulla; Tab oltre
+// l'ultima cella fa lo stesso, e su una riga nuova ancora vuota la lascia cadere ed esce dalla
+// griglia (Shift+Tab esce dalla prima cella). Una colonna
 // può avere una lista di scelta con i valori di un campo di un altro dataset.
 class TDBGrid : public QTableView
 {
@@ -109,6 +111,11 @@ protected:
 private:
     void allinea();
     bool ultimaCella() const;
+    bool primaCella() const;
+    // Tab oltre l'ultima cella (avanti) o Shift+Tab prima della prima.
+    void tabAlBordo(bool avanti);
+    // Passa il fuoco al controllo che segue (o precede) la griglia.
+    void esci(bool avanti);
     // Registra la riga corrente e, se nuova è vero e la riga è stata accettata, ne apre una in coda
     // sulla prima colonna. false se le regole rifiutano la riga (che resta in modifica).
     bool confermaRiga(bool nuova);

@@ -1,6 +1,7 @@
 #include "editor/Umostraccoll.h"
 
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
 #include "progetto/Ucollettori.h"
 #include "progetto/Ustato.h"
@@ -38,8 +39,7 @@ QString testoNumero(const QVariant& v)
     const double d = v.toDouble(&ok);
     if (!ok)
         return v.toString();
-    const QLocale l;
-    return d == double(qint64(d)) ? l.toString(qint64(d)) : l.toString(d, 'g', QLocale::FloatingPointShortest);
+    return d == double(qint64(d)) ? InteroSchermo(qint64(d)) : NumeroSchermoBreve(d);
 }
 
 QLabel* cella(QWidget* genitore, const QString& nome, int larghezza, Qt::Alignment allineamento)

@@ -1,6 +1,7 @@
 #include "editor/Upaginacollettori.h"
 
 #include "controlli/Udialoghi.h"
+#include "data/Uformato.h"
 #include "progetto/Uassegnaauto.h"
 
 #include "data/Udatabase.h"
@@ -387,7 +388,7 @@ void TPaginaCollettori::mostraDettagli(int collettore)
 {
     const TAssegnazione& a = assegnazione();
     const TCollettoreAlbero& c = a.Collettori()[collettore];
-    const QLocale l;
+    const QLocale l = LocaleSchermo();
     m_dettaglio = collettore;
     Edit3->setText(l.toString(double(Stato().TMandataSalvata), 'f', 1));
     Edit4->setText(l.toString(int(c.circuiti.size())));

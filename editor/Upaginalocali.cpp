@@ -2,6 +2,7 @@
 
 #include "controlli/Ucaricamento.h"
 #include "controlli/Udialoghi.h"
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
 #include "pianta/Uvalori.h"
 #include "progetto/Ulocalifile.h"

@@ -3,6 +3,7 @@
 #include "controlli/Udialoghi.h"
 #include "controlli/Uopzioni.h"
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "editor/Udef.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Ulegenda.h"
@@ -153,7 +154,7 @@ void TPaginaMandata::MostraTemperatura(float gradi)
     if (Stato().NumLocali < 1)
         Edit1->setText(TestoTMandata + QStringLiteral(" ---"));
     else
-        Edit1->setText(TestoTMandata + QLocale().toString(gradi, 'f', 1));
+        Edit1->setText(TestoTMandata + NumeroSchermo(gradi, 1));
 }
 
 void TPaginaMandata::MostraLocale(const QString& separatore)

@@ -1,5 +1,6 @@
 #include "en1264/Uraffrescamento.h"
 
+#include "data/Uformato.h"
 #include "en1264/Ulimite.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ QString Tr(const char* s)
 
 QString Gradi(float t)
 {
-    return QLocale().toString(double(t), 'f', 1);
+    return NumeroSchermo(double(t), 1);
 }
 
 } // namespace

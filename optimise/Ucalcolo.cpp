@@ -94,6 +94,7 @@ TCalcoloOtt CalcolaOttimizzazione(TStatoProgetto& stato, TDati& dati, const TImp
     // AuxCircuiti svuotata non descrive più un'ottimizzazione: l'indicatore cade subito, così un
     // salvataggio dopo un calcolo rifiutato non scrive un risultato senza circuiti.
     stato.OttimizzazioneEseguita = false;
+    stato.MinimoAcquisto = TMinimoAcquisto();
     if (!ScriviAuxCircuiti(dati, {})) {
         calcolo.Esito = TEsitoOtt::Errore;
         return calcolo;

@@ -1,5 +1,8 @@
 #include "optimise/Uminimo.h"
 
+#include "data/Uformato.h"
+#include "progetto/Ustato.h"
+
 #include "optimise/Uconteggi.h"
 #include "optimise/Uintero.h"
 #include "optimise/Uscelta.h"
@@ -132,16 +135,19 @@ double TRisultatoMinimo::Distanza() const
     return double(Risultato.TotaleMatasse - LimiteInferiore) / double(LimiteInferiore) * 100.0;
 }
 
+QString TestoLimiteInferiore(int metri)
+{
+    return InteroSchermo(metri);
+}
+
 QString TRisultatoMinimo::TestoLimite() const
 {
-    return QString::number(LimiteInferiore);
+    return TestoLimiteInferiore(LimiteInferiore);
 }
 
 QString TRisultatoMinimo::TestoDistanza() const
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(Distanza(), 'f', 2);
+    return NumeroSchermo(Distanza(), 2);
 }
 
 TRisultatoMinimo MinimoAcquisto(const QVector<CircuitoOtt>& circuiti, const QVector<int>& matasse, int scartoMin,
@@ -269,5 +275,7 @@ TCalcoloMinimo OttimizzaMinimo(TStatoProgetto& stato, TDati& dati, const TImpost
             return c.Minimo.Risultato;
         },
         progresso);
+    if (c.Calcolo.Esito == TEsitoOtt::Eseguita)
+        stato.MinimoAcquisto = {.Usato = true, .LimiteInferiore = c.Minimo.LimiteInferiore};
     return c;
 }

@@ -22,6 +22,9 @@ inline constexpr double LimiteTempoMinimo = 2.0; // secondi, valore predefinito
 // Nome della quinta statistica, mostrata solo per questo calcolo.
 inline const QString NomeLimiteInferiore = QStringLiteral("Limite inferiore [m]");
 
+// Il testo della quinta statistica: metri interi, come le prime tre.
+QString TestoLimiteInferiore(int metri);
+
 struct TRisultatoMinimo
 {
     // Righe di AuxCircuiti, matasse usate, totali e i quattro testi della statistica, come

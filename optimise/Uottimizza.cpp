@@ -1,6 +1,7 @@
 #include "optimise/Uottimizza.h"
 
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
 #include "optimise/Uscelta.h"
 
@@ -138,10 +139,8 @@ QStringList TestiStatistica(int totaleMatasse, int totaleUtilizzato)
     const int avanzo = totaleMatasse - totaleUtilizzato;
     // Senza matasse (nessun circuito) l'avanzo percentuale è zero, non una divisione per zero.
     const double percentuale = totaleMatasse > 0 ? double(avanzo) / double(totaleMatasse) * 100.0 : 0.0;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return {QString::number(totaleMatasse), QString::number(totaleUtilizzato), QString::number(avanzo),
-            locale.toString(percentuale, 'f', 2)};
+    return {InteroSchermo(totaleMatasse), InteroSchermo(totaleUtilizzato), InteroSchermo(avanzo),
+            NumeroSchermo(percentuale, 2)};
 }
 
 QVector<RigaRotolo> RigheRotoli(const QVector<ArticoloRotolo>& articoli, const QVector<MatassaOtt>& matasse)

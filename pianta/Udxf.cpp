@@ -1,5 +1,6 @@
 #include "Udxf.h"
 #include "Ulettoredxf.h"
+#include "data/Uformato.h"
 
 #include <QFile>
 #include <charconv>
@@ -121,7 +122,7 @@ QString Controlla(const QByteArray& b, int limite, int& entita)
             else if (valore == "EOF")
                 fine = true;
             else if ((sezione == "ENTITIES" || sezione == "BLOCKS") && ++entita > limite)
-                return TImportaDxf::tr("Il disegno ha più di %L1 elementi: non viene importato.").arg(limite);
+                return TImportaDxf::tr("Il disegno ha più di %1 elementi: non viene importato.").arg(limite);
         } else if (codice == 2 && sezioneNuova) {
             sezione = valore;
             sezioneNuova = false;
@@ -169,7 +170,7 @@ TEsitoDxf TImportaDxf::Leggi(const QString& percorso, int limite)
         return esito;
     }
     if (f.size() > LimiteByte) {
-        esito.errore = tr("Il file è troppo grande (oltre %L1 MB) per essere importato.").arg(LimiteByte >> 20);
+        esito.errore = tr("Il file è troppo grande (oltre %1 MB) per essere importato.").arg(LimiteByte >> 20);
         return esito;
     }
     const QByteArray contenuto = f.readAll();

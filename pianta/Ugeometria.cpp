@@ -1,5 +1,6 @@
 #include "Ugeometria.h"
 #include "Ugeos.h"
+#include "data/Uformato.h"
 
 #include <QSet>
 #include <algorithm>
@@ -160,8 +161,8 @@ QString TGeometria::Difetto(const QPolygonF& c)
     double x = 0, y = 0;
     if (dove && GEOSGeomGetX_r(Contesto(), dove, &x) && GEOSGeomGetY_r(Contesto(), dove, &y))
         testo = tr("Il contorno si interseca con se stesso vicino al punto (%1; %2).")
-                    .arg(x, 0, 'f', 2)
-                    .arg(y, 0, 'f', 2);
+                    .arg(NumeroSchermo(x, 2))
+                    .arg(NumeroSchermo(y, 2));
     if (dove)
         GEOSGeom_destroy_r(Contesto(), dove);
     return testo;

@@ -1,6 +1,7 @@
 #include "Ulettoredxf.h"
 #include "Ucurve.h"
 #include "Udxf.h"
+#include "data/Uformato.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -197,8 +198,7 @@ void TLettoreDxf::addEllipse(const DL_EllipseData& d)
     // L'asse minore è N × M: con l'estrusione verso -Z gira dall'altra parte.
     const QPointF m(d.mx, d.my);
     const double l = std::hypot(d.mx, d.my);
-    if (l == 0 || !std::isfinite(l) || !std::isfinite(d.ratio) || !std::isfinite(d.angle1)
-        || !std::isfinite(d.angle2))
+    if (l == 0 || !std::isfinite(l) || !std::isfinite(d.ratio) || !std::isfinite(d.angle1) || !std::isfinite(d.angle2))
         return;
     const QPointF n = OcsSpecchiata() ? QPointF(d.my / l, -d.mx / l) : QPointF(-d.my / l, d.mx / l);
     const bool intera = std::abs(d.angle2 - d.angle1 - 2 * M_PI) < 1e-9 || d.angle1 == d.angle2;
@@ -428,7 +428,7 @@ bool TLettoreDxf::Componi(TDisegno& disegno, QStringList& avvisi, QString& error
     TComposizione c {&disegno, 0, m_limite, {}, false, false, false};
     if (!Esplodi(m_modello, QTransform(), QString(), 0, c)) {
         disegno = TDisegno {};
-        errore = tr("Il disegno, con i blocchi esplosi, supera %L1 elementi: non viene importato.").arg(m_limite);
+        errore = tr("Il disegno, con i blocchi esplosi, supera %1 elementi: non viene importato.").arg(m_limite);
         return false;
     }
     if (c.ricorsivi)

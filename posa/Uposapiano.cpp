@@ -1,5 +1,6 @@
 #include "posa/Uposapiano.h"
 
+#include "data/Uformato.h"
 #include "pianta/Ugeometria.h"
 #include "pianta/Ugeos.h"
 
@@ -106,8 +107,8 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
                             .arg(l.ID)
                             .arg(l.descrizione)
                             .arg(utile.size())
-                            .arg(QLocale().toString(TGeometria::Area(lp.areaUtile), 'f', 2),
-                                 QLocale().toString(TGeometria::Area(utile), 'f', 2));
+                            .arg(NumeroSchermo(TGeometria::Area(lp.areaUtile), 2),
+                                 NumeroSchermo(TGeometria::Area(utile), 2));
         if (opzioni.conMarginale && l.NAm > 0)
             lp.zonaMarginale = PezzoPiuGrande(
                 TGeometria::StrisciaMarginale(contorno, piano.LatiEsterni(ic), utile, opzioni.larghezzaMarginale));

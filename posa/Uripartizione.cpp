@@ -1,5 +1,6 @@
 #include "posa/Uripartizione.h"
 
+#include "data/Uformato.h"
 #include "pianta/Ugeos.h"
 
 #include <QLineF>
@@ -60,11 +61,11 @@ TForma TRipartitore::Pulisci(const TForma& areaUtile, QStringList& avvisi) const
         avvisi << tr("L'area utile è divisa in %1 pezzi dalle zone senza tubo: si posa il più grande "
                      "(%2 m² di %3 m²).")
                       .arg(pezzi.size())
-                      .arg(QLocale().toString(areaPezzo, 'f', 2), QLocale().toString(areaTotale, 'f', 2));
+                      .arg(NumeroSchermo(areaPezzo, 2), NumeroSchermo(areaTotale, 2));
     else if (areaTotale - areaPezzo > 0.01)
         avvisi << tr("Tolti %1 m² di strisce più strette di %2 cm.")
-                      .arg(QLocale().toString(areaTotale - areaPezzo, 'f', 2))
-                      .arg(Sfrido * 100, 0, 'f', 1);
+                      .arg(NumeroSchermo(areaTotale - areaPezzo, 2))
+                      .arg(NumeroSchermo(Sfrido * 100, 1));
     return s;
 }
 
@@ -154,8 +155,7 @@ TRipartizione TRipartitore::Ripartisci(const TForma& areaUtile, int n) const
             r.avvisi << tr("La parte %1 è divisa in %2 pezzi: il circuito copre il più grande (%3 m² di %4 m²).")
                             .arg(k + 1)
                             .arg(pezzi.size())
-                            .arg(QLocale().toString(TGeometria::Area(pezzi[m]), 'f', 2),
-                                 QLocale().toString(tutta, 'f', 2));
+                            .arg(NumeroSchermo(TGeometria::Area(pezzi[m]), 2), NumeroSchermo(tutta, 2));
         r.parti << ApriFori(pezzi[m]);
     }
     return r;

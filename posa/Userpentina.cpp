@@ -1,5 +1,6 @@
 #include "posa/Userpentina.h"
 
+#include "data/Uformato.h"
 #include "pianta/Ugeos.h"
 #include "posa/Uripartizione.h"
 
@@ -151,8 +152,8 @@ TCircuitoPosato TSerpentina::Posa(const TForma& parte, const TParametriPosa& p, 
     }
     if (assi.isEmpty()) {
         TCircuitoPosato c;
-        c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
-                       .arg(QLocale().toString(p.passo * 100, 'f', 1));
+        c.motivo
+            = tr("La parte è troppo stretta per un circuito al passo di %1 cm.").arg(NumeroSchermo(p.passo * 100, 1));
         return c;
     }
     // Il tubo del migliore; se non sta nella parte, dei successivi (al più tre prove: tempo limitato).

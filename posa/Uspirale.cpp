@@ -1,5 +1,6 @@
 #include "posa/Uspirale.h"
 
+#include "data/Uformato.h"
 #include "pianta/Ugeos.h"
 
 #include <QLineF>
@@ -343,8 +344,8 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     const QPolygonF asse = giri.isEmpty() ? QPolygonF {} : AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);
     if (asse.isEmpty()) {
         TCircuitoPosato c;
-        c.motivo = tr("La parte è troppo stretta per un circuito al passo di %1 cm.")
-                       .arg(QLocale().toString(p.passo * 100, 'f', 1));
+        c.motivo
+            = tr("La parte è troppo stretta per un circuito al passo di %1 cm.").arg(NumeroSchermo(p.passo * 100, 1));
         return c;
     }
     // Fra le spirali regolari (spina al centro dentro l'ultimo o il penultimo giro, oppure coda al

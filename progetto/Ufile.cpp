@@ -457,6 +457,7 @@ bool TLettura::leggiBlocco(bool formatoCorrente)
     m_stato.Pianta = TPianta();
     m_stato.PiantaDanneggiata = false;
     m_stato.Posa = TImpostazioniPosa();
+    m_stato.MinimoAcquisto = TMinimoAcquisto();
     m_stato.SezioniBlocco.clear();
     // Il formato precedente legge qualsiasi file senza messaggi: niente blocco lì.
     if (!formatoCorrente)
@@ -475,6 +476,14 @@ bool TLettura::leggiBlocco(bool formatoCorrente)
         if (letta)
             m_stato.Posa = *letta;
         integro = integro && letta.has_value();
+    }
+    const QByteArray minimo = SezioneBlocco(m_stato.SezioniBlocco, NomeSezioneOttimizzazione);
+    if (!minimo.isEmpty()) {
+        const auto letto = TMinimoAcquisto::Leggi(minimo);
+        // Senza ottimizzazione nelle righe a record fissi la sezione non descrive nulla.
+        if (letto && m_stato.OttimizzazioneEseguita)
+            m_stato.MinimoAcquisto = *letto;
+        integro = integro && letto.has_value();
     }
     // Ogni sezione si legge per conto suo: una pianta rovinata non toglie il resto.
     const QByteArray pianta = SezioneBlocco(m_stato.SezioniBlocco, NomeSezionePianta);
@@ -573,6 +582,8 @@ bool ScriviProgettoSu(TStatoProgetto& stato, QIODevice& dispositivo, TProgresso*
     TSezioniBlocco sezioni = stato.SezioniBlocco;
     ImpostaSezioneBlocco(sezioni, NomeSezioneEn1264, stato.En1264.Serializza());
     ImpostaSezioneBlocco(sezioni, NomeSezionePosa, stato.Posa.Serializza());
+    ImpostaSezioneBlocco(sezioni, NomeSezioneOttimizzazione,
+                         stato.OttimizzazioneEseguita ? stato.MinimoAcquisto.Serializza() : QByteArray());
     if (!stato.Pianta.Vuota() || !stato.PiantaDanneggiata)
         ImpostaSezioneBlocco(sezioni, NomeSezionePianta, stato.Pianta.Vuota() ? QByteArray() : stato.Pianta.Scrivi());
     ScriviBlocco(w, sezioni);

@@ -7,8 +7,9 @@
 #include "calc/Ucalc.h"
 #include "en1264/Udati.h"
 #include "pianta/Upianta.h"
-#include "progetto/Uimpostazioniposa.h"
 #include "progetto/Ucollettori.h"
+#include "progetto/Uimpostazioniposa.h"
+#include "progetto/Uminimoacquisto.h"
 #include "progetto/Uricostruzione.h"
 
 #include <QObject>
@@ -65,6 +66,8 @@ public:
     QStringList StatOttimizzazione;
     int OpzioneOttimizzazione = 0;
     int ScartoMinMatassa = 0;
+    // "Minimo acquisto" e il suo limite inferiore: conta solo con OttimizzazioneEseguita.
+    TMinimoAcquisto MinimoAcquisto;
     // Capitolato: 0 senza prezzi, 1 con prezzi.
     int ConPrezzi = 0;
 

@@ -315,6 +315,34 @@ private Q_SLOTS:
         QVERIFY(!rotto.stato.En1264.Usato());
     }
 
+    // Il testo della sezione "ottimizzazione": si rilegge com'era scritto; un testo rovinato (un
+    // valore che non è quello atteso, un minimo senza il suo limite) non vale come dato.
+    void sezioneMinimoAcquisto_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<bool>("valido");
+        QTest::addColumn<int>("limite");
+        QTest::newRow("scritto") << TMinimoAcquisto {true, 1234}.Serializza() << true << 1234;
+        QTest::newRow("chiave nuova ignorata") << QByteArray("minimo=1\nlimite=96\nsecondi=2\n") << true << 96;
+        QTest::newRow("minimo senza limite") << QByteArray("minimo=1\n") << false << 0;
+        QTest::newRow("minimo non 0/1") << QByteArray("minimo=sì\nlimite=5\n") << false << 0;
+        QTest::newRow("limite negativo") << QByteArray("minimo=1\nlimite=-5\n") << false << 0;
+        QTest::newRow("riga senza uguale") << QByteArray("minimo\n") << false << 0;
+    }
+    void sezioneMinimoAcquisto()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(bool, valido);
+        QFETCH(int, limite);
+        QVERIFY(TMinimoAcquisto().Serializza().isEmpty());
+        const auto letto = TMinimoAcquisto::Leggi(testo);
+        QCOMPARE(letto.has_value(), valido);
+        if (valido) {
+            QVERIFY(letto->Usato);
+            QCOMPARE(letto->LimiteInferiore, limite);
+        }
+    }
+
     // La pianta viaggia nel blocco in coda: torna uguale e il file riscritto è identico. Una
     // pianta rovinata lascia leggere il resto, lo dice, e i suoi byte restano nel file salvato
     // finché non se ne disegna una nuova.

@@ -3,10 +3,10 @@
 // un progetto nuovo dal modello con locali su due piani.
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/StatoDiProva.h"
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
-#include "progetto/Ustato.h"
 #include "optimise/finestre/Ufinestraottimizza.h"
+#include "progetto/Ufile.h"
+#include "progetto/Ustato.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -373,6 +374,76 @@ private Q_SLOTS:
         calcola();
         QCOMPARE(w->Edit2->text().toInt(), normale);
         QVERIFY(!w->EditLimite->isVisible());
+    }
+
+    // Il modo dell'ottimizzazione viaggia con il progetto: salvato e riaperto, "Minimo acquisto"
+    // torna spuntato con lo stesso limite inferiore e la stessa statistica. Un'ottimizzazione
+    // normale, o un minimo poi tolto da un cambio dell'assegnazione, non aggiunge nulla al file
+    // e si riapre come sempre.
+    void minimoAcquistoRiaperto_data()
+    {
+        QTest::addColumn<bool>("minimo");
+        QTest::addColumn<bool>("tolto");
+        QTest::newRow("minimo acquisto") << true << false;
+        QTest::newRow("taglio normale") << false << false;
+        QTest::newRow("minimo tolto") << true << true;
+    }
+    void minimoAcquistoRiaperto()
+    {
+        QFETCH(bool, minimo);
+        QFETCH(bool, tolto);
+        QTemporaryDir cartella;
+        const QString base = cartella.filePath(QStringLiteral("base.tvl"));
+        const QString file = cartella.filePath(QStringLiteral("progetto.tvl"));
+        apri();
+        calcola();
+        QVERIFY(ScriviProgetto(*stato, base));
+        if (minimo) {
+            QTest::mouseClick(w->CheckMinimo, Qt::LeftButton);
+            calcola();
+        }
+        QVERIFY(stato->OttimizzazioneEseguita);
+        const QStringList stat = statistica();
+        const QString limite = w->EditLimite->text();
+        QCOMPARE(!limite.isEmpty(), minimo);
+        if (tolto) {
+            TAssegnazione& a = stato->Assegnazione;
+            QVERIFY(a.Restituisci({0, 0}));
+            QVERIFY(a.Collega(0, {0, -1}));
+            QVERIFY(!stato->OttimizzazioneEseguita);
+        }
+        const TMinimoAcquisto prima = stato->MinimoAcquisto;
+        QVERIFY(ScriviProgetto(*stato, file));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QFile b(base);
+        QVERIFY(b.open(QIODevice::ReadOnly));
+        const QByteArray scritto = f.readAll(), normale = b.readAll();
+        QVERIFY(!normale.contains("ottimizzazione"));
+        QCOMPARE(scritto.contains("ottimizzazione"), minimo && !tolto);
+        if (!minimo)
+            QCOMPARE(scritto, normale);
+
+        delete w;
+        w = nullptr;
+        stato->MinimoAcquisto = {.Usato = !minimo, .LimiteInferiore = 7};
+        QVERIFY(LeggiProgetto(*stato, file));
+        QCOMPARE(stato->OttimizzazioneEseguita, !tolto);
+        if (!tolto)
+            QVERIFY(stato->MinimoAcquisto == prima);
+        QCOMPARE(stato->MinimoAcquisto.Usato, minimo && !tolto);
+        apri();
+        QCOMPARE(w->CheckMinimo->isChecked(), minimo && !tolto);
+        QCOMPARE(w->EditLimite->isVisible(), minimo && !tolto);
+        QCOMPARE(w->LabelLimite->isVisible(), minimo && !tolto);
+        if (tolto) {
+            QCOMPARE(statistica(), QStringList(4));
+            return;
+        }
+        QCOMPARE(w->EditLimite->text(), minimo ? limite : QString());
+        QCOMPARE(statistica(), stat);
+        if (minimo)
+            QVERIFY(w->EditLimite->text().toInt() <= w->Edit2->text().toInt());
     }
 
     void nessunaMatassaSpuntata()

@@ -1,19 +1,19 @@
 // Modifiche del progettista e loro custodia: un locale in modifica che le regole rifiutano non
 // blocca il programma (un messaggio, ritorno sulla riga), Tab e Invio sull'ultima cella della
-// griglia dei locali, le domande prima di chiudere solo con modifiche non salvate, i file che non
-// sono progetti rifiutati senza finestra e senza voce nella cronologia.
+// griglia dei locali e Tab che esce dalla griglia, le domande prima di chiudere solo con modifiche non salvate, i file
+// che non sono progetti rifiutati senza finestra e senza voce nella cronologia.
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ucronologia.h"
-#include "progetto/Ufile.h"
 #include "app/Umain.h"
-#include "controlli/Udialoghi.h"
 #include "app/Ustampa.h"
+#include "controlli/Ucontrolli.h"
+#include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Uregole.h"
 #include "documents/foglio/Udocumento.h"
-#include "controlli/Ucontrolli.h"
 #include "editor/Udef.h"
 #include "editor/Upaginalocali.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QAction>
@@ -162,6 +162,81 @@ private Q_SLOTS:
         QCOMPARE(l->RecordCount(), 2);
     }
 
+    // Tab non intrappola chi usa la tastiera: sull'ultima cella di una riga nuova rimasta vuota la
+    // riga cade e il fuoco passa al controllo dopo la griglia; Shift+Tab sulla prima cella della
+    // prima riga esce all'indietro. Con la cella aperta (F2, nulla scritto) come senza. Una riga
+    // che le regole rifiutano resta in modifica con il messaggio e il fuoco nella griglia.
+    void tabEsceDallaGriglia_data()
+    {
+        QTest::addColumn<bool>("cellaAperta");
+        QTest::newRow("cella chiusa") << false;
+        QTest::newRow("cella aperta") << true;
+    }
+    void tabEsceDallaGriglia()
+    {
+        QFETCH(bool, cellaAperta);
+        TDati dati;
+        TTERMOVELA w(&dati);
+        TDBGrid* g = paginaLocali(w);
+        QVERIFY(g);
+        TTabella* l = dati.AuxLocali;
+        const auto fuoriDallaGriglia = [g] {
+            QWidget* f = QApplication::focusWidget();
+            return f && f != g && !g->isAncestorOf(f);
+        };
+        const auto premi = [&](Qt::Key tasto) {
+            if (cellaAperta)
+                QTest::keyClick(g, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), tasto);
+            QCoreApplication::processEvents();
+        };
+        scriviLocale(Cucina + ColonneEn1264, Qt::Key_Tab);
+        QCOMPARE(l->State(), TStato::Inserimento);
+        const int colonne = g->model()->columnCount();
+        for (int c = 0; c + 1 < colonne; ++c)
+            QTest::keyClick(g, Qt::Key_Tab);
+        QCOMPARE(g->currentIndex(), g->model()->index(1, colonne - 1));
+        QVERIFY(!fuoriDallaGriglia());
+        premi(Qt::Key_Tab);
+        QVERIFY(fuoriDallaGriglia());
+        QVERIFY(w.FinestraProgetto()->TabSheet3->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->RecordCount(), 1);
+        QCOMPARE(g->model()->rowCount(), 1);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo("ID")).toInt(), 1);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo("Descrizione")).toString(), QStringLiteral("Cucina"));
+
+        // Indietro dalla prima cella della prima riga, senza toccare il locale.
+        g->setFocus(Qt::BacktabFocusReason);
+        g->setCurrentIndex(g->model()->index(0, 0));
+        premi(Qt::Key_Backtab);
+        QVERIFY(fuoriDallaGriglia());
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->RecordCount(), 1);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo("ID")).toInt(), 1);
+
+        // Il locale senza descrizione: Shift+Tab dà il messaggio delle regole e resta sulla riga.
+        g->setFocus(Qt::BacktabFocusReason);
+        g->setCurrentIndex(g->model()->index(0, 1));
+        QTest::keyClick(g, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCoreApplication::processEvents();
+        QCOMPARE(g->currentIndex(), g->model()->index(0, 0));
+        QCOMPARE(l->State(), TStato::Modifica);
+        premi(Qt::Key_Backtab);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione, TIcona::Stop);
+        QCOMPARE(registro.Quanti(), 0);
+        QVERIFY(!fuoriDallaGriglia());
+        QCOMPARE(l->State(), TStato::Modifica);
+        QCOMPARE(l->RecNo(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(g, Qt::Key_Escape);
+        QCOMPARE(l->State(), TStato::Consultazione);
+        QCOMPARE(l->ValoreRiga(0, l->IndiceCampo("Descrizione")).toString(), QStringLiteral("Cucina"));
+    }
+
     // Un locale già registrato, modificato nella griglia con un numero già presente: ogni
     // comando che percorre i locali mostra il messaggio una volta, si ferma e riporta il
     // progettista sulla riga, ancora in modifica; Esc la annulla e il comando poi riesce.
@@ -300,10 +375,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("carico") << 7 << "abc" << "CTermico" << "'abc' non è un numero valido per CTermico [W].";
-        QTest::newRow("area") << 4 << "12x" << "Area" << "'12x' non è un numero valido per Area [mq].";
-        QTest::newRow("numero") << 0 << "uno" << "ID" << "'uno' non è un numero valido per N°.";
-        QTest::newRow("distanza") << 10 << "5 m" << "DistColl" << "'5 m' non è un numero valido per DColl [m].";
+        QTest::newRow("carico") << 7 << "abc"
+                                << "CTermico"
+                                << "'abc' non è un numero valido per CTermico [W].";
+        QTest::newRow("area") << 4 << "12x"
+                              << "Area"
+                              << "'12x' non è un numero valido per Area [mq].";
+        QTest::newRow("numero") << 0 << "uno"
+                                << "ID"
+                                << "'uno' non è un numero valido per N°.";
+        QTest::newRow("distanza") << 10 << "5 m"
+                                  << "DistColl"
+                                  << "'5 m' non è un numero valido per DColl [m].";
     }
     void testoNonNumerico()
     {

@@ -378,7 +378,7 @@ private Q_SLOTS:
         };
         QCOMPARE(riga(0),
                  (QStringList {QString::number(l0.ID), "PT", TestoCircuitoEtichetta(c[0]).trimmed(), "80", "7,5", "123",
-                               "1.501"}));
+                               "1501"}));
         QCOMPARE(riga(1),
                  (QStringList {QString::number(l1.ID), "PT", TestoCircuitoEtichetta(c[1]).trimmed(), "81", "15,0",
                                "100", "7"}));

@@ -1,8 +1,9 @@
 #include "en1264/finestre/Ucolonnelocali.h"
 
-#include "data/Udatabase.h"
-#include "data/Umessaggi.h"
 #include "controlli/Ucontrolli.h"
+#include "data/Udatabase.h"
+#include "data/Uformato.h"
+#include "data/Umessaggi.h"
 #include "progetto/Ustato.h"
 
 #include <QCoreApplication>
@@ -26,14 +27,6 @@ std::optional<int> IdRiga(const TModelloTabella& m, int riga)
     if (v.isNull())
         return std::nullopt;
     return v.toInt();
-}
-
-// Come le colonne dei campi: numeri senza separatore delle migliaia.
-QLocale LocaleSenzaMigliaia()
-{
-    QLocale l;
-    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-    return l;
 }
 
 std::optional<double> Numero(const QString& testo)
@@ -83,7 +76,7 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
         const float w = id ? s->En1264.CaricoEstivo(*id) : 0.0f;
         switch (ruolo) {
         case Qt::DisplayRole:
-            return w != 0 ? LocaleSenzaMigliaia().toString(double(w), 'g', 7) : QString();
+            return w != 0 ? LocaleSchermo().toString(double(w), 'g', 7) : QString();
         case Qt::EditRole:
             return double(w);
         case Qt::TextAlignmentRole:

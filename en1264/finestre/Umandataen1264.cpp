@@ -1,6 +1,7 @@
 #include "en1264/finestre/Umandataen1264.h"
 
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "editor/Ugriglia1.h"
 #include "editor/Upaginamandata.h"
 #include "en1264/Udati.h"
@@ -24,7 +25,7 @@ QString Tr(const char* s)
 
 QString Num(float v, int decimali = 1)
 {
-    return QLocale().toString(double(v), 'f', decimali);
+    return NumeroSchermo(double(v), decimali);
 }
 
 QString TestoZona(const QString& nome, const TVerificaZona& z)

@@ -1,9 +1,10 @@
 #include "en1264/finestre/Upaginaraffrescamento.h"
 
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "data/Umessaggi.h"
-#include "progetto/Ustato.h"
 #include "en1264/Udati.h"
+#include "progetto/Ustato.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -28,9 +29,7 @@ QString Tr(const char* s)
 
 QString Num(float v, int decimali)
 {
-    QLocale l;
-    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-    return l.toString(double(v), 'f', decimali);
+    return NumeroSchermo(double(v), decimali);
 }
 
 QDoubleSpinBox* Casella(const char* nome, double minimo, double massimo, double passo, const QString& unita,

@@ -3,8 +3,8 @@
 #include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
-#include "progetto/Ustato.h"
 #include "optimise/Uminimo.h"
+#include "progetto/Ustato.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -367,6 +367,13 @@ void TOttimizza::svuotaStatistica()
     EditLimite->setVisible(false);
 }
 
+void TOttimizza::mostraLimite(const QString& limite)
+{
+    EditLimite->setText(limite);
+    LabelLimite->setVisible(!limite.isEmpty());
+    EditLimite->setVisible(!limite.isEmpty());
+}
+
 void TOttimizza::mostraColonne()
 {
     for (int c = 3; c < CampiCircuiti.size(); ++c)
@@ -427,6 +434,11 @@ void TOttimizza::FormShow()
             caselle[i]->setText(m_stato.StatOttimizzazione.value(i));
         ImpostaOpzione(m_stato.OpzioneOttimizzazione != 0 ? 1 : 0);
         CSpinEdit1->setValue(m_stato.ScartoMinMatassa);
+        // Un "Minimo acquisto" (anche di un progetto riaperto) torna con la spunta e il suo limite.
+        const TMinimoAcquisto& minimo = m_stato.MinimoAcquisto;
+        CheckMinimo->setChecked(minimo.Usato);
+        if (minimo.Usato)
+            mostraLimite(TestoLimiteInferiore(minimo.LimiteInferiore));
     } else {
         for (const ArticoloRotolo& a : m_articoli)
             aggiungi(a.Conf, true);
@@ -480,9 +492,7 @@ void TOttimizza::BitBtn3Click()
         QLineEdit* caselle[] = {Edit2, Edit3, Edit4, Edit5};
         for (int i = 0; i < 4; ++i)
             caselle[i]->setText(calcolo.Risultato.Statistica.value(i));
-        EditLimite->setText(limite);
-        LabelLimite->setVisible(!limite.isEmpty());
-        EditLimite->setVisible(!limite.isEmpty());
+        mostraLimite(limite);
         dati.AuxCircuiti->First();
         seguiCursore();
     } else if (calcolo.Esito == TEsitoOtt::Bloccata) {

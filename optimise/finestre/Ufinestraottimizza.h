@@ -50,7 +50,7 @@ public:
     QLineEdit* Edit4;
     QLineEdit* Edit5;
     // "Minimo acquisto": il taglio che compra meno tubo, con il limite inferiore come quinta
-    // statistica (mostrata solo dopo un calcolo in quel modo; non si salva con il progetto).
+    // statistica (mostrata solo con un'ottimizzazione fatta in quel modo, anche riaprendo il progetto).
     QCheckBox* CheckMinimo;
     QLabel* LabelLimite;
     QLineEdit* EditLimite;
@@ -87,6 +87,8 @@ protected:
 
 private:
     void svuotaStatistica();
+    // La quinta statistica; nascosta con un testo vuoto.
+    void mostraLimite(const QString& limite);
     void mostraColonne();
     void seguiCursore();
     QLineEdit* casellaStatistica(const QString& nome);

@@ -2,6 +2,7 @@
 // senza tubi, muri esterni, collettori, il contorno in disegno con le misure e l'aggancio.
 #include "Ufinestrapianta.h"
 #include "Uvistapianta.h"
+#include "data/Uformato.h"
 
 #include "pianta/Ugeometria.h"
 
@@ -78,7 +79,8 @@ void TFinestraPianta::disegnaSopra(QPainter& p)
                 if (l.id == c.idLocale && !l.descrizione.isEmpty())
                     nome += QLatin1Char(' ') + l.descrizione;
             Etichetta(p, t.map(Baricentro(c.contorno)),
-                      tr("%1\n%L2 m²").arg(nome).arg(TGeometria::Area(c.contorno), 0, 'f', 2), QColor(120, 50, 0));
+                      tr("%1\n%2 m²").arg(nome).arg(NumeroSchermo(TGeometria::Area(c.contorno), 2)),
+                      QColor(120, 50, 0));
         }
         for (auto it = pp->collettori.begin(); it != pp->collettori.end(); ++it) {
             const QPointF s = t.map(it.value());
@@ -104,7 +106,7 @@ void TFinestraPianta::disegnaSopra(QPainter& p)
         for (const QPointF& s : schermo)
             p.drawRect(QRectF(s - QPointF(3, 3), QSizeF(6, 6)));
         const double lato = QLineF(m_punti.last(), m_cursore).length();
-        Etichetta(p, (schermo.last() + cursore) / 2 + QPointF(0, -12), tr("%L1 m").arg(lato, 0, 'f', 2),
+        Etichetta(p, (schermo.last() + cursore) / 2 + QPointF(0, -12), tr("%1 m").arg(NumeroSchermo(lato, 2)),
                   QColor(30, 90, 200));
     }
     // Segno dell'aggancio sotto il cursore.

@@ -1,5 +1,6 @@
 // Sfondi della finestra "Pianta": importazione di DXF, PDF e immagini, scala da due punti.
 #include "Ufinestrapianta.h"
+#include "data/Uformato.h"
 
 #include "data/Umessaggi.h"
 #include "pianta/Udxf.h"
@@ -210,8 +211,8 @@ void TFinestraPianta::scala(QPointF a, QPointF b)
         return;
     double reale = misurata;
     if (!ChiediNumero
-        || !ChiediNumero(tr("Scala"), tr("Distanza reale tra i due punti (m), ora %L1 m:").arg(misurata, 0, 'f', 3),
-                         reale)
+        || !ChiediNumero(tr("Scala"),
+                         tr("Distanza reale tra i due punti (m), ora %1 m:").arg(NumeroSchermo(misurata, 3)), reale)
         || reale <= 0)
         return;
     TPianta copia = m_pianta;

@@ -2,6 +2,7 @@
 // presi dal disegno, muri esterni, collettori, selezione e spostamento degli angoli.
 #include "Ufinestrapianta.h"
 #include "Uvistapianta.h"
+#include "data/Uformato.h"
 
 #include "data/Umessaggi.h"
 #include "pianta/Ugeometria.h"
@@ -475,17 +476,18 @@ void TFinestraPianta::annullaDisegno()
 QString TFinestraPianta::Misure() const
 {
     if (!m_punti.isEmpty() && m_strumento != TStrumento::Seleziona) {
-        QString testo = tr("Lato %L1 m").arg(QLineF(m_punti.last(), m_cursore).length(), 0, 'f', 2);
+        QString testo = tr("Lato %1 m").arg(NumeroSchermo(QLineF(m_punti.last(), m_cursore).length(), 2));
         if (m_punti.size() >= 2 && m_strumento != TStrumento::Scala)
-            testo += tr(" · Area %L1 m²").arg(TGeometria::Area(QPolygonF(m_punti) << m_cursore), 0, 'f', 2);
+            testo += tr(" · Area %1 m²").arg(NumeroSchermo(TGeometria::Area(QPolygonF(m_punti) << m_cursore), 2));
         return testo;
     }
     const TPiano* pp = piano();
     if (pp && m_selTipo == 1 && m_selIndice < pp->locali.size())
-        return tr("Locale %1 · Area %L2 m²")
+        return tr("Locale %1 · Area %2 m²")
             .arg(pp->locali[m_selIndice].idLocale)
-            .arg(TGeometria::Area(pp->locali[m_selIndice].contorno), 0, 'f', 2);
+            .arg(NumeroSchermo(TGeometria::Area(pp->locali[m_selIndice].contorno), 2));
     if (pp && m_selTipo == 2 && m_selIndice < pp->zoneSenzaTubi.size())
-        return tr("Zona senza tubi · Area %L1 m²").arg(TGeometria::Area(pp->zoneSenzaTubi[m_selIndice]), 0, 'f', 2);
-    return tr("x %L1 m · y %L2 m").arg(m_cursore.x(), 0, 'f', 2).arg(m_cursore.y(), 0, 'f', 2);
+        return tr("Zona senza tubi · Area %1 m²")
+            .arg(NumeroSchermo(TGeometria::Area(pp->zoneSenzaTubi[m_selIndice]), 2));
+    return tr("x %1 m · y %2 m").arg(NumeroSchermo(m_cursore.x(), 2)).arg(NumeroSchermo(m_cursore.y(), 2));
 }

@@ -1,5 +1,6 @@
 #include "posa/finestre/Udisegnoposa.h"
 
+#include "data/Uformato.h"
 #include "pianta/finestre/Uvistapianta.h"
 #include "posa/Udxfposa.h"
 
@@ -203,7 +204,7 @@ void TDisegnoPosa::disegnaEvidenza(QPainter& p) const
     p.setBrush(Qt::white);
     p.drawEllipse(t.map(c.posa.ansa.tubo.last()), 5, 5);
     const QPointF q = t.map(c.posa.parte.esterno.boundingRect().center());
-    const QString testo = c.nome + QStringLiteral(" · %1 m").arg(QLocale().toString(c.Totale(), 'f', 1));
+    const QString testo = c.nome + QStringLiteral(" · %1 m").arg(NumeroSchermo(c.Totale(), 1));
     const QRectF fondo = QFontMetricsF(p.font()).boundingRect(testo).translated(q).adjusted(-4, -2, 4, 2);
     p.setPen(Penna(ColoriPosa::Rgb(c.colore), 1));
     p.setBrush(Qt::white);

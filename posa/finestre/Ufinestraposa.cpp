@@ -2,6 +2,7 @@
 #include "posa/finestre/Udisegnoposa.h"
 
 #include "data/Udatabase.h"
+#include "data/Uformato.h"
 #include "progetto/Uposaprogetto.h"
 #include "progetto/Ustato.h"
 
@@ -18,7 +19,7 @@
 namespace {
 QString Metri(double v)
 {
-    return QLocale().toString(v, 'f', 1);
+    return NumeroSchermo(v, 1);
 }
 
 QTableWidgetItem* Cella(const QString& testo, bool numero)
@@ -214,7 +215,7 @@ void TFinestraPosa::Aggiorna()
             schema->setData(Qt::UserRole, int(c.schema));
             schema->setToolTip(tr("Doppio clic: cambia lo schema di questo locale"));
             Tabella->setItem(r, Schema, schema);
-            Tabella->setItem(r, Passo, Cella(QLocale().toString(c.passo * 100, 'f', 1), true));
+            Tabella->setItem(r, Passo, Cella(NumeroSchermo(c.passo * 100, 1), true));
             Tabella->setItem(r, Anello, Cella(Metri(c.Anello()), true));
             Tabella->setItem(r, Collegamenti, Cella(Metri(c.Collegamenti()), true));
             auto* totale = Cella(Metri(c.Totale()), true);
@@ -224,7 +225,7 @@ void TFinestraPosa::Aggiorna()
                 ++oltre;
             }
             Tabella->setItem(r, Totale, totale);
-            Tabella->setItem(r, Dimensionata, Cella(QLocale().toString(c.lunghezzaDimensionata, 'f', 0), true));
+            Tabella->setItem(r, Dimensionata, Cella(NumeroSchermo(c.lunghezzaDimensionata, 0), true));
         }
     }
     QString testo = tr("%n circuiti posati", nullptr, Tabella->rowCount());
