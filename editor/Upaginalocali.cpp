@@ -102,8 +102,8 @@ QString TPaginaLocali::DaPianta(int riga, const QString& campo) const
         if (a.idLocale != id || a.campo != campo)
             continue;
         const double misurato = a.valore.toDouble();
-        const QString testo
-            = campo == Misurati.last() ? tr("%L1 m").arg(misurato, 0, 'f', 0) : tr("%L1 m²").arg(misurato, 0, 'f', 2);
+        const QString testo = campo == Misurati.last() ? tr("%1 m").arg(NumeroSchermo(misurato, 0))
+                                                       : tr("%1 m²").arg(NumeroSchermo(misurato, 2));
         const double scritto = DBGrid1->Modello()->ValoreCampo(riga, campo).toDouble();
         return std::abs(scritto - misurato) < 0.005 ? tr("Dalla pianta: %1").arg(testo)
                                                     : tr("Scritto a mano; la pianta dà %1").arg(testo);
