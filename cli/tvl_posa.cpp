@@ -1,6 +1,7 @@
 // tvl posa: la posa automatica dei circuiti sulla pianta di un piano, con le lunghezze misurate
 // sul disegno, e a richiesta il DXF e la tavola PDF dell'impianto.
 #include "cli/Utvl.h"
+#include "documents/Utavolaimpianto.h"
 #include "documents/foglio/Udocumento.h"
 #include "pianta/Udadisegno.h"
 #include "posa/Udxfposa.h"
@@ -174,9 +175,13 @@ int TTvlPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& argom
             Stampa(QStringLiteral("DXF scritto: %1\n").arg(file(dxf)));
         }
         if (!pdf.isEmpty()) {
-            tavola.progetto = QFileInfo(progetto).completeBaseName();
-            tavola.data
-                = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QLocale::ShortFormat);
+            // Il cartiglio come quello del menu "Stampa"; senza nome del progetto, quello del file.
+            const TDatiTavola dalProgetto = DatiTavolaProgetto(aperto->dati);
+            tavola.progetto
+                = dalProgetto.progetto.isEmpty() ? QFileInfo(progetto).completeBaseName() : dalProgetto.progetto;
+            tavola.cliente = dalProgetto.cliente;
+            tavola.progettista = dalProgetto.progettista;
+            tavola.data = dalProgetto.data;
             const TEsitoTavola e = TTavola::Scrivi(file(pdf), *pp, posa, tavola);
             if (!e.ok)
                 return ErroreComando(comando, e.errore);

@@ -24,7 +24,9 @@ QString Info(TDati& dati, const char* campo)
     return dati.AuxInfo->FieldByName(QLatin1String(campo)).AsString().simplified();
 }
 
-TDatiTavola DatiTavola(TDati& dati)
+} // namespace
+
+TDatiTavola DatiTavolaProgetto(TDati& dati)
 {
     TDatiTavola t;
     t.progetto = Info(dati, "PROGETTO");
@@ -34,7 +36,6 @@ TDatiTavola DatiTavola(TDati& dati)
     t.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
     return t;
 }
-} // namespace
 
 QStringList UltimeTavole()
 {
@@ -57,7 +58,7 @@ QString CreaTavolaImpianto(TStatoProgetto& stato, TRichiestaDocumento richiesta)
         return {};
     }
     const QList<TPosaPiano> posa = PosaProgetto(stato);
-    const TDatiTavola datiTavola = DatiTavola(dati);
+    const TDatiTavola datiTavola = DatiTavolaProgetto(dati);
     QStringList file, avvisi;
     for (const TPosaPiano& p : posa) {
         const TPiano* piano = stato.Pianta.Piano(p.piano);

@@ -132,7 +132,13 @@ void Pianta(QPainter& p, TDisegnatore& d, const TPiano& piano, const TPosaPiano&
         p.setPen(QPen(Qt::black, 0.3));
         p.setBrush(ColoriPosa::Rgb(i));
         p.drawRect(QRectF(q.x() - w / 2, q.y() - h / 2, w, h));
-        Testo(p, q + QPointF(-w / 2, -h / 2 - 1), 2.6, c.key(), Qt::black, true);
+        // Il nome su un fondo bianco: i collegamenti partono da qui e lo barrerebbero.
+        const QPointF base = q + QPointF(-w / 2, -h / 2 - 1);
+        const QFontMetricsF m(Carattere(p, 2.6, true), p.device());
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(base.x() - 0.5, base.y() - 2.6 * 1.2, m.horizontalAdvance(c.key()) + 1, 2.6 * 1.5));
+        Testo(p, base, 2.6, c.key(), Qt::black, true);
     }
 }
 
