@@ -1,5 +1,7 @@
 #include "progetto/Uimpostazioniposa.h"
 
+#include "progetto/Uchiavevalore.h"
+
 #include <QList>
 #include <QLocale>
 
@@ -42,13 +44,10 @@ QByteArray TImpostazioniPosa::Serializza() const
 std::optional<TImpostazioniPosa> TImpostazioniPosa::Leggi(const QByteArray& testo)
 {
     TImpostazioniPosa p;
-    for (const QByteArray& riga : testo.split('\n')) {
-        if (riga.trimmed().isEmpty())
-            continue;
-        const qsizetype uguale = riga.indexOf('=');
-        if (uguale <= 0)
-            return std::nullopt;
-        const QByteArray chiave = riga.left(uguale).trimmed(), valore = riga.mid(uguale + 1).trimmed();
+    const auto righe = RigheChiaveValore(testo);
+    if (!righe)
+        return std::nullopt;
+    for (const auto& [chiave, valore] : *righe) {
         if (chiave == "lunghezze") {
             if (valore != "0" && valore != "1")
                 return std::nullopt;

@@ -1,5 +1,7 @@
 #include "progetto/Uminimoacquisto.h"
 
+#include "progetto/Uchiavevalore.h"
+
 #include <QList>
 
 QByteArray TMinimoAcquisto::Serializza() const
@@ -13,13 +15,10 @@ std::optional<TMinimoAcquisto> TMinimoAcquisto::Leggi(const QByteArray& testo)
 {
     TMinimoAcquisto m;
     bool limiteLetto = false;
-    for (const QByteArray& riga : testo.split('\n')) {
-        if (riga.trimmed().isEmpty())
-            continue;
-        const qsizetype uguale = riga.indexOf('=');
-        if (uguale <= 0)
-            return std::nullopt;
-        const QByteArray chiave = riga.left(uguale).trimmed(), valore = riga.mid(uguale + 1).trimmed();
+    const auto righe = RigheChiaveValore(testo);
+    if (!righe)
+        return std::nullopt;
+    for (const auto& [chiave, valore] : *righe) {
         if (chiave == "minimo") {
             if (valore != "0" && valore != "1")
                 return std::nullopt;
