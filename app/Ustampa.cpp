@@ -98,7 +98,7 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
                                     "anche il PDF\" anche le copie PDF."));
     connect(TuttiIDocumenti1, &QAction::triggered, this, &TComandiStampa::TuttiIDocumenti1Click);
     stampa->addSeparator();
-    CreaPdf1 = stampa->addAction(QStringLiteral("Crea anche il P&DF"));
+    CreaPdf1 = stampa->addAction(tr("Crea anche il P&DF"));
     CreaPdf1->setObjectName(QStringLiteral("CreaPdf1"));
     CreaPdf1->setCheckable(true);
     CreaPdf1->setChecked(QSettings().value(ChiavePdf, false).toBool());

@@ -1,5 +1,6 @@
 // Finestra principale che cresce con lo schermo: le pagine usano lo spazio che ricevono e la
 // finestra riapre con le dimensioni (o la massimizzazione) dell'ultima chiusura.
+#include "aiuti/ProgettoAperto.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Umain.h"
 #include "controlli/Ucontrolli.h"
@@ -96,17 +97,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("indice");
         QTest::addColumn<bool>("conViste");
-        const char* nomi[] = {"Informazioni Cliente",
-                              "Dati Generali Impianto",
-                              "Locali",
-                              "T Mandata Progetto",
-                              "Raffrescamento",
-                              "Collettori",
-                              "Regolazione",
-                              "Catalogo"};
         const bool viste[] = {false, false, true, true, true, true, false, true};
-        for (int i = 0; i < 8; ++i)
-            QTest::newRow(nomi[i]) << i << viste[i];
+        for (int i = 0; i < TitoliPagine.size(); ++i)
+            QTest::newRow(qPrintable(TitoliPagine[i])) << i << viste[i];
     }
     void pagineUsanoLoSpazio()
     {

@@ -83,14 +83,7 @@ private Q_SLOTS:
     {
         TFinestraDiProva p;
         QVERIFY(p.Apri());
-        const QStringList titoli = {"Informazioni Cliente",
-                                    "Dati Generali Impianto",
-                                    "Locali",
-                                    "T Mandata Progetto",
-                                    "Raffrescamento",
-                                    "Collettori",
-                                    "Regolazione",
-                                    "Catalogo"};
+        const QStringList& titoli = TitoliPagine;
         QTabWidget* pc = p.finestra->PageControl1;
         QCOMPARE(pc->count(), titoli.size());
         for (int i = 0; i < pc->count(); ++i) {

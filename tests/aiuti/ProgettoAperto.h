@@ -1,17 +1,28 @@
 #pragma once
 // Finestra di progetto per i test delle pagine: modulo dati aperto, un progetto letto da un file
 // (un modello nuovo*.nv della cartella del programma o un .tvl) con gli agganci della finestra.
-#include "progetto/Ufile.h"
 #include "data/Udatabase.h"
 #include "editor/Udef.h"
+#include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTabBar>
 #include <QTest>
 
 #include <memory>
+
+// I titoli delle pagine della finestra di progetto, nell'ordine delle linguette.
+inline const QStringList TitoliPagine = {"Informazioni Cliente",
+                                         "Dati Generali Impianto",
+                                         "Locali",
+                                         "T Mandata Progetto",
+                                         "Raffrescamento",
+                                         "Collettori",
+                                         "Regolazione",
+                                         "Catalogo"};
 
 struct TFinestraDiProva
 {
