@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 pacchetti=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     libquazip1-qt6-dev libpugixml-dev coinor-libcbc-dev fonts-dejavu-core fonts-liberation ccache
-    qt6-translations-l10n libdxflib-dev libgeos-dev qt6-pdf-dev)
+    qt6-translations-l10n libdxflib-dev libgeos-dev qt6-pdf-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
 compila=1
 for opzione in "$@"; do
     case "$opzione" in
