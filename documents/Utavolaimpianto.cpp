@@ -58,12 +58,17 @@ QString CreaTavolaImpianto(TStatoProgetto& stato, TRichiestaDocumento richiesta)
         return {};
     }
     const QList<TPosaPiano> posa = PosaProgetto(stato);
-    const TDatiTavola datiTavola = DatiTavolaProgetto(dati);
+    TDatiTavola datiTavola = DatiTavolaProgetto(dati);
+    QList<const TPosaPiano*> daDisegnare;
+    for (const TPosaPiano& p : posa)
+        if (const TPiano* piano = stato.Pianta.Piano(p.piano); piano && !piano->locali.isEmpty())
+            daDisegnare << &p;
+    datiTavola.fogli = int(daDisegnare.size());
     QStringList file, avvisi;
-    for (const TPosaPiano& p : posa) {
+    for (const TPosaPiano* pp : daDisegnare) {
+        const TPosaPiano& p = *pp;
         const TPiano* piano = stato.Pianta.Piano(p.piano);
-        if (!piano || piano->locali.isEmpty())
-            continue;
+        datiTavola.foglio = int(file.size()) + 1;
         const QString nome = posa.size() == 1 ? richiesta.nomeFile
                                               : richiesta.nomeFile + QStringLiteral(" - ") + NomeFileSicuro(p.piano);
         const QString percorso = QDir(richiesta.cartella).filePath(nome + QStringLiteral(".pdf"));
