@@ -2,6 +2,7 @@
 
 #include "data/Umessaggi.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
