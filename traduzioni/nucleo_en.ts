@@ -1366,7 +1366,7 @@ Only .csv and .xlsx files are accepted.</translation>
     <name>TTavolaImpianto</name>
     <message>
         <source>Il progetto non ha una pianta: disegnarla con &quot;Pianta...&quot; nella pagina &quot;Locali&quot;.</source>
-        <translation>The project has no floor plan: draw it with &quot;Pianta...&quot; on the &quot;Locali&quot; page.</translation>
+        <translation>The project has no floor plan: draw it with &quot;Floor plan...&quot; on the &quot;Rooms&quot; page.</translation>
     </message>
     <message>
         <source>Tavola impianto</source>
