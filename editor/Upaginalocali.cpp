@@ -119,7 +119,7 @@ void TPaginaLocali::Entra()
 void TPaginaLocali::BitBtnImportaClick()
 {
     const QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali});
+        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
@@ -136,7 +136,7 @@ void TPaginaLocali::BitBtnImportaClick()
 void TPaginaLocali::BitBtnEsportaClick()
 {
     QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali});
+        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.
