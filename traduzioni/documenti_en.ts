@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Passo</source>
-        <translation>Pipe spacing</translation>
+        <translation>Spacing</translation>
     </message>
     <message>
         <source>[cm]</source>
