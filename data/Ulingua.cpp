@@ -27,6 +27,13 @@ std::vector<std::unique_ptr<QTranslator>>& installate()
     static std::vector<std::unique_ptr<QTranslator>> t;
     return t;
 }
+
+// La lingua delle traduzioni in installate(), fissata quando si installano.
+QString& linguaInstallata()
+{
+    static QString lingua = QStringLiteral("it");
+    return lingua;
+}
 } // namespace
 
 namespace TLingua {
@@ -57,6 +64,7 @@ int InstallaTraduzioni()
     for (auto& t : installate())
         QCoreApplication::removeTranslator(t.get());
     installate().clear();
+    linguaInstallata() = QStringLiteral("it");
     const QString lingua = Corrente();
     if (lingua == QLatin1String("it"))
         return 0;
@@ -67,6 +75,13 @@ int InstallaTraduzioni()
         if (t->load(cartella.filePath(nome)) && QCoreApplication::installTranslator(t.get()))
             installate().push_back(std::move(t));
     }
+    if (!installate().empty())
+        linguaInstallata() = lingua;
     return int(installate().size());
+}
+
+QString Installata()
+{
+    return linguaInstallata();
 }
 } // namespace TLingua

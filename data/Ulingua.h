@@ -15,4 +15,8 @@ void Salva(const QString& lingua);
 // Installa nell'applicazione le traduzioni compilate (:/traduzioni/*_<lingua>.qm) della lingua
 // corrente, togliendo quelle installate prima; con "it" non ne resta nessuna. Dice quante.
 int InstallaTraduzioni();
+// La lingua delle traduzioni installate ora da InstallaTraduzioni(): quella che l'interfaccia mostra
+// davvero ("it" senza traduzioni, come la riga di comando e i test), che può differire da Corrente()
+// dopo Salva() fino al riavvio.
+QString Installata();
 } // namespace TLingua

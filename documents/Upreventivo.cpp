@@ -4,6 +4,7 @@
 #include "data/Umessaggi.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
+#include "documents/Ulinguadocumento.h"
 #include "progetto/Ustato.h"
 
 #include <QCoreApplication>
@@ -178,8 +179,9 @@ QString ModelloCapitolato(int conPrezzi)
 
 QString CreaPreventivo(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 {
-    richiesta.nome = QStringLiteral("Preventivo");
-    richiesta.modello = QStringLiteral("Prev");
+    const TLinguaDocumento lingua = LinguaDocumento(QStringLiteral("Prev"));
+    richiesta.nome = lingua.Testo("Preventivo", QT_TRANSLATE_NOOP("Preventivo", "Preventivo"));
+    richiesta.modello = lingua.modello;
     richiesta.massimo = 100;
     richiesta.passo = 1;
     NomeFileProgetto(richiesta, stato.Dati());

@@ -2,8 +2,9 @@
 
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
-#include "progetto/Ustato.h"
+#include "documents/Ulinguadocumento.h"
 #include "en1264/Urelazione.h"
+#include "progetto/Ustato.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -53,12 +54,13 @@ QString TestoNumero(double valore)
 class TRapporto
 {
 public:
-    TRapporto(TDocumento& documento, TStatoProgetto& stato)
+    TRapporto(TDocumento& documento, TStatoProgetto& stato, const TLinguaDocumento& lingua)
         : m_doc(documento)
         , m_f(documento.Foglio())
         , m_stato(stato)
         , m_dati(stato.Dati())
         , m_fogli(FogliRapporto(stato.ModoTMandata))
+        , m_tuttoAperto(lingua.Testo("Relazione", QT_TRANSLATE_NOOP("Relazione", "TA")))
     {
         m_dati.AuxInfo->First();
         m_rif = Info("RIF");
@@ -251,8 +253,10 @@ private:
                     m_f.Valore(Cella(1, riga), numero++);
                     m_f.Valore(Cella(2, riga), nome);
                     m_f.Valore(Cella(3, riga), TestoCircuitoEtichetta(etichetta));
-                    m_f.Valore(Cella(4, riga),
-                               v.valido ? Preregolazione(v.portata, dP, v.perdita, v.zona, tabella) : Trattino);
+                    const QString giri
+                        = v.valido ? Preregolazione(v.portata, dP, v.perdita, v.zona, tabella) : Trattino;
+                    // "TA" si legge nella lingua del documento, come la legenda del modello.
+                    m_f.Valore(Cella(4, riga), giri == TuttoAperto ? m_tuttoAperto : giri);
                     Bordi(riga++, 4);
                     m_doc.Avanza();
                 }
@@ -294,6 +298,7 @@ private:
     TStatoProgetto& m_stato;
     TDati& m_dati;
     TFogliRapporto m_fogli;
+    QString m_tuttoAperto;
     QString m_rif;
 };
 
@@ -346,10 +351,11 @@ QVector<TRigaKv> TabellaKv(TDati& dati, const QString& tipoCollettore)
 
 QString CreaRapportoTecnico(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 {
-    richiesta.nome = QStringLiteral("Rapporto Tecnico");
-    richiesta.modello = ModelloRapporto(stato.ModoTMandata);
+    const TLinguaDocumento lingua = LinguaDocumento(ModelloRapporto(stato.ModoTMandata));
+    richiesta.nome = lingua.Testo("Relazione", QT_TRANSLATE_NOOP("Relazione", "Rapporto Tecnico"));
+    richiesta.modello = lingua.modello;
     richiesta.massimo = MassimoAvanzamento;
     richiesta.passo = 1;
     NomeFileProgetto(richiesta, stato.Dati());
-    return CostruisciDocumento(richiesta, [&](TDocumento& d) { TRapporto(d, stato).Esegui(); });
+    return CostruisciDocumento(richiesta, [&](TDocumento& d) { TRapporto(d, stato, lingua).Esegui(); });
 }

@@ -42,12 +42,12 @@ QString TRaffLocale::Esito() const
     if (!Calcolato)
         return QStringLiteral("--");
     if (Condensa)
-        return TTesti::tr("condensa");
+        return QCoreApplication::translate("Raffrescamento", "condensa");
     if (SottoMinima)
-        return TTesti::tr("sotto 19 °C");
+        return QCoreApplication::translate("Raffrescamento", "sotto 19 °C");
     if (Mancanza >= 0.5f)
-        return TTesti::tr("insufficiente");
-    return TTesti::tr("OK");
+        return QCoreApplication::translate("Raffrescamento", "insufficiente");
+    return QCoreApplication::translate("Raffrescamento", "OK");
 }
 
 float FlussoEstivo(const TPavRad& pav, float passo, float tMandata, float tAmbiente, float salto)

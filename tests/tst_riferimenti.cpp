@@ -2,7 +2,7 @@
 // precedente letti e riscritti, le uscite di tvl e le celle di ogni documento del progetto
 // completo, confrontati byte per byte o cella per cella con i file salvati. Un cambiamento voluto
 // si registra con TVL_RIGENERA=1, che riscrive i riferimenti dal codice corrente.
-#include "documents/foglio/Ufoglio.h"
+#include "aiuti/CelleDocumento.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,23 +21,6 @@ QByteArray Leggi(const QString& percorso)
 {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Le celle scritte di ogni foglio, una per riga ("Foglio!C12<tab>valore", "=" davanti a una
-// formula). Nessuna cella cambia da un'esecuzione all'altra: la data è quella del progetto.
-QByteArray Celle(const QString& xlsx)
-{
-    QString r;
-    TFoglio f;
-    f.Apri(xlsx);
-    for (int n = 1; n <= f.NumeroFogli(); ++n) {
-        f.Foglio(n);
-        for (const auto& [riga, colonna] : f.CellePresenti()) {
-            const QString cella = TFoglio::Indirizzo(colonna, riga), formula = f.FormulaCella(cella);
-            r += f.NomeFoglio(n) + u'!' + cella + u'\t' + (formula.isEmpty() ? f.Testo(cella) : u'=' + formula) + u'\n';
-        }
-    }
-    return r.toUtf8();
 }
 
 // Il record (o la riga; nei documenti la cella) dove l'ottenuto smette di essere uguale all'atteso.
@@ -95,7 +78,7 @@ private Q_SLOTS:
         tvl.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tvl"), argomenti);
         QVERIFY(tvl.waitForFinished(120000));
         QVERIFY2(tvl.exitStatus() == QProcess::NormalExit && tvl.exitCode() == 0, tvl.readAllStandardError());
-        const QByteArray ottenuto = QFile::exists(uscita + ".xlsx") ? Celle(uscita + ".xlsx")
+        const QByteArray ottenuto = QFile::exists(uscita + ".xlsx") ? TestoCelle(CelleDocumento(uscita + ".xlsx"))
             : QFile::exists(uscita + ".tvl")                        ? Leggi(uscita + ".tvl")
                                                                     : tvl.readAllStandardOutput();
         QVERIFY(!ottenuto.isEmpty());

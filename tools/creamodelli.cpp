@@ -1,14 +1,26 @@
-// Genera i sette modelli dei documenti (.xltx) con il livello della cartella di lavoro:
+// Genera i sette modelli dei documenti (.xltx) con il livello della cartella di lavoro, e i
+// gemelli inglesi ("<nome>_en") della relazione tecnica e del preventivo:
 //   creamodelli CARTELLA
-// I modelli sono dati dell'installazione; questo programma ne è la sorgente riproducibile.
+// I modelli sono dati dell'installazione; questo programma ne è la sorgente riproducibile. I
+// modelli inglesi sono gli stessi costruiti con le traduzioni inglesi dei documenti installate.
 #include "tools/creamodelli.h"
 
-#include <QCoreApplication>
+#include "data/Ulingua.h"
+
 #include <QDir>
 
 #include <cstdio>
+#include <functional>
 
 using namespace modelli;
+
+namespace {
+// Testi comuni a tutti i modelli (il riferimento, il numero di pagina).
+struct TModelli
+{
+    Q_DECLARE_TR_FUNCTIONS(Modelli)
+};
+} // namespace
 
 void modelli::Intestazione(TFoglio& f, const QString& titolo, const QString& sottotitolo, int ultimaColonna,
                            const QString& cellaRif)
@@ -30,7 +42,9 @@ void modelli::Intestazione(TFoglio& f, const QString& titolo, const QString& sot
     // verso sinistra nelle celle vuote della riga e resta intero dentro la pagina.
     if (!cellaRif.isEmpty())
         f.Formatta(cellaRif,
-                   {.grassetto = true, .orizzontale = TAllineamento::Destra, .formato = QStringLiteral("\"Rif.: \"@")});
+                   {.grassetto = true,
+                    .orizzontale = TAllineamento::Destra,
+                    .formato = QStringLiteral("\"%1 \"@").arg(TModelli::tr("Rif.:"))});
 }
 
 void modelli::Tabella(TFoglio& f, int riga, const std::vector<TColonna>& colonne)
@@ -71,7 +85,7 @@ void modelli::Pagina(TFoglio& f, const QString& documento, bool orizzontale, int
     TPagina p;
     p.orizzontale = orizzontale;
     p.intestazione = QStringLiteral("&L&\"Arial,Bold\"&10%1&R&\"Arial,Italic\"&9%2").arg(Ditta, documento);
-    p.piede = QStringLiteral("&L&8%1 - &A&R&8Pagina &P di &N").arg(documento);
+    p.piede = QStringLiteral("&L&8%1 - &A&R&8%2").arg(documento, TModelli::tr("Pagina &P di &N"));
     f.ImpostaPagina(p);
     if (titoliDa > 0)
         f.TitoliStampa(titoliDa, titoliA);
@@ -177,15 +191,43 @@ void Ottimizzazione(TFoglio& f)
     f.Seleziona(QStringLiteral("A1"));
 }
 
-void Scrivi(const QString& cartella, const QString& nome, const QString& titolo,
-            const std::function<void(TFoglio&)>& costruisci, const QString& primoFoglio)
+// Un modello: nome del file, titolo (proprietà del documento) e nome del primo foglio come testi
+// sorgente del loro contesto di traduzione, e se ha il gemello inglese.
+struct TModello
+{
+    const char* nome;
+    const char* contesto;
+    const char* titolo;
+    const char* primoFoglio;
+    std::function<void(TFoglio&)> costruisci;
+    bool inglese = false;
+};
+
+void Scrivi(const QString& cartella, const QString& nome, const TModello& m)
 {
     TFoglio f;
-    f.NuovoVuoto(primoFoglio);
-    f.Proprieta(titolo, Ditta);
-    costruisci(f);
+    f.NuovoVuoto(QCoreApplication::translate(m.contesto, m.primoFoglio));
+    f.Proprieta(QCoreApplication::translate(m.contesto, m.titolo), Ditta);
+    m.costruisci(f);
     f.Foglio(1);
     f.Salva(cartella + u'/' + nome + QStringLiteral(".xltx"));
+}
+
+const std::vector<TModello>& Modelli()
+{
+    static const std::vector<TModello> modelli = {
+        {"rapptec", "Relazione", QT_TRANSLATE_NOOP("Relazione", "Relazione tecnica"),
+         QT_TRANSLATE_NOOP("Relazione", "Copertina"), [](TFoglio& f) { Rapporto(f, false); }, true},
+        {"rapptecAM", "Relazione", QT_TRANSLATE_NOOP("Relazione", "Relazione tecnica con zone marginali"),
+         QT_TRANSLATE_NOOP("Relazione", "Copertina"), [](TFoglio& f) { Rapporto(f, true); }, true},
+        {"Prev", "Preventivo", QT_TRANSLATE_NOOP("Preventivo", "Preventivo"),
+         QT_TRANSLATE_NOOP("Preventivo", "Preventivo"), Preventivo, true},
+        {"Capitolato", "", "Capitolato", "Capitolato", [](TFoglio& f) { Capitolato(f, false); }},
+        {"Capitolatop", "", "Capitolato con prezzi", "Capitolato", [](TFoglio& f) { Capitolato(f, true); }},
+        {"tabcirc", "", "Etichette dei circuiti", "Etichette", Etichette},
+        {"Ottimizza", "", "Ottimizzazione dei circuiti", "Ottimizzazione", Ottimizzazione},
+    };
+    return modelli;
 }
 
 } // namespace
@@ -201,24 +243,15 @@ int main(int argc, char** argv)
     try {
         if (!QDir().mkpath(cartella))
             throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare.").arg(cartella));
-        Scrivi(
-            cartella, QStringLiteral("rapptec"), QStringLiteral("Relazione tecnica"),
-            [](TFoglio& f) { Rapporto(f, false); }, QStringLiteral("Copertina"));
-        Scrivi(
-            cartella, QStringLiteral("rapptecAM"), QStringLiteral("Relazione tecnica con zone marginali"),
-            [](TFoglio& f) { Rapporto(f, true); }, QStringLiteral("Copertina"));
-        Scrivi(cartella, QStringLiteral("Prev"), QStringLiteral("Preventivo"), Preventivo,
-               QStringLiteral("Preventivo"));
-        Scrivi(
-            cartella, QStringLiteral("Capitolato"), QStringLiteral("Capitolato"),
-            [](TFoglio& f) { Capitolato(f, false); }, QStringLiteral("Capitolato"));
-        Scrivi(
-            cartella, QStringLiteral("Capitolatop"), QStringLiteral("Capitolato con prezzi"),
-            [](TFoglio& f) { Capitolato(f, true); }, QStringLiteral("Capitolato"));
-        Scrivi(cartella, QStringLiteral("tabcirc"), QStringLiteral("Etichette dei circuiti"), Etichette,
-               QStringLiteral("Etichette"));
-        Scrivi(cartella, QStringLiteral("Ottimizza"), QStringLiteral("Ottimizzazione dei circuiti"), Ottimizzazione,
-               QStringLiteral("Ottimizzazione"));
+        // Prima i modelli italiani, senza traduzioni; poi, con quelle inglesi, i gemelli inglesi.
+        for (const TModello& m : Modelli())
+            Scrivi(cartella, QString::fromLatin1(m.nome), m);
+        TLingua::ImpostaPerEsecuzione(QStringLiteral("en"));
+        if (TLingua::InstallaTraduzioni() == 0)
+            throw TErroreFoglio(QStringLiteral("Mancano le traduzioni inglesi dei documenti."));
+        for (const TModello& m : Modelli())
+            if (m.inglese)
+                Scrivi(cartella, QString::fromLatin1(m.nome) + QStringLiteral("_en"), m);
     } catch (const TErroreFoglio& e) {
         std::fprintf(stderr, "creamodelli: %s\n", e.Testo().toLocal8Bit().constData());
         return 1;

@@ -2,6 +2,8 @@
 // Parti comuni del generatore dei modelli dei documenti.
 #include "documents/foglio/Ufoglio.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace modelli {

@@ -5,6 +5,13 @@ using namespace modelli;
 
 namespace {
 
+// I testi del preventivo passano per le sue traduzioni (lo stesso contesto del nome che il programma
+// dà al documento): con quelle inglesi installate lo stesso codice fa il modello inglese.
+struct TPreventivo
+{
+    Q_DECLARE_TR_FUNCTIONS(Preventivo)
+};
+
 void Campo(TFoglio& f, const QString& etichetta, const QString& cella, const QString& unione)
 {
     const int col = TFoglio::NumeroColonna(cella.left(1));
@@ -23,21 +30,22 @@ void Campo(TFoglio& f, const QString& etichetta, const QString& cella, const QSt
 // inserite e arriva alla riga r + 8 dove il programma scrive la somma.
 void modelli::Preventivo(TFoglio& f)
 {
-    Intestazione(f, QStringLiteral("PREVENTIVO"), QStringLiteral("Impianto di riscaldamento a pavimento radiante"), 8);
+    Intestazione(f, TPreventivo::tr("PREVENTIVO"), TPreventivo::tr("Impianto di riscaldamento a pavimento radiante"),
+                 8);
     Tabella(
         f, 13,
-        {{QStringLiteral("Pos."), {}, 5, TAllineamento::Centro},
-         {QStringLiteral("Descrizione"), {}, 44, TAllineamento::Sinistra},
-         {QStringLiteral("Articolo"), {}, 12, TAllineamento::Centro},
-         {QStringLiteral("Codice"), {}, 14, TAllineamento::Centro},
-         {QStringLiteral("U.M."), {}, 6, TAllineamento::Centro},
-         {QStringLiteral("Quantità"), {}, 10, TAllineamento::Destra},
-         {QStringLiteral("Prezzo unitario"), QStringLiteral("[€]"), 12, TAllineamento::Destra,
+        {{TPreventivo::tr("Pos."), {}, 5, TAllineamento::Centro},
+         {TPreventivo::tr("Descrizione"), {}, 44, TAllineamento::Sinistra},
+         {TPreventivo::tr("Articolo"), {}, 12, TAllineamento::Centro},
+         {TPreventivo::tr("Codice"), {}, 14, TAllineamento::Centro},
+         {TPreventivo::tr("U.M."), {}, 6, TAllineamento::Centro},
+         {TPreventivo::tr("Quantità"), {}, 10, TAllineamento::Destra},
+         {TPreventivo::tr("Prezzo unitario"), TPreventivo::tr("[€]"), 12, TAllineamento::Destra,
           QStringLiteral("#,##0.00")},
-         {QStringLiteral("Importo"), QStringLiteral("[€]"), 13, TAllineamento::Destra, QStringLiteral("#,##0.00")}});
-    Campo(f, QStringLiteral("Data:"), QStringLiteral("D5"), QStringLiteral("D5:E5"));
-    Campo(f, QStringLiteral("Riferimento:"), QStringLiteral("D8"), QStringLiteral("D8:H8"));
-    Campo(f, QStringLiteral("Progetto:"), QStringLiteral("D11"), QStringLiteral("D11:H11"));
+         {TPreventivo::tr("Importo"), TPreventivo::tr("[€]"), 13, TAllineamento::Destra, QStringLiteral("#,##0.00")}});
+    Campo(f, TPreventivo::tr("Data:"), QStringLiteral("D5"), QStringLiteral("D5:E5"));
+    Campo(f, TPreventivo::tr("Riferimento:"), QStringLiteral("D8"), QStringLiteral("D8:H8"));
+    Campo(f, TPreventivo::tr("Progetto:"), QStringLiteral("D11"), QStringLiteral("D11:H11"));
     f.FormattaColonne(QStringLiteral("B:E"), {.aCapo = true});
     // Riga modello delle voci.
     f.Formatta(QStringLiteral("A15:H15"), {.verticale = TAllineamento::Alto});
@@ -45,7 +53,7 @@ void modelli::Preventivo(TFoglio& f)
     f.Formatta(QStringLiteral("H15"), {.grassetto = true});
 
     f.Bordo(QStringLiteral("A22:H22"), TBordo::Superiore, TLinea::Continua, TSpessore::Medio, Blu);
-    f.Valore(QStringLiteral("G24"), QStringLiteral("TOTALE [€]"));
+    f.Valore(QStringLiteral("G24"), TPreventivo::tr("TOTALE [€]"));
     f.Formatta(QStringLiteral("G24"), {.dimensione = 11, .grassetto = true, .orizzontale = TAllineamento::Destra});
     f.Formula(QStringLiteral("H24"), QStringLiteral("SUM(H16:H20)"));
     f.Formatta(QStringLiteral("H24"),
@@ -57,11 +65,11 @@ void modelli::Preventivo(TFoglio& f)
     f.Bordo(QStringLiteral("H24"), TBordo::Superiore, TLinea::Continua, TSpessore::Sottile);
     f.Bordo(QStringLiteral("H24"), TBordo::Inferiore, TLinea::Doppia, TSpessore::Spesso);
     f.AltezzaRiga(24, 18);
-    const QStringList note = {QStringLiteral("Note:"), QStringLiteral("I prezzi si intendono IVA esclusa."),
-                              QStringLiteral("Le quantità derivano dal calcolo del progetto e vanno verificate "
-                                             "prima dell'ordine."),
-                              QStringLiteral("Sono esclusi trasporto, posa in opera e quanto non espressamente "
-                                             "indicato.")};
+    const QStringList note = {TPreventivo::tr("Note:"), TPreventivo::tr("I prezzi si intendono IVA esclusa."),
+                              TPreventivo::tr("Le quantità derivano dal calcolo del progetto e vanno verificate "
+                                              "prima dell'ordine."),
+                              TPreventivo::tr("Sono esclusi trasporto, posa in opera e quanto non espressamente "
+                                              "indicato.")};
     for (int i = 0; i < note.size(); ++i) {
         const QString c = QStringLiteral("B%1").arg(27 + i);
         f.Valore(c, note[i]);
@@ -70,10 +78,10 @@ void modelli::Preventivo(TFoglio& f)
     // La firma accanto alle note, non sotto: il blocco finale resta basso e non finisce da solo su
     // una pagina in più.
     f.Unisci(QStringLiteral("F27:H27"));
-    f.Valore(QStringLiteral("F27"), QStringLiteral("Per accettazione"));
+    f.Valore(QStringLiteral("F27"), TPreventivo::tr("Per accettazione"));
     f.Formatta(QStringLiteral("F27"), {.dimensione = 9, .corsivo = true, .aCapo = false});
     f.Bordo(QStringLiteral("F30:H30"), TBordo::Superiore, TLinea::Continua, TSpessore::Capello, Grigio);
-    Pagina(f, QStringLiteral("Preventivo"), false, 13, 14);
+    Pagina(f, TPreventivo::tr("Preventivo"), false, 13, 14);
     f.AreaStampa(QStringLiteral("A1:H31"));
     f.Seleziona(QStringLiteral("A1"));
 }

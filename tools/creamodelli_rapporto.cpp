@@ -6,7 +6,18 @@ using namespace modelli;
 
 namespace {
 
-const QString Mmh2o = QStringLiteral("[mmH20]");
+// I testi passano per le traduzioni della relazione (lo stesso contesto dei testi che il programma
+// scrive nella relazione): con quelle inglesi installate lo stesso codice fa i modelli inglesi. Per
+// questo nessun testo sta in una costante globale, che si leggerebbe prima dell'installazione.
+struct TRelazione
+{
+    Q_DECLARE_TR_FUNCTIONS(Relazione)
+};
+
+QString Mmh2o()
+{
+    return TRelazione::tr("[mmH20]");
+}
 
 void Copertina(TFoglio& f, bool conMarginale)
 {
@@ -16,7 +27,7 @@ void Copertina(TFoglio& f, bool conMarginale)
     f.Valore(QStringLiteral("A1"), Ditta);
     f.Formatta(QStringLiteral("A1"), {.dimensione = 20, .grassetto = true, .colore = Blu});
     f.AltezzaRiga(1, 30);
-    f.Valore(QStringLiteral("A2"), QStringLiteral("Sistemi di riscaldamento a pavimento radiante"));
+    f.Valore(QStringLiteral("A2"), TRelazione::tr("Sistemi di riscaldamento a pavimento radiante"));
     f.Formatta(QStringLiteral("A2"), {.corsivo = true, .colore = Grigio});
     f.Bordo(QStringLiteral("A2:B2"), TBordo::Inferiore, TLinea::Continua, TSpessore::Medio, Blu);
 
@@ -42,44 +53,44 @@ void Copertina(TFoglio& f, bool conMarginale)
         f.AltezzaRiga(riga, 20);
     };
 
-    campo(5, QStringLiteral("Riferimento:"));
-    f.Valore(QStringLiteral("A7"), QStringLiteral("RELAZIONE TECNICA"));
+    campo(5, TRelazione::tr("Riferimento:"));
+    f.Valore(QStringLiteral("A7"), TRelazione::tr("RELAZIONE TECNICA"));
     f.Formatta(QStringLiteral("A7"), {.dimensione = 18, .grassetto = true});
     f.AltezzaRiga(7, 26);
     f.Valore(QStringLiteral("A8"),
-             conMarginale ? QStringLiteral("Impianto di riscaldamento a pavimento con zone marginali")
-                          : QStringLiteral("Impianto di riscaldamento a pavimento"));
+             conMarginale ? TRelazione::tr("Impianto di riscaldamento a pavimento con zone marginali")
+                          : TRelazione::tr("Impianto di riscaldamento a pavimento"));
     f.Formatta(QStringLiteral("A8"), {.dimensione = 11, .corsivo = true});
-    sezione(9, QStringLiteral("DATI DEL PROGETTO"));
-    campo(11, QStringLiteral("Progetto:"));
-    campo(13, QStringLiteral("Committente:"));
-    campo(15, QStringLiteral("Progettista:"));
-    campo(17, QStringLiteral("Data:"));
+    sezione(9, TRelazione::tr("DATI DEL PROGETTO"));
+    campo(11, TRelazione::tr("Progetto:"));
+    campo(13, TRelazione::tr("Committente:"));
+    campo(15, TRelazione::tr("Progettista:"));
+    campo(17, TRelazione::tr("Data:"));
     f.Valore(QStringLiteral("A20"),
-             QStringLiteral("Dimensionamento dei circuiti con il metodo delle curve "
+             TRelazione::tr("Dimensionamento dei circuiti con il metodo delle curve "
                             "caratteristiche (EN 1264-2): passo dei tubi, numero e lunghezza "
                             "dei circuiti, portate, perdite di carico e temperature superficiali."));
     f.Unisci(QStringLiteral("A20:B21"));
     f.Formatta(QStringLiteral("A20:B21"),
                {.dimensione = 9, .corsivo = true, .verticale = TAllineamento::Alto, .aCapo = true});
-    sezione(24, QStringLiteral("DATI GENERALI DELL'IMPIANTO"));
-    campo(26, QStringLiteral("Tubo:"));
-    campo(28, QStringLiteral("Pannello isolante:"));
-    campo(30, QStringLiteral("Lunghezza massima del circuito:"));
-    campo(32, QStringLiteral("Salto termico massimo:"));
-    campo(34, QStringLiteral("Temperatura di mandata di progetto:"));
-    sezione(37, QStringLiteral("CONTENUTO"));
-    QStringList fogli = {QStringLiteral("Dati dei locali"), QStringLiteral("Risultati della zona occupata")};
+    sezione(24, TRelazione::tr("DATI GENERALI DELL'IMPIANTO"));
+    campo(26, TRelazione::tr("Tubo:"));
+    campo(28, TRelazione::tr("Pannello isolante:"));
+    campo(30, TRelazione::tr("Lunghezza massima del circuito:"));
+    campo(32, TRelazione::tr("Salto termico massimo:"));
+    campo(34, TRelazione::tr("Temperatura di mandata di progetto:"));
+    sezione(37, TRelazione::tr("CONTENUTO"));
+    QStringList fogli = {TRelazione::tr("Dati dei locali"), TRelazione::tr("Risultati della zona occupata")};
     if (conMarginale)
-        fogli << QStringLiteral("Risultati della zona marginale");
-    fogli << QStringLiteral("Preregolazione dei detentori dei circuiti")
-          << QStringLiteral("Collettori di distribuzione");
+        fogli << TRelazione::tr("Risultati della zona marginale");
+    fogli << TRelazione::tr("Preregolazione dei detentori dei circuiti")
+          << TRelazione::tr("Collettori di distribuzione");
     for (int i = 0; i < fogli.size(); ++i) {
         const QString a = QStringLiteral("A%1").arg(39 + i);
         f.Valore(a, QStringLiteral("%1.  %2").arg(i + 1).arg(fogli[i]));
         f.Formatta(a, {.rientro = 2});
     }
-    Pagina(f, QStringLiteral("Relazione tecnica"), false);
+    Pagina(f, TRelazione::tr("Relazione tecnica"), false);
     f.AreaStampa(QStringLiteral("A1:B45"));
     f.Seleziona(QStringLiteral("A1"));
 }
@@ -92,7 +103,7 @@ void FoglioTabella(TFoglio& f, const QString& nome, const QString& titolo, const
     Intestazione(f, titolo, sottotitolo, ultima, TFoglio::Indirizzo(ultima, 4));
     Tabella(f, 5, colonne);
     f.BloccaRighe(6);
-    Pagina(f, QStringLiteral("Relazione tecnica"), orizzontale, 5, 6);
+    Pagina(f, TRelazione::tr("Relazione tecnica"), orizzontale, 5, 6);
     f.AreaStampa(QStringLiteral("A:%1").arg(TFoglio::LettereColonna(ultima)));
     f.Seleziona(QStringLiteral("A1"));
 }
@@ -116,58 +127,58 @@ TColonna Txt(const QString& t, double l)
 void modelli::Rapporto(TFoglio& f, bool conMarginale)
 {
     Copertina(f, conMarginale);
-    FoglioTabella(f, QStringLiteral("Locali"), QStringLiteral("DATI DEI LOCALI"), {},
-                  {Num(QStringLiteral("N°"), {}, 5), Txt(QStringLiteral("Locale"), 24),
-                   Num(QStringLiteral("Piano"), {}, 9), Num(QStringLiteral("T ambiente"), QStringLiteral("[°C]"), 10),
-                   Num(QStringLiteral("Area"), QStringLiteral("[m²]"), 9),
-                   Num(QStringLiteral("Area utile"), QStringLiteral("[m²]"), 9),
-                   Num(QStringLiteral("Area marginale"), QStringLiteral("[m²]"), 10),
-                   Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 10),
-                   Txt(QStringLiteral("Rivestimento"), 22),
-                   Num(QStringLiteral("Spessore rivestimento"), QStringLiteral("[mm]"), 12),
-                   Num(QStringLiteral("Distanza dal collettore"), QStringLiteral("[m]"), 12)},
+    FoglioTabella(f, TRelazione::tr("Locali"), TRelazione::tr("DATI DEI LOCALI"), {},
+                  {Num(TRelazione::tr("N°"), {}, 5), Txt(TRelazione::tr("Locale"), 24),
+                   Num(TRelazione::tr("Piano"), {}, 9), Num(TRelazione::tr("T ambiente"), TRelazione::tr("[°C]"), 10),
+                   Num(TRelazione::tr("Area"), TRelazione::tr("[m²]"), 9),
+                   Num(TRelazione::tr("Area utile"), TRelazione::tr("[m²]"), 9),
+                   Num(TRelazione::tr("Area marginale"), TRelazione::tr("[m²]"), 10),
+                   Num(TRelazione::tr("Carico termico"), TRelazione::tr("[W]"), 10),
+                   Txt(TRelazione::tr("Rivestimento"), 22),
+                   Num(TRelazione::tr("Spessore rivestimento"), TRelazione::tr("[mm]"), 12),
+                   Num(TRelazione::tr("Distanza dal collettore"), TRelazione::tr("[m]"), 12)},
                   true);
-    FoglioTabella(f, QStringLiteral("Zona occupata"), QStringLiteral("RISULTATI - ZONA OCCUPATA"),
-                  QStringLiteral("Integrazione: potenza da fornire con altri mezzi quando il pavimento non basta"),
-                  {Num(QStringLiteral("N°"), {}, 5), Txt(QStringLiteral("Locale"), 22),
-                   Num(QStringLiteral("Piano"), {}, 8), Num(QStringLiteral("T ambiente"), QStringLiteral("[°C]"), 9),
-                   Num(QStringLiteral("Area utile"), QStringLiteral("[m²]"), 8),
-                   Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 9),
-                   Dec(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8, QStringLiteral("0")),
-                   Dec(QStringLiteral("Integrazione"), QStringLiteral("[W]"), 12.5, QStringLiteral("0")),
-                   Dec(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7, QStringLiteral("0.0")),
-                   Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 8),
-                   Num(QStringLiteral("Lunghezza circuito"), QStringLiteral("[m]"), 10),
-                   Dec(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11, QStringLiteral("0.0")),
-                   Dec(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9, QStringLiteral("0.0")),
-                   Dec(QStringLiteral("Perdita di carico"), Mmh2o, 10, QStringLiteral("0.0"))},
+    FoglioTabella(f, TRelazione::tr("Zona occupata"), TRelazione::tr("RISULTATI - ZONA OCCUPATA"),
+                  TRelazione::tr("Integrazione: potenza da fornire con altri mezzi quando il pavimento non basta"),
+                  {Num(TRelazione::tr("N°"), {}, 5), Txt(TRelazione::tr("Locale"), 22),
+                   Num(TRelazione::tr("Piano"), {}, 8), Num(TRelazione::tr("T ambiente"), TRelazione::tr("[°C]"), 9),
+                   Num(TRelazione::tr("Area utile"), TRelazione::tr("[m²]"), 8),
+                   Num(TRelazione::tr("Carico termico"), TRelazione::tr("[W]"), 9),
+                   Dec(TRelazione::tr("Potenza resa"), TRelazione::tr("[W]"), 8, QStringLiteral("0")),
+                   Dec(TRelazione::tr("Integrazione"), TRelazione::tr("[W]"), 12.5, QStringLiteral("0")),
+                   Dec(TRelazione::tr("Passo"), TRelazione::tr("[cm]"), 8.5, QStringLiteral("0.0")),
+                   Num(TRelazione::tr("Circuiti"), TRelazione::tr("[n°]"), 8),
+                   Num(TRelazione::tr("Lunghezza circuito"), TRelazione::tr("[m]"), 10),
+                   Dec(TRelazione::tr("T superficiale"), TRelazione::tr("[°C]"), 11, QStringLiteral("0.0")),
+                   Dec(TRelazione::tr("Portata circuito"), TRelazione::tr("[l/h]"), 9, QStringLiteral("0.0")),
+                   Dec(TRelazione::tr("Perdita di carico"), Mmh2o(), 10, QStringLiteral("0.0"))},
                   true);
     if (conMarginale)
-        FoglioTabella(f, QStringLiteral("Zona marginale"), QStringLiteral("RISULTATI - ZONA MARGINALE"),
-                      QStringLiteral("\"-\": locale senza zona marginale"),
-                      {Num(QStringLiteral("N°"), {}, 5), Txt(QStringLiteral("Locale"), 22),
-                       Num(QStringLiteral("Piano"), {}, 8),
-                       Num(QStringLiteral("T ambiente"), QStringLiteral("[°C]"), 9),
-                       Num(QStringLiteral("Area marginale"), QStringLiteral("[m²]"), 10),
-                       Num(QStringLiteral("Carico termico"), QStringLiteral("[W]"), 9),
-                       Dec(QStringLiteral("Potenza resa"), QStringLiteral("[W]"), 8, QStringLiteral("0")),
-                       Dec(QStringLiteral("Passo"), QStringLiteral("[cm]"), 7, QStringLiteral("0.0")),
-                       Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 8),
-                       Num(QStringLiteral("Lunghezza circuito"), QStringLiteral("[m]"), 10),
-                       Dec(QStringLiteral("T superficiale"), QStringLiteral("[°C]"), 11, QStringLiteral("0.0")),
-                       Dec(QStringLiteral("Portata circuito"), QStringLiteral("[l/h]"), 9, QStringLiteral("0.0")),
-                       Dec(QStringLiteral("Perdita di carico"), Mmh2o, 10, QStringLiteral("0.0"))},
+        FoglioTabella(f, TRelazione::tr("Zona marginale"), TRelazione::tr("RISULTATI - ZONA MARGINALE"),
+                      TRelazione::tr("\"-\": locale senza zona marginale"),
+                      {Num(TRelazione::tr("N°"), {}, 5), Txt(TRelazione::tr("Locale"), 22),
+                       Num(TRelazione::tr("Piano"), {}, 8),
+                       Num(TRelazione::tr("T ambiente"), TRelazione::tr("[°C]"), 9),
+                       Num(TRelazione::tr("Area marginale"), TRelazione::tr("[m²]"), 10),
+                       Num(TRelazione::tr("Carico termico"), TRelazione::tr("[W]"), 9),
+                       Dec(TRelazione::tr("Potenza resa"), TRelazione::tr("[W]"), 8, QStringLiteral("0")),
+                       Dec(TRelazione::tr("Passo"), TRelazione::tr("[cm]"), 8.5, QStringLiteral("0.0")),
+                       Num(TRelazione::tr("Circuiti"), TRelazione::tr("[n°]"), 8),
+                       Num(TRelazione::tr("Lunghezza circuito"), TRelazione::tr("[m]"), 10),
+                       Dec(TRelazione::tr("T superficiale"), TRelazione::tr("[°C]"), 11, QStringLiteral("0.0")),
+                       Dec(TRelazione::tr("Portata circuito"), TRelazione::tr("[l/h]"), 9, QStringLiteral("0.0")),
+                       Dec(TRelazione::tr("Perdita di carico"), Mmh2o(), 10, QStringLiteral("0.0"))},
                       true);
-    FoglioTabella(f, QStringLiteral("Detentori"), QStringLiteral("PREREGOLAZIONE DEI DETENTORI"),
-                  QStringLiteral("Giri di apertura del detentore di ogni circuito; TA = detentore tutto aperto"),
-                  {Num(QStringLiteral("N°"), {}, 6), Txt(QStringLiteral("Collettore"), 18),
-                   Txt(QStringLiteral("Circuito"), 44),
-                   Num(QStringLiteral("Preregolazione"), QStringLiteral("[giri]"), 16)},
+    FoglioTabella(f, TRelazione::tr("Detentori"), TRelazione::tr("PREREGOLAZIONE DEI DETENTORI"),
+                  TRelazione::tr("Giri di apertura del detentore di ogni circuito; TA = detentore tutto aperto"),
+                  {Num(TRelazione::tr("N°"), {}, 6), Txt(TRelazione::tr("Collettore"), 18),
+                   Txt(TRelazione::tr("Circuito"), 44),
+                   Num(TRelazione::tr("Preregolazione"), TRelazione::tr("[giri]"), 16)},
                   false);
-    FoglioTabella(f, QStringLiteral("Collettori"), QStringLiteral("COLLETTORI DI DISTRIBUZIONE"), {},
-                  {Num(QStringLiteral("N°"), {}, 6), Txt(QStringLiteral("Collettore"), 16),
-                   Txt(QStringLiteral("Tipo"), 44), Num(QStringLiteral("Circuiti"), QStringLiteral("[n°]"), 10),
-                   Dec(QStringLiteral("Portata"), QStringLiteral("[l/h]"), 11, QStringLiteral("0")),
-                   Dec(QStringLiteral("Perdita di carico"), Mmh2o, 13, QStringLiteral("0"))},
+    FoglioTabella(f, TRelazione::tr("Collettori"), TRelazione::tr("COLLETTORI DI DISTRIBUZIONE"), {},
+                  {Num(TRelazione::tr("N°"), {}, 6), Txt(TRelazione::tr("Collettore"), 16),
+                   Txt(TRelazione::tr("Tipo"), 44), Num(TRelazione::tr("Circuiti"), TRelazione::tr("[n°]"), 10),
+                   Dec(TRelazione::tr("Portata"), TRelazione::tr("[l/h]"), 11, QStringLiteral("0")),
+                   Dec(TRelazione::tr("Perdita di carico"), Mmh2o(), 13, QStringLiteral("0"))},
                   false);
 }
