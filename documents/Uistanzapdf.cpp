@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -108,6 +109,37 @@ QString Python(const QString& soffice)
     return QStandardPaths::findExecutable(QStringLiteral("python3"));
 }
 
+// I canali che il processo ascolta (file di socket in /tmp): morto di colpo, non li toglie da sé.
+QStringList CanaliDi(qint64 pid)
+{
+    QStringList canali;
+#ifdef Q_OS_LINUX
+    QSet<QByteArray> suoi;
+    const QDir fd(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString& f : fd.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char destinazione[64] = {};
+        const ssize_t n
+            = ::readlink(QFile::encodeName(fd.filePath(f)).constData(), destinazione, sizeof destinazione - 1);
+        const QByteArray d(destinazione, std::max<ssize_t>(n, 0));
+        if (d.startsWith("socket:[") && d.endsWith(']'))
+            suoi.insert(d.mid(8).chopped(1));
+    }
+    QFile prese(QStringLiteral("/proc/net/unix"));
+    if (suoi.isEmpty() || !prese.open(QIODevice::ReadOnly))
+        return canali;
+    // Num RefCount Protocol Flags Type St Inode Path (i file di /proc non hanno dimensione: si
+    // leggono interi)
+    for (const QByteArray& riga : prese.readAll().split('\n')) {
+        const QList<QByteArray> campi = riga.simplified().split(' ');
+        if (campi.size() >= 8 && suoi.contains(campi[6]) && campi[7].contains("OSL_PIPE_"))
+            canali << QString::fromLocal8Bit(campi[7]);
+    }
+#else
+    Q_UNUSED(pid);
+#endif
+    return canali;
+}
+
 class TIstanza : public QObject
 {
 public:
@@ -118,6 +150,7 @@ public:
         m_soffice.setStandardOutputFile(QProcess::nullDevice());
         connect(&m_soffice, &QProcess::finished, this, [this](int codice, QProcess::ExitStatus stato) {
             m_pronta = false;
+            TogliCanali();
             if (stato == QProcess::NormalExit && codice == CodiceRiavvio)
                 QMetaObject::invokeMethod(
                     this, [this] { Riprendi(); }, Qt::QueuedConnection);
@@ -125,6 +158,8 @@ public:
         connect(&m_prova, &QProcess::finished, this, [this](int codice, QProcess::ExitStatus stato) {
             const bool finito = stato == QProcess::NormalExit;
             m_pronta = finito && codice == 0;
+            if (m_pronta)
+                m_canali = CanaliDi(m_soffice.processId());
             if (finito && codice == CodiceSenzaUno)
                 Disattiva();
         });
@@ -206,6 +241,14 @@ public:
 #endif
         m_soffice.kill();
         m_soffice.waitForFinished(5000);
+        TogliCanali();
+    }
+
+    void TogliCanali()
+    {
+        for (const QString& c : std::as_const(m_canali))
+            QFile::remove(c);
+        m_canali.clear();
     }
 
     bool AttendiPronta(int ms)
@@ -261,6 +304,7 @@ private:
     QTemporaryDir m_cartella;
     QProcess m_soffice, m_prova;
     QString m_programma, m_python, m_script, m_canale;
+    QStringList m_canali;
     bool m_inUso = false, m_pronta = false, m_disattivata = false;
     int m_avvii = 0;
 };

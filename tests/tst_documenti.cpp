@@ -330,6 +330,9 @@ private Q_SLOTS:
         TIstanzaPdf::Ferma();
         QCOMPARE(TIstanzaPdf::Processo(), 0);
         QVERIFY(Finito(secondo, 5000));
+        // Nemmeno i file dei canali delle due istanze (uccise, non li tolgono da sé).
+        const QString canali = QStringLiteral("OSL_PIPE_*_termovela_pdf_%1_*").arg(QCoreApplication::applicationPid());
+        QCOMPARE(QDir(QStringLiteral("/tmp")).entryList({canali}, QDir::System), QStringList());
 
         // Il programma ucciso senza preavviso si porta dietro il suo LibreOffice.
         QProcess programma;
@@ -342,9 +345,14 @@ private Q_SLOTS:
         const qint64 orfano = programma.readLine().trimmed().toLongLong();
         QVERIFY(orfano > 0);
         QVERIFY(!Finito(orfano, 0));
+        const qint64 figlio = programma.processId();
         programma.kill();
         programma.waitForFinished();
         QVERIFY(Finito(orfano, 10000));
+        const QDir tmp(QStringLiteral("/tmp"));
+        for (const QString& c :
+             tmp.entryList({QStringLiteral("OSL_PIPE_*_termovela_pdf_%1_*").arg(figlio)}, QDir::System))
+            QFile::remove(tmp.filePath(c));
     }
 };
 
