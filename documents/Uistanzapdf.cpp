@@ -14,6 +14,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 
 #ifdef Q_OS_UNIX
@@ -174,6 +175,13 @@ public:
             m_soffice.waitForFinished(0);
         return m_soffice.state() != QProcess::NotRunning;
     }
+    // Viva, o rilanciata se è uscita per ripartire (il primo avvio con il profilo nuovo).
+    bool Presente()
+    {
+        if (!Viva() && m_soffice.exitStatus() == QProcess::NormalExit && m_soffice.exitCode() == CodiceRiavvio)
+            Riprendi();
+        return Viva();
+    }
     qint64 Processo() { return Viva() ? m_soffice.processId() : 0; }
 
     // Prepara la cartella e lancia LibreOffice, senza attenderlo.
@@ -259,15 +267,14 @@ public:
         t.start();
         while (!m_pronta && m_prova.state() != QProcess::NotRunning && t.elapsed() < ms) {
             m_prova.waitForFinished(100);
-            if (!Viva())
-                Riprendi();
+            Presente();
         }
         return m_pronta && Viva();
     }
 
     bool Converti(const QStringList& sorgenti, const QString& uscita, TProgresso* progresso, int limiteMs)
     {
-        if (!Utilizzabile() || m_inUso || !Viva())
+        if (!Utilizzabile() || m_inUso || !Presente())
             return false;
         m_inUso = true;
         const QPointer<TIstanza> io(this);
@@ -280,7 +287,7 @@ public:
         while (fatto && !p.waitForFinished(100)) {
             if (progresso)
                 progresso->Respira();
-            if (!io || !Viva() || tempo.elapsed() > limiteMs)
+            if (!io || !Presente() || tempo.elapsed() > limiteMs)
                 fatto = false;
         }
         if (p.state() != QProcess::NotRunning) {
@@ -311,6 +318,12 @@ private:
 
 QPointer<TIstanza> g_istanza;
 
+// L'istanza è del thread principale (i suoi processi e la loro fine legata al thread che li lancia).
+TIstanza* Istanza()
+{
+    return g_istanza && QThread::currentThread() == g_istanza->thread() ? g_istanza.data() : nullptr;
+}
+
 } // namespace
 
 namespace TIstanzaPdf {
@@ -318,10 +331,12 @@ namespace TIstanzaPdf {
 void Avvia()
 {
     if (g_istanza) {
-        g_istanza->Riprendi();
+        if (Istanza())
+            g_istanza->Riprendi();
         return;
     }
-    if (!QCoreApplication::instance() || PercorsoSoffice().isEmpty())
+    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread()
+        || PercorsoSoffice().isEmpty())
         return;
     g_istanza = new TIstanza;
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, g_istanza, &Ferma);
@@ -331,27 +346,28 @@ void Avvia()
 
 void Ferma()
 {
-    delete g_istanza.data();
+    if (Istanza())
+        delete g_istanza.data();
 }
 
 qint64 Processo()
 {
-    return g_istanza ? g_istanza->Processo() : 0;
+    return Istanza() ? g_istanza->Processo() : 0;
 }
 
 bool AttendiPronta(int ms)
 {
-    return g_istanza && g_istanza->AttendiPronta(ms);
+    return Istanza() && g_istanza->AttendiPronta(ms);
 }
 
 bool Converti(const QStringList& sorgenti, const QString& uscita, TProgresso* progresso, int limiteMs)
 {
-    return g_istanza && g_istanza->Converti(sorgenti, uscita, progresso, limiteMs);
+    return Istanza() && g_istanza->Converti(sorgenti, uscita, progresso, limiteMs);
 }
 
 void Riprendi()
 {
-    if (g_istanza)
+    if (Istanza())
         g_istanza->Riprendi();
 }
 

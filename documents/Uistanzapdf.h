@@ -12,7 +12,8 @@ class TProgresso;
 namespace TIstanzaPdf {
 
 // Fa partire l'istanza se non c'è (o se è morta); non attende. Senza LibreOffice o senza Python con
-// il modulo uno non fa nulla. Va chiamata dal thread principale.
+// il modulo uno non fa nulla. Vale per il thread principale: da altri thread le funzioni qui non
+// fanno nulla e CreaPdf usa l'avvio apposta.
 void Avvia();
 // Chiude l'istanza, se c'è, e attende che sia finita.
 void Ferma();
