@@ -148,12 +148,11 @@ QVector<TEsitoPdf> CreaPdf(const QStringList& documenti, TProgresso* progresso, 
     };
     // Prima LibreOffice già avviato; quel che non converte (non c'è, è occupato, muore) va a un
     // avvio apposta.
+    TIstanzaPdf::Converti(sorgenti, uscita.path(), progresso, limiteMs);
     QStringList restanti;
-    if (!TIstanzaPdf::Converti(sorgenti, uscita.path(), progresso, limiteMs)) {
-        for (const QString& s : std::as_const(sorgenti))
-            if (!QFileInfo(creato(s)).isFile())
-                restanti << s;
-    }
+    for (const QString& s : std::as_const(sorgenti))
+        if (!QFileInfo(creato(s)).isFile())
+            restanti << s;
     QString errore;
     if (!restanti.isEmpty()) {
         errore = convertiConUnAvvio(soffice, restanti, uscita.path(), progresso, limiteMs);
