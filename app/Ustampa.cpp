@@ -5,6 +5,7 @@
 #include "data/Udatabase.h"
 #include "data/Umessaggi.h"
 #include "documents/Uetichette.h"
+#include "documents/Uistanzapdf.h"
 #include "documents/Updf.h"
 #include "documents/Upreventivo.h"
 #include "documents/Urapporto.h"
@@ -109,7 +110,15 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
         CreaPdf1->setToolTip(QStringLiteral("Ogni documento viene salvato anche in PDF, accanto al file .xlsx."));
     }
     stampa->setToolTipsVisible(true);
-    connect(CreaPdf1, &QAction::toggled, this, [](bool si) { QSettings().setValue(ChiavePdf, si); });
+    // Con la copia PDF richiesta LibreOffice si tiene pronto in sottofondo: ogni PDF costa la
+    // conversione, non un avvio.
+    connect(CreaPdf1, &QAction::toggled, this, [](bool si) {
+        QSettings().setValue(ChiavePdf, si);
+        if (si)
+            TIstanzaPdf::Avvia();
+    });
+    if (pdfRichiesto())
+        TIstanzaPdf::Avvia();
     ApriCartella1 = stampa->addAction(tr("&Apri cartella"));
     ApriCartella1->setObjectName(QStringLiteral("ApriCartella1"));
     ApriCartella1->setToolTip(tr("La cartella dei documenti del progetto."));

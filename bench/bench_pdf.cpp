@@ -1,9 +1,11 @@
 // Tempo delle copie PDF di tutti i documenti di un progetto: LibreOffice avviato una volta per
-// documento contro un solo avvio per tutti ("Tutti i documenti"). Il progetto si costruisce senza
+// documento contro un solo avvio per tutti ("Tutti i documenti"), poi le stesse copie con LibreOffice
+// tenuto pronto in sottofondo, da confrontare con il solo avvio. Il progetto si costruisce senza
 // finestre dal modello V220HJ con N locali (10 se non indicato), collettori assegnati e confermati,
 // matasse ottimizzate: sei documenti.
 //   bench_pdf [LOCALI]
 #include "data/Udatabase.h"
+#include "documents/Uistanzapdf.h"
 #include "documents/Updf.h"
 #include "documents/Ututti.h"
 #include "documents/foglio/Udocumento.h"
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -108,7 +111,8 @@ int main(int argc, char** argv)
     }
     t.restart();
     const bool avviato = CreaPdf(vuota).riuscito;
-    std::printf("Avvio di LibreOffice (foglio vuoto): %.2f s%s\n", secondi(t), avviato ? "" : "  (non riuscito)");
+    const double avvio = secondi(t);
+    std::printf("Avvio di LibreOffice (foglio vuoto): %.2f s%s\n", avvio, avviato ? "" : "  (non riuscito)");
 
     // Un avvio di LibreOffice per ogni documento, come la copia PDF di un documento solo.
     double somma = 0;
@@ -137,5 +141,31 @@ int main(int argc, char** argv)
     t.restart();
     const TEsitoTutti tutti = CreaTuttiIDocumenti(stato, cartella.filePath(QStringLiteral("due")), true);
     std::printf("Tutti i documenti con i PDF: %.2f s (%lld PDF)\n", secondi(t), qint64(tutti.pdf.size()));
+
+    // Con LibreOffice già avviato in sottofondo, come lo tiene pronto il programma.
+    t.restart();
+    TIstanzaPdf::Avvia();
+    const bool pronta = TIstanzaPdf::AttendiPronta(120000);
+    std::printf("LibreOffice in sottofondo pronto dopo %.2f s%s\n", secondi(t), pronta ? "" : "  (non pronto)");
+    double peggiore = 0;
+    somma = 0;
+    for (const QString& d : documenti.documenti) {
+        t.restart();
+        const TEsitoPdf e = CreaPdf(d);
+        const double s = secondi(t);
+        somma += s;
+        peggiore = std::max(peggiore, s);
+        std::printf("  %-40s %6.2f s%s\n",
+                    qPrintable(QFileInfo(d).completeBaseName().section(QStringLiteral(" - "), -1)), s,
+                    e.riuscito ? "" : "  (non riuscito)");
+        QFile::remove(e.pdf);
+    }
+    std::printf("PDF uno per volta con LibreOffice pronto: %.2f s, il più lento %.2f s (l'avvio: %.2f s)\n", somma,
+                peggiore, avvio);
+    t.restart();
+    const TEsitoTutti caldi = CreaTuttiIDocumenti(stato, cartella.filePath(QStringLiteral("tre")), true);
+    std::printf("Tutti i documenti con i PDF, LibreOffice pronto: %.2f s (%lld PDF)\n", secondi(t),
+                qint64(caldi.pdf.size()));
+    TIstanzaPdf::Ferma();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "documents/Updf.h"
 
 #include "data/Uprogresso.h"
+#include "documents/Uistanzapdf.h"
 #include "documents/foglio/Udocumento.h"
 
 #include <QDir>
@@ -73,6 +74,38 @@ void Colloca(const QString& creato, const QFileInfo& sorgente, TEsitoPdf& esito)
     esito.pdf = destinazione;
 }
 
+// Un avvio di LibreOffice che converte i documenti nella cartella uscita. Vuoto se è finito bene,
+// altrimenti il motivo, che vale per ogni PDF che manca.
+QString convertiConUnAvvio(const QString& soffice, const QStringList& sorgenti, const QString& uscita,
+                           TProgresso* progresso, int limiteMs)
+{
+    const TProfilo profilo;
+    if (profilo.Percorso().isEmpty())
+        return QStringLiteral("Non è stato possibile creare una cartella temporanea.");
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(
+        soffice,
+        QStringList {QStringLiteral("-env:UserInstallation=%1").arg(QUrl::fromLocalFile(profilo.Percorso()).toString()),
+                     QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), uscita}
+            + sorgenti);
+    if (!p.waitForStarted(10000))
+        return QStringLiteral("LibreOffice non è partito: %1").arg(p.errorString());
+    QElapsedTimer tempo;
+    tempo.start();
+    while (!p.waitForFinished(100)) {
+        if (progresso)
+            progresso->Respira();
+        if (tempo.elapsed() > limiteMs) {
+            p.kill();
+            p.waitForFinished(5000);
+            return QStringLiteral("LibreOffice non ha finito la conversione in %1 secondi.").arg(limiteMs / 1000);
+        }
+    }
+    return QStringLiteral("LibreOffice non ha creato il PDF: %1").arg(QString::fromLocal8Bit(p.readAll()).trimmed());
+}
+
 } // namespace
 
 TEsitoPdf CreaPdf(const QString& documento, TProgresso* progresso, int limiteMs)
@@ -107,43 +140,33 @@ QVector<TEsitoPdf> CreaPdf(const QStringList& documenti, TProgresso* progresso, 
     }
     if (sorgenti.isEmpty())
         return esiti;
-    const TProfilo profilo;
     QTemporaryDir uscita;
-    if (profilo.Percorso().isEmpty() || !uscita.isValid())
+    if (!uscita.isValid())
         return tutti(QStringLiteral("Non è stato possibile creare una cartella temporanea."));
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(
-        soffice,
-        QStringList {QStringLiteral("-env:UserInstallation=%1").arg(QUrl::fromLocalFile(profilo.Percorso()).toString()),
-                     QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-                     QStringLiteral("pdf"), QStringLiteral("--outdir"), uscita.path()}
-            + sorgenti);
-    if (!p.waitForStarted(10000))
-        return tutti(QStringLiteral("LibreOffice non è partito: %1").arg(p.errorString()));
-    QElapsedTimer tempo;
-    tempo.start();
-    while (!p.waitForFinished(100)) {
-        if (progresso)
-            progresso->Respira();
-        if (tempo.elapsed() > limiteMs) {
-            p.kill();
-            p.waitForFinished(5000);
-            return tutti(
-                QStringLiteral("LibreOffice non ha finito la conversione in %1 secondi.").arg(limiteMs / 1000));
-        }
+    const auto creato = [&](const QString& documento) {
+        return QDir(uscita.path()).filePath(QFileInfo(documento).completeBaseName() + QStringLiteral(".pdf"));
+    };
+    // Prima LibreOffice già avviato; quel che non converte (non c'è, è occupato, muore) va a un
+    // avvio apposta.
+    TIstanzaPdf::Converti(sorgenti, uscita.path(), progresso, limiteMs);
+    QStringList restanti;
+    for (const QString& s : std::as_const(sorgenti))
+        if (!QFileInfo(creato(s)).isFile())
+            restanti << s;
+    QString errore;
+    if (!restanti.isEmpty()) {
+        errore = convertiConUnAvvio(soffice, restanti, uscita.path(), progresso, limiteMs);
+        // Pronta per la prossima volta, senza rubare il processore all'avvio appena fatto.
+        TIstanzaPdf::Riprendi();
     }
-    const QString uscitaSoffice = QString::fromLocal8Bit(p.readAll()).trimmed();
-    const bool finito = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     for (int i = 0; i < documenti.size(); ++i) {
         if (!esiti[i].errore.isEmpty() || rimandati.contains(i))
             continue;
         const QFileInfo sorgente(documenti[i]);
-        const QString creato = QDir(uscita.path()).filePath(sorgente.completeBaseName() + QStringLiteral(".pdf"));
-        if (!finito || !QFileInfo(creato).isFile())
-            esiti[i].errore = QStringLiteral("LibreOffice non ha creato il PDF: %1").arg(uscitaSoffice);
+        if (QFileInfo(creato(documenti[i])).isFile())
+            Colloca(creato(documenti[i]), sorgente, esiti[i]);
         else
-            Colloca(creato, sorgente, esiti[i]);
+            esiti[i].errore = errore;
     }
     if (!rimandati.isEmpty()) {
         QStringList altri;

@@ -1,7 +1,9 @@
 #pragma once
 // Copia PDF dei documenti: LibreOffice senza finestre converte le cartelle di lavoro salvate in
 // .pdf accanto a esse, con un profilo proprio del programma (non disturba un LibreOffice già
-// aperto). Più documenti si convertono con un solo avvio di LibreOffice.
+// aperto). Più documenti si convertono con un solo avvio di LibreOffice. Se il programma tiene
+// LibreOffice pronto in sottofondo (Uistanzapdf.h) la conversione passa da lì, senza avvio; ciò che
+// lì non riesce si fa con l'avvio apposta.
 #include <QString>
 #include <QStringList>
 #include <QVector>

@@ -13,8 +13,9 @@ compila=1
 for opzione in "$@"; do
     case "$opzione" in
     # Il controllo indipendente dei documenti prodotti li converte con LibreOffice; poppler legge i PDF.
+    # python3-uno: le copie PDF passano dal LibreOffice tenuto pronto (facoltativi anche per il programma).
     # Xvfb per guardare la finestra vera senza schermo; pyatspi per trovarne i controlli per ruolo e nome.
-    --test) pacchetti+=(libreoffice-calc poppler-utils xvfb xauth python3-pyatspi) ;;
+    --test) pacchetti+=(libreoffice-calc python3-uno poppler-utils xvfb xauth python3-pyatspi) ;;
     # Sanitizzatori e fuzzing: clang con le sue librerie di runtime (libFuzzer) e il simbolizzatore.
     --sanitizzatori) pacchetti+=(libreoffice-calc clang libclang-rt-dev llvm) ;;
     --solo-pacchetti) compila=0 ;;

@@ -7,20 +7,27 @@
 #include "data/Udatabase.h"
 #include "documents/Uarticoli.h"
 #include "documents/Udistinta.h"
-#include "documents/foglio/Udocumento.h"
+#include "documents/Uistanzapdf.h"
 #include "documents/Updf.h"
 #include "documents/Ututti.h"
+#include "documents/foglio/Udocumento.h"
+#include "documents/foglio/Ufoglio.h"
 #include "progetto/Ucollettori.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <sys/stat.h>
 #endif
 
@@ -55,6 +62,32 @@ QString Compatto(QString s)
 {
     return s.remove(QRegularExpression(QStringLiteral("\\s")));
 }
+
+// Il processo non c'è più (o è solo uno zombi in attesa di chi lo raccolga).
+bool Finito(qint64 pid, int attesaMs)
+{
+    QElapsedTimer t;
+    t.start();
+    do {
+        QFile stato(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stato.open(QIODevice::ReadOnly) || stato.readAll().contains(") Z "))
+            return true;
+        QTest::qWait(100);
+    } while (t.elapsed() < attesaMs);
+    return false;
+}
+
+// Uccide LibreOffice pronto alla prima attesa di una conversione: a metà.
+class TUccisore : public TProgresso
+{
+public:
+    qint64 pid = 0;
+    void Respira() override
+    {
+        if (pid > 0)
+            ::kill(pid_t(pid), SIGKILL), pid = -pid;
+    }
+};
 
 TLocaleCalc Locale(int id, const QString& descrizione)
 {
@@ -233,7 +266,111 @@ private Q_SLOTS:
                     QVERIFY2(testo.contains(Compatto(t)), qPrintable(tipi[i] + QStringLiteral(": ") + t));
         }
     }
+
+    // LibreOffice pronto in sottofondo: due documenti in una chiamata e uno da solo passano da lui
+    // (l'avvio apposta è reso impossibile), i PDF hanno i loro testi; ucciso a metà conversione si
+    // ripiega sull'avvio apposta e si rilancia; chiuso, o morto il programma, non resta nessun
+    // LibreOffice.
+    void libreOfficePronto()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("la fine di LibreOffice con il programma è provata solo su Linux");
+#endif
+        const QString soffice = PercorsoSoffice();
+        if (soffice.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("LibreOffice o pdftotext non sono installati");
+        if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {"-c", "import uno"}) != 0)
+            QSKIP("python3-uno non è installato");
+        QStringList documenti;
+        for (const QString& testo : {QStringLiteral("Primo foglio caldo"), QStringLiteral("Secondo foglio caldo")}) {
+            TFoglio f;
+            f.NuovoVuoto(QStringLiteral("Foglio1"));
+            f.Valore(QStringLiteral("B2"), testo);
+            documenti << cartella.filePath(testo + QStringLiteral(".xlsx"));
+            f.Salva(documenti.last());
+        }
+        const auto verifica = [](const QVector<TEsitoPdf>& esiti, const QStringList& documenti) {
+            QCOMPARE(esiti.size(), documenti.size());
+            for (int i = 0; i < esiti.size(); ++i) {
+                QVERIFY2(esiti[i].riuscito, qPrintable(esiti[i].errore));
+                QVERIFY(TestoPdf(esiti[i].pdf).contains(Compatto(QFileInfo(documenti[i]).completeBaseName())));
+                QVERIFY(QFile::remove(esiti[i].pdf));
+            }
+        };
+
+        TIstanzaPdf::Avvia();
+        QVERIFY(TIstanzaPdf::AttendiPronta(180000));
+        const qint64 primo = TIstanzaPdf::Processo();
+        QVERIFY(primo > 0);
+        {
+            // Un "soffice" che non converte nulla: i PDF possono venire solo dall'istanza pronta.
+            const QString finto = cartella.filePath(QStringLiteral("soffice-finto"));
+            QFile f(finto);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\nexit 1\n");
+            f.close();
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+            qputenv("TVL_SOFFICE", finto.toLocal8Bit());
+            const QVector<TEsitoPdf> insieme = CreaPdf(documenti);
+            const TEsitoPdf solo = CreaPdf(documenti[1]);
+            qunsetenv("TVL_SOFFICE");
+            verifica(insieme, documenti);
+            verifica({solo}, {documenti[1]});
+        }
+        QCOMPARE(TIstanzaPdf::Processo(), primo);
+
+        TUccisore uccisore;
+        uccisore.pid = primo;
+        verifica(CreaPdf(documenti, &uccisore), documenti);
+        QCOMPARE(uccisore.pid, -primo);
+        QVERIFY(Finito(primo, 5000));
+        QVERIFY(TIstanzaPdf::AttendiPronta(180000));
+        const qint64 secondo = TIstanzaPdf::Processo();
+        QVERIFY(secondo > 0 && secondo != primo);
+        TIstanzaPdf::Ferma();
+        QCOMPARE(TIstanzaPdf::Processo(), 0);
+        QVERIFY(Finito(secondo, 5000));
+        // Nemmeno i file dei canali delle due istanze (uccise, non li tolgono da sé).
+        const QString canali = QStringLiteral("OSL_PIPE_*_termovela_pdf_%1_*").arg(QCoreApplication::applicationPid());
+        QCOMPARE(QDir(QStringLiteral("/tmp")).entryList({canali}, QDir::System), QStringList());
+
+        // Il programma ucciso senza preavviso si porta dietro il suo LibreOffice.
+        QProcess programma;
+        programma.setProgram(QCoreApplication::applicationFilePath());
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("TVL_PROVA_ISTANZA"), QStringLiteral("1"));
+        programma.setProcessEnvironment(ambiente);
+        programma.start();
+        QVERIFY(programma.waitForReadyRead(180000));
+        const qint64 orfano = programma.readLine().trimmed().toLongLong();
+        QVERIFY(orfano > 0);
+        QVERIFY(!Finito(orfano, 0));
+        const qint64 figlio = programma.processId();
+        programma.kill();
+        programma.waitForFinished();
+        QVERIFY(Finito(orfano, 10000));
+        const QDir tmp(QStringLiteral("/tmp"));
+        for (const QString& c :
+             tmp.entryList({QStringLiteral("OSL_PIPE_*_termovela_pdf_%1_*").arg(figlio)}, QDir::System))
+            QFile::remove(tmp.filePath(c));
+    }
 };
 
-QTEST_GUILESS_MAIN(TstDocumenti)
+// Con TVL_PROVA_ISTANZA il programma avvia LibreOffice in sottofondo, ne scrive il processo quando è
+// pronto e aspetta di essere ucciso.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("TVL_PROVA_ISTANZA")) {
+        TIstanzaPdf::Avvia();
+        std::printf("%lld\n", TIstanzaPdf::AttendiPronta(170000) ? TIstanzaPdf::Processo() : 0LL);
+        std::fflush(stdout);
+        QThread::sleep(600);
+        return 1;
+    }
+    TstDocumenti prova;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&prova, argc, argv);
+}
+
 #include "tst_documenti.moc"

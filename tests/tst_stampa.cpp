@@ -5,6 +5,7 @@
 #include "aiuti/Record.h"
 #include "aiuti/RegistroMessaggi.h"
 #include "app/Ustampa.h"
+#include "documents/Uistanzapdf.h"
 #include "documents/Updf.h"
 #include "documents/finestre/Uopzcap.h"
 #include "documents/foglio/Udocumento.h"
@@ -262,6 +263,8 @@ private Q_SLOTS:
         comandi->AggiungiAlMenu(&menu);
         QVERIFY(comandi->CreaPdf1->isEnabled());
         comandi->CreaPdf1->setChecked(true);
+        // La voce spuntata tiene LibreOffice pronto in sottofondo per le copie.
+        QVERIFY(TIstanzaPdf::Processo() > 0);
         {
             TComandiStampa altro(occupato);
             QMenu m;
