@@ -39,6 +39,46 @@ bool CurvaStretta(const QPolygonF& t, double raggio)
     return false;
 }
 
+// I vertici dove l'anello (antiorario) gira verso l'interno per più di un angolo retto entro la
+// distanza data: lì la mandata all'interno della curva non avrebbe posto per piegare (anche quando
+// lo spigolo acuto è diviso in due da un lato corto).
+QPolygonF SpigoliAcuti(const QPolygonF& a, double entro)
+{
+    const qsizetype n = a.size();
+    QList<double> svolta(n), lato(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF u = a[i] - a[(i + n - 1) % n], v = a[(i + 1) % n] - a[i];
+        svolta[i] = std::atan2(u.x() * v.y() - u.y() * v.x(), QPointF::dotProduct(u, v));
+        lato[i] = std::hypot(v.x(), v.y()); // dal vertice i al seguente
+    }
+    QPolygonF r;
+    for (qsizetype i = 0; i < n; ++i) {
+        double somma = svolta[i], l = lato[i];
+        qsizetype k = 1;
+        for (; k < n && l < entro; l += lato[(i + k) % n], ++k)
+            somma += svolta[(i + k) % n];
+        if (somma > 1.6) // poco più di 90°
+            for (qsizetype j = 0; j < k; ++j)
+                r << a[(i + j) % n];
+    }
+    return r;
+}
+
+// Il rientro aperto (spigoli convessi ad arco di raggio tondo) entro tre raggi dai punti dati, il
+// rientro esatto altrove.
+TForme ApertoAttorno(const GEOSGeometry* g, double rientro, double tondo, const QPolygonF& punti)
+{
+    GEOSContextHandle_t h = geos_tvl::Contesto();
+    std::vector<GEOSGeometry*> p;
+    for (const QPointF& q : punti)
+        p.push_back(GEOSGeom_createPointFromXY_r(h, q.x(), q.y()));
+    geos_tvl::TGeom insieme(GEOSGeom_createCollection_r(h, GEOS_MULTIPOINT, p.data(), unsigned(p.size())));
+    auto dischi = geos_tvl::Rientro(insieme.get(), -5 * tondo);
+    auto aperto = geos_tvl::Rientro(geos_tvl::Rientro(g, rientro + tondo).get(), -tondo);
+    auto fuori = geos_tvl::Differenza(geos_tvl::Rientro(g, rientro).get(), dischi.get());
+    return geos_tvl::Forme(geos_tvl::TGeom(GEOSUnion_r(h, aperto.get(), fuori.get())).get());
+}
+
 // Lato lungo di un rettangolo (r0 r1 r2 r3) e il vettore che da quel lato porta al lato opposto.
 QLineF LatoLungo(const QPolygonF& r)
 {
@@ -80,6 +120,17 @@ QPolygonF Semplificata(const QPolygonF& t, double tolleranza)
     }
     r << t.last();
     return r;
+}
+
+// I vertici fitti dove due archi del rientro s'incontrano fanno piccole esse che il tubo non
+// potrebbe raccordare: via quelli che si discostano meno della tolleranza.
+QPolygonF SemplificaAnello(const QPolygonF& a, double tolleranza)
+{
+    if (a.size() < 4)
+        return a;
+    QPolygonF r = Semplificata(a + QPolygonF {a.first()}, tolleranza);
+    r.removeLast();
+    return r.size() >= 3 ? r : a;
 }
 
 bool TroppoVicino(const QPolygonF& tubo, double passo)
@@ -134,17 +185,31 @@ QList<QPolygonF> TSpirale::Giri(const TForma& parte, const TParametriPosa& p, QP
     auto g = geos_tvl::PoligonoValido(parte);
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
     // (il rientro di un altro passo è vuoto) farebbe toccare la fascia con sé stessa.
+    // Ogni giro è il rientro "aperto": gli spigoli convessi girano ad arco di raggio tondo, così la
+    // mandata all'interno della curva resta più larga di mezzo passo anche dove un arco attorno a
+    // uno spigolo rientrante incontra un lato dritto con un angolo acuto. Con tondo < 2 passi il
+    // giro dentro resta a due passi da quello fuori.
+    const double tondo = 1.05 * s;
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
         // Un millimetro in più: gli archi attorno agli spigoli rientranti sono spezzate, le cui
         // corde passano un poco più vicine all'angolo dell'arco vero.
         const double rientro = c + Corda + s / 2 + k * 2 * s;
-        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
-        if (pezzi.isEmpty()
-            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), rientro + s * 1.05).get()))
+        auto nucleo = geos_tvl::Rientro(g.get(), rientro + tondo);
+        if (GEOSisEmpty_r(geos_tvl::Contesto(), nucleo.get()))
             break;
-        const QPolygonF anello = AnelloVicino(pezzi, riferimento);
+        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
+        if (pezzi.isEmpty())
+            break;
+        QPolygonF anello = AnelloVicino(pezzi, riferimento);
+        if (const QPolygonF acuti = SpigoliAcuti(anello, tondo); !acuti.isEmpty()) {
+            // Aperto solo attorno agli spigoli acuti: altrove gli spigoli retti restano vivi e la
+            // scala dei collegamenti scende sempre di due passi.
+            anello = AnelloVicino(ApertoAttorno(g.get(), rientro, tondo, acuti), riferimento);
+        }
+        // Il primo giro ha solo il millimetro di Corda verso i muri; quelli dentro hanno due passi.
+        anello = SemplificaAnello(anello, k == 0 ? Corda / 2 : 1.5 * Corda);
         if (Anelli::Perimetro(anello) < salto + 4 * s)
             break;
         giri << anello;
@@ -350,23 +415,38 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     }
     // Fra le spirali regolari (spina al centro dentro l'ultimo o il penultimo giro, oppure coda al
     // centro della spirale che parte verso il collettore) la più lunga, cioè quella che copre di
-    // più; se nessuna lo è, la spirale senza coda.
+    // più. I giri più interni sono i più piccoli e storti: se nessuna spirale è regolare si
+    // rinuncia a uno, poi a un altro (al più tre: tempo limitato).
     TCircuitoPosato conSpina = SpinaDentro(parte, p, verso, giri);
     if (conSpina.Posato())
         return conSpina; // già regolare, e nessun'altra copre di più
-    QList<TCircuitoPosato> prove;
-    if (giri.size() > 1) {
+    TCircuitoPosato senzaCoda;
+    for (int tolti = 0; tolti < 3 && !giri.isEmpty(); ++tolti) {
+        const QPolygonF a = tolti == 0 ? asse : AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);
+        QList<TCircuitoPosato> prove;
+        if (a.isEmpty())
+            break;
         giri.removeLast();
-        prove << SpinaDentro(parte, p, verso, giri);
+        if (!giri.isEmpty())
+            prove << SpinaDentro(parte, p, verso, giri);
+        if (const QPolygonF coda = Coda(parte, p, a); !coda.isEmpty())
+            prove << TTracciatore().TuboDaAsse(a + coda, parte, p);
+        prove << TTracciatore().TuboDaAsse(a, parte, p);
+        if (tolti == 0)
+            senzaCoda = prove.last();
+        const TCircuitoPosato* migliore = nullptr;
+        for (const TCircuitoPosato& ci : prove)
+            if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
+                migliore = &ci;
+        if (migliore)
+            return *migliore;
     }
-    const QPolygonF coda = Coda(parte, p, asse);
-    if (!coda.isEmpty())
-        prove << TTracciatore().TuboDaAsse(asse + coda, parte, p);
-    TCircuitoPosato senzaCoda = TTracciatore().TuboDaAsse(asse, parte, p);
-    prove << senzaCoda;
-    const TCircuitoPosato* migliore = nullptr;
-    for (const TCircuitoPosato& ci : prove)
-        if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
-            migliore = &ci;
-    return migliore ? *migliore : senzaCoda;
+    // Mai un tubo che piega troppo stretto o si avvicina a sé stesso: chi posa ripiega sull'altro schema.
+    TCircuitoPosato no;
+    no.asse = asse;
+    no.motivo = senzaCoda.Posato()
+        ? QCoreApplication::translate("TPosa", "La spirale piegherebbe più stretta del raggio minimo o si "
+                                               "avvicinerebbe a sé stessa più del passo.")
+        : senzaCoda.motivo;
+    return no;
 }
