@@ -445,8 +445,9 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     TCircuitoPosato no;
     no.asse = asse;
     no.motivo = senzaCoda.Posato()
-        ? QCoreApplication::translate("TPosa", "La spirale piegherebbe più stretta del raggio minimo o si "
-                                               "avvicinerebbe a sé stessa più del passo.")
+        ? QCoreApplication::translate("TPosa",
+                                      "La spirale piegherebbe più stretta del raggio minimo o si "
+                                      "avvicinerebbe a sé stessa più del passo.")
         : senzaCoda.motivo;
     return no;
 }
