@@ -26,17 +26,18 @@ QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
     return Anelli::Antiorario(r);
 }
 
-// Vero se il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
-bool CurvaStretta(const QPolygonF& t, double raggio)
+// I punti dove il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
+QPolygonF CurveStrette(const QPolygonF& t, double raggio)
 {
+    QPolygonF r;
     for (qsizetype i = 1; i + 1 < t.size(); ++i) {
         const QPointF a = t[i - 1], b = t[i], c = t[i + 1];
         const double doppiaArea = std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y()));
         if (doppiaArea > 1e-12
             && QLineF(a, b).length() * QLineF(b, c).length() * QLineF(c, a).length() / (2 * doppiaArea) < raggio)
-            return true;
+            r << b;
     }
-    return false;
+    return r;
 }
 
 // I vertici dove l'anello (antiorario) gira verso l'interno per più di un angolo retto entro la
@@ -133,8 +134,10 @@ QPolygonF SemplificaAnello(const QPolygonF& a, double tolleranza)
     return r.size() >= 3 ? r : a;
 }
 
-bool TroppoVicino(const QPolygonF& tubo, double passo)
+// I punti di tratti del tubo lontani lungo il tubo che passano a meno di un passo.
+QPolygonF TroppoVicini(const QPolygonF& tubo, double passo)
 {
+    QPolygonF r;
     const QPolygonF t = Semplificata(tubo, 0.0005);
     QList<double> ascissa {0};
     for (qsizetype i = 1; i < t.size(); ++i)
@@ -158,23 +161,91 @@ bool TroppoVicino(const QPolygonF& tubo, double passo)
                     if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
                         continue;
                     visto[j] = i;
-                    const double d
-                        = std::min({DistanzaPuntoTratto(a, t[j], t[j + 1]), DistanzaPuntoTratto(b, t[j], t[j + 1]),
-                                    DistanzaPuntoTratto(t[j], a, b), DistanzaPuntoTratto(t[j + 1], a, b)});
+                    // Si annotano i due punti più vicini: dicono dove sta il difetto.
+                    const std::tuple<double, QPointF, QPointF> capi[]
+                        = {{DistanzaPuntoTratto(a, t[j], t[j + 1]), a, t[j]},
+                           {DistanzaPuntoTratto(b, t[j], t[j + 1]), b, t[j]},
+                           {DistanzaPuntoTratto(t[j], a, b), t[j], a},
+                           {DistanzaPuntoTratto(t[j + 1], a, b), t[j + 1], a}};
+                    const auto& [d, q, altro] = *std::min_element(
+                        std::begin(capi), std::end(capi),
+                        [](const auto& x, const auto& y) { return std::get<0>(x) < std::get<0>(y); });
                     if (d < minimo)
-                        return true;
+                        r << q << altro;
                 }
                 qui << i;
             }
     }
-    return false;
+    return r;
 }
+// Dove il tubo non rispetta il passo con sé stesso o il raggio di curvatura (o mezzo passo dove
+// torna indietro fra due vicini, più largo non ci sta).
+QPolygonF Difetti(const TCircuitoPosato& ci, const TParametriPosa& p)
+{
+    return TroppoVicini(ci.tubo, p.passo) + CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+}
+
 // Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
 // torna indietro fra due vicini, più largo non ci sta).
 bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
 {
-    return ci.Posato() && !TroppoVicino(ci.tubo, p.passo)
-        && !CurvaStretta(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+    return ci.Posato() && Difetti(ci, p).isEmpty();
+}
+
+// Ascissa sull'asse (aperto) del punto più vicino a q.
+double AscissaSu(const QPolygonF& asse, QPointF q)
+{
+    double migliore = 1e300, ascissa = 0, s = 0;
+    for (qsizetype i = 0; i + 1 < asse.size(); ++i) {
+        const QPointF u = asse[i], w = asse[i + 1] - u;
+        const double l2 = QPointF::dotProduct(w, w), l = std::sqrt(l2);
+        const double t = l2 <= 0 ? 0 : std::clamp(QPointF::dotProduct(q - u, w) / l2, 0.0, 1.0);
+        if (const double d = QLineF(q, u + w * t).length(); d < migliore)
+            migliore = d, ascissa = s + t * l;
+        s += l;
+    }
+    return ascissa;
+}
+
+// L'asse fino all'ascissa data.
+QPolygonF Troncato(const QPolygonF& asse, double fino)
+{
+    QPolygonF r {asse.value(0)};
+    double s = 0;
+    for (qsizetype i = 1; i < asse.size(); ++i) {
+        const double l = QLineF(asse[i - 1], asse[i]).length();
+        if (s + l >= fino) {
+            if (fino - s > 1e-6)
+                r << asse[i - 1] + (asse[i] - asse[i - 1]) * ((fino - s) / l);
+            return r;
+        }
+        r << asse[i];
+        s += l;
+    }
+    return r;
+}
+
+// Una spirale che diventa irregolare verso il centro (giri piccoli e storti) si ferma prima:
+// l'asse si accorcia fino a due passi prima del primo difetto, al più quattro volte.
+TCircuitoPosato Fermata(QPolygonF asse, const TForma& parte, const TParametriPosa& p)
+{
+    for (int prova = 0; prova < 4 && LunghezzaPolilinea(asse) > 4 * p.passo; ++prova) {
+        const TCircuitoPosato ci = TTracciatore().TuboDaAsse(asse, parte, p);
+        if (!ci.Posato())
+            return {};
+        // Di due tratti troppo vicini sbaglia il secondo lungo l'asse, che entra dove c'è già il primo.
+        const QPolygonF vicini = TroppoVicini(ci.tubo, p.passo);
+        const QPolygonF curve = CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+        if (vicini.isEmpty() && curve.isEmpty())
+            return ci;
+        double primo = 1e300;
+        for (qsizetype i = 0; i + 1 < vicini.size(); i += 2)
+            primo = std::min(primo, std::max(AscissaSu(asse, vicini[i]), AscissaSu(asse, vicini[i + 1])));
+        for (const QPointF& q : curve)
+            primo = std::min(primo, AscissaSu(asse, q));
+        asse = Troncato(asse, primo - 2 * p.passo);
+    }
+    return {};
 }
 } // namespace
 
@@ -421,19 +492,33 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     if (conSpina.Posato())
         return conSpina; // già regolare, e nessun'altra copre di più
     TCircuitoPosato senzaCoda;
-    for (int tolti = 0; tolti < 3 && !giri.isEmpty(); ++tolti) {
-        const QPolygonF a = tolti == 0 ? asse : AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);
-        QList<TCircuitoPosato> prove;
+    for (int tolti = 0; tolti < 3 && tolti < giri.size(); ++tolti) {
+        const QList<QPolygonF> questi = giri.mid(0, giri.size() - tolti);
+        const double inizio = InizioVerso(questi, p.passo, verso);
+        const QPolygonF a = tolti == 0 ? asse : AsseDa(questi, inizio, parte, p);
         if (a.isEmpty())
             break;
-        giri.removeLast();
-        if (!giri.isEmpty())
-            prove << SpinaDentro(parte, p, verso, giri);
+        QList<TCircuitoPosato> prove;
+        if (questi.size() > 1)
+            prove << SpinaDentro(parte, p, verso, questi.mid(0, questi.size() - 1));
         if (const QPolygonF coda = Coda(parte, p, a); !coda.isEmpty())
             prove << TTracciatore().TuboDaAsse(a + coda, parte, p);
         prove << TTracciatore().TuboDaAsse(a, parte, p);
-        if (tolti == 0)
+        if (tolti == 0) {
             senzaCoda = prove.last();
+            // La scala dei collegamenti che cade in una curva dei giri interni, o la fine
+            // dell'ultimo giro che gira uno spigolo verso il suo inizio: si sposta l'ingresso lungo
+            // il primo giro e si ferma la spirale prima del difetto.
+            QList<QPolygonF> assi {a};
+            for (double spostamento : {-3.0, 3.0, -6.0})
+                if (const QPolygonF b = AsseDa(questi, inizio + spostamento * p.passo, parte, p); !b.isEmpty())
+                    assi << b;
+            for (const QPolygonF& b : assi) {
+                if (Regolare(prove.last(), p) && prove.last().lunghezza > 0.9 * senzaCoda.lunghezza)
+                    break;
+                prove << Fermata(b, parte, p);
+            }
+        }
         const TCircuitoPosato* migliore = nullptr;
         for (const TCircuitoPosato& ci : prove)
             if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
