@@ -167,9 +167,10 @@ QPolygonF TroppoVicini(const QPolygonF& tubo, double passo)
                            {DistanzaPuntoTratto(b, t[j], t[j + 1]), b, t[j]},
                            {DistanzaPuntoTratto(t[j], a, b), t[j], a},
                            {DistanzaPuntoTratto(t[j + 1], a, b), t[j + 1], a}};
-                    const auto& [d, q, altro] = *std::min_element(
-                        std::begin(capi), std::end(capi),
-                        [](const auto& x, const auto& y) { return std::get<0>(x) < std::get<0>(y); });
+                    const auto& [d, q, altro]
+                        = *std::min_element(std::begin(capi), std::end(capi), [](const auto& x, const auto& y) {
+                              return std::get<0>(x) < std::get<0>(y);
+                          });
                     if (d < minimo)
                         r << q << altro;
                 }
