@@ -27,7 +27,7 @@ QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
 }
 
 // I punti dove il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
-QPolygonF CurveStrette(const QPolygonF& t, double raggio)
+QPolygonF CurveStrette(const QPolygonF& t, double raggio, bool tutti)
 {
     QPolygonF r;
     for (qsizetype i = 1; i + 1 < t.size(); ++i) {
@@ -36,6 +36,8 @@ QPolygonF CurveStrette(const QPolygonF& t, double raggio)
         if (doppiaArea > 1e-12
             && QLineF(a, b).length() * QLineF(b, c).length() * QLineF(c, a).length() / (2 * doppiaArea) < raggio)
             r << b;
+        if (!r.isEmpty() && !tutti)
+            break;
     }
     return r;
 }
@@ -135,7 +137,7 @@ QPolygonF SemplificaAnello(const QPolygonF& a, double tolleranza)
 }
 
 // I punti di tratti del tubo lontani lungo il tubo che passano a meno di un passo.
-QPolygonF TroppoVicini(const QPolygonF& tubo, double passo)
+QPolygonF TroppoVicini(const QPolygonF& tubo, double passo, bool tutti)
 {
     QPolygonF r;
     const QPolygonF t = Semplificata(tubo, 0.0005);
@@ -161,36 +163,30 @@ QPolygonF TroppoVicini(const QPolygonF& tubo, double passo)
                     if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
                         continue;
                     visto[j] = i;
-                    // Si annotano i due punti più vicini: dicono dove sta il difetto.
-                    const std::tuple<double, QPointF, QPointF> capi[]
-                        = {{DistanzaPuntoTratto(a, t[j], t[j + 1]), a, t[j]},
-                           {DistanzaPuntoTratto(b, t[j], t[j + 1]), b, t[j]},
-                           {DistanzaPuntoTratto(t[j], a, b), t[j], a},
-                           {DistanzaPuntoTratto(t[j + 1], a, b), t[j + 1], a}};
-                    const auto& [d, q, altro]
-                        = *std::min_element(std::begin(capi), std::end(capi), [](const auto& x, const auto& y) {
-                              return std::get<0>(x) < std::get<0>(y);
-                          });
-                    if (d < minimo)
-                        r << q << altro;
+                    const double da = DistanzaPuntoTratto(a, t[j], t[j + 1]), db = DistanzaPuntoTratto(b, t[j], t[j + 1]);
+                    const double dj = DistanzaPuntoTratto(t[j], a, b), dk = DistanzaPuntoTratto(t[j + 1], a, b);
+                    if (std::min({da, db, dj, dk}) >= minimo)
+                        continue;
+                    // Si annotano il capo più vicino all'altro tratto e quel tratto: dicono dove sta il difetto.
+                    if (std::min(da, db) <= std::min(dj, dk))
+                        r << (da <= db ? a : b) << t[j];
+                    else
+                        r << (dj <= dk ? t[j] : t[j + 1]) << a;
+                    if (!tutti)
+                        return r;
                 }
                 qui << i;
             }
     }
     return r;
 }
-// Dove il tubo non rispetta il passo con sé stesso o il raggio di curvatura (o mezzo passo dove
-// torna indietro fra due vicini, più largo non ci sta).
-QPolygonF Difetti(const TCircuitoPosato& ci, const TParametriPosa& p)
-{
-    return TroppoVicini(ci.tubo, p.passo) + CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
-}
 
 // Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
 // torna indietro fra due vicini, più largo non ci sta).
 bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
 {
-    return ci.Posato() && Difetti(ci, p).isEmpty();
+    return ci.Posato() && TroppoVicini(ci.tubo, p.passo, false).isEmpty()
+        && CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4, false).isEmpty();
 }
 
 // Ascissa sull'asse (aperto) del punto più vicino a q.
@@ -227,16 +223,16 @@ QPolygonF Troncato(const QPolygonF& asse, double fino)
 }
 
 // Una spirale che diventa irregolare verso il centro (giri piccoli e storti) si ferma prima:
-// l'asse si accorcia fino a due passi prima del primo difetto, al più quattro volte.
+// l'asse si accorcia fino a due passi prima del primo difetto, al più tre volte.
 TCircuitoPosato Fermata(QPolygonF asse, const TForma& parte, const TParametriPosa& p)
 {
-    for (int prova = 0; prova < 4 && LunghezzaPolilinea(asse) > 4 * p.passo; ++prova) {
+    for (int prova = 0; prova < 3 && LunghezzaPolilinea(asse) > 4 * p.passo; ++prova) {
         const TCircuitoPosato ci = TTracciatore().TuboDaAsse(asse, parte, p);
         if (!ci.Posato())
             return {};
         // Di due tratti troppo vicini sbaglia il secondo lungo l'asse, che entra dove c'è già il primo.
-        const QPolygonF vicini = TroppoVicini(ci.tubo, p.passo);
-        const QPolygonF curve = CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+        const QPolygonF vicini = TroppoVicini(ci.tubo, p.passo, true);
+        const QPolygonF curve = CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4, true);
         if (vicini.isEmpty() && curve.isEmpty())
             return ci;
         double primo = 1e300;
@@ -488,12 +484,12 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     // Fra le spirali regolari (spina al centro dentro l'ultimo o il penultimo giro, oppure coda al
     // centro della spirale che parte verso il collettore) la più lunga, cioè quella che copre di
     // più. I giri più interni sono i più piccoli e storti: se nessuna spirale è regolare si
-    // rinuncia a uno, poi a un altro (al più tre: tempo limitato).
+    // rinuncia a uno (tempo limitato).
     TCircuitoPosato conSpina = SpinaDentro(parte, p, verso, giri);
     if (conSpina.Posato())
         return conSpina; // già regolare, e nessun'altra copre di più
     TCircuitoPosato senzaCoda;
-    for (int tolti = 0; tolti < 3 && tolti < giri.size(); ++tolti) {
+    for (int tolti = 0; tolti < 2 && tolti < giri.size(); ++tolti) {
         const QList<QPolygonF> questi = giri.mid(0, giri.size() - tolti);
         const double inizio = InizioVerso(questi, p.passo, verso);
         const QPolygonF a = tolti == 0 ? asse : AsseDa(questi, inizio, parte, p);
@@ -511,13 +507,15 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
             // dell'ultimo giro che gira uno spigolo verso il suo inizio: si sposta l'ingresso lungo
             // il primo giro e si ferma la spirale prima del difetto.
             QList<QPolygonF> assi {a};
-            for (double spostamento : {-3.0, 3.0, -6.0})
+            for (double spostamento : {-3.0, 3.0})
                 if (const QPolygonF b = AsseDa(questi, inizio + spostamento * p.passo, parte, p); !b.isEmpty())
                     assi << b;
+            // Fermata troppo presto copre poco: meglio l'altro schema.
             for (const QPolygonF& b : assi) {
                 if (Regolare(prove.last(), p) && prove.last().lunghezza > 0.9 * senzaCoda.lunghezza)
                     break;
-                prove << Fermata(b, parte, p);
+                if (TCircuitoPosato f = Fermata(b, parte, p); f.lunghezza > 0.75 * senzaCoda.lunghezza)
+                    prove << f;
             }
         }
         const TCircuitoPosato* migliore = nullptr;
