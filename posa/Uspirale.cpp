@@ -163,7 +163,8 @@ QPolygonF TroppoVicini(const QPolygonF& tubo, double passo, bool tutti)
                     if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
                         continue;
                     visto[j] = i;
-                    const double da = DistanzaPuntoTratto(a, t[j], t[j + 1]), db = DistanzaPuntoTratto(b, t[j], t[j + 1]);
+                    const double da = DistanzaPuntoTratto(a, t[j], t[j + 1]),
+                                 db = DistanzaPuntoTratto(b, t[j], t[j + 1]);
                     const double dj = DistanzaPuntoTratto(t[j], a, b), dk = DistanzaPuntoTratto(t[j + 1], a, b);
                     if (std::min({da, db, dj, dk}) >= minimo)
                         continue;
