@@ -182,12 +182,19 @@ QPolygonF TroppoVicini(const QPolygonF& tubo, double passo, bool tutti)
     return r;
 }
 
+// Il raggio più stretto ammesso: cinque diametri, o mezzo passo dove il tubo torna indietro fra due
+// vicini; meno il millimetro di Corda con cui i giri e la spina si scostano dalle loro distanze.
+double RaggioAmmesso(const TParametriPosa& p)
+{
+    return std::min(p.Raggio(), p.passo / 2) - 0.8 * Corda;
+}
+
 // Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
 // torna indietro fra due vicini, più largo non ci sta).
 bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
 {
     return ci.Posato() && TroppoVicini(ci.tubo, p.passo, false).isEmpty()
-        && CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4, false).isEmpty();
+        && CurveStrette(ci.tubo, RaggioAmmesso(p), false).isEmpty();
 }
 
 // Ascissa sull'asse (aperto) del punto più vicino a q.
@@ -233,7 +240,7 @@ TCircuitoPosato Fermata(QPolygonF asse, const TForma& parte, const TParametriPos
             return {};
         // Di due tratti troppo vicini sbaglia il secondo lungo l'asse, che entra dove c'è già il primo.
         const QPolygonF vicini = TroppoVicini(ci.tubo, p.passo, true);
-        const QPolygonF curve = CurveStrette(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4, true);
+        const QPolygonF curve = CurveStrette(ci.tubo, RaggioAmmesso(p), true);
         if (vicini.isEmpty() && curve.isEmpty())
             return ci;
         double primo = 1e300;

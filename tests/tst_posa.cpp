@@ -158,9 +158,8 @@ void TestPosa::circuiti_data()
     QTest::addColumn<TSchemaPosa>("schema");
     QTest::addColumn<bool>("posabile");
     // Limiti noti, dichiarati perché il test li segnali se spariscono: copertura scarsa (la
-    // serpentina intorno a un foro, la spirale lascia vuoto il centro delle parti strette e
-    // rinuncia ai giri interni dove piegherebbero troppo stretti). Il resto della geometria vale
-    // sempre: dentro, passo, raggio, nessun incrocio.
+    // serpentina intorno a un foro, la spirale rinuncia ai giri interni dove piegherebbero troppo
+    // stretti). Il resto della geometria vale sempre: dentro, passo, raggio, nessun incrocio.
     QTest::addColumn<QString>("limite");
 
     const TForma rett {Rett(0, 0, 4, 3), {}};
@@ -185,10 +184,9 @@ void TestPosa::circuiti_data()
         riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
         riga("rientro") << rientro << 1 << 0.2 << schema << true << QString();
         riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "" : "copertura");
-        riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
+        riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString();
         riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
-        riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true
-                         << QString(spirale ? "copertura" : "");
+        riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true << QString();
         riga("ti_2") << ti << 2 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
         riga("due_fori") << dueFori << 1 << 0.2 << schema << true << QString("copertura");
         riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
