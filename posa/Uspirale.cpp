@@ -261,10 +261,10 @@ QList<QPolygonF> TSpirale::Giri(const TForma& parte, const TParametriPosa& p, QP
     auto g = geos_tvl::PoligonoValido(parte);
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
     // (il rientro di un altro passo è vuoto) farebbe toccare la fascia con sé stessa.
-    // Ogni giro è il rientro "aperto": gli spigoli convessi girano ad arco di raggio tondo, così la
-    // mandata all'interno della curva resta più larga di mezzo passo anche dove un arco attorno a
-    // uno spigolo rientrante incontra un lato dritto con un angolo acuto. Con tondo < 2 passi il
-    // giro dentro resta a due passi da quello fuori.
+    // Dove il giro ha uno spigolo acuto (un arco attorno a uno spigolo rientrante che incontra un
+    // lato dritto) lo si "apre": gli spigoli convessi girano ad arco di raggio tondo, così la mandata
+    // all'interno della curva resta più larga di mezzo passo. Con tondo < 2 passi il giro dentro
+    // resta a due passi da quello fuori.
     const double tondo = 1.05 * s;
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
