@@ -181,7 +181,14 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
         return c;
     }
     const double s = p.passo;
-    auto fascia = geos_tvl::Buffer(geos_tvl::Linea(asse).get(), s / 2, true);
+    // Estremità tonda in fondo (il tubo torna indietro su un semicerchio di mezzo passo anche dove
+    // l'asse finisce in curva), piatta all'inizio: lì si apre il tubo.
+    const QPointF d = (asse[1] - asse[0]) / QLineF(asse[0], asse[1]).length();
+    // Semicerchio fitto: raccordato, il poligono ha il raggio del suo apotema.
+    auto tonda = geos_tvl::TGeom(GEOSBufferWithStyle_r(geos_tvl::Contesto(), geos_tvl::Linea(asse).get(), s / 2, 16,
+                                                       GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_MITRE, 4.0));
+    auto dietro = geos_tvl::Rettangolo(asse[0] - d * (s / 4 + 0.001), d, s / 2 + 0.002, s + 0.004);
+    auto fascia = geos_tvl::Differenza(tonda.get(), dietro.get());
     const TForme pezzi = geos_tvl::Forme(fascia.get());
     if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
         c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
@@ -189,7 +196,6 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     }
     QPolygonF bordo = pezzi.first().esterno;
     // L'estremità piatta iniziale: i due vertici a mezzo passo dal primo punto dell'asse.
-    const QPointF d = (asse[1] - asse[0]) / QLineF(asse[0], asse[1]).length();
     const QPointF nrm(-d.y(), d.x());
     const QPointF capoA = asse[0] + nrm * (s / 2), capoB = asse[0] - nrm * (s / 2);
     // Un capo può cadere in mezzo a un lato del contorno (estremità allineata al tratto dopo).

@@ -26,17 +26,60 @@ QPolygonF AnelloVicino(const TForme& pezzi, QPointF p)
     return Anelli::Antiorario(r);
 }
 
-// Vero se il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
-bool CurvaStretta(const QPolygonF& t, double raggio)
+// I punti dove il tubo piega più stretto del raggio dato (cerchio per tre vertici consecutivi).
+QPolygonF CurveStrette(const QPolygonF& t, double raggio, bool tutti)
 {
+    QPolygonF r;
     for (qsizetype i = 1; i + 1 < t.size(); ++i) {
         const QPointF a = t[i - 1], b = t[i], c = t[i + 1];
         const double doppiaArea = std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y()));
         if (doppiaArea > 1e-12
             && QLineF(a, b).length() * QLineF(b, c).length() * QLineF(c, a).length() / (2 * doppiaArea) < raggio)
-            return true;
+            r << b;
+        if (!r.isEmpty() && !tutti)
+            break;
     }
-    return false;
+    return r;
+}
+
+// I vertici dove l'anello (antiorario) gira verso l'interno per più di un angolo retto entro la
+// distanza data: lì la mandata all'interno della curva non avrebbe posto per piegare (anche quando
+// lo spigolo acuto è diviso in due da un lato corto).
+QPolygonF SpigoliAcuti(const QPolygonF& a, double entro)
+{
+    const qsizetype n = a.size();
+    QList<double> svolta(n), lato(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF u = a[i] - a[(i + n - 1) % n], v = a[(i + 1) % n] - a[i];
+        svolta[i] = std::atan2(u.x() * v.y() - u.y() * v.x(), QPointF::dotProduct(u, v));
+        lato[i] = std::hypot(v.x(), v.y()); // dal vertice i al seguente
+    }
+    QPolygonF r;
+    for (qsizetype i = 0; i < n; ++i) {
+        double somma = svolta[i], l = lato[i];
+        qsizetype k = 1;
+        for (; k < n && l < entro; l += lato[(i + k) % n], ++k)
+            somma += svolta[(i + k) % n];
+        if (somma > 1.6) // poco più di 90°
+            for (qsizetype j = 0; j < k; ++j)
+                r << a[(i + j) % n];
+    }
+    return r;
+}
+
+// Il rientro aperto (spigoli convessi ad arco di raggio tondo) entro tre raggi dai punti dati, il
+// rientro esatto altrove.
+TForme ApertoAttorno(const GEOSGeometry* g, double rientro, double tondo, const QPolygonF& punti)
+{
+    GEOSContextHandle_t h = geos_tvl::Contesto();
+    std::vector<GEOSGeometry*> p;
+    for (const QPointF& q : punti)
+        p.push_back(GEOSGeom_createPointFromXY_r(h, q.x(), q.y()));
+    geos_tvl::TGeom insieme(GEOSGeom_createCollection_r(h, GEOS_MULTIPOINT, p.data(), unsigned(p.size())));
+    auto dischi = geos_tvl::Rientro(insieme.get(), -5 * tondo);
+    auto aperto = geos_tvl::Rientro(geos_tvl::Rientro(g, rientro + tondo).get(), -tondo);
+    auto fuori = geos_tvl::Differenza(geos_tvl::Rientro(g, rientro).get(), dischi.get());
+    return geos_tvl::Forme(geos_tvl::TGeom(GEOSUnion_r(h, aperto.get(), fuori.get())).get());
 }
 
 // Lato lungo di un rettangolo (r0 r1 r2 r3) e il vettore che da quel lato porta al lato opposto.
@@ -82,8 +125,21 @@ QPolygonF Semplificata(const QPolygonF& t, double tolleranza)
     return r;
 }
 
-bool TroppoVicino(const QPolygonF& tubo, double passo)
+// I vertici fitti dove due archi del rientro s'incontrano fanno piccole esse che il tubo non
+// potrebbe raccordare: via quelli che si discostano meno della tolleranza.
+QPolygonF SemplificaAnello(const QPolygonF& a, double tolleranza)
 {
+    if (a.size() < 4)
+        return a;
+    QPolygonF r = Semplificata(a + QPolygonF {a.first()}, tolleranza);
+    r.removeLast();
+    return r.size() >= 3 ? r : a;
+}
+
+// I punti di tratti del tubo lontani lungo il tubo che passano a meno di un passo.
+QPolygonF TroppoVicini(const QPolygonF& tubo, double passo, bool tutti)
+{
+    QPolygonF r;
     const QPolygonF t = Semplificata(tubo, 0.0005);
     QList<double> ascissa {0};
     for (qsizetype i = 1; i < t.size(); ++i)
@@ -107,23 +163,94 @@ bool TroppoVicino(const QPolygonF& tubo, double passo)
                     if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
                         continue;
                     visto[j] = i;
-                    const double d
-                        = std::min({DistanzaPuntoTratto(a, t[j], t[j + 1]), DistanzaPuntoTratto(b, t[j], t[j + 1]),
-                                    DistanzaPuntoTratto(t[j], a, b), DistanzaPuntoTratto(t[j + 1], a, b)});
-                    if (d < minimo)
-                        return true;
+                    const double da = DistanzaPuntoTratto(a, t[j], t[j + 1]),
+                                 db = DistanzaPuntoTratto(b, t[j], t[j + 1]);
+                    const double dj = DistanzaPuntoTratto(t[j], a, b), dk = DistanzaPuntoTratto(t[j + 1], a, b);
+                    if (std::min({da, db, dj, dk}) >= minimo)
+                        continue;
+                    // Si annotano il capo più vicino all'altro tratto e quel tratto: dicono dove sta il difetto.
+                    if (std::min(da, db) <= std::min(dj, dk))
+                        r << (da <= db ? a : b) << t[j];
+                    else
+                        r << (dj <= dk ? t[j] : t[j + 1]) << a;
+                    if (!tutti)
+                        return r;
                 }
                 qui << i;
             }
     }
-    return false;
+    return r;
 }
+
+// Il raggio più stretto ammesso: cinque diametri, o mezzo passo dove il tubo torna indietro fra due
+// vicini; meno il millimetro di Corda con cui i giri e la spina si scostano dalle loro distanze.
+double RaggioAmmesso(const TParametriPosa& p)
+{
+    return std::min(p.Raggio(), p.passo / 2) - 0.8 * Corda;
+}
+
 // Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
 // torna indietro fra due vicini, più largo non ci sta).
 bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
 {
-    return ci.Posato() && !TroppoVicino(ci.tubo, p.passo)
-        && !CurvaStretta(ci.tubo, std::min(p.Raggio(), p.passo / 2) - 1e-4);
+    return ci.Posato() && TroppoVicini(ci.tubo, p.passo, false).isEmpty()
+        && CurveStrette(ci.tubo, RaggioAmmesso(p), false).isEmpty();
+}
+
+// Ascissa sull'asse (aperto) del punto più vicino a q.
+double AscissaSu(const QPolygonF& asse, QPointF q)
+{
+    double migliore = 1e300, ascissa = 0, s = 0;
+    for (qsizetype i = 0; i + 1 < asse.size(); ++i) {
+        const QPointF u = asse[i], w = asse[i + 1] - u;
+        const double l2 = QPointF::dotProduct(w, w), l = std::sqrt(l2);
+        const double t = l2 <= 0 ? 0 : std::clamp(QPointF::dotProduct(q - u, w) / l2, 0.0, 1.0);
+        if (const double d = QLineF(q, u + w * t).length(); d < migliore)
+            migliore = d, ascissa = s + t * l;
+        s += l;
+    }
+    return ascissa;
+}
+
+// L'asse fino all'ascissa data.
+QPolygonF Troncato(const QPolygonF& asse, double fino)
+{
+    QPolygonF r {asse.value(0)};
+    double s = 0;
+    for (qsizetype i = 1; i < asse.size(); ++i) {
+        const double l = QLineF(asse[i - 1], asse[i]).length();
+        if (s + l >= fino) {
+            if (fino - s > 1e-6)
+                r << asse[i - 1] + (asse[i] - asse[i - 1]) * ((fino - s) / l);
+            return r;
+        }
+        r << asse[i];
+        s += l;
+    }
+    return r;
+}
+
+// Una spirale che diventa irregolare verso il centro (giri piccoli e storti) si ferma prima:
+// l'asse si accorcia fino a due passi prima del primo difetto, al più tre volte.
+TCircuitoPosato Fermata(QPolygonF asse, const TForma& parte, const TParametriPosa& p)
+{
+    for (int prova = 0; prova < 3 && LunghezzaPolilinea(asse) > 4 * p.passo; ++prova) {
+        const TCircuitoPosato ci = TTracciatore().TuboDaAsse(asse, parte, p);
+        if (!ci.Posato())
+            return {};
+        // Di due tratti troppo vicini sbaglia il secondo lungo l'asse, che entra dove c'è già il primo.
+        const QPolygonF vicini = TroppoVicini(ci.tubo, p.passo, true);
+        const QPolygonF curve = CurveStrette(ci.tubo, RaggioAmmesso(p), true);
+        if (vicini.isEmpty() && curve.isEmpty())
+            return ci;
+        double primo = 1e300;
+        for (qsizetype i = 0; i + 1 < vicini.size(); i += 2)
+            primo = std::min(primo, std::max(AscissaSu(asse, vicini[i]), AscissaSu(asse, vicini[i + 1])));
+        for (const QPointF& q : curve)
+            primo = std::min(primo, AscissaSu(asse, q));
+        asse = Troncato(asse, primo - 2 * p.passo);
+    }
+    return {};
 }
 } // namespace
 
@@ -134,17 +261,31 @@ QList<QPolygonF> TSpirale::Giri(const TForma& parte, const TParametriPosa& p, QP
     auto g = geos_tvl::PoligonoValido(parte);
     // Giri a due passi l'uno dall'altro; un giro i cui lati opposti distano meno di due passi
     // (il rientro di un altro passo è vuoto) farebbe toccare la fascia con sé stessa.
+    // Dove il giro ha uno spigolo acuto (un arco attorno a uno spigolo rientrante che incontra un
+    // lato dritto) lo si "apre": gli spigoli convessi girano ad arco di raggio tondo, così la mandata
+    // all'interno della curva resta più larga di mezzo passo. Con tondo < 2 passi il giro dentro
+    // resta a due passi da quello fuori.
+    const double tondo = 1.05 * s;
     QList<QPolygonF> giri;
     QPointF riferimento = verso;
     for (int k = 0; k < p.maxAnelli; ++k) {
         // Un millimetro in più: gli archi attorno agli spigoli rientranti sono spezzate, le cui
         // corde passano un poco più vicine all'angolo dell'arco vero.
         const double rientro = c + Corda + s / 2 + k * 2 * s;
-        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
-        if (pezzi.isEmpty()
-            || GEOSisEmpty_r(geos_tvl::Contesto(), geos_tvl::Rientro(g.get(), rientro + s * 1.05).get()))
+        auto nucleo = geos_tvl::Rientro(g.get(), rientro + tondo);
+        if (GEOSisEmpty_r(geos_tvl::Contesto(), nucleo.get()))
             break;
-        const QPolygonF anello = AnelloVicino(pezzi, riferimento);
+        const TForme pezzi = geos_tvl::Forme(geos_tvl::Rientro(g.get(), rientro).get());
+        if (pezzi.isEmpty())
+            break;
+        QPolygonF anello = AnelloVicino(pezzi, riferimento);
+        if (const QPolygonF acuti = SpigoliAcuti(anello, tondo); !acuti.isEmpty()) {
+            // Aperto solo attorno agli spigoli acuti: altrove gli spigoli retti restano vivi e la
+            // scala dei collegamenti scende sempre di due passi.
+            anello = AnelloVicino(ApertoAttorno(g.get(), rientro, tondo, acuti), riferimento);
+        }
+        // Il primo giro ha solo il millimetro di Corda verso i muri; quelli dentro hanno due passi.
+        anello = SemplificaAnello(anello, k == 0 ? Corda / 2 : 1.5 * Corda);
         if (Anelli::Perimetro(anello) < salto + 4 * s)
             break;
         giri << anello;
@@ -350,23 +491,55 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     }
     // Fra le spirali regolari (spina al centro dentro l'ultimo o il penultimo giro, oppure coda al
     // centro della spirale che parte verso il collettore) la più lunga, cioè quella che copre di
-    // più; se nessuna lo è, la spirale senza coda.
+    // più. I giri più interni sono i più piccoli e storti: se nessuna spirale è regolare si
+    // rinuncia a uno (tempo limitato).
     TCircuitoPosato conSpina = SpinaDentro(parte, p, verso, giri);
     if (conSpina.Posato())
         return conSpina; // già regolare, e nessun'altra copre di più
-    QList<TCircuitoPosato> prove;
-    if (giri.size() > 1) {
-        giri.removeLast();
-        prove << SpinaDentro(parte, p, verso, giri);
+    TCircuitoPosato senzaCoda;
+    for (int tolti = 0; tolti < 2 && tolti < giri.size(); ++tolti) {
+        const QList<QPolygonF> questi = giri.mid(0, giri.size() - tolti);
+        const double inizio = InizioVerso(questi, p.passo, verso);
+        const QPolygonF a = tolti == 0 ? asse : AsseDa(questi, inizio, parte, p);
+        if (a.isEmpty())
+            break;
+        QList<TCircuitoPosato> prove;
+        if (questi.size() > 1)
+            prove << SpinaDentro(parte, p, verso, questi.mid(0, questi.size() - 1));
+        if (const QPolygonF coda = Coda(parte, p, a); !coda.isEmpty())
+            prove << TTracciatore().TuboDaAsse(a + coda, parte, p);
+        prove << TTracciatore().TuboDaAsse(a, parte, p);
+        if (tolti == 0) {
+            senzaCoda = prove.last();
+            // La scala dei collegamenti che cade in una curva dei giri interni, o la fine
+            // dell'ultimo giro che gira uno spigolo verso il suo inizio: si sposta l'ingresso lungo
+            // il primo giro e si ferma la spirale prima del difetto.
+            QList<QPolygonF> assi {a};
+            for (double spostamento : {-3.0, 3.0})
+                if (const QPolygonF b = AsseDa(questi, inizio + spostamento * p.passo, parte, p); !b.isEmpty())
+                    assi << b;
+            // Fermata troppo presto copre poco: meglio l'altro schema.
+            for (const QPolygonF& b : assi) {
+                if (Regolare(prove.last(), p) && prove.last().lunghezza > 0.9 * senzaCoda.lunghezza)
+                    break;
+                if (TCircuitoPosato f = Fermata(b, parte, p); f.lunghezza > 0.75 * senzaCoda.lunghezza)
+                    prove << f;
+            }
+        }
+        const TCircuitoPosato* migliore = nullptr;
+        for (const TCircuitoPosato& ci : prove)
+            if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
+                migliore = &ci;
+        if (migliore)
+            return *migliore;
     }
-    const QPolygonF coda = Coda(parte, p, asse);
-    if (!coda.isEmpty())
-        prove << TTracciatore().TuboDaAsse(asse + coda, parte, p);
-    TCircuitoPosato senzaCoda = TTracciatore().TuboDaAsse(asse, parte, p);
-    prove << senzaCoda;
-    const TCircuitoPosato* migliore = nullptr;
-    for (const TCircuitoPosato& ci : prove)
-        if (Regolare(ci, p) && (!migliore || ci.lunghezza > migliore->lunghezza))
-            migliore = &ci;
-    return migliore ? *migliore : senzaCoda;
+    // Mai un tubo che piega troppo stretto o si avvicina a sé stesso: chi posa ripiega sull'altro schema.
+    TCircuitoPosato no;
+    no.asse = asse;
+    no.motivo = senzaCoda.Posato()
+        ? QCoreApplication::translate("TPosa",
+                                      "La spirale piegherebbe più stretta del raggio minimo o si "
+                                      "avvicinerebbe a sé stessa più del passo.")
+        : senzaCoda.motivo;
+    return no;
 }
