@@ -16,8 +16,7 @@ namespace {
 class TPasso : public QUndoCommand
 {
 public:
-    TPasso(TFotografia prima, TFotografia dopo, const QString& nome,
-           std::function<void(const TFotografia&)> ripristina)
+    TPasso(TFotografia prima, TFotografia dopo, const QString& nome, std::function<void(const TFotografia&)> ripristina)
         : QUndoCommand(nome)
         , Prima(std::move(prima))
         , Dopo(std::move(dopo))
@@ -184,7 +183,6 @@ void TAnnullamenti::Concludi()
     if (m_cambiato) {
         m_pila.push(new TPasso(std::move(m_prima), std::move(dopo), nome,
                                [this](const TFotografia& f) { f.Ripristina(m_stato); }));
-        m_stato.Dati().ProgettoModificato = true;
     } else if (!(dopo == m_prima)) {
         aggiorna(dopo);
     }

@@ -81,7 +81,8 @@ const char* const Contesto = "TAnnullamenti";
 QVector<TTabella*> TabelleFotografate(const TDati& d)
 {
     // L'ordine è quello dell'enum Tabella.
-    return {d.AuxInfo, d.AuxDGenerali, d.AuxLocali, d.AuxCollettori, d.AuxCompAgg, d.AuxCircuiti, d.AuxRotoli, d.AuxRegol};
+    return {d.AuxInfo,    d.AuxDGenerali, d.AuxLocali, d.AuxCollettori,
+            d.AuxCompAgg, d.AuxCircuiti,  d.AuxRotoli, d.AuxRegol};
 }
 
 TFotografia TFotografia::Prendi(const TStatoProgetto& s, const TFotografia* simile)
