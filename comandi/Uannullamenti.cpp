@@ -122,7 +122,6 @@ void TAnnullamenti::apri()
         return;
     m_aperta = true;
     m_cambiato = false;
-    m_nomeDedotto.clear();
     m_prima = TFotografia::Prendi(m_stato, &m_ultima);
     m_ultima = m_prima;
     m_livello = QThread::currentThread()->loopLevel();
@@ -150,11 +149,8 @@ void TAnnullamenti::Inizia(const QString& nome)
 
 void TAnnullamenti::segmento(const TFotografia& ora)
 {
-    if (ora == m_ultima)
-        return;
-    if (!m_cambiato)
-        m_nomeDedotto = TFotografia::NomePasso(m_ultima, ora);
-    m_cambiato = true;
+    if (!ora.StessiDati(m_ultima))
+        m_cambiato = true;
 }
 
 void TAnnullamenti::interno()
@@ -178,7 +174,9 @@ void TAnnullamenti::Concludi()
     m_aperta = false;
     TFotografia dopo = TFotografia::Prendi(m_stato, &m_ultima);
     segmento(dopo);
-    const QString nome = m_nome.isEmpty() ? m_nomeDedotto : m_nome;
+    // Il nome guarda tutto il passo: le regole mettono prima le cause (locali, dati generali) delle
+    // conseguenze che i ricalcoli aggiungono (liste dei collettori, conferma tolta).
+    const QString nome = m_nome.isEmpty() ? TFotografia::NomePasso(m_prima, dopo) : m_nome;
     m_nome.clear();
     if (m_cambiato) {
         m_pila.push(new TPasso(std::move(m_prima), std::move(dopo), nome,

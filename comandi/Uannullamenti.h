@@ -39,6 +39,8 @@ public:
     void Inizia(const QString& nome = {});
     // Chiude la finestra aperta: il passo entra nella pila se lo stato è cambiato.
     void Concludi();
+    // Una finestra d'osservazione è aperta (l'azione non è ancora finita).
+    bool InCorso() const { return m_aperta; }
 
     // Annulla o ripete un passo. Un record in modifica si registra prima, con le sue regole: se
     // lo rifiutano (con il loro messaggio) non si annulla nulla e si restituisce false; se lo
@@ -76,7 +78,6 @@ private:
     bool m_ripristino = false;
     bool m_cambiato = false; // l'utente ha cambiato qualcosa nella finestra aperta
     QString m_nome; // dato da Inizia
-    QString m_nomeDedotto; // dal primo cambiamento dell'utente
     TFotografia m_prima; // all'apertura della finestra
     TFotografia m_ultima; // all'apertura o alla fine dell'ultimo ricalcolo
 };

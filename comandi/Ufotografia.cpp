@@ -167,16 +167,20 @@ void TFotografia::Ripristina(TStatoProgetto& s) const
     s.Assegnazione.Sostituisci(m_collettori, m_lista);
 }
 
-bool TFotografia::operator==(const TFotografia& a) const
+bool TFotografia::StessiDati(const TFotografia& a) const
 {
     return m_tabelle == a.m_tabelle && m_modoTMandata == a.m_modoTMandata && m_tMandata == a.m_tMandata
-        && m_ricalcolati == a.m_ricalcolati && m_impostazioniSalvate == a.m_impostazioniSalvate
         && m_confermati == a.m_confermati && m_ottimizzazione == a.m_ottimizzazione
         && m_modoRegolazione == a.m_modoRegolazione && m_statOttimizzazione == a.m_statOttimizzazione
         && m_opzioneOttimizzazione == a.m_opzioneOttimizzazione && m_scartoMin == a.m_scartoMin
         && m_minimo == a.m_minimo && m_conPrezzi == a.m_conPrezzi && stessiCollettori(m_collettori, a.m_collettori)
         && m_lista == a.m_lista && m_en1264.Serializza() == a.m_en1264.Serializza() && m_sezioni == a.m_sezioni
-        && m_pianta == a.m_pianta && m_piantaDanneggiata == a.m_piantaDanneggiata && m_posa == a.m_posa
+        && m_pianta == a.m_pianta && m_piantaDanneggiata == a.m_piantaDanneggiata && m_posa == a.m_posa;
+}
+
+bool TFotografia::operator==(const TFotografia& a) const
+{
+    return StessiDati(a) && m_ricalcolati == a.m_ricalcolati && m_impostazioniSalvate == a.m_impostazioniSalvate
         && m_avviso == a.m_avviso && m_nuovi == a.m_nuovi && m_tolti == a.m_tolti
         && m_confermaTolta == a.m_confermaTolta && m_ottimizzazioneTolta == a.m_ottimizzazioneTolta
         && m_dgModificati == a.m_dgModificati && m_localiModificati == a.m_localiModificati;

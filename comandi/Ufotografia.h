@@ -24,6 +24,10 @@ public:
     // Uguali in tutto quel che l'utente o i ricalcoli possono cambiare (i risultati dei locali
     // seguono da tabelle e indicatori e non si confrontano).
     bool operator==(const TFotografia& altra) const;
+    // Uguali nei dati del progetto, senza guardare gli indicatori dei ricalcoli da fare e gli avvisi
+    // in sospeso: quel che cambia solo loro (una riga rifiutata, "Salva Impostazioni" sugli stessi
+    // valori) non è un passo.
+    bool StessiDati(const TFotografia& altra) const;
 
     // Nome del passo che porta da `prima` a `dopo` ("eliminazione collettore"), tradotto.
     static QString NomePasso(const TFotografia& prima, const TFotografia& dopo);

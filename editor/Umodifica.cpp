@@ -72,6 +72,11 @@ void TMenuModifica::Collega(TProgetto* progetto)
     aggiorna();
 }
 
+TAnnullamenti* TMenuModifica::Annullamenti() const
+{
+    return m_annullamenti;
+}
+
 void TMenuModifica::Salvato()
 {
     if (m_annullamenti)

@@ -21,7 +21,7 @@ public:
     void Collega(TProgetto* progetto);
     // Dopo un salvataggio riuscito.
     void Salvato();
-    TAnnullamenti* Annullamenti() const { return m_annullamenti; }
+    TAnnullamenti* Annullamenti() const;
 
     QMenu* Modifica1;
     QAction* Annulla1;

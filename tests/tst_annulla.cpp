@@ -28,12 +28,14 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -188,6 +190,8 @@ void esegui(TSessione& s, TRegistroMessaggi& registro, const QString& azione)
         const QString chiave = t->ValoreRiga(a[1].toInt(), t->IndiceCampo("CODICE")).toString();
         const int i = r->DBLookupComboBox7->findData(chiave);
         QVERIFY2(i >= 0, qPrintable(chiave));
+        // La scelta dall'elenco (qui senza eventi del mouse) apre il passo come il clic che la fa.
+        s.a->Inizia();
         r->DBLookupComboBox7->setCurrentIndex(i);
         Q_EMIT r->DBLookupComboBox7->activated(i);
         s.Clic(r->DBNavigator5->Pulsante(TDBNavigator::nbPost));
@@ -203,8 +207,8 @@ void esegui(TSessione& s, TRegistroMessaggi& registro, const QString& azione)
     } else {
         QFAIL(qPrintable(azione));
     }
-    // Finito di servire l'evento, il passo si chiude da sé.
-    QCoreApplication::processEvents();
+    // Finito di servire l'evento (e i dialoghi che ha aperto), il passo si chiude da sé.
+    QTRY_VERIFY_WITH_TIMEOUT(!s.a->InCorso(), 2000);
     // Avvisi della pagina dei collettori e domande: la sequenza fatta direttamente li ripete
     // (o no); qui conta lo stato.
     registro.PrendiTutti();
@@ -252,26 +256,27 @@ class TstAnnulla : public QObject
     // "Salva Impostazioni" ed "Esci".
     int rispondi(QDialog& d)
     {
-        if (auto* dc = qobject_cast<TDefColl*>(&d)) {
-            dc->show();
-            dc->Edit1->selectAll();
-            QTest::keyClicks(dc->Edit1, sessione->nomeProssimo);
-            QTest::mouseClick(dc->BitBtn1, Qt::LeftButton);
-            dc->hide();
-            return dc->result();
-        }
-        if (auto* v = qobject_cast<TMostraCColl*>(&d)) {
-            v->show();
-            for (int r = 0; QComboBox* e = v->ElencoTipi(r); ++r)
-                if (e->isEnabled() && e->count() > 1) {
-                    e->setCurrentIndex(e->count() - 1);
-                    Q_EMIT e->activated(e->count() - 1);
-                }
-            QTest::mouseClick(v->BitBtn1, Qt::LeftButton);
-            QTest::mouseClick(v->BitBtn3, Qt::LeftButton);
-            return v->result();
-        }
-        return QDialog::Rejected;
+        // Dentro un ciclo degli eventi annidato, come exec(): il dialogo fa parte dell'azione che
+        // l'ha aperto.
+        QEventLoop ciclo;
+        QTimer::singleShot(0, &ciclo, [&] {
+            if (auto* dc = qobject_cast<TDefColl*>(&d)) {
+                dc->show();
+                dc->Edit1->selectAll();
+                QTest::keyClicks(dc->Edit1, sessione->nomeProssimo);
+                QTest::mouseClick(dc->BitBtn1, Qt::LeftButton);
+                dc->hide();
+            } else if (auto* v = qobject_cast<TMostraCColl*>(&d)) {
+                v->show();
+                QTest::mouseClick(v->BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(v->BitBtn3, Qt::LeftButton);
+            } else {
+                d.setResult(QDialog::Rejected);
+            }
+            ciclo.quit();
+        });
+        ciclo.exec();
+        return d.result();
     }
 
     // Stato (fotografia e file) dopo le azioni.
@@ -346,12 +351,12 @@ private Q_SLOTS:
             << QStringList {"assegnazione automatica", "conferma collettori"};
         // Un carico cambiato rifà le liste entrando nei collettori: annullarlo torna a prima dei
         // due, ripeterlo rifà entrambi.
-        QTest::newRow("ricostruzione") << QStringList {"collettore:C1", "collega:PT", "collega:P1", "carico:0:4000",
+        QTest::newRow("ricostruzione") << QStringList {"collettore:C1", "collega:PT", "collega:PT", "carico:0:4000",
                                                        "pagina:4",      "undo",       "pagina:4",   "redo",
                                                        "pagina:2",      "undo",       "undo"}
                                        << QStringList {"nuovo collettore", "collegamento circuiti",
                                                        "collegamento circuiti", "modifica locale"};
-        QTest::newRow("regolazione") << QStringList {"auto", "tipo", "termostato:0", "termostato:1",
+        QTest::newRow("regolazione") << QStringList {"auto", "tipo", "termostato:2", "termostato:3",
                                                      "undo", "redo", "undo"}
                                      << QStringList {"assegnazione automatica", "conferma collettori",
                                                      "scelta regolazione", "scelta regolazione"};
@@ -369,7 +374,7 @@ private Q_SLOTS:
         stato(azioni, conAnnulla, fileConAnnulla, &nomi);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(nomi, passi);
+        QCOMPARE(nomi.join(" | "), passi.join(" | "));
         stato(dirette(azioni), diretta, fileDiretto);
         if (QTest::currentTestFailed())
             return;
@@ -392,7 +397,7 @@ private Q_SLOTS:
         QCOMPARE(l->State(), TStato::Modifica);
         QCOMPARE(s.a->Pila().count(), 1);
         QVERIFY(!s.a->Annulla());
-        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Errore);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
         QCOMPARE(l->State(), TStato::Modifica);
         QCOMPARE(s.a->Pila().index(), 1);
         // Corretto: il numero 20 si registra, poi si annulla.
@@ -442,11 +447,17 @@ private Q_SLOTS:
         TTabella* l = dati.AuxLocali;
         p->PageControl1->setCurrentWidget(p->TabSheet3);
         l->Append();
-        for (const auto& [campo, v] : QList<QPair<QString, QVariant>> {
-                 {"ID", 1}, {"Descrizione", "Sala"}, {"Piano", "PT"}, {"Area", 20}, {"CTermico", 1500}})
+        for (const auto& [campo, v] : QList<QPair<QString, QVariant>> {{"ID", 1},
+                                                                       {"Descrizione", "Sala"},
+                                                                       {"Piano", "PT"},
+                                                                       {"Area", 20},
+                                                                       {"CTermico", 1500},
+                                                                       {"DistColl", 5}})
             QVERIFY(l->FieldByName(campo).Imposta(v));
         QTest::mouseClick(p->TabSheet3->DBNavigator3->Pulsante(TDBNavigator::nbPost), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        TAnnullamenti* a = TAnnullamenti::Di(p->Stato());
+        QVERIFY(a);
+        QTRY_VERIFY(!a->InCorso());
         QCOMPARE(annulla->text(), QStringLiteral("Annulla inserimento locale"));
         QVERIFY(annulla->isEnabled() && !ripeti->isEnabled());
         TSessione finta; // solo per il nome del collettore nel dialogo
@@ -454,11 +465,11 @@ private Q_SLOTS:
         sessione = &finta;
         p->PageControl1->setCurrentWidget(p->TabSheet5);
         QTest::mouseClick(p->TabSheet5->SpeedButton1, Qt::LeftButton);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(!a->InCorso());
         QCOMPARE(p->Stato().Assegnazione.NumeroCollettori(), 1);
         p->TabSheet5->TreeView1->setCurrentIndex(p->TabSheet5->ModelloAlbero()->Indice({0, -1}));
         QTest::mouseClick(p->TabSheet5->SpeedButton2, Qt::LeftButton);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(!a->InCorso());
         QCOMPARE(p->Stato().Assegnazione.NumeroCollettori(), 0);
         QCOMPARE(annulla->text(), QStringLiteral("Annulla eliminazione collettore"));
 
