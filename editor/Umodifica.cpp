@@ -9,8 +9,10 @@
 #include "progetto/Ustato.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 TAnnullamenti& AnnullamentiDelProgetto(TProgetto& progetto)
 {
@@ -44,13 +46,14 @@ TAnnullamenti& AnnullamentiDelProgetto(TProgetto& progetto)
 TMenuModifica::TMenuModifica(QMenuBar* barra, QWidget* finestra)
     : QObject(finestra)
 {
-    Modifica1 = barra->addMenu(tr("&Modifica"));
+    // "&Modifica" è già il pulsante della pagina dei collettori (Alt+M).
+    Modifica1 = barra->addMenu(tr("Mo&difica"));
     Modifica1->setObjectName(QStringLiteral("Modifica1"));
     Modifica1->menuAction()->setObjectName(QStringLiteral("Modifica1"));
-    Annulla1 = Modifica1->addAction(tr("Annulla"));
+    Annulla1 = Modifica1->addAction(tr("&Annulla"));
     Annulla1->setObjectName(QStringLiteral("Annulla1"));
     Annulla1->setShortcut(QKeySequence::Undo);
-    Ripeti1 = Modifica1->addAction(tr("Ripeti"));
+    Ripeti1 = Modifica1->addAction(tr("&Ripeti"));
     Ripeti1->setObjectName(QStringLiteral("Ripeti1"));
     Ripeti1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(Annulla1, &QAction::triggered, this, [this] { annulla(true); });
@@ -90,16 +93,29 @@ void TMenuModifica::aggiorna()
     const bool avanti = pila && pila->canRedo();
     Annulla1->setEnabled(indietro);
     Ripeti1->setEnabled(avanti);
-    Annulla1->setText(indietro ? tr("Annulla %1").arg(pila->undoText()) : tr("Annulla"));
-    Ripeti1->setText(avanti ? tr("Ripeti %1").arg(pila->redoText()) : tr("Ripeti"));
+    Annulla1->setText(indietro ? tr("&Annulla %1").arg(pila->undoText()) : tr("&Annulla"));
+    Ripeti1->setText(avanti ? tr("&Ripeti %1").arg(pila->redoText()) : tr("&Ripeti"));
 }
 
 void TMenuModifica::annulla(bool indietro)
 {
     if (!m_annullamenti || !m_progetto)
         return;
+    m_progetto->ConfermaCelleAperte();
+    bool inSospeso = false;
+    for (TTabella* t : TabelleFotografate(m_progetto->Dati()))
+        inSospeso |= (t->State() == TStato::Modifica || t->State() == TStato::Inserimento) && t->CampiCambiati() > 0;
     const bool fatto = indietro ? m_annullamenti->Annulla() : m_annullamenti->Ripeti();
     // Un locale che le regole non registrano resta in vista, in modifica, con il loro messaggio.
-    if (!fatto)
+    if (!fatto) {
         m_progetto->MostraLocaliInSospeso();
+        return;
+    }
+    // La riga non confermata non sparisce in silenzio: la barra di stato dice dov'è finita.
+    auto* finestra = qobject_cast<QMainWindow*>(parent());
+    if (inSospeso && finestra)
+        finestra->statusBar()->showMessage(
+            indietro ? tr("La riga in modifica è stata confermata e poi annullata: \"Ripeti\" la rimette.")
+                     : tr("La riga in modifica è stata confermata prima di ripetere."),
+            8000);
 }

@@ -429,7 +429,7 @@ private Q_SLOTS:
         QStringList menu;
         for (QAction* v : w.menuBar()->actions())
             menu << v->text();
-        QCOMPARE(menu.mid(0, 3), (QStringList {"&Progetto", "&Modifica", "&Stampa"}));
+        QCOMPARE(menu.mid(0, 3), (QStringList {"&Progetto", "Mo&difica", "&Stampa"}));
         auto* annulla = w.findChild<QAction*>("Annulla1");
         auto* ripeti = w.findChild<QAction*>("Ripeti1");
         QVERIFY(annulla && ripeti);
@@ -442,7 +442,7 @@ private Q_SLOTS:
         TProgetto* p = w.FinestraProgetto();
         QVERIFY(p);
         QVERIFY(!annulla->isEnabled() && !ripeti->isEnabled());
-        QCOMPARE(annulla->text(), QStringLiteral("Annulla"));
+        QCOMPARE(annulla->text(), QStringLiteral("&Annulla"));
         // Un locale nuovo, poi la pagina dei collettori: un collettore nuovo e la sua eliminazione.
         TTabella* l = dati.AuxLocali;
         p->PageControl1->setCurrentWidget(p->TabSheet3);
@@ -458,7 +458,7 @@ private Q_SLOTS:
         TAnnullamenti* a = TAnnullamenti::Di(p->Stato());
         QVERIFY(a);
         QTRY_VERIFY(!a->InCorso());
-        QCOMPARE(annulla->text(), QStringLiteral("Annulla inserimento locale"));
+        QCOMPARE(annulla->text(), QStringLiteral("&Annulla inserimento locale"));
         QVERIFY(annulla->isEnabled() && !ripeti->isEnabled());
         TSessione finta; // solo per il nome del collettore nel dialogo
         finta.nomeProssimo = "Nord";
@@ -471,7 +471,7 @@ private Q_SLOTS:
         QTest::mouseClick(p->TabSheet5->SpeedButton2, Qt::LeftButton);
         QTRY_VERIFY(!a->InCorso());
         QCOMPARE(p->Stato().Assegnazione.NumeroCollettori(), 0);
-        QCOMPARE(annulla->text(), QStringLiteral("Annulla eliminazione collettore"));
+        QCOMPARE(annulla->text(), QStringLiteral("&Annulla eliminazione collettore"));
 
         // Salvato: la pila resta, il progetto non è cambiato; annullare lo cambia, ripetere no.
         w.NomeFile = percorso;
@@ -481,7 +481,7 @@ private Q_SLOTS:
         QVERIFY(annulla->isEnabled());
         annulla->trigger();
         QCOMPARE(p->Stato().Assegnazione.NumeroCollettori(), 1);
-        QCOMPARE(ripeti->text(), QStringLiteral("Ripeti eliminazione collettore"));
+        QCOMPARE(ripeti->text(), QStringLiteral("&Ripeti eliminazione collettore"));
         QVERIFY(w.ProgettoModificato());
         ripeti->trigger();
         QCOMPARE(p->Stato().Assegnazione.NumeroCollettori(), 0);
