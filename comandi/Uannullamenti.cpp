@@ -178,6 +178,8 @@ void TAnnullamenti::Concludi()
     // conseguenze che i ricalcoli aggiungono (liste dei collettori, conferma tolta).
     const QString nome = m_nome.isEmpty() ? TFotografia::NomePasso(m_prima, dopo) : m_nome;
     m_nome.clear();
+    // Riferimento della prossima fotografia: le tabelle che non cambiano restano condivise.
+    m_ultima = dopo;
     if (m_cambiato) {
         m_pila.push(new TPasso(std::move(m_prima), std::move(dopo), nome,
                                [this](const TFotografia& f) { f.Ripristina(m_stato); }));

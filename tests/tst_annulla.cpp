@@ -23,6 +23,9 @@
 #include "editor/Upaginamandata.h"
 #include "editor/Upaginaregolazione.h"
 #include "editor/Uvistecollettori.h"
+#include "pianta/finestre/Uapripianta.h"
+#include "pianta/finestre/Ufinestrapianta.h"
+#include "pianta/finestre/Uvistapianta.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -32,6 +35,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -415,6 +419,45 @@ private Q_SLOTS:
         QVERIFY(s.a->Annulla());
         QCOMPARE(l->State(), TStato::Consultazione);
         QVERIFY(!l->Locate("CTermico", 700));
+        sessione = nullptr;
+    }
+
+    // Un collettore posato sulla pianta è un passo del progetto; annullarlo toglie il collettore
+    // dalla pianta del progetto e richiude la finestra della pianta (che ha la sua pila), così che
+    // riaprendola mostri la pianta del progetto; ripeterlo lo rimette.
+    void pianta()
+    {
+        TSessione s;
+        sessione = &s;
+        QVERIFY(s.Apri());
+        esegui(s, registro, "collettore:C1");
+        s.Pagina(2);
+        QTest::mouseClick(s.f().TabSheet3->BitBtnPianta, Qt::LeftButton);
+        QPointer<TFinestraPianta> f = s.f().Pianta() ? s.f().Pianta()->Finestra() : nullptr;
+        QVERIFY(f);
+        f->resize(1000, 700);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QCoreApplication::processEvents();
+        f->AdattaAlFoglio();
+        QTRY_VERIFY(!s.a->InCorso());
+        const TFotografia prima = TFotografia::Prendi(s.p.Stato());
+        f->ImpostaStrumento(TFinestraPianta::TStrumento::Collettore);
+        f->ImpostaCollettore("C1");
+        TVistaPianta* v = f->Vista();
+        const QPoint punto = v->VersoSchermo({1, 1}).toPoint();
+        QTest::mouseMove(v, punto);
+        QTest::mouseClick(v, Qt::LeftButton, {}, punto);
+        QTRY_VERIFY(!s.a->InCorso());
+        registro.PrendiTutti();
+        QVERIFY(!s.p.Stato().Pianta.Vuota());
+        QCOMPARE(s.a->Pila().undoText(), QStringLiteral("modifica pianta"));
+        const TFotografia dopo = TFotografia::Prendi(s.p.Stato());
+        QVERIFY(s.a->Annulla());
+        QVERIFY(TFotografia::Prendi(s.p.Stato()) == prima);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(f.isNull());
+        QVERIFY(s.a->Ripeti());
+        QVERIFY(TFotografia::Prendi(s.p.Stato()) == dopo);
         sessione = nullptr;
     }
 
