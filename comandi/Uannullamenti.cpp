@@ -180,6 +180,12 @@ void TAnnullamenti::Concludi()
     m_nome.clear();
     // Riferimento della prossima fotografia: le tabelle che non cambiano restano condivise.
     m_ultima = dopo;
+    // La pagina "Collettori" ha detto l'avviso: non torna annullando o ripetendo.
+    if (m_prima.AvvisoInSospeso() && !dopo.AvvisoInSospeso())
+        for (int i = 0; i < m_pila.count(); ++i) {
+            passo(m_pila, i)->Prima.DimenticaAvviso();
+            passo(m_pila, i)->Dopo.DimenticaAvviso();
+        }
     if (m_cambiato) {
         m_pila.push(new TPasso(std::move(m_prima), std::move(dopo), nome,
                                [this](const TFotografia& f) { f.Ripristina(m_stato); }));

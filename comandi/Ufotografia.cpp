@@ -167,6 +167,14 @@ void TFotografia::Ripristina(TStatoProgetto& s) const
     s.Assegnazione.Sostituisci(m_collettori, m_lista);
 }
 
+void TFotografia::DimenticaAvviso()
+{
+    m_avviso = false;
+    m_nuovi.clear();
+    m_tolti = 0;
+    m_confermaTolta = m_ottimizzazioneTolta = false;
+}
+
 bool TFotografia::StessiDati(const TFotografia& a) const
 {
     return m_tabelle == a.m_tabelle && m_modoTMandata == a.m_modoTMandata && m_tMandata == a.m_tMandata

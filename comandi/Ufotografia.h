@@ -29,6 +29,11 @@ public:
     // valori) non è un passo.
     bool StessiDati(const TFotografia& altra) const;
 
+    // Avviso della pagina "Collettori" in sospeso; dimenticarlo vale per tutte le fotografie una
+    // volta che la pagina l'ha detto (annullando non si ripete).
+    bool AvvisoInSospeso() const { return m_avviso; }
+    void DimenticaAvviso();
+
     // Nome del passo che porta da `prima` a `dopo` ("eliminazione collettore"), tradotto.
     static QString NomePasso(const TFotografia& prima, const TFotografia& dopo);
 

@@ -360,6 +360,12 @@ private Q_SLOTS:
                                                        "pagina:2",      "undo",       "undo"}
                                        << QStringList {"nuovo collettore", "collegamento circuiti",
                                                        "collegamento circuiti", "modifica locale"};
+        // Le liste rifatte entrando nella regolazione lasciano un avviso alla pagina dei collettori:
+        // detto una volta, annullando non torna.
+        QTest::newRow("avviso") << QStringList {"collettore:C1", "collega:PT", "carico:0:4000", "pagina:5",
+                                                "cliente:Casa",  "pagina:4",   "undo"}
+                                << QStringList {"nuovo collettore", "collegamento circuiti", "modifica locale",
+                                                "modifica dati cliente"};
         QTest::newRow("regolazione") << QStringList {"auto", "tipo", "termostato:2", "termostato:3",
                                                      "undo", "redo", "undo"}
                                      << QStringList {"assegnazione automatica", "conferma collettori",
