@@ -11,6 +11,7 @@
 #include "data/Ufilenormale.h"
 #include "data/Umessaggi.h"
 #include "editor/Udef.h"
+#include "editor/Umodifica.h"
 #include "editor/Upaginacliente.h"
 #include "optimise/finestre/Ufinestraottimizza.h"
 #include "progetto/Ufile.h"
@@ -173,6 +174,8 @@ void TTERMOVELA::creaMenu()
     N1->setObjectName(QStringLiteral("N1"));
     Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), QStringLiteral("&Chiudi"));
     Esci1 = voce(File1, QStringLiteral("Esci1"), QStringLiteral("&Esci"));
+
+    m_modifica = new TMenuModifica(barra, this);
 
     Stampe = barra->addMenu(QStringLiteral("&Stampa"));
     Stampe->setObjectName(QStringLiteral("Stampe"));
@@ -471,6 +474,8 @@ void TTERMOVELA::LeggiProgetto(const QString& percorso)
             ChiudiProgetto();
         NomeFile.clear();
     }
+    // Un progetto appena letto non ha nulla da annullare.
+    m_modifica->Collega(FinestraProgetto());
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -528,8 +533,10 @@ void TTERMOVELA::salvaConNome()
 void TTERMOVELA::scrivi(const QString& percorso)
 {
     TCaricamento caricamento(this);
-    if (ScriviProgetto(FinestraProgetto()->Stato(), percorso, &caricamento))
+    if (ScriviProgetto(FinestraProgetto()->Stato(), percorso, &caricamento)) {
         m_dati->ProgettoModificato = false;
+        m_modifica->Salvato();
+    }
 }
 
 void TTERMOVELA::Chiudi1Click()

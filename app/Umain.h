@@ -13,6 +13,7 @@ class TComandiStampa;
 class TDati;
 class TFileHistory;
 class TInfo;
+class TMenuModifica;
 class TProgetto;
 
 // Area MDI che dipinge lo sfondo "tvlbg" scalato e si ridisegna tutta dopo ogni scorrimento.
@@ -135,4 +136,5 @@ private:
     bool m_geometriaRipristinata = false;
     bool m_avvioRiuscito = true;
     TComandiStampa* m_stampa = nullptr;
+    TMenuModifica* m_modifica = nullptr; // "Annulla" e "Ripeti"
 };

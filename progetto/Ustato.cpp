@@ -48,6 +48,7 @@ bool TStatoProgetto::RicalcolaProgetto()
         if (!loc->Post())
             return false;
     }
+    Q_EMIT aggiornamentoInterno();
 
     if (m_dati.DGeneraliModificati) {
         PavRad.CaricaDatiGenerali(LeggiDatiGenerali(*dg));
@@ -131,6 +132,7 @@ void TStatoProgetto::RicostruisciCollettori()
 {
     if (!RisultatiRicalcolati && !ImpostazioniSalvate)
         return;
+    Q_EMIT aggiornamentoInterno();
     clessidra(true);
     QVector<TCircuitoGenerato> adesso = CircuitiDeiLocali(RisultatiLocali, ModoTMandata == 1);
     const TEsitoRicostruzione esito = RicostruisciAssegnazione(Assegnazione, m_circuiti, adesso);

@@ -114,8 +114,14 @@ Q_SIGNALS:
     void ricalcolato();
     // Le liste dei collettori sono state ricostruite da capo.
     void collettoriRicostruiti();
+    // Ricalcolo o ricostruzione stanno per cambiare lo stato da sé, come conseguenza di modifiche
+    // già fatte: chi registra i passi dell'utente non li conta come un passo nuovo.
+    void aggiornamentoInterno();
 
 private:
+    // La fotografia dello stato per annullare e ripetere copia anche i membri privati.
+    friend class TFotografia;
+
     void clessidra(bool occupato)
     {
         if (Clessidra)

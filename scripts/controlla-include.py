@@ -7,7 +7,7 @@ import pathlib
 import re
 import sys
 
-SENZA_FINESTRE = {"data", "calc", "en1264", "pianta", "posa", "progetto", "optimise", "documents"}
+SENZA_FINESTRE = {"data", "calc", "en1264", "pianta", "posa", "progetto", "comandi", "optimise", "documents"}
 FINESTRE = "finestre"
 
 

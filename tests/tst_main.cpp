@@ -617,7 +617,7 @@ private Q_SLOTS:
         QStringList barra;
         for (QAction* a : w.menuBar()->actions())
             barra << a->text();
-        QCOMPARE(barra, (QStringList {"&Progetto", "&Stampa", "In&formazioni"}));
+        QCOMPARE(barra, (QStringList {"&Progetto", "Mo&difica", "&Stampa", "In&formazioni"}));
         QCOMPARE(testiMenu(w.File1),
                  (QStringList {"&Nuovo", "&Apri", "&Salva", "Salva con N&ome...", "&Pianta...", "-", "&Chiudi", "&Esci"}));
         QCOMPARE(testiMenu(w.Nuovo1),
@@ -666,7 +666,7 @@ private Q_SLOTS:
         };
         // I progetti recenti ("&1 ...") hanno il loro numero, fuori da questo controllo.
         const QRegularExpression recente(QStringLiteral("^&\\d+ "));
-        for (QMenu* m : {w.File1, w.Nuovo1, w.Standard11, w.Stampe}) {
+        for (QMenu* m : {w.File1, w.Nuovo1, w.Standard11, w.Stampe, w.findChild<QMenu*>("Modifica1")}) {
             QStringList t;
             for (QAction* a : m->actions())
                 if (!a->isSeparator() && !recente.match(a->text()).hasMatch())
