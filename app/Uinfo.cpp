@@ -54,7 +54,7 @@ TInfo::TInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     InizializzaRisorseApp();
-    setObjectName(tr("Info"));
+    setObjectName(QStringLiteral("Info"));
     setWindowTitle(tr("Info"));
     QFont f(QStringLiteral("Tahoma"));
     f.setBold(true);
