@@ -477,7 +477,7 @@ cancel the row with X.</translation>
     </message>
     <message>
         <source>Sposta gli angoli, Canc elimina il contorno, la zona o il collettore scelto</source>
-        <translation>Moves corners; Del removes the selected outline, zone or manifold</translation>
+        <translation>Moves corners; the Delete key removes the selected outline, zone or manifold</translation>
     </message>
     <message>
         <source>Clic sugli angoli; Invio o clic sul primo angolo chiude, Backspace toglie l&apos;ultimo, Esc annulla</source>
