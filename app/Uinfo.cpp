@@ -83,16 +83,16 @@ TInfo::TInfo(QWidget* parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setPlainText(tr("\n"
-                                       "Per informazioni consultare il file denominato \"manuale.pdf\" presente \n"
-                                       "nella directory di installazione del programma.\n"
-                                       "\n"
-                                       "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
+                           "Per informazioni consultare il file denominato \"manuale.pdf\" presente \n"
+                           "nella directory di installazione del programma.\n"
+                           "\n"
+                           "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics fm(Memo1->font());
     Memo1->setFixedSize(fm.horizontalAdvance(tr("Per visualizzare questo file occorre avere installato "
-                                                            "Acrobat Reader."))
+                                                "Acrobat Reader."))
                             + 40,
                         fm.lineSpacing() * 6 + 16);
 

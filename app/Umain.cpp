@@ -41,9 +41,12 @@
 
 namespace {
 
-const char* const MsgFileMancante = QT_TRANSLATE_NOOP("TTERMOVELA", "Non è possibile aprire il file.\n\nVerificare che il file esista o che "
-                                               "non sia stato spostato in un altra cartella.");
-const char* const MsgAltroProgetto = QT_TRANSLATE_NOOP("TTERMOVELA", "Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
+const char* const MsgFileMancante
+    = QT_TRANSLATE_NOOP("TTERMOVELA",
+                        "Non è possibile aprire il file.\n\nVerificare che il file esista o che "
+                        "non sia stato spostato in un altra cartella.");
+const char* const MsgAltroProgetto = QT_TRANSLATE_NOOP(
+    "TTERMOVELA", "Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
 const char* const FiltroTvl = QT_TRANSLATE_NOOP("TTERMOVELA", "TVL Files (*.tvl)");
 const QString ChiaveGeometria = QStringLiteral("FinestraPrincipale/Geometria");
 
@@ -55,8 +58,8 @@ void CreaMenuLingua(QMenu* menu)
     lingua->setObjectName(QStringLiteral("Lingua1"));
     lingua->menuAction()->setObjectName(QStringLiteral("Lingua1"));
     auto* gruppo = new QActionGroup(lingua);
-    for (const auto& [codice, nome, testo] : {std::tuple {"it", "LinguaItaliano", "&Italiano"},
-                                             std::tuple {"en", "LinguaInglese", "&English"}}) {
+    for (const auto& [codice, nome, testo] :
+         {std::tuple {"it", "LinguaItaliano", "&Italiano"}, std::tuple {"en", "LinguaInglese", "&English"}}) {
         QAction* a = lingua->addAction(QString::fromUtf8(testo));
         a->setObjectName(QLatin1String(nome));
         a->setCheckable(true);
@@ -67,8 +70,8 @@ void CreaMenuLingua(QMenu* menu)
             if (scelta == TLingua::Corrente())
                 return;
             TLingua::Salva(scelta);
-            TMessaggi::Avviso(QCoreApplication::translate(
-                "TTERMOVELA", "La lingua scelta vale dal prossimo avvio del programma."));
+            TMessaggi::Avviso(
+                QCoreApplication::translate("TTERMOVELA", "La lingua scelta vale dal prossimo avvio del programma."));
         });
     }
 }
@@ -190,8 +193,7 @@ void TTERMOVELA::creaMenu()
     Standard11 = Nuovo1->addMenu(tr("Regolazione V22&0HJ"));
     Standard11->setObjectName(QStringLiteral("Standard11"));
     SoloRiscaldamento1 = voce(Standard11, QStringLiteral("SoloRiscaldamento1"), tr("&V220HJ"));
-    RegolazionePUNTOFISSO1
-        = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), tr("Regolazione \"&PUNTO FISSO\""));
+    RegolazionePUNTOFISSO1 = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), tr("Regolazione \"&PUNTO FISSO\""));
     RegolazioneV221V1 = voce(Nuovo1, QStringLiteral("RegolazioneV221V1"), tr("Regolazione V22&1V-9"));
     RegolazioneV2251 = voce(Nuovo1, QStringLiteral("RegolazioneV2251"), tr("Regolazione V22&5"));
     Apri1 = voce(File1, QStringLiteral("Apri1"), tr("&Apri"));
@@ -348,7 +350,7 @@ void TTERMOVELA::closeEvent(QCloseEvent* e)
         p->ConfermaCelleAperte();
     if (ProgettoModificato()
         && !TMessaggi::Domanda(tr("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
-                                              "Eventuali modifiche non salvate andranno perse."))) {
+                                  "Eventuali modifiche non salvate andranno perse."))) {
         e->ignore();
         return;
     }
@@ -420,8 +422,7 @@ void TTERMOVELA::nuovoProgetto(const QString& modello)
 void TTERMOVELA::Apri1Click()
 {
     const QString percorso = TDialoghi::istanza().ScegliFile(
-        this,
-        {.salva = false, .nome = QStringLiteral("OpenDialog1"), .titolo = tr("Apri"), .filtro = tr(FiltroTvl)});
+        this, {.salva = false, .nome = QStringLiteral("OpenDialog1"), .titolo = tr("Apri"), .filtro = tr(FiltroTvl)});
     if (!percorso.isEmpty())
         ApriDaPercorso(percorso);
 }
@@ -570,7 +571,7 @@ void TTERMOVELA::Chiudi1Click()
         p->ConfermaCelleAperte();
     if (!ProgettoModificato()
         || TMessaggi::Domanda(tr("Sei sicuro di volere chiudere il progetto aperto?\n\n"
-                                             "Eventuali modifiche non salvate andranno perse.")))
+                                 "Eventuali modifiche non salvate andranno perse.")))
         ChiudiProgetto();
 }
 

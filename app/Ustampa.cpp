@@ -22,13 +22,21 @@
 #include <QSettings>
 
 namespace {
-const char* const MsgInserimentoLocali = QT_TRANSLATE_NOOP("TComandiStampa", "Completare l'inserimento dei dati nella riga selezionata della tabella Locali o\n\nannullare la riga con X.");
-const char* const MsgDatiGenerali = QT_TRANSLATE_NOOP("TComandiStampa", "Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X.");
-const char* const MsgInfoClienti = QT_TRANSLATE_NOOP("TComandiStampa", "Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X.");
-const char* const AvvisoCollettori = QT_TRANSLATE_NOOP("TComandiStampa", "I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
-const char* const SeguitoRapporto = QT_TRANSLATE_NOOP("TComandiStampa", "La Relazione tecnica non conterrà i risultati relativi ai collettori.");
-const char* const SeguitoPreventivo = QT_TRANSLATE_NOOP("TComandiStampa", "Il preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
-const char* const MsgNoOttimizzazione = QT_TRANSLATE_NOOP("TComandiStampa", "Non è stata effettuata l'ottimizzazione dei circuiti.");
+const char* const MsgInserimentoLocali = QT_TRANSLATE_NOOP(
+    "TComandiStampa",
+    "Completare l'inserimento dei dati nella riga selezionata della tabella Locali o\n\nannullare la riga con X.");
+const char* const MsgDatiGenerali = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X.");
+const char* const MsgInfoClienti = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X.");
+const char* const AvvisoCollettori = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
+const char* const SeguitoRapporto
+    = QT_TRANSLATE_NOOP("TComandiStampa", "La Relazione tecnica non conterrà i risultati relativi ai collettori.");
+const char* const SeguitoPreventivo = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Il preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
+const char* const MsgNoOttimizzazione
+    = QT_TRANSLATE_NOOP("TComandiStampa", "Non è stata effettuata l'ottimizzazione dei circuiti.");
 const QString ChiavePdf = QStringLiteral("Stampa/CreaAncheIlPdf");
 
 bool avvisaSeNonConfermati(TStatoProgetto& s, const QString& seguito)

@@ -17,7 +17,6 @@
 #include "editor/Upaginamandata.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
@@ -29,6 +28,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
@@ -53,8 +53,8 @@ const QRegularExpression ParoleItaliane(
 const QStringList Eccezioni = {QStringLiteral("Italiano"), QStringLiteral("TERMOVELATOOL")};
 // Testi del nucleo (intestazioni della griglia dei circuiti, motivi della posa), tradotti nei file
 // del nucleo: finché questi mancano non sono di questa prova.
-const QRegularExpression TestiDelNucleo(
-    QStringLiteral("^(Locale|Carico|Integr\\.|Pot\\.|Passo|T Sup\\.)\n|il piano non ha una pianta"));
+const QRegularExpression
+    TestiDelNucleo(QStringLiteral("^(Locale|Carico|Integr\\.|Pot\\.|Passo|T Sup\\.)\n|il piano non ha una pianta"));
 // Etichette che mostrano dati del progetto: il nome del collettore nella scelta del tipo.
 const QStringList EtichetteDiDati = {QStringLiteral("DBText1")};
 // Inizi di testi di dati: l'indirizzo del produttore nella finestra "Info".
@@ -244,8 +244,10 @@ private slots:
     void fileDiTraduzione()
     {
         QString errore;
-        const QHash<QString, QString> en = LeggiTs(QDir(cartellaTs()).filePath(QStringLiteral("finestre_en.ts")), &errore);
-        const QHash<QString, QString> it = LeggiTs(QDir(cartellaTs()).filePath(QStringLiteral("finestre_it.ts")), &errore);
+        const QHash<QString, QString> en
+            = LeggiTs(QDir(cartellaTs()).filePath(QStringLiteral("finestre_en.ts")), &errore);
+        const QHash<QString, QString> it
+            = LeggiTs(QDir(cartellaTs()).filePath(QStringLiteral("finestre_it.ts")), &errore);
         QVERIFY2(errore.isEmpty(), qPrintable(errore));
         QVERIFY(en.size() > 300);
         QCOMPARE(QSet<QString>(it.keyBegin(), it.keyEnd()), QSet<QString>(en.keyBegin(), en.keyEnd()));
@@ -347,7 +349,8 @@ private slots:
         rimasti.removeDuplicates();
         for (const QString& r : rimasti)
             qWarning().noquote() << "rimasto in italiano:" << r;
-        QVERIFY2(rimasti.isEmpty(), qPrintable(QString::number(rimasti.size()) + QStringLiteral(" testi rimasti in italiano")));
+        QVERIFY2(rimasti.isEmpty(),
+                 qPrintable(QString::number(rimasti.size()) + QStringLiteral(" testi rimasti in italiano")));
         w.Chiudi1->trigger();
         registro.PrendiTutti();
     }
