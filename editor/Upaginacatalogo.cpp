@@ -136,8 +136,8 @@ QWidget* TPaginaCatalogo::creaRicerca()
         "QTabBar::tab { padding: 3px 7px; border: 1px solid #b4b4b4; border-bottom: none; margin-right: -1px;"
         " background: #e6e6e6; } QTabBar::tab:selected { background: white; }"));
     TabControl1->addTab(tr("TUTTI"));
-    for (const char* t :
-         {"B", "C", "D", "E", "F", "G", "H", "J", "I", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "Z"})
+    for (const char* t : {"A", "B", "C", "D", "E", "F", "G", "H", "J", "I", "L", "M",
+                          "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "Z"})
         TabControl1->addTab(QString::fromLatin1(t));
     TabControl1->setCurrentIndex(0);
 
