@@ -15,6 +15,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <new>
@@ -40,14 +41,16 @@ public:
     }
 };
 // "--lingua en|it" (anche "--lingua=en") sceglie la lingua di questa esecuzione e non resta fra gli
-// argomenti: quello che rimane è il progetto da aprire.
+// argomenti: quello che rimane è il progetto da aprire ("--lingua" senza valore si ignora, non è
+// un file).
 QStringList SceltaLingua(QStringList argomenti)
 {
     for (int i = 1; i < argomenti.size(); ++i) {
         const QString a = argomenti.at(i);
-        if (a == QLatin1String("--lingua") && i + 1 < argomenti.size()) {
-            TLingua::ImpostaPerEsecuzione(argomenti.at(i + 1));
-            argomenti.remove(i, 2);
+        if (a == QLatin1String("--lingua")) {
+            if (i + 1 < argomenti.size())
+                TLingua::ImpostaPerEsecuzione(argomenti.at(i + 1));
+            argomenti.remove(i, std::min<qsizetype>(2, argomenti.size() - i));
             --i;
         } else if (a.startsWith(QLatin1String("--lingua="))) {
             TLingua::ImpostaPerEsecuzione(a.mid(9));
