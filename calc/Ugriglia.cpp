@@ -2,6 +2,8 @@
 #include "calc/Ucalc.h"
 #include "data/Uformato.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -13,11 +15,16 @@ struct TColonna
 };
 
 const TColonna Colonne[TPavRad::NumColonneMarginali] = {
-    {"Locale", "ID", 0},     {"As", "[mq]", 1},     {"Am", "[mq]", 1},        {"Ta", "[°C]", 0},
-    {"Carico", "[W]", 0},    {"Integr.", "[W]", 0}, {"Pot.", "As [W]", 0},    {"T Sup.", "As [°C]", 2},
-    {"Passo", "As [cm]", 1}, {"N°", "As", 0},       {"L As", "[m]", 0},       {"Q As", "[l/h]", 0},
-    {"Dp As", "[mmH20]", 0}, {"Pot.", "Am [W]", 0}, {"T Sup.", "Am [°C]", 2}, {"Passo", "Am [cm]", 1},
-    {"N°", "Am", 0},         {"L Am", "[m]", 0},    {"Q Am", "[l/h]", 0},     {"Dp Am", "[mmH20]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "Locale"), "ID", 0},      {QT_TRANSLATE_NOOP("TPavRad", "As"), "[mq]", 1},
+    {QT_TRANSLATE_NOOP("TPavRad", "Am"), "[mq]", 1},        {QT_TRANSLATE_NOOP("TPavRad", "Ta"), "[°C]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "Carico"), "[W]", 0},     {QT_TRANSLATE_NOOP("TPavRad", "Integr."), "[W]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "Pot."), "As [W]", 0},    {QT_TRANSLATE_NOOP("TPavRad", "T Sup."), "As [°C]", 2},
+    {QT_TRANSLATE_NOOP("TPavRad", "Passo"), "As [cm]", 1},  {QT_TRANSLATE_NOOP("TPavRad", "N°"), "As", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "L As"), "[m]", 0},       {QT_TRANSLATE_NOOP("TPavRad", "Q As"), "[l/h]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "Dp As"), "[mmH20]", 0},  {QT_TRANSLATE_NOOP("TPavRad", "Pot."), "Am [W]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "T Sup."), "Am [°C]", 2}, {QT_TRANSLATE_NOOP("TPavRad", "Passo"), "Am [cm]", 1},
+    {QT_TRANSLATE_NOOP("TPavRad", "N°"), "Am", 0},          {QT_TRANSLATE_NOOP("TPavRad", "L Am"), "[m]", 0},
+    {QT_TRANSLATE_NOOP("TPavRad", "Q Am"), "[l/h]", 0},     {QT_TRANSLATE_NOOP("TPavRad", "Dp Am"), "[mmH20]", 0},
 };
 
 // Numero a virgola fissa col separatore del locale, senza separatore delle migliaia e senza
@@ -83,7 +90,7 @@ TCellaGriglia TPavRad::TestoCella(int colonna, int riga, std::span<const TLocale
         return cella;
     const TColonna& col = Colonne[colonna];
     if (riga == 0) {
-        cella.Testo = QString::fromUtf8(col.intestazione);
+        cella.Testo = QCoreApplication::translate("TPavRad", col.intestazione);
         return cella;
     }
     if (riga == 1) {

@@ -90,7 +90,7 @@ void StampaMinimo(const TRisultatoMinimo& m)
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     Stampa(QStringLiteral("\nMinimo acquisto:\n"));
     Stampa(QStringLiteral("  %1 %2\n").arg(QStringLiteral("Acquistato [m]:"), -30).arg(m.Risultato.TotaleMatasse));
-    Stampa(QStringLiteral("  %1 %2\n").arg(NomeLimiteInferiore + QLatin1Char(':'), -30).arg(m.TestoLimite()));
+    Stampa(QStringLiteral("  %1 %2\n").arg(NomeLimiteInferiore() + QLatin1Char(':'), -30).arg(m.TestoLimite()));
     Stampa(QStringLiteral("  %1 %2\n").arg(QStringLiteral("Distanza dal limite [%]:"), -30).arg(m.TestoDistanza()));
     Stampa(QStringLiteral("  %1 %2 (%3 m in più)\n")
                .arg(QStringLiteral("Ottimizzazione normale [m]:"), -30)

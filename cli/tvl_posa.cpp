@@ -182,6 +182,8 @@ int TTvlPosa::Esegui(const QCommandLineParser& opzioni, const QStringList& argom
             tavola.cliente = dalProgetto.cliente;
             tavola.progettista = dalProgetto.progettista;
             tavola.data = dalProgetto.data;
+            tavola.fogli = int(piani.size());
+            tavola.foglio = int(piani.indexOf(pp)) + 1;
             const TEsitoTavola e = TTavola::Scrivi(file(pdf), *pp, posa, tavola);
             if (!e.ok)
                 return ErroreComando(comando, e.errore);

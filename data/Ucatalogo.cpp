@@ -8,10 +8,10 @@
 #include <QSqlQuery>
 
 namespace {
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TCatalogo", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TCatalogo)
+};
 
 // Le colonne di una tabella (in maiuscolo); false se la lettura dello schema fallisce.
 bool colonneDi(const QSqlDatabase& db, const QString& schema, const QString& tabella, QSet<QString>& colonne,
@@ -65,12 +65,12 @@ const std::vector<TTabellaCatalogo>& TabelleCatalogo()
 QString TVerificaCatalogo::Testo() const
 {
     if (!danno.isEmpty())
-        return tr("Il catalogo non si può leggere: %1.").arg(danno);
+        return TTesti::tr("Il catalogo non si può leggere: %1.").arg(danno);
     if (mancanze.isEmpty())
         return {};
     if (mancanze.size() == 1)
-        return tr("Il catalogo è incompleto: %1.").arg(mancanze.first());
-    return tr("Il catalogo è incompleto:\n- %1.").arg(mancanze.join(QStringLiteral(";\n- ")));
+        return TTesti::tr("Il catalogo è incompleto: %1.").arg(mancanze.first());
+    return TTesti::tr("Il catalogo è incompleto:\n- %1.").arg(mancanze.join(QStringLiteral(";\n- ")));
 }
 
 TVerificaCatalogo VerificaCatalogo(const QSqlDatabase& db, const QString& schema)
@@ -85,7 +85,7 @@ TVerificaCatalogo VerificaCatalogo(const QSqlDatabase& db, const QString& schema
         return v;
     }
     if (integrita.value(0).toString() != QLatin1String("ok")) {
-        v.danno = tr("il file è danneggiato");
+        v.danno = TTesti::tr("il file è danneggiato");
         return v;
     }
     integrita.finish();
@@ -98,7 +98,7 @@ TVerificaCatalogo VerificaCatalogo(const QSqlDatabase& db, const QString& schema
             return v;
         }
         if (colonne.isEmpty()) {
-            v.mancanze << tr("manca la tabella %1").arg(nome);
+            v.mancanze << TTesti::tr("manca la tabella %1").arg(nome);
             continue;
         }
         QStringList assenti;
@@ -106,14 +106,15 @@ TVerificaCatalogo VerificaCatalogo(const QSqlDatabase& db, const QString& schema
             if (!colonne.contains(QString::fromLatin1(c)))
                 assenti << QString::fromLatin1(c);
         if (assenti.size() == 1)
-            v.mancanze << tr("nella tabella %1 manca la colonna %2").arg(nome, assenti.first());
+            v.mancanze << TTesti::tr("nella tabella %1 manca la colonna %2").arg(nome, assenti.first());
         else if (!assenti.isEmpty())
-            v.mancanze << tr("nella tabella %1 mancano le colonne %2").arg(nome, assenti.join(QStringLiteral(", ")));
+            v.mancanze
+                << TTesti::tr("nella tabella %1 mancano le colonne %2").arg(nome, assenti.join(QStringLiteral(", ")));
     }
     // Un file senza nessuna tabella del catalogo non è un catalogo incompleto: è un altro file.
     if (v.mancanze.size() == int(TabelleCatalogo().size())) {
         v.mancanze.clear();
-        v.danno = tr("il file non contiene le tabelle di un catalogo");
+        v.danno = TTesti::tr("il file non contiene le tabelle di un catalogo");
     }
     return v;
 }

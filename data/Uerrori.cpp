@@ -9,58 +9,58 @@
 #include <cerrno>
 
 namespace {
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TErrori", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TErrori)
+};
 } // namespace
 
 QString TestoErroreSistema(int codice)
 {
     switch (codice) {
     case ENOSPC:
-        return tr("spazio su disco esaurito");
+        return TTesti::tr("spazio su disco esaurito");
 #ifdef EDQUOT
     case EDQUOT:
-        return tr("spazio su disco esaurito (quota dell'utente)");
+        return TTesti::tr("spazio su disco esaurito (quota dell'utente)");
 #endif
     case EFBIG:
-        return tr("il file supera la dimensione massima consentita");
+        return TTesti::tr("il file supera la dimensione massima consentita");
     case EACCES:
     case EPERM:
-        return tr("permesso negato");
+        return TTesti::tr("permesso negato");
     case EROFS:
-        return tr("il disco è in sola lettura");
+        return TTesti::tr("il disco è in sola lettura");
 #ifdef ETXTBSY
     case ETXTBSY:
 #endif
     case EBUSY:
-        return tr("file in uso");
+        return TTesti::tr("file in uso");
     case EISDIR:
-        return tr("è una cartella");
+        return TTesti::tr("è una cartella");
     case ENOENT:
-        return tr("il file o la cartella non esiste");
+        return TTesti::tr("il file o la cartella non esiste");
     case ENOTDIR:
-        return tr("una parte del percorso non è una cartella");
+        return TTesti::tr("una parte del percorso non è una cartella");
 #ifdef ELOOP
     case ELOOP:
-        return tr("collegamento simbolico circolare");
+        return TTesti::tr("collegamento simbolico circolare");
 #endif
     case ENAMETOOLONG:
-        return tr("nome del file troppo lungo");
+        return TTesti::tr("nome del file troppo lungo");
     case EEXIST:
-        return tr("il file esiste già");
+        return TTesti::tr("il file esiste già");
     case EIO:
-        return tr("errore di lettura o scrittura sul disco");
+        return TTesti::tr("errore di lettura o scrittura sul disco");
     case EMFILE:
     case ENFILE:
-        return tr("troppi file aperti");
+        return TTesti::tr("troppi file aperti");
     case ENOMEM:
-        return tr("memoria esaurita");
+        return TTesti::tr("memoria esaurita");
     case EXDEV:
-        return tr("il file non si può spostare su un altro disco");
+        return TTesti::tr("il file non si può spostare su un altro disco");
     default:
-        return tr("errore del sistema n. %1").arg(codice);
+        return TTesti::tr("errore del sistema n. %1").arg(codice);
     }
 }
 
@@ -73,20 +73,20 @@ QString MotivoErroreFile(const QFileDevice& f, int codice)
         return TestoErroreSistema(ENOSPC);
     switch (f.error()) {
     case QFileDevice::ReadError:
-        return tr("errore di lettura");
+        return TTesti::tr("errore di lettura");
     case QFileDevice::WriteError:
-        return tr("errore di scrittura");
+        return TTesti::tr("errore di scrittura");
     case QFileDevice::ResourceError:
-        return tr("risorse del sistema esaurite (spazio su disco o memoria)");
+        return TTesti::tr("risorse del sistema esaurite (spazio su disco o memoria)");
     case QFileDevice::OpenError:
-        return tr("il file non si può aprire");
+        return TTesti::tr("il file non si può aprire");
     case QFileDevice::PermissionsError:
         return TestoErroreSistema(EACCES);
     case QFileDevice::RenameError:
     case QFileDevice::CopyError:
-        return tr("il file non si può sostituire");
+        return TTesti::tr("il file non si può sostituire");
     default:
-        return tr("errore sconosciuto");
+        return TTesti::tr("errore sconosciuto");
     }
 }
 
@@ -99,29 +99,30 @@ QString TestoErroreDatabase(const QSqlError& e)
         switch (codice) {
         case 3: // SQLITE_PERM
         case 23: // SQLITE_AUTH
-            return tr("permesso negato");
+            return TTesti::tr("permesso negato");
         case 5: // SQLITE_BUSY
         case 6: // SQLITE_LOCKED
-            return tr("il file è in uso da un altro programma");
+            return TTesti::tr("il file è in uso da un altro programma");
         case 7: // SQLITE_NOMEM
-            return tr("memoria esaurita");
+            return TTesti::tr("memoria esaurita");
         case 8: // SQLITE_READONLY
-            return tr("il database è in sola lettura");
+            return TTesti::tr("il database è in sola lettura");
         case 10: // SQLITE_IOERR
-            return tr("errore di lettura o scrittura sul disco");
+            return TTesti::tr("errore di lettura o scrittura sul disco");
         case 11: // SQLITE_CORRUPT
-            return tr("il file è danneggiato");
+            return TTesti::tr("il file è danneggiato");
         case 13: // SQLITE_FULL
             return TestoErroreSistema(ENOSPC);
         case 14: // SQLITE_CANTOPEN
-            return tr("il file non si può aprire");
+            return TTesti::tr("il file non si può aprire");
         case 26: // SQLITE_NOTADB
-            return tr("il file non è un database");
+            return TTesti::tr("il file non è un database");
         default:
             break;
         }
     }
     // Errori del comando stesso (tabella o colonna sconosciuta): il dettaglio serve all'assistenza.
     const QString dettaglio = e.databaseText().isEmpty() ? e.driverText() : e.databaseText();
-    return dettaglio.isEmpty() ? tr("errore del database") : tr("errore del database (%1)").arg(dettaglio);
+    return dettaglio.isEmpty() ? TTesti::tr("errore del database")
+                               : TTesti::tr("errore del database (%1)").arg(dettaglio);
 }

@@ -13,10 +13,10 @@
 #endif
 
 namespace {
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TFileNormale", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TFileNormale)
+};
 
 TFileNormale esito(TFileNormale::TTipo tipo, const QString& motivo)
 {
@@ -25,7 +25,7 @@ TFileNormale esito(TFileNormale::TTipo tipo, const QString& motivo)
 
 TFileNormale nonEsiste()
 {
-    return esito(TFileNormale::NonEsiste, tr("non esiste"));
+    return esito(TFileNormale::NonEsiste, TTesti::tr("non esiste"));
 }
 } // namespace
 
@@ -45,23 +45,24 @@ TFileNormale EsaminaFile(const QString& percorso)
         {
         };
         if (codice == ELOOP)
-            return esito(TFileNormale::Collegamento, tr("è un collegamento simbolico circolare"));
+            return esito(TFileNormale::Collegamento, TTesti::tr("è un collegamento simbolico circolare"));
         if (codice == ENOENT && ::lstat(nome.constData(), &link) == 0 && S_ISLNK(link.st_mode))
-            return esito(TFileNormale::Collegamento, tr("è un collegamento simbolico a un file che non esiste"));
+            return esito(TFileNormale::Collegamento,
+                         TTesti::tr("è un collegamento simbolico a un file che non esiste"));
         if (codice == ENOENT || codice == ENOTDIR)
             return nonEsiste();
-        return esito(TFileNormale::NonLeggibile, tr("non si può leggere: %1").arg(TestoErroreSistema(codice)));
+        return esito(TFileNormale::NonLeggibile, TTesti::tr("non si può leggere: %1").arg(TestoErroreSistema(codice)));
     }
     if (S_ISDIR(st.st_mode))
-        return esito(TFileNormale::Cartella, tr("è una cartella"));
+        return esito(TFileNormale::Cartella, TTesti::tr("è una cartella"));
     if (S_ISFIFO(st.st_mode))
-        return esito(TFileNormale::Speciale, tr("non è un file normale (è una pipe)"));
+        return esito(TFileNormale::Speciale, TTesti::tr("non è un file normale (è una pipe)"));
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return esito(TFileNormale::Speciale, tr("non è un file normale (è un dispositivo)"));
+        return esito(TFileNormale::Speciale, TTesti::tr("non è un file normale (è un dispositivo)"));
     if (!S_ISREG(st.st_mode))
-        return esito(TFileNormale::Speciale, tr("non è un file normale"));
+        return esito(TFileNormale::Speciale, TTesti::tr("non è un file normale"));
     if (::access(nome.constData(), R_OK) != 0)
-        return esito(TFileNormale::NonLeggibile, tr("non si può leggere: %1").arg(TestoErroreSistema(errno)));
+        return esito(TFileNormale::NonLeggibile, TTesti::tr("non si può leggere: %1").arg(TestoErroreSistema(errno)));
     return esito(TFileNormale::Normale, {});
 }
 
@@ -73,14 +74,16 @@ TFileNormale EsaminaFile(const QString& percorso)
     if (percorso.isEmpty())
         return nonEsiste();
     if (!fi.exists())
-        return fi.isSymLink() ? esito(TFileNormale::Collegamento, tr("è un collegamento a un file che non esiste"))
-                              : nonEsiste();
+        return fi.isSymLink()
+            ? esito(TFileNormale::Collegamento, TTesti::tr("è un collegamento a un file che non esiste"))
+            : nonEsiste();
     if (fi.isDir())
-        return esito(TFileNormale::Cartella, tr("è una cartella"));
+        return esito(TFileNormale::Cartella, TTesti::tr("è una cartella"));
     if (!fi.isFile())
-        return esito(TFileNormale::Speciale, tr("non è un file normale"));
+        return esito(TFileNormale::Speciale, TTesti::tr("non è un file normale"));
     if (!fi.isReadable())
-        return esito(TFileNormale::NonLeggibile, tr("non si può leggere: %1").arg(tr("permesso negato")));
+        return esito(TFileNormale::NonLeggibile,
+                     TTesti::tr("non si può leggere: %1").arg(TTesti::tr("permesso negato")));
     return esito(TFileNormale::Normale, {});
 }
 

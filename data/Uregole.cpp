@@ -20,13 +20,13 @@ struct TIntervallo
     const char* campo;
     double minimo;
     double massimo;
-    const QString& messaggio;
+    QString (*messaggio)(); // letto al momento: il testo segue la lingua
 };
 
 struct TObbligatorio
 {
     const char* campo;
-    const QString& messaggio;
+    QString (*messaggio)(); // letto al momento: il testo segue la lingua
 };
 
 // Campi numerici dei locali con il loro intervallo accettato (estremi compresi).
@@ -47,7 +47,7 @@ bool CampiCompleti(TTabella& t, std::initializer_list<TObbligatorio> campi)
 {
     for (const auto& c : campi)
         if (t.FieldByName(QLatin1String(c.campo)).IsNull()) {
-            TMessaggi::Errore(c.messaggio);
+            TMessaggi::Errore(c.messaggio());
             return false;
         }
     return true;
@@ -76,7 +76,7 @@ void TDati::InstallaRegole()
             const double v = x.toDouble();
             return v >= min && v <= max;
         };
-        r.messaggioVincolo = i.messaggio;
+        r.messaggioVincolo = i.messaggio();
     }
 
     // Nuovo locale: rivestimento, conducibilità e spessore dei dati generali. La conducibilità
@@ -123,7 +123,7 @@ void TDati::InstallaRegole()
             return true;
         const double v = nuovo.toDouble();
         if (v < 1 || v > t.FieldByName(QStringLiteral("Area")).AsFloat()) {
-            TMessaggi::Errore(TestiRegole::AreaUtileNonValida);
+            TMessaggi::Errore(TestiRegole::AreaUtileNonValida());
             return false;
         }
         return true;
@@ -133,7 +133,7 @@ void TDati::InstallaRegole()
             return true;
         const double v = nuovo.toDouble();
         if (v < 0 || v > t.FieldByName(QStringLiteral("AreaUtile")).AsFloat()) {
-            TMessaggi::Errore(TestiRegole::AreaMarginaleNonValida);
+            TMessaggi::Errore(TestiRegole::AreaMarginaleNonValida());
             return false;
         }
         return true;
@@ -156,7 +156,7 @@ void TDati::InstallaRegole()
         for (const auto& i : IntervalliLocali()) {
             const TCampo c = t.FieldByName(QLatin1String(i.campo));
             if (!c.IsNull() && !t.Regole(QLatin1String(i.campo)).vincolo(c.Valore())) {
-                TMessaggi::Errore(i.messaggio);
+                TMessaggi::Errore(i.messaggio());
                 return false;
             }
         }
@@ -166,7 +166,7 @@ void TDati::InstallaRegole()
     // Numero di locale mancante o già usato: il database rifiuta la riga. Un solo messaggio,
     // e il record resta in modifica perché l'utente corregga il numero.
     AuxLocali->OnPostError = [](TTabella&, const QString&, TAzioneErrore& azione) {
-        TMessaggi::Errore(TestiRegole::LocaleNonRegistrato);
+        TMessaggi::Errore(TestiRegole::LocaleNonRegistrato());
         azione = TAzioneErrore::Interrompi;
     };
 

@@ -2,6 +2,7 @@
 
 #include "data/Umessaggi.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -726,7 +727,7 @@ void TTabella::Svuota()
 bool TTabella::AggiungiRighe(const QList<QVector<QVariant>>& righe, QString& errore)
 {
     if (!Active() || m_solaLettura || m_stato != TStato::Consultazione) {
-        errore = QStringLiteral("tabella non disponibile");
+        errore = QCoreApplication::translate("TTabella", "tabella non disponibile");
         return false;
     }
     QStringList colonne, segnaposto;
@@ -862,7 +863,8 @@ bool TTabella::impostaCampo(int indice, const QVariant& valore)
     const QVariant nuovo = converti(def, valore);
     if (nuovo.isNull() && !valore.isNull()
         && !(valore.typeId() == QMetaType::QString && valore.toString().trimmed().isEmpty())) {
-        rifiuta(QStringLiteral("'%1' non è un valore valido per il campo %2.").arg(valore.toString(), def.nome));
+        rifiuta(QCoreApplication::translate("TTabella", "'%1' non è un valore valido per il campo %2.")
+                    .arg(valore.toString(), def.nome));
         return false;
     }
     auto it = m_regole.constFind(m_chiaviRegole[indice]);

@@ -26,10 +26,10 @@ const QString PrefissoAccessoriUnici = QStringLiteral("V221GB");
 // Tassello dei pannelli spider con rete, e di ripiego per un pannello senza tassello in catalogo.
 const QString TasselloSpider = QStringLiteral("V530X767");
 
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TDistinta", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TDistinta)
+};
 
 // Una riga da inserire in AuxPrev.
 struct TLinea
@@ -314,9 +314,11 @@ void TCostruzione::Collettori()
     for (const TCollettore& k : collettori) {
         const auto a = articoli(k);
         if (a.isEmpty())
-            Manca(tr("il collettore %1 con %2 attacchi (tabella COLLETTORI)").arg(k.tipo).arg(std::max(k.circuiti, 2)));
+            Manca(TTesti::tr("il collettore %1 con %2 attacchi (tabella COLLETTORI)")
+                      .arg(k.tipo)
+                      .arg(std::max(k.circuiti, 2)));
         else if (const QString misura = a.first().Testo("CASS"); !misura.isEmpty() && !cassetta(k).trovata)
-            Manca(tr("la cassetta %1 del collettore %2 (tabella CASSETTE)").arg(misura, k.tipo));
+            Manca(TTesti::tr("la cassetta %1 del collettore %2 (tabella CASSETTE)").arg(misura, k.tipo));
     }
     for (const TCollettore& k : collettori) {
         for (const TRigaCatalogo& a : articoli(k))
@@ -338,7 +340,7 @@ void TCostruzione::Collettori()
             if (supporto.trovata)
                 Fondi(supporto, 1, false);
             else if (!cass.Testo("SUPPORTO").isEmpty())
-                Manca(tr("il supporto %1 della cassetta %2 (tabella CASSACC)")
+                Manca(TTesti::tr("il supporto %1 della cassetta %2 (tabella CASSACC)")
                           .arg(cass.Testo("SUPPORTO"), cass.Testo("MISURA")));
         }
     }
@@ -377,7 +379,7 @@ void TCostruzione::RigaRegolazione(const QString& codice, int quantita, const QS
         return;
     const TRigaCatalogo articolo = CercaCatalogo(m_dati, tabella, QStringLiteral("CODICE"), codice);
     if (!articolo.trovata)
-        Manca(tr("l'articolo %1 (tabella %2)").arg(codice, tabella));
+        Manca(TTesti::tr("l'articolo %1 (tabella %2)").arg(codice, tabella));
     const QString descrizione = articolo.trovata ? articolo.Testo("DESCRIZIONE") : codice;
     const TLinea l = Linea(descrizione, articolo.Testo("REFERENZA"), codice, QStringLiteral("nr"), quantita, &articolo);
     if (soloConPrezzo && l.prezzo.isNull())
@@ -421,7 +423,7 @@ void TCostruzione::Regolazione()
         const auto componenti
             = RigheCatalogo(m_dati, QStringLiteral("SELECT * FROM REGELETTRO WHERE RIFREG=?"), {ParametroTesto(regol)});
         if (componenti.isEmpty())
-            Manca(tr("i componenti del regolatore %1 (tabella REGELETTRO)").arg(regol));
+            Manca(TTesti::tr("i componenti del regolatore %1 (tabella REGELETTRO)").arg(regol));
         for (const TRigaCatalogo& c : componenti)
             Inserisci(
                 Linea(c.Testo("DESCRIZIONE"), c.Testo("REFERENZA"), c.Testo("CODICE"), QStringLiteral("nr"), qreg, &c));
@@ -444,9 +446,9 @@ TTotaliDistinta TCostruzione::Esegui()
     m_isolante = CercaCatalogo(m_dati, QStringLiteral("ISOLANTE"), QStringLiteral("CODICE"), m_codIsol);
     if (const QString rif = m_dati.AuxDGenerali->FieldByName(QStringLiteral("COD_TUBO")).AsString();
         !m_tubo.trovata && !rif.isEmpty())
-        Manca(tr("il tubo %1 (tabella TUBO)").arg(rif));
+        Manca(TTesti::tr("il tubo %1 (tabella TUBO)").arg(rif));
     if (!m_isolante.trovata && !m_codIsol.isEmpty())
-        Manca(tr("il pannello %1 (tabella ISOLANTE)").arg(m_codIsol));
+        Manca(TTesti::tr("il pannello %1 (tabella ISOLANTE)").arg(m_codIsol));
     m_h = m_isolante.Intero("H");
 
     Tubo();
@@ -516,9 +518,9 @@ TTotaliDistinta CreaDistinta(TStatoProgetto& stato, TTipoDistinta tipo)
 
 QString AvvisoMancanzeDistinta(const QStringList& mancanze)
 {
-    return tr("Nel catalogo mancano righe che la distinta dei materiali richiede:\n\n- %1\n\nLe voci "
-              "corrispondenti mancano nel documento o vi compaiono senza descrizione e prezzo: completare il "
-              "catalogo.")
+    return TTesti::tr("Nel catalogo mancano righe che la distinta dei materiali richiede:\n\n- %1\n\nLe voci "
+                      "corrispondenti mancano nel documento o vi compaiono senza descrizione e prezzo: completare il "
+                      "catalogo.")
         .arg(mancanze.join(QStringLiteral("\n- ")));
 }
 

@@ -100,7 +100,7 @@ QString DescrizioneTubo(TStatoProgetto& stato)
 
 QString CreaEtichette(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 {
-    richiesta.nome = QStringLiteral("Etichette");
+    richiesta.nome = QCoreApplication::translate("TDocumento", "Etichette");
     richiesta.modello = QStringLiteral("tabcirc");
     richiesta.massimo = (stato.ModoTMandata == 1 ? 2 * stato.NumLocali : stato.NumLocali) + 200;
     richiesta.passo = richiesta.massimo / 100;
@@ -110,7 +110,7 @@ QString CreaEtichette(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 
 QString CreaTabellaOttimizzazione(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 {
-    richiesta.nome = QStringLiteral("Ottimizz. Circuiti");
+    richiesta.nome = QCoreApplication::translate("TDocumento", "Ottimizz. Circuiti");
     richiesta.modello = QStringLiteral("Ottimizza");
     richiesta.massimo = 400;
     richiesta.passo = 1;

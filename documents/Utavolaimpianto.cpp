@@ -13,10 +13,10 @@
 namespace {
 QStringList g_ultime;
 
-QString Tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TTavolaImpianto", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TTavolaImpianto)
+};
 
 QString Info(TDati& dati, const char* campo)
 {
@@ -46,24 +46,30 @@ QString CreaTavolaImpianto(TStatoProgetto& stato, TRichiestaDocumento richiesta)
 {
     g_ultime.clear();
     if (stato.Pianta.Vuota()) {
-        TMessaggi::Avviso(Tr("Il progetto non ha una pianta: disegnarla con \"Pianta...\" nella pagina \"Locali\"."));
+        TMessaggi::Avviso(
+            TTesti::tr("Il progetto non ha una pianta: disegnarla con \"Pianta...\" nella pagina \"Locali\"."));
         return {};
     }
     TDati& dati = stato.Dati();
-    richiesta.nome = Tr("Tavola impianto");
+    richiesta.nome = TTesti::tr("Tavola impianto");
     NomeFileProgetto(richiesta, dati);
     if (!QDir().mkpath(richiesta.cartella)) {
-        TMessaggi::Errore(
-            Tr("Non è stato possibile creare la cartella \"%1\".").arg(QDir::toNativeSeparators(richiesta.cartella)));
+        TMessaggi::Errore(TTesti::tr("Non è stato possibile creare la cartella \"%1\".")
+                              .arg(QDir::toNativeSeparators(richiesta.cartella)));
         return {};
     }
     const QList<TPosaPiano> posa = PosaProgetto(stato);
-    const TDatiTavola datiTavola = DatiTavolaProgetto(dati);
+    TDatiTavola datiTavola = DatiTavolaProgetto(dati);
+    QList<const TPosaPiano*> daDisegnare;
+    for (const TPosaPiano& p : posa)
+        if (const TPiano* piano = stato.Pianta.Piano(p.piano); piano && !piano->locali.isEmpty())
+            daDisegnare << &p;
+    datiTavola.fogli = int(daDisegnare.size());
     QStringList file, avvisi;
-    for (const TPosaPiano& p : posa) {
+    for (const TPosaPiano* pp : daDisegnare) {
+        const TPosaPiano& p = *pp;
         const TPiano* piano = stato.Pianta.Piano(p.piano);
-        if (!piano || piano->locali.isEmpty())
-            continue;
+        datiTavola.foglio = int(file.size()) + 1;
         const QString nome = posa.size() == 1 ? richiesta.nomeFile
                                               : richiesta.nomeFile + QStringLiteral(" - ") + NomeFileSicuro(p.piano);
         const QString percorso = QDir(richiesta.cartella).filePath(nome + QStringLiteral(".pdf"));
@@ -77,11 +83,12 @@ QString CreaTavolaImpianto(TStatoProgetto& stato, TRichiestaDocumento richiesta)
         avvisi << e.avvisi << p.nonPosati;
     }
     if (file.isEmpty()) {
-        TMessaggi::Avviso(Tr("Nessun piano della pianta ha locali con il contorno: non c'è nulla da disegnare."));
+        TMessaggi::Avviso(
+            TTesti::tr("Nessun piano della pianta ha locali con il contorno: non c'è nulla da disegnare."));
         return {};
     }
     if (!avvisi.isEmpty())
-        TMessaggi::Avviso(Tr("Tavola impianto creata. Da controllare:\n\n") + avvisi.mid(0, 20).join(u'\n'));
+        TMessaggi::Avviso(TTesti::tr("Tavola impianto creata. Da controllare:\n\n") + avvisi.mid(0, 20).join(u'\n'));
     g_ultime = file;
     return file.first();
 }

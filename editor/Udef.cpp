@@ -46,6 +46,12 @@ TDati& TPaginaProgetto::Dati() const
     return m_progetto.Dati();
 }
 
+QString TPaginaProgetto::SceltaRipristinata()
+{
+    return tr("\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della pagina restano da "
+              "confermare.");
+}
+
 void TPaginaProgetto::LimitaLarghezza(int massimo)
 {
     m_larghezzaMassima = massimo;

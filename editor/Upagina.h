@@ -27,6 +27,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     TStatoProgetto& Stato() const;
     TDati& Dati() const;
+    // Coda dei messaggi di una scelta rifiutata che rimette solo quella scelta.
+    static QString SceltaRipristinata();
 
 private:
     TProgetto& m_progetto;

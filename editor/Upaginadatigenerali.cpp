@@ -256,9 +256,7 @@ void TPaginaDatiGenerali::compatibilita(const QString& rifTubo, const QString& c
         for (const QString& c : campi)
             m_accettati[c] = dg->FieldByName(c).Valore();
     } else {
-        TMessaggi::Avviso(messaggio
-                          + tr("\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della "
-                               "pagina restano da confermare."));
+        TMessaggi::Avviso(messaggio + SceltaRipristinata());
         for (const QString& c : campi) {
             const int i = dg->IndiceCampo(c);
             const QVariant prima = m_accettati.contains(c) ? m_accettati.value(c) : dg->ValoriIniziali().value(i);

@@ -120,7 +120,7 @@ void TPaginaLocali::Entra()
 void TPaginaLocali::BitBtnImportaClick()
 {
     const QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = false, .titolo = tr("Importa locali"), .filtro = FiltroFileLocali});
+        this, {.salva = false, .titolo = tr("Importa locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
@@ -137,7 +137,7 @@ void TPaginaLocali::BitBtnImportaClick()
 void TPaginaLocali::BitBtnEsportaClick()
 {
     QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = true, .titolo = tr("Esporta locali"), .filtro = FiltroFileLocali});
+        this, {.salva = true, .titolo = tr("Esporta locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.

@@ -142,6 +142,10 @@ void TPaginaRegolazione::crea()
     QToolButton* conferma = DBNavigator5->Pulsante(TDBNavigator::nbPost);
     disconnect(conferma, &QToolButton::clicked, DBNavigator5, nullptr);
     connect(conferma, &QToolButton::clicked, this, &TPaginaRegolazione::DBNavigator5Conferma);
+    connect(r, &TDataSet::statoCambiato, this, [this, r] {
+        if (r->State() != TStato::Modifica && r->State() != TStato::Inserimento)
+            m_attuatoreAccettato.clear();
+    });
 
     BitBtn6 = new QPushButton(tr("&Calcolo Quantità"), this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
@@ -211,11 +215,28 @@ std::optional<int> TPaginaRegolazione::check(const QString& tabella, const QStri
 void TPaginaRegolazione::DBLookupComboBox8CloseUp()
 {
     const int modo = Stato().ModoRegolazione;
-    if (AttuatoreCompatibile(valore(QStringLiteral("attuatore")), tipoCollettore(), modo))
+    if (AttuatoreCompatibile(valore(QStringLiteral("attuatore")), tipoCollettore(), modo)) {
+        m_attuatoreAccettato = Dati().AuxRegol->FieldByName(QStringLiteral("attuatore")).Valore();
         return;
-    TMessaggi::Avviso(modo == 0 ? tr(MsgAttuatoreModo0) : tr(MsgAttuatoreModo1));
-    Dati().AuxRegol->Cancel();
-    imposta({{QStringLiteral("qterm"), 0}, {QStringLiteral("qattuat"), 0}});
+    }
+    TMessaggi::Avviso((modo == 0 ? tr(MsgAttuatoreModo0) : tr(MsgAttuatoreModo1)) + SceltaRipristinata());
+    // Torna solo l'attuatore; le quantità, contate per un altro attuatore, si azzerano. Il resto
+    // della pagina resta da confermare.
+    rimettiAttuatore();
+    TTabella* r = Dati().AuxRegol;
+    r->FieldByName(QStringLiteral("qterm")).Imposta(0);
+    r->FieldByName(QStringLiteral("qattuat")).Imposta(0);
+}
+
+void TPaginaRegolazione::rimettiAttuatore()
+{
+    TTabella* r = Dati().AuxRegol;
+    if (r->State() == TStato::Consultazione)
+        r->Edit();
+    const QString campo = QStringLiteral("attuatore");
+    const QVariant prima
+        = m_attuatoreAccettato.isValid() ? m_attuatoreAccettato : r->ValoriIniziali().value(r->IndiceCampo(campo));
+    r->FieldByName(campo).Imposta(prima);
 }
 
 void TPaginaRegolazione::DBLookupComboBox9CloseUp()
@@ -250,8 +271,8 @@ void TPaginaRegolazione::DBNavigator5Conferma()
     TTabella* r = Dati().AuxRegol;
     if (Stato().ModoRegolazione == 1
         && !AttuatoreCompatibile(valore(QStringLiteral("attuatore")), tipoCollettore(), 1)) {
-        TMessaggi::Avviso(tr(MsgAttuatoreRegistrato));
-        r->Cancel();
+        TMessaggi::Avviso(tr(MsgAttuatoreRegistrato) + SceltaRipristinata());
+        rimettiAttuatore();
     } else {
         r->Post();
     }

@@ -64,4 +64,8 @@ private:
     // CHECK della riga del catalogo con quel codice; nullopt se la riga non c'è.
     std::optional<int> check(const QString& tabella, const QString& codice) const;
     void calcolaQuantita();
+    // Rimette l'attuatore rifiutato all'ultima scelta accettata (o a quello confermato).
+    void rimettiAttuatore();
+    // Ultimo attuatore accettato del record in modifica; non valido dopo conferma o annullamento.
+    QVariant m_attuatoreAccettato;
 };

@@ -16,10 +16,10 @@ namespace {
 // in raffrescamento si sostituisce con quello del pavimento freddo.
 constexpr double AlfaRiscaldamento = 10.8;
 
-QString Tr(const char* s)
+struct TTesti
 {
-    return QCoreApplication::translate("Raffrescamento", s);
-}
+    Q_DECLARE_TR_FUNCTIONS(Raffrescamento)
+};
 
 QString Gradi(float t)
 {
@@ -42,12 +42,12 @@ QString TRaffLocale::Esito() const
     if (!Calcolato)
         return QStringLiteral("--");
     if (Condensa)
-        return Tr("condensa");
+        return TTesti::tr("condensa");
     if (SottoMinima)
-        return Tr("sotto 19 °C");
+        return TTesti::tr("sotto 19 °C");
     if (Mancanza >= 0.5f)
-        return Tr("insufficiente");
-    return Tr("OK");
+        return TTesti::tr("insufficiente");
+    return TTesti::tr("OK");
 }
 
 float FlussoEstivo(const TPavRad& pav, float passo, float tMandata, float tAmbiente, float salto)
@@ -119,19 +119,22 @@ QString ControllaMandataEstiva(const TPavRad& pav, std::span<const TLocaleCalc> 
 {
     const float rugiada = PuntoRugiada(dati.TAmbiente, dati.UR);
     const auto minima = MandataMinimaSicura(pav, locali, dati);
-    const QString proposta = minima ? Tr(" Mandata minima sicura: %1 °C.").arg(Gradi(*minima)) : QString();
+    const QString proposta = minima ? TTesti::tr(" Mandata minima sicura: %1 °C.").arg(Gradi(*minima)) : QString();
     if (mandata < rugiada)
-        return Tr("La mandata estiva di %1 °C è sotto il punto di rugiada (%2 °C): l'acqua condenserebbe su tubi e "
-                  "collettori.")
+        return TTesti::tr(
+                   "La mandata estiva di %1 °C è sotto il punto di rugiada (%2 °C): l'acqua condenserebbe su tubi e "
+                   "collettori.")
                    .arg(Gradi(mandata), Gradi(rugiada))
             + proposta;
     if (mandata + dati.Salto >= dati.TAmbiente)
-        return Tr("La mandata estiva di %1 °C non raffresca: il ritorno non sarebbe più freddo dell'ambiente (%2 °C).")
+        return TTesti::tr(
+                   "La mandata estiva di %1 °C non raffresca: il ritorno non sarebbe più freddo dell'ambiente (%2 °C).")
             .arg(Gradi(mandata), Gradi(dati.TAmbiente));
     const auto ris = CalcolaRaffrescamento(pav, locali, {}, dati, mandata);
     if (std::any_of(ris.begin(), ris.end(), [](const TRaffLocale& r) { return r.Condensa; }))
-        return Tr("Con la mandata estiva di %1 °C il pavimento scende sotto il punto di rugiada (%2 °C) più il margine "
-                  "di %3 K: condenserebbe.")
+        return TTesti::tr("Con la mandata estiva di %1 °C il pavimento scende sotto il punto di rugiada (%2 °C) più il "
+                          "margine "
+                          "di %3 K: condenserebbe.")
                    .arg(Gradi(mandata), Gradi(rugiada), Gradi(dati.Margine))
             + proposta;
     return QString();

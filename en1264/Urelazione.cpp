@@ -12,10 +12,10 @@
 
 namespace {
 
-QString Tr(const char* s)
+struct TTesti
 {
-    return QCoreApplication::translate("Relazione", s);
-}
+    Q_DECLARE_TR_FUNCTIONS(Relazione)
+};
 
 constexpr int RigaTitoli = 6;
 
@@ -39,7 +39,7 @@ void NuovoFoglio(TFoglio& f, const QString& titolo, const QString& rif, const QS
     f.AggiungiFoglio(titolo);
     f.Valore(QStringLiteral("A1"), titolo);
     f.Formatta(QStringLiteral("A1"), {.dimensione = 14, .grassetto = true});
-    f.Valore(QStringLiteral("A2"), Tr("Rif.: %1").arg(rif));
+    f.Valore(QStringLiteral("A2"), TTesti::tr("Rif.: %1").arg(rif));
     for (int i = 0; i < note.size() && i < 3; ++i)
         f.Valore(Cella(1, 3 + i), note[i]);
     for (int c = 0; c < intestazioni.size(); ++c)
@@ -72,21 +72,23 @@ void Verifica(TFoglio& f, const TStatoProgetto& s, const QString& rif)
     const std::vector<TVerificaLocale> v = VerificaLocali(pav, s.RisultatiLocali, bagni);
     const TMandataEn1264 m = MandataEn1264(pav, s.RisultatiLocali, bagni);
     QStringList note
-        = {Tr("Curva limite UNI EN 1264-2: temperatura superficiale massima 29 °C, 33 °C nei bagni, 35 °C nelle zone "
-              "marginali."),
-           Tr("Locali oltre il limite: %1").arg(LocaliOltreLimite(v))};
+        = {TTesti::tr(
+               "Curva limite UNI EN 1264-2: temperatura superficiale massima 29 °C, 33 °C nei bagni, 35 °C nelle zone "
+               "marginali."),
+           TTesti::tr("Locali oltre il limite: %1").arg(LocaliOltreLimite(v))};
     if (m.Riferimento >= 0 && m.TMandata > 0)
-        note << Tr("Temperatura di mandata di progetto UNI EN 1264-3: %1 °C (locale %2, σ %3 K).")
+        note << TTesti::tr("Temperatura di mandata di progetto UNI EN 1264-3: %1 °C (locale %2, σ %3 K).")
                     .arg(TFoglio::TestoFisso(m.TMandata, 1))
                     .arg(s.RisultatiLocali[m.Riferimento].ID)
                     .arg(TFoglio::TestoFisso(m.Sigma, 0));
-    NuovoFoglio(f, Tr("Verifica EN 1264"), rif, note,
-                {Tr("N°"), Tr("Descrizione"), Tr("Piano"), Tr("Bagno"), Tr("Zona"), Tr("q [W/mq]"), Tr("qG [W/mq]"),
-                 Tr("θF,m [°C]"), Tr("θF,max [°C]"), Tr("Verifica")});
+    NuovoFoglio(f, TTesti::tr("Verifica EN 1264"), rif, note,
+                {TTesti::tr("N°"), TTesti::tr("Descrizione"), TTesti::tr("Piano"), TTesti::tr("Bagno"),
+                 TTesti::tr("Zona"), TTesti::tr("q [W/mq]"), TTesti::tr("qG [W/mq]"), TTesti::tr("θF,m [°C]"),
+                 TTesti::tr("θF,max [°C]"), TTesti::tr("Verifica")});
     int riga = RigaTitoli + 1;
     for (std::size_t k = 0; k < v.size(); ++k) {
         const TLocaleCalc& l = s.RisultatiLocali[int(k)];
-        for (const auto& [zona, z] : {std::pair {Tr("As"), v[k].As}, std::pair {Tr("Am"), v[k].Am}}) {
+        for (const auto& [zona, z] : {std::pair {TTesti::tr("As"), v[k].As}, std::pair {TTesti::tr("Am"), v[k].Am}}) {
             if (!z.Presente)
                 continue;
             f.Valore(Cella(1, riga), l.ID);
@@ -112,15 +114,16 @@ void Raffrescamento(TFoglio& f, const TStatoProgetto& s, const QString& rif)
     const float rugiada = PuntoRugiada(d.TAmbiente, d.UR);
     const std::optional<float> minima = MandataMinimaSicura(pav, s.RisultatiLocali, d);
     const float mandata = d.TMandata != 0 ? d.TMandata : minima.value_or(0.0f);
-    QStringList note = {Tr("Ambiente %1 °C, umidità relativa %2 %, punto di rugiada %3 °C, margine %4 K.")
+    QStringList note = {TTesti::tr("Ambiente %1 °C, umidità relativa %2 %, punto di rugiada %3 °C, margine %4 K.")
                             .arg(TFoglio::TestoFisso(d.TAmbiente, 1), TFoglio::TestoFisso(d.UR, 0),
                                  TFoglio::TestoFisso(rugiada, 1), TFoglio::TestoFisso(d.Margine, 1))};
-    note << (mandata > 0 ? Tr("Mandata estiva %1 °C, salto termico %2 K.")
+    note << (mandata > 0 ? TTesti::tr("Mandata estiva %1 °C, salto termico %2 K.")
                                .arg(TFoglio::TestoFisso(mandata, 1), TFoglio::TestoFisso(d.Salto, 0))
-                         : Tr("Nessuna mandata estiva sicura con questi dati."));
-    NuovoFoglio(f, Tr("Raffrescamento"), rif, note,
-                {Tr("N°"), Tr("Descrizione"), Tr("Piano"), Tr("Carico estivo [W]"), Tr("Resa estiva [W]"),
-                 Tr("T Sup. [°C]"), Tr("Portata [l/h]"), Tr("Mancanza [W]"), Tr("Verifica")});
+                         : TTesti::tr("Nessuna mandata estiva sicura con questi dati."));
+    NuovoFoglio(f, TTesti::tr("Raffrescamento"), rif, note,
+                {TTesti::tr("N°"), TTesti::tr("Descrizione"), TTesti::tr("Piano"), TTesti::tr("Carico estivo [W]"),
+                 TTesti::tr("Resa estiva [W]"), TTesti::tr("T Sup. [°C]"), TTesti::tr("Portata [l/h]"),
+                 TTesti::tr("Mancanza [W]"), TTesti::tr("Verifica")});
     if (!(mandata > 0))
         return;
     const std::vector<float> carichi = CarichiLocali(s.En1264, s.RisultatiLocali);
@@ -168,11 +171,11 @@ QStringList AggiungiFogliEn1264(TFoglio& f, const TStatoProgetto& stato, const Q
         return titoli;
     if (RelazioneConVerifica(stato)) {
         Verifica(f, stato, rif);
-        titoli << Tr("Verifica EN 1264");
+        titoli << TTesti::tr("Verifica EN 1264");
     }
     if (RelazioneConRaffrescamento(stato)) {
         Raffrescamento(f, stato, rif);
-        titoli << Tr("Raffrescamento");
+        titoli << TTesti::tr("Raffrescamento");
     }
     return titoli;
 }

@@ -4,10 +4,10 @@
 
 namespace {
 
-QString Tr(const char* s)
+struct TTesti
 {
-    return QCoreApplication::translate("En1264", s);
-}
+    Q_DECLARE_TR_FUNCTIONS(En1264)
+};
 
 void AggiungiZona(std::vector<QString>& riga, const TVerificaZona& z, const QLocale& locale)
 {
@@ -26,11 +26,11 @@ std::vector<std::vector<QString>> ColonneVerifica(std::span<const TVerificaLocal
                                                   const QLocale& locale)
 {
     std::vector<std::vector<QString>> righe;
-    righe.push_back({Tr("qG"), Tr("Verifica")});
-    righe.push_back({Tr("As [W/mq]"), Tr("As")});
+    righe.push_back({TTesti::tr("qG"), TTesti::tr("Verifica")});
+    righe.push_back({TTesti::tr("As [W/mq]"), TTesti::tr("As")});
     if (marginale) {
-        righe[0].insert(righe[0].end(), {Tr("qG"), Tr("Verifica")});
-        righe[1].insert(righe[1].end(), {Tr("Am [W/mq]"), Tr("Am")});
+        righe[0].insert(righe[0].end(), {TTesti::tr("qG"), TTesti::tr("Verifica")});
+        righe[1].insert(righe[1].end(), {TTesti::tr("Am [W/mq]"), TTesti::tr("Am")});
     }
     for (const TVerificaLocale& v : verifiche) {
         std::vector<QString> riga;
@@ -47,8 +47,9 @@ std::vector<std::vector<QString>> TabellaRaffrescamento(std::span<const TLocaleC
                                                         const QLocale& locale)
 {
     std::vector<std::vector<QString>> righe;
-    righe.push_back({Tr("Locale"), Tr("Carico estivo [W]"), Tr("Resa estiva [W]"), Tr("T Sup. [°C]"),
-                     Tr("T rugiada [°C]"), Tr("Portata [l/h]"), Tr("Verifica")});
+    righe.push_back({TTesti::tr("Locale"), TTesti::tr("Carico estivo [W]"), TTesti::tr("Resa estiva [W]"),
+                     TTesti::tr("T Sup. [°C]"), TTesti::tr("T rugiada [°C]"), TTesti::tr("Portata [l/h]"),
+                     TTesti::tr("Verifica")});
     for (std::size_t k = 0; k < locali.size() && k < risultati.size(); ++k) {
         const TRaffLocale& r = risultati[k];
         const auto num = [&](float v, int dec) {

@@ -6,18 +6,20 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 bool ControllaAssegnazioneOtt(const TAssegnazione& assegnazione)
 {
     if (!assegnazione.Lista().isEmpty()) {
-        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati);
+        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati());
         return false;
     }
     if (assegnazione.NumeroCollettori() == 0) {
-        TMessaggi::Avviso(QStringLiteral("Non è stato assegnato alcun circuito!"));
+        TMessaggi::Avviso(QCoreApplication::translate("TCalcoloOtt", "Non è stato assegnato alcun circuito!"));
         return false;
     }
     if (assegnazione.CollettoreSenzaCircuiti() >= 0) {
-        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli);
+        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli());
         return false;
     }
     // Un collettore rimasto fuori regola dopo un ricalcolo darebbe rotoli per piano sbagliati.

@@ -20,7 +20,10 @@
 inline constexpr double LimiteTempoMinimo = 2.0; // secondi, valore predefinito
 
 // Nome della quinta statistica, mostrata solo per questo calcolo.
-inline const QString NomeLimiteInferiore = QStringLiteral("Limite inferiore [m]");
+inline QString NomeLimiteInferiore()
+{
+    return QCoreApplication::translate("TMinimo", "Limite inferiore [m]");
+}
 
 // Il testo della quinta statistica: metri interi, come le prime tre.
 QString TestoLimiteInferiore(int metri);

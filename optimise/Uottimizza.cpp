@@ -171,7 +171,7 @@ bool ControllaNumeroCircuiti(int numCircuiti)
 {
     if (numCircuiti <= MaxCircuitiOttimizzazione)
         return true;
-    TMessaggi::Avviso(MessaggiOtt::TroppiCircuiti);
+    TMessaggi::Avviso(MessaggiOtt::TroppiCircuiti());
     return false;
 }
 
@@ -182,13 +182,13 @@ bool ControllaLunghezzeLocali(const QVector<double>& lunghezze, const QVector<in
         massima = std::max(massima, l);
     for (double l : lunghezze) {
         if (l > massima) {
-            TMessaggi::Avviso(MessaggiOtt::CircuitiTroppoLunghi);
+            TMessaggi::Avviso(MessaggiOtt::CircuitiTroppoLunghi());
             return false;
         }
     }
     for (double l : lunghezze) {
         if (l + scartoMin > massima) {
-            TMessaggi::Avviso(MessaggiOtt::ScartoTroppoGrande);
+            TMessaggi::Avviso(MessaggiOtt::ScartoTroppoGrande());
             return false;
         }
     }
@@ -199,7 +199,7 @@ bool ControllaCircuitiNulli(const QVector<CircuitoOtt>& circuiti)
 {
     for (const auto& c : circuiti) {
         if (c.LCircuito <= 0) {
-            TMessaggi::Avviso(MessaggiOtt::CircuitiNulli);
+            TMessaggi::Avviso(MessaggiOtt::CircuitiNulli());
             return false;
         }
     }

@@ -7,6 +7,7 @@
 // lavoro. I controlli preliminari mostrano i loro messaggi e dicono se si può procedere.
 #include "data/Uprogresso.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -110,15 +111,29 @@ QVector<RigaRotolo> RigheRotoli(const QVector<ArticoloRotolo>& articoli, const Q
 
 // Controlli prima del calcolo: ciascuno mostra il suo avviso e restituisce false quando blocca.
 namespace MessaggiOtt {
-inline const QString TroppiCircuiti
-    = QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti con più di 200 anelli.");
-inline const QString CircuitiTroppoLunghi
-    = QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
-                     "Alcuni circuiti sono più lunghi della matassa disponibile.");
-inline const QString ScartoTroppoGrande = QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
-                                                         "Occorre rivedere lo scarto minimo scelto per le matasse.");
-inline const QString CircuitiNulli = QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
-                                                    "Alcuni circuiti hanno lunghezza nulla.");
+inline QString TroppiCircuiti()
+{
+    return QCoreApplication::translate("MessaggiOtt",
+                                       "Non è possibile fare l'ottimizzazione dei circuiti con più di 200 anelli.");
+}
+inline QString CircuitiTroppoLunghi()
+{
+    return QCoreApplication::translate("MessaggiOtt",
+                                       "Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
+                                       "Alcuni circuiti sono più lunghi della matassa disponibile.");
+}
+inline QString ScartoTroppoGrande()
+{
+    return QCoreApplication::translate("MessaggiOtt",
+                                       "Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
+                                       "Occorre rivedere lo scarto minimo scelto per le matasse.");
+}
+inline QString CircuitiNulli()
+{
+    return QCoreApplication::translate("MessaggiOtt",
+                                       "Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
+                                       "Alcuni circuiti hanno lunghezza nulla.");
+}
 } // namespace MessaggiOtt
 
 inline constexpr int MaxCircuitiOttimizzazione = 200;

@@ -239,8 +239,9 @@ void CartiglioTavola(QPainter& p, const QRectF& r, const TDatiTavola& d, const Q
     Casella(p, QRectF(r.center().x(), r.top() + 3 * h, r.width() / 2, h), TTavola::tr("Scala"),
             QStringLiteral("1:%1").arg(scala));
     Casella(p, QRectF(r.left(), r.top() + 4 * h, r.width() / 2, h), TTavola::tr("Data"), d.data);
+    // Il foglio fra quelli dei piani, con il formato a cui stampare.
     Casella(p, QRectF(r.center().x(), r.top() + 4 * h, r.width() / 2, h), TTavola::tr("Foglio"),
-            QPageSize::name(QPageSize::PageSizeId(d.formato)));
+            QStringLiteral("%1/%2 (%3)").arg(d.foglio).arg(d.fogli).arg(QPageSize::name(d.formato)));
 }
 } // namespace
 

@@ -10,6 +10,7 @@ struct TDatiTavola
     QString progetto, cliente, progettista, data;
     int scala = 50; // 1:scala; 50 o 100
     QPageSize::PageSizeId formato = QPageSize::A3; // orizzontale
+    int foglio = 1, fogli = 1; // numero del foglio fra le tavole dei piani del progetto
 };
 
 struct TEsitoTavola

@@ -108,9 +108,9 @@ QString TAssegnazione::ProblemaCollettore(int collettore) const
         const QString piano = PianoCircuito(circuiti.first());
         for (const QString& e : circuiti)
             if (PianoCircuito(e) != piano)
-                return MessaggiCollettori::Piani;
+                return MessaggiCollettori::Piani();
     }
-    return circuiti.size() > MaxCircuitiCollettore ? MessaggiCollettori::Dodici : QString();
+    return circuiti.size() > MaxCircuitiCollettore ? MessaggiCollettori::Dodici() : QString();
 }
 
 int TAssegnazione::CollettoreNonValido() const
@@ -155,7 +155,7 @@ bool TAssegnazione::controllaPiano(int collettore, const QString& etichetta) con
 {
     const auto& circuiti = m_collettori[collettore].circuiti;
     if (!circuiti.isEmpty() && PianoCircuito(etichetta) != PianoCircuito(circuiti.first())) {
-        TMessaggi::Avviso(MessaggiCollettori::Piani);
+        TMessaggi::Avviso(MessaggiCollettori::Piani());
         return false;
     }
     return true;
@@ -164,7 +164,7 @@ bool TAssegnazione::controllaPiano(int collettore, const QString& etichetta) con
 bool TAssegnazione::controllaNumero(int collettore) const
 {
     if (m_collettori[collettore].circuiti.size() >= MaxCircuitiCollettore) {
-        TMessaggi::Avviso(MessaggiCollettori::Dodici);
+        TMessaggi::Avviso(MessaggiCollettori::Dodici());
         return false;
     }
     return true;
@@ -368,7 +368,7 @@ TEsitoTipo CalcolaTipo(TDati& dati, const TAssegnazione& a, bool collettoriConfe
             clessidra(occupato);
     };
     if (!a.Lista().isEmpty()) {
-        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati);
+        TMessaggi::Avviso(MessaggiCollettori::NonAssegnati());
         return TEsitoTipo::Incompleta;
     }
     if (collettoriConfermati)
@@ -387,7 +387,7 @@ TEsitoTipo CalcolaTipo(TDati& dati, const TAssegnazione& a, bool collettoriConfe
     t->Svuota();
     if (a.CollettoreSenzaCircuiti() >= 0) {
         cursore(false);
-        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli);
+        TMessaggi::Avviso(MessaggiCollettori::SenzaAnelli());
         return TEsitoTipo::SenzaAnelli;
     }
     const QString tipo = dati.AuxDGenerali->FieldByName(QStringLiteral("RIF_COLL")).AsString();

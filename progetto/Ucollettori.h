@@ -4,6 +4,7 @@
 // TreeView1 e ListBox2 ne sono le viste; il file di progetto lo salva e lo ripristina.
 #include "calc/Ucalc.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,14 +16,30 @@ class TDati;
 
 // Avvisi della pagina dei collettori, condivisi con l'ottimizzazione che ripete gli stessi controlli.
 namespace MessaggiCollettori {
-inline const QString Piani
-    = QStringLiteral("Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
-inline const QString Dodici = QStringLiteral("Non possono essere collegati più di 12 anelli per collettore!");
-inline const QString NonAssegnati
-    = QStringLiteral("Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
-                     "alla scelta dei collettori.");
-inline const QString SenzaAnelli = QStringLiteral(
-    "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
+inline QString Piani()
+{
+    return QCoreApplication::translate(
+        "MessaggiCollettori",
+        "Non possono essere collegati allo stesso collettore\n\nanelli appartenenti a piani diversi");
+}
+inline QString Dodici()
+{
+    return QCoreApplication::translate("MessaggiCollettori",
+                                       "Non possono essere collegati più di 12 anelli per collettore!");
+}
+inline QString NonAssegnati()
+{
+    return QCoreApplication::translate(
+        "MessaggiCollettori",
+        "Non sono stati assegnati tutti gli anelli.\n\nCompletare l'assegnamento prima di procedere "
+        "alla scelta dei collettori.");
+}
+inline QString SenzaAnelli()
+{
+    return QCoreApplication::translate(
+        "MessaggiCollettori",
+        "Ci sono collettori senza alcun anello assegnato.\n\nCompletare le assegnazioni o eliminare il collettore.");
+}
 } // namespace MessaggiCollettori
 
 // ---------------------------------------------------------------- etichetta di circuito

@@ -25,10 +25,10 @@
 
 namespace {
 
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TElenco", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TElenco)
+};
 
 TLimitiElenco g_limiti;
 constexpr qint64 BloccoCsv = 256 * 1024;
@@ -80,17 +80,18 @@ bool RigaVuota(const QStringList& celle)
 
 QString MsgTroppeRighe()
 {
-    return tr("Il file contiene più di %1 locali: un progetto non ne può avere di più.").arg(LimitiElenco().righe);
+    return TTesti::tr("Il file contiene più di %1 locali: un progetto non ne può avere di più.")
+        .arg(LimitiElenco().righe);
 }
 
 QString MsgTroppoGrande(qint64 limite)
 {
-    return tr("Il file supera %1: nessun elenco di locali è così grande.").arg(TestoDimensione(limite));
+    return TTesti::tr("Il file supera %1: nessun elenco di locali è così grande.").arg(TestoDimensione(limite));
 }
 
 QString MsgAnnullata()
 {
-    return tr("Lettura annullata.");
+    return TTesti::tr("Lettura annullata.");
 }
 
 QString MotivoLettura(QIODevice& dispositivo)
@@ -483,7 +484,7 @@ QString MotivoFileIlleggibile(const QString& percorso)
     const TFileNormale esame = EsaminaFile(percorso);
     if (esame.Ok())
         return {};
-    return tr("Il percorso %1.").arg(esame.motivo);
+    return TTesti::tr("Il percorso %1.").arg(esame.motivo);
 }
 
 bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore, TProgresso* progresso)
@@ -492,7 +493,7 @@ bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore, TPro
     const QString estensione = QFileInfo(percorso).suffix().toLower();
     const bool xlsx = estensione == QLatin1String("xlsx");
     if (!xlsx && estensione != QLatin1String("csv")) {
-        errore = QStringLiteral("Sono accettati solo file .csv e .xlsx.");
+        errore = TTesti::tr("Sono accettati solo file .csv e .xlsx.");
         return false;
     }
     // Solo un file normale: una pipe bloccherebbe la lettura, /dev/zero non finirebbe mai.
@@ -510,7 +511,7 @@ bool LeggiElenco(const QString& percorso, TElenco& elenco, QString& errore, TPro
         return false;
     }
     if (progresso)
-        progresso->Inizia(tr("Lettura dei locali"), int(f.size() / BloccoCsv) + 1);
+        progresso->Inizia(TTesti::tr("Lettura dei locali"), int(f.size() / BloccoCsv) + 1);
     if (!xlsx)
         return LeggiCsv(f, elenco, errore, progresso);
     const QByteArray dati = f.read(limite + 1);

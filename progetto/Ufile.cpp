@@ -198,7 +198,7 @@ public:
     { }
 
     bool Esegui();
-    void Fallisci(const QString& messaggio = MsgErroreCaricamento);
+    void Fallisci(const QString& messaggio = MsgErroreCaricamento());
 
 private:
     void preparaTabelle();
@@ -380,7 +380,7 @@ bool TLettura::Esegui()
     }
     m_progresso = m_agganci.Progresso;
     if (m_progresso)
-        m_progresso->Inizia(QStringLiteral("Caricamento Progetto in corso..."), 800);
+        m_progresso->Inizia(QCoreApplication::translate("Ufile", "Caricamento Progetto in corso..."), 800);
     m_r.ImpostaProgresso(m_progresso);
 
     // Il primo ricalcolo deve rileggere tutto.
@@ -610,14 +610,14 @@ bool ScriviProgetto(TStatoProgetto& stato, const QString& percorso, TProgresso* 
     if (stato.Clessidra)
         stato.Clessidra(true);
     if (progresso)
-        progresso->Inizia(QStringLiteral("Salvataggio Progetto in corso..."), 2000);
+        progresso->Inizia(QCoreApplication::translate("Ufile", "Salvataggio Progetto in corso..."), 2000);
     const bool ok = SalvaSicuro(percorso, [&](QIODevice& d) { return ScriviProgettoSu(stato, d, progresso); });
     if (progresso)
         progresso->Fine();
     if (stato.Clessidra)
         stato.Clessidra(false);
     if (!ok)
-        TMessaggi::AvvisoDomanda(MsgErroreSalvataggio);
+        TMessaggi::AvvisoDomanda(MsgErroreSalvataggio());
     return ok;
 }
 

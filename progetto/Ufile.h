@@ -17,7 +17,10 @@ class TStatoProgetto;
 // precedente (senza AreaUtile nei locali e senza ScartoMinMatassa).
 inline const QString EtichettaVersione = QStringLiteral("Ver1002-17042002FSE4");
 
-inline const QString MsgErroreSalvataggio = QStringLiteral("Errore durante il salvataggio!");
+inline QString MsgErroreSalvataggio()
+{
+    return QCoreApplication::translate("Ufile", "Errore durante il salvataggio!");
+}
 // Un file che non ha la forma di un progetto (si traduce con il contesto "Ufile").
 inline constexpr const char* MsgNonProgetto = QT_TRANSLATE_NOOP("Ufile", "Il file non è un progetto TERMOVELA valido.");
 // Blocco aggiuntivo illeggibile: il progetto è caricato senza i suoi dati.
@@ -27,8 +30,11 @@ inline const char* const MsgBloccoDanneggiato
                         "possono leggere tutti: sono danneggiati o di una versione più recente del "
                         "programma.\n\nIl resto del progetto è stato caricato; salvandolo, i dati "
                         "illeggibili dei bagni e del raffrescamento andranno persi.");
-inline const QString MsgErroreCaricamento
-    = QStringLiteral("Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
+inline QString MsgErroreCaricamento()
+{
+    return QCoreApplication::translate(
+        "Ufile", "Errore durante il caricamento!\n\nIl file di programma potrebbe essere stato cancellato!");
+}
 
 // Colonne salvate di una tabella, nell'ordine del file, con il tipo di record di ciascuna.
 enum class TTipoRecord { Testo, TestoLungo, Intero, Reale, Flag };

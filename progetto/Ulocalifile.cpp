@@ -26,10 +26,10 @@
 
 namespace {
 
-QString tr(const char* testo)
+struct TTesti
 {
-    return QCoreApplication::translate("TLocaliFile", testo);
-}
+    Q_DECLARE_TR_FUNCTIONS(TLocaliFile)
+};
 
 // Ordine della griglia, che è anche l'ordine in cui si scrivono i campi: l'area prima dell'area
 // utile e questa prima della marginale, come le scrive l'utente, perché le regole delle aree
@@ -74,9 +74,14 @@ constexpr std::array<std::pair<int, const char*>, 3> AltriNomi = {{
 // un valore proprio per questi campi.
 constexpr std::array<int, 5> ColonneObbligatorie = {CDescrizione, CPiano, CArea, CCTermico, CDistColl};
 
-const QString MsgLocaleInModifica
-    = QStringLiteral("Un locale è in modifica.\n\nConfermarlo o annullarlo prima di importare altri locali.");
-const QString MsgTabelleChiuse = QStringLiteral("Nessun progetto aperto: non ci sono locali da importare o esportare.");
+QString MsgLocaleInModifica()
+{
+    return TTesti::tr("Un locale è in modifica.\n\nConfermarlo o annullarlo prima di importare altri locali.");
+}
+QString MsgTabelleChiuse()
+{
+    return TTesti::tr("Nessun progetto aperto: non ci sono locali da importare o esportare.");
+}
 
 // Avanzamento di un'operazione a righe: la finestra si ridisegna e ascolta "Annulla" ogni
 // tante righe, non a ognuna (il ridisegno costerebbe più della riga).
@@ -223,7 +228,7 @@ bool MappaIntestazioni(const QStringList& intestazioni, std::array<int, NColonne
         if (c < 0)
             continue;
         if (posizione[size_t(c)] >= 0) {
-            errore = QStringLiteral("Le colonne \"%1\" e \"%2\" indicano lo stesso dato.")
+            errore = TTesti::tr("Le colonne \"%1\" e \"%2\" indicano lo stesso dato.")
                          .arg(intestazioni[posizione[size_t(c)]], intestazioni[i]);
             return false;
         }
@@ -234,8 +239,8 @@ bool MappaIntestazioni(const QStringList& intestazioni, std::array<int, NColonne
         if (posizione[size_t(c)] < 0)
             mancanti << QString::fromUtf8(Colonne[size_t(c)].titolo);
     if (!mancanti.isEmpty()) {
-        errore = QStringLiteral("Mancano le colonne: %1.\n\nLa prima riga deve riportare i titoli delle colonne della "
-                                "griglia dei locali.")
+        errore = TTesti::tr("Mancano le colonne: %1.\n\nLa prima riga deve riportare i titoli delle colonne della "
+                            "griglia dei locali.")
                      .arg(mancanti.join(QLatin1String(", ")));
         return false;
     }
@@ -293,7 +298,7 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::a
             if (cella.contains(QChar(0))) {
                 // Il database taglierebbe il testo al primo NUL ("Cu\0cina" diventerebbe "Cu").
                 if (l.errore.isEmpty()) {
-                    l.errore = tr("Il testo della colonna \"%1\" contiene un carattere nullo (NUL).")
+                    l.errore = TTesti::tr("Il testo della colonna \"%1\" contiene un carattere nullo (NUL).")
                                    .arg(QString::fromUtf8(Colonne[size_t(c)].titolo));
                     l.colonnaErrore = c;
                 }
@@ -303,14 +308,14 @@ std::vector<TRigaLocale> PreparaRighe(TDati& dati, TElenco& elenco, const std::a
                     it = trovati.insert(cella, rivestimenti.value(ChiaveTesto(cella)));
                 const QString trovato = *it;
                 if (trovato.isEmpty() && l.errore.isEmpty()) {
-                    l.errore = QStringLiteral("Il rivestimento \"%1\" non è nel catalogo.").arg(Accorcia(cella));
+                    l.errore = TTesti::tr("Il rivestimento \"%1\" non è nel catalogo.").arg(Accorcia(cella));
                     l.colonnaErrore = c;
                 }
                 l.valori[size_t(c)] = trovato;
             } else if (def.tipo == TTipoCampo::Testo && def.dimensione > 0 && cella.size() > def.dimensione) {
                 // Il campo taglierebbe il testo: due piani diversi diventerebbero lo stesso piano.
                 if (l.errore.isEmpty()) {
-                    l.errore = QStringLiteral("Il testo \"%1\" supera i %2 caratteri del campo %3.")
+                    l.errore = TTesti::tr("Il testo \"%1\" supera i %2 caratteri del campo %3.")
                                    .arg(Accorcia(cella))
                                    .arg(def.dimensione)
                                    .arg(def.nome);
@@ -358,12 +363,12 @@ QString ScriviRiga(TTabella& t, const std::array<int, NColonne>& campi, const TR
             campo.Clear();
         if (!campo.Imposta(v)) {
             const QString m = raccolta.Prendi();
-            return m.isEmpty() ? QStringLiteral("Valore rifiutato per il campo %1.").arg(Colonne[size_t(c)].campo) : m;
+            return m.isEmpty() ? TTesti::tr("Valore rifiutato per il campo %1.").arg(Colonne[size_t(c)].campo) : m;
         }
     }
     if (t.BeforePost && !t.BeforePost(t)) {
         const QString m = raccolta.Prendi();
-        return m.isEmpty() ? TestiRegole::LocaleNonRegistrato : m;
+        return m.isEmpty() ? TestiRegole::LocaleNonRegistrato() : m;
     }
     return {};
 }
@@ -372,15 +377,15 @@ QString MessaggioRifiuti(const QString& nomeFile, const QList<QPair<int, QString
 {
     const int n = int(rifiuti.size());
     QString m = n == 1
-        ? QStringLiteral("Nessun locale importato da \"%1\": una riga è stata rifiutata.").arg(nomeFile)
-        : QStringLiteral("Nessun locale importato da \"%1\": %2 righe sono state rifiutate.").arg(nomeFile).arg(n);
+        ? TTesti::tr("Nessun locale importato da \"%1\": una riga è stata rifiutata.").arg(nomeFile)
+        : TTesti::tr("Nessun locale importato da \"%1\": %2 righe sono state rifiutate.").arg(nomeFile).arg(n);
     m += QLatin1String("\n");
     for (int i = 0; i < n && i < MaxRigheRifiutate; ++i)
-        m += QStringLiteral("\nRiga %1: %2").arg(rifiuti[i].first).arg(SuUnaRiga(rifiuti[i].second));
+        m += TTesti::tr("\nRiga %1: %2").arg(rifiuti[i].first).arg(SuUnaRiga(rifiuti[i].second));
     if (n > MaxRigheRifiutate) {
         const int altre = n - MaxRigheRifiutate;
-        m += altre == 1 ? QStringLiteral("\n... e un'altra riga rifiutata.")
-                        : QStringLiteral("\n... e altre %1 righe rifiutate.").arg(altre);
+        m += altre == 1 ? TTesti::tr("\n... e un'altra riga rifiutata.")
+                        : TTesti::tr("\n... e altre %1 righe rifiutate.").arg(altre);
     }
     return m;
 }
@@ -526,7 +531,7 @@ bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TPr
     if (!LeggiElenco(percorso, elenco, errore, progresso)) {
         messaggio = progresso && progresso->Annullato()
             ? MsgImportazioneAnnullata()
-            : QStringLiteral("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
+            : TTesti::tr("Impossibile leggere il file \"%1\".\n\n%2").arg(Nativo(percorso), errore);
         return false;
     }
     return ImportaLocaliDa(dati, std::move(elenco), QFileInfo(percorso).fileName(), messaggio, progresso, en1264);
@@ -534,7 +539,7 @@ bool ImportaLocali(TDati& dati, const QString& percorso, QString& messaggio, TPr
 
 QString MsgImportazioneAnnullata()
 {
-    return tr("Importazione annullata: nessun locale aggiunto.");
+    return TTesti::tr("Importazione annullata: nessun locale aggiunto.");
 }
 
 bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QString& messaggio, TProgresso* progresso,
@@ -542,29 +547,30 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active() || !dati.RivestimentoF->Active()) {
-        messaggio = MsgTabelleChiuse;
+        messaggio = MsgTabelleChiuse();
         return false;
     }
     if (t.State() == TStato::Modifica || t.State() == TStato::Inserimento) {
-        messaggio = MsgLocaleInModifica;
+        messaggio = MsgLocaleInModifica();
         return false;
     }
     std::array<int, NColonne> posizione;
     QString errore;
     if (!MappaIntestazioni(elenco.intestazione.celle, posizione, errore)) {
-        messaggio = QStringLiteral("Il file \"%1\" non è un elenco di locali. %2").arg(nomeFile, errore);
+        messaggio = TTesti::tr("Il file \"%1\" non è un elenco di locali. %2").arg(nomeFile, errore);
         return false;
     }
     if (elenco.righe.empty()) {
-        messaggio = QStringLiteral("Il file \"%1\" non contiene locali.").arg(nomeFile);
+        messaggio = TTesti::tr("Il file \"%1\" non contiene locali.").arg(nomeFile);
         return false;
     }
     const qsizetype totale = qsizetype(t.RecordCount()) + qsizetype(elenco.righe.size());
     if (totale > LimitiElenco().righe) {
-        messaggio = tr("Nessun locale importato da \"%1\": il progetto avrebbe %2 locali, più dei %3 che può avere.")
-                        .arg(nomeFile)
-                        .arg(totale)
-                        .arg(LimitiElenco().righe);
+        messaggio
+            = TTesti::tr("Nessun locale importato da \"%1\": il progetto avrebbe %2 locali, più dei %3 che può avere.")
+                  .arg(nomeFile)
+                  .arg(totale)
+                  .arg(LimitiElenco().righe);
         return false;
     }
     // Bagno e carico estivo si leggono prima che le righe dell'elenco siano consumate.
@@ -602,13 +608,13 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
     QList<QVector<QVariant>> valori;
     valori.reserve(qsizetype(righe.size()));
     QList<QPair<int, const TEn1264Riga*>> perNumero; // i valori EN 1264 di ogni locale accettato
-    TAvanzamento avanzamento(progresso, tr("Controllo dei locali"), int(righe.size()));
+    TAvanzamento avanzamento(progresso, TTesti::tr("Controllo dei locali"), int(righe.size()));
     for (const TRigaLocale& l : righe) {
         QString m = ScriviRiga(t, campi, l, raccolta);
         if (m.isEmpty()) {
             const int n = t.ValoriInModifica().value(id).toInt();
             if (numeri.contains(n))
-                m = TestiRegole::LocaleNonRegistrato;
+                m = TestiRegole::LocaleNonRegistrato();
             numeri.insert(n);
             if (rifiuti.isEmpty())
                 valori.append(t.ValoriInModifica());
@@ -635,8 +641,8 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
 
     // Poi la registrazione in blocco: tutte le righe o nessuna.
     if (!t.AggiungiRighe(valori, errore)) {
-        messaggio = QStringLiteral("Nessun locale importato da \"%1\": il database non ha registrato i locali.")
-                        .arg(nomeFile);
+        messaggio
+            = TTesti::tr("Nessun locale importato da \"%1\": il database non ha registrato i locali.").arg(nomeFile);
         return false;
     }
     for (const auto& [n, e] : perNumero) {
@@ -649,8 +655,8 @@ bool ImportaLocaliDa(TDati& dati, TElenco elenco, const QString& nomeFile, QStri
     }
     dati.LocaliModificati = true;
     t.Locate(QStringLiteral("ID"), valori.first().value(id));
-    messaggio = valori.size() == 1 ? QStringLiteral("Importato un locale da \"%1\".").arg(nomeFile)
-                                   : QStringLiteral("Importati %1 locali da \"%2\".").arg(valori.size()).arg(nomeFile);
+    messaggio = valori.size() == 1 ? TTesti::tr("Importato un locale da \"%1\".").arg(nomeFile)
+                                   : TTesti::tr("Importati %1 locali da \"%2\".").arg(valori.size()).arg(nomeFile);
     return true;
 }
 
@@ -682,7 +688,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, con
 {
     TTabella& t = *dati.AuxLocali;
     if (!t.Active()) {
-        messaggio = MsgTabelleChiuse;
+        messaggio = MsgTabelleChiuse();
         return false;
     }
     const QString estensione = QFileInfo(percorso).suffix().toLower();
@@ -700,7 +706,7 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, con
         else
             ok = ConcludiSalvataggio(f, &causa);
         if (!ok)
-            motivo = QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(Nativo(percorso), causa);
+            motivo = TTesti::tr("Impossibile scrivere il file \"%1\": %2.").arg(Nativo(percorso), causa);
     } else if (estensione == QLatin1String("xlsx")) {
         try {
             ok = ScriviLocaliXlsx(dati, percorso, en1264);
@@ -708,19 +714,18 @@ bool EsportaLocali(TDati& dati, const QString& percorso, QString& messaggio, con
             motivo = e.Testo();
         }
     } else {
-        messaggio
-            = QStringLiteral("Impossibile esportare i locali in \"%1\".\n\nSono accettati solo file .csv e .xlsx.")
-                  .arg(Nativo(percorso));
+        messaggio = TTesti::tr("Impossibile esportare i locali in \"%1\".\n\nSono accettati solo file .csv e .xlsx.")
+                        .arg(Nativo(percorso));
         return false;
     }
     if (!ok) {
-        messaggio = QStringLiteral("Impossibile esportare i locali in \"%1\".").arg(Nativo(percorso));
+        messaggio = TTesti::tr("Impossibile esportare i locali in \"%1\".").arg(Nativo(percorso));
         if (!motivo.isEmpty())
             messaggio += QLatin1String("\n\n") + motivo;
         return false;
     }
     const int n = t.RecordCount();
-    messaggio = n == 1 ? QStringLiteral("Esportato un locale in \"%1\".").arg(Nativo(percorso))
-                       : QStringLiteral("Esportati %1 locali in \"%2\".").arg(n).arg(Nativo(percorso));
+    messaggio = n == 1 ? TTesti::tr("Esportato un locale in \"%1\".").arg(Nativo(percorso))
+                       : TTesti::tr("Esportati %1 locali in \"%2\".").arg(n).arg(Nativo(percorso));
     return true;
 }

@@ -21,6 +21,7 @@
 // riceve un solo datiCambiati alla fine, mentre statoCambiato arriva a ogni riga provata (una
 // vista non deve ricostruirsi per intero su quel segnale). Alla fine il cursore è sul primo
 // locale importato.
+#include <QCoreApplication>
 #include <QString>
 
 #include <span>
@@ -40,7 +41,10 @@ struct TColonnaLocali
 std::span<const TColonnaLocali> ColonneLocali();
 
 // Filtro dei dialoghi di apertura e salvataggio dei due pulsanti.
-inline const QString FiltroFileLocali = QStringLiteral("Fogli di calcolo (*.csv *.xlsx)");
+inline QString FiltroFileLocali()
+{
+    return QCoreApplication::translate("TLocaliFile", "Fogli di calcolo (*.csv *.xlsx)");
+}
 
 // Quante righe rifiutate elenca al massimo il messaggio; le altre si contano soltanto.
 constexpr int MaxRigheRifiutate = 20;

@@ -468,11 +468,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("scarto");
         QTest::addColumn<int>("extra"); // nodi aggiunti all'albero
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("201 circuiti") << -1 << 0.f << 0.f << 0 << 201 << MessaggiOtt::TroppiCircuiti;
+        QTest::newRow("201 circuiti") << -1 << 0.f << 0.f << 0 << 201 << MessaggiOtt::TroppiCircuiti();
         QTest::newRow("circuito più lungo della matassa")
-            << 2 << 130.f << 0.f << 0 << 0 << MessaggiOtt::CircuitiTroppoLunghi;
-        QTest::newRow("zona marginale più lunga") << 0 << 60.f << 121.f << 0 << 0 << MessaggiOtt::CircuitiTroppoLunghi;
-        QTest::newRow("scarto troppo grande") << 2 << 115.f << 0.f << 6 << 0 << MessaggiOtt::ScartoTroppoGrande;
+            << 2 << 130.f << 0.f << 0 << 0 << MessaggiOtt::CircuitiTroppoLunghi();
+        QTest::newRow("zona marginale più lunga")
+            << 0 << 60.f << 121.f << 0 << 0 << MessaggiOtt::CircuitiTroppoLunghi();
+        QTest::newRow("scarto troppo grande") << 2 << 115.f << 0.f << 6 << 0 << MessaggiOtt::ScartoTroppoGrande();
     }
     void avvisiDeiControlli()
     {
@@ -565,7 +566,7 @@ private Q_SLOTS:
         // Un circuito tolto dall'albero: avviso, nessuna finestra.
         QVERIFY(stato->Assegnazione.Restituisci({0, 0}));
         QVERIFY(!TOttimizza::Esegui(*stato));
-        VERIFICA_MESSAGGIO(registro, MessaggiCollettori::NonAssegnati, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MessaggiCollettori::NonAssegnati(), TIcona::Esclamazione);
         QVERIFY(stato->Assegnazione.Collega(0, {0, -1}));
 
         QString numero;

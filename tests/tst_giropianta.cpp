@@ -279,7 +279,7 @@ private Q_SLOTS:
         // e Invio richiude il contorno.
         risposteTesto << QStringLiteral("Bagno") << QString();
         angoli(f, QPolygonF({{0, 4}, {4, 4}, {4, 6.5}, {0, 6.5}, {0, 4}}));
-        QCOMPARE(registro.Prendi().testo, TestiRegole::CTermicoFuoriRange);
+        QCOMPARE(registro.Prendi().testo, TestiRegole::CTermicoFuoriRange());
         QCOMPARE(dati.AuxLocali->RecordCount(), 2);
         QCOMPARE(f->PuntiInDisegno().size(), 4);
         risposteTesto << QStringLiteral("Bagno") << QStringLiteral("600");

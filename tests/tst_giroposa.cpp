@@ -363,7 +363,7 @@ private Q_SLOTS:
         // circuiti: lunghezza misurata di ciascuno (quella del disegno) e portata del collettore.
         const QString tavola = testoTavola();
         for (const char* t :
-             {"Tavola impianto", "Casa Rossi", "Città Alta", "Ing. Bo", "PT", "1:50", "Legenda dei circuiti"})
+             {"Tavola impianto", "Casa Rossi", "Città Alta", "Ing. Bo", "PT", "1:50", "Legenda dei circuiti", "1/1 (A3)"})
             QVERIFY2(tavola.contains(QString::fromUtf8(t)),
                      qPrintable(QString::fromUtf8(t) + QStringLiteral(" manca in:\n") + tavola));
         QVERIFY(tavola.contains(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));

@@ -352,7 +352,7 @@ private slots:
         m.LimiteInferiore = 15960;
         QCOMPARE(m.TestoLimite(), QStringLiteral("15960"));
         QCOMPARE(m.TestoDistanza(), QStringLiteral("0.75"));
-        QCOMPARE(NomeLimiteInferiore, QStringLiteral("Limite inferiore [m]"));
+        QCOMPARE(NomeLimiteInferiore(), QStringLiteral("Limite inferiore [m]"));
     }
 
     void calcoloDelProgetto()
@@ -397,7 +397,7 @@ private slots:
         // Gli stessi controlli del calcolo normale, con i loro messaggi.
         const TCalcoloMinimo bloccato = OttimizzaMinimo(stato, dati, {{100, 200}, 150, TOpzioneOtt::Totale}, articoli);
         QCOMPARE(int(bloccato.Calcolo.Esito), int(TEsitoOtt::Bloccata));
-        VERIFICA_MESSAGGIO(registro, MessaggiOtt::ScartoTroppoGrande, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MessaggiOtt::ScartoTroppoGrande(), TIcona::Esclamazione);
         QVERIFY(!stato.OttimizzazioneEseguita);
         QVERIFY(LeggiAuxCircuiti(dati).isEmpty());
     }

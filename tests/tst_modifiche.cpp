@@ -153,7 +153,7 @@ private Q_SLOTS:
         // resta sulla riga, sempre in inserimento.
         QTest::keyClick(g, Qt::Key_Down);
         scriviLocale(QStringList {"3", "", "PT", "", "10", "", "", "500", "", "", "2"} + ColonneEn1264, Qt::Key_Tab);
-        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione(), TIcona::Stop);
         QCOMPARE(l->State(), TStato::Inserimento);
         QCOMPARE(g->currentIndex().row(), 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -226,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(g->currentIndex(), g->model()->index(0, 0));
         QCOMPARE(l->State(), TStato::Modifica);
         premi(Qt::Key_Backtab);
-        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaDescrizione(), TIcona::Stop);
         QCOMPARE(registro.Quanti(), 0);
         QVERIFY(!fuoriDallaGriglia());
         QCOMPARE(l->State(), TStato::Modifica);
@@ -269,7 +269,7 @@ private Q_SLOTS:
         TProgetto* p = w.FinestraProgetto();
         const auto esegui = [&] { eseguiComando(w, comando); };
         esegui();
-        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato(), TIcona::Stop);
         QCOMPARE(registro.Quanti(), 0);
         QCOMPARE(p->PageControl1->currentIndex(), 2);
         QCOMPARE(l->State(), TStato::Modifica);
@@ -340,7 +340,7 @@ private Q_SLOTS:
         eseguiComando(w, comando);
         const QString campo = colonna == 0 ? QStringLiteral("ID") : QStringLiteral("Descrizione");
         if (!accettato) {
-            VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
+            VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato(), TIcona::Stop);
             QCOMPARE(registro.Quanti(), 0);
             QCOMPARE(p->PageControl1->currentIndex(), 2);
             QCOMPARE(l->State(), TStato::Modifica);

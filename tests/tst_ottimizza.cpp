@@ -497,8 +497,8 @@ private Q_SLOTS:
         // dal controllo con il suo messaggio e dal nucleo senza tagliare nulla.
         const auto lista = circuiti({40, 0, 30});
         QVERIFY(!ControllaCircuitiNulli(lista));
-        VERIFICA_MESSAGGIO(registro, MessaggiOtt::CircuitiNulli, TIcona::Esclamazione);
-        QCOMPARE(MessaggiOtt::CircuitiNulli,
+        VERIFICA_MESSAGGIO(registro, MessaggiOtt::CircuitiNulli(), TIcona::Esclamazione);
+        QCOMPARE(MessaggiOtt::CircuitiNulli(),
                  QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\n"
                                 "Alcuni circuiti hanno lunghezza nulla."));
         QVERIFY(ControllaCircuitiNulli(circuiti({40, 1})));
@@ -533,12 +533,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("tutto entra") << QVector<double> {76.4, 95.0, 0.0} << QVector<int> {50, 100} << 5 << QString();
         QTest::newRow("più lungo della matassa")
-            << QVector<double> {80, 100.2} << QVector<int> {100, 50} << 0 << MessaggiOtt::CircuitiTroppoLunghi;
+            << QVector<double> {80, 100.2} << QVector<int> {100, 50} << 0 << MessaggiOtt::CircuitiTroppoLunghi();
         QTest::newRow("scarto troppo grande")
-            << QVector<double> {80, 95.2} << QVector<int> {100} << 5 << MessaggiOtt::ScartoTroppoGrande;
+            << QVector<double> {80, 95.2} << QVector<int> {100} << 5 << MessaggiOtt::ScartoTroppoGrande();
         // Il primo controllo passa tutte le lunghezze prima che il secondo cominci.
         QTest::newRow("prima la lunghezza")
-            << QVector<double> {96, 120} << QVector<int> {100} << 5 << MessaggiOtt::CircuitiTroppoLunghi;
+            << QVector<double> {96, 120} << QVector<int> {100} << 5 << MessaggiOtt::CircuitiTroppoLunghi();
         QTest::newRow("giusto al limite") << QVector<double> {100} << QVector<int> {100} << 0 << QString();
     }
 
@@ -555,17 +555,17 @@ private Q_SLOTS:
 
     void testiDeiMessaggi()
     {
-        QCOMPARE(MessaggiOtt::TroppiCircuiti,
+        QCOMPARE(MessaggiOtt::TroppiCircuiti(),
                  QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti con più di 200 anelli."));
-        QCOMPARE(MessaggiOtt::CircuitiTroppoLunghi,
+        QCOMPARE(MessaggiOtt::CircuitiTroppoLunghi(),
                  QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\nAlcuni circuiti sono più "
                                 "lunghi della matassa disponibile."));
-        QCOMPARE(MessaggiOtt::ScartoTroppoGrande,
+        QCOMPARE(MessaggiOtt::ScartoTroppoGrande(),
                  QStringLiteral("Non è possibile fare l'ottimizzazione dei circuiti.\n\nOccorre rivedere lo scarto "
                                 "minimo scelto per le matasse."));
         QVERIFY(ControllaNumeroCircuiti(200));
         QVERIFY(!ControllaNumeroCircuiti(201));
-        VERIFICA_MESSAGGIO(registro, MessaggiOtt::TroppiCircuiti, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MessaggiOtt::TroppiCircuiti(), TIcona::Esclamazione);
     }
 
     void lunghezzaArrotondataPerEccesso_data()
@@ -702,11 +702,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("extra");
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("tutto entra") << 1 << 30.5f << 40.0f << 0 << QString();
-        QTest::newRow("marginale troppo lungo") << 1 << 130.0f << 40.0f << 0 << MessaggiOtt::CircuitiTroppoLunghi;
+        QTest::newRow("marginale troppo lungo") << 1 << 130.0f << 40.0f << 0 << MessaggiOtt::CircuitiTroppoLunghi();
         QTest::newRow("marginale ignorato senza area marginale") << 2 << 130.0f << 40.0f << 0 << QString();
-        QTest::newRow("scarto") << 1 << 30.5f << 97.0f << 0 << MessaggiOtt::ScartoTroppoGrande;
-        QTest::newRow("circuito nullo") << 1 << 30.5f << 0.0f << 0 << MessaggiOtt::CircuitiNulli;
-        QTest::newRow("201 circuiti") << 1 << 30.5f << 40.0f << 196 << MessaggiOtt::TroppiCircuiti;
+        QTest::newRow("scarto") << 1 << 30.5f << 97.0f << 0 << MessaggiOtt::ScartoTroppoGrande();
+        QTest::newRow("circuito nullo") << 1 << 30.5f << 0.0f << 0 << MessaggiOtt::CircuitiNulli();
+        QTest::newRow("201 circuiti") << 1 << 30.5f << 40.0f << 196 << MessaggiOtt::TroppiCircuiti();
         QTest::newRow("200 circuiti") << 1 << 30.5f << 40.0f << 195 << QString();
     }
 
@@ -751,7 +751,7 @@ private Q_SLOTS:
         stato.RisultatiLocali[0].LAm = 98;
         QCOMPARE(int(OttimizzaMatasse(stato, dati, {{100}, 5, TOpzioneOtt::Totale}, articoli).Esito),
                  int(TEsitoOtt::Bloccata));
-        VERIFICA_MESSAGGIO(registro, MessaggiOtt::ScartoTroppoGrande, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MessaggiOtt::ScartoTroppoGrande(), TIcona::Esclamazione);
     }
 
     void aperturaDellaFinestra()

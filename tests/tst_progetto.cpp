@@ -438,7 +438,7 @@ private Q_SLOTS:
         quantita(5);
         scrivi(p.finestra->TabSheet2->DBEdit6, QString());
         scegli(tipo, QStringLiteral("V221"));
-        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaSpessMass, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::MancaSpessMass(), TIcona::Stop);
         QCOMPARE(s.ModoRegolazione, 1);
         QCOMPARE(reg->FieldByName("qterm").AsInteger(), 5);
         p.dati.AuxDGenerali->Cancel();
@@ -520,7 +520,7 @@ private Q_SLOTS:
         QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 5.0);
         // L'area utile rifiutata azzera comunque la marginale.
         cella("AreaUtile", "80,5");
-        VERIFICA_MESSAGGIO(registro, TestiRegole::AreaUtileNonValida, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::AreaUtileNonValida(), TIcona::Stop);
         QCOMPARE(l->FieldByName("AreaUtile").AsFloat(), 80.0);
         QCOMPARE(l->FieldByName("AreaMarginale").AsFloat(), 0.0);
         cella("CTermico", "4000");

@@ -27,6 +27,8 @@ const QString MsgModo1
     = QStringLiteral("L'attuatore scelto non è compatibile con il tipo di collettore di distribuzione.");
 const QString MsgRegistrato = QStringLiteral(
     "L'attuatore in REGOLAZIONE AMBIENTE  non è compatibile con il tipo di collettore di distribuzione.");
+const QString MsgRipristinata = QStringLiteral(
+    "\n\nÈ stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.");
 const QString MsgNonConfermati = QStringLiteral("I collettori di distribuzione non sono stati ancora assegnati o è "
                                                 "stata fatta una modifica delle impostazioni.");
 
@@ -154,29 +156,50 @@ private Q_SLOTS:
     }
 
     // "J91" con un collettore che non è "V220L": rifiutato alla scelta, alla conferma e al calcolo.
+    // Un attuatore rifiutato torna all'ultima scelta accettata; le altre modifiche non confermate
+    // della pagina restano, e il messaggio lo dice.
     void attuatoreJ91Rifiutato()
     {
         prepara("nuovosr.nv", 3, {5, 7});
         QVERIFY(ModificaRecord(regol(), {{"qterm", 3}, {"qattuat", 12}}));
+        regol()->Edit();
+        QVERIFY(regol()->FieldByName(QStringLiteral("qcald")).Imposta(2));
+        scegli(reg()->DBLookupComboBox8, QStringLiteral("J90X024"));
+        QCOMPARE(registro.Quanti(), 0);
         scegli(reg()->DBLookupComboBox8, QStringLiteral("J91X230"));
-        VERIFICA_MESSAGGIO(registro, MsgModo1, TIcona::Esclamazione);
-        QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
+        VERIFICA_MESSAGGIO(registro, MsgModo1 + MsgRipristinata, TIcona::Esclamazione);
+        QCOMPARE(campo("attuatore"), QStringLiteral("J90X024"));
+        QCOMPARE(reg()->DBLookupComboBox8->Chiave(), QStringLiteral("J90X024"));
         QCOMPARE(quantita("qterm"), 0);
         QCOMPARE(quantita("qattuat"), 0);
-        QCOMPARE(reg()->DBLookupComboBox8->Chiave(), QStringLiteral("J90X230"));
+        QCOMPARE(regol()->State(), TStato::Modifica);
+        QCOMPARE(quantita("qcald"), 2);
+        // Annullando, torna tutto com'era confermato.
+        regol()->Cancel();
+        QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
+        QCOMPARE(quantita("qterm"), 3);
+        QCOMPARE(quantita("qcald"), 0);
 
-        // Arrivato per altra via, si ferma alla conferma del navigatore.
+        // Arrivato per altra via, si ferma alla conferma del navigatore: il record resta in modifica
+        // con l'attuatore confermato e le altre modifiche.
         regol()->Edit();
         QVERIFY(regol()->FieldByName(QStringLiteral("attuatore")).Imposta(QStringLiteral("J91X024")));
+        QVERIFY(regol()->FieldByName(QStringLiteral("qcald")).Imposta(4));
         QTest::mouseClick(reg()->DBNavigator5->Pulsante(TDBNavigator::nbPost), Qt::LeftButton);
-        VERIFICA_MESSAGGIO(registro, MsgRegistrato, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MsgRegistrato + MsgRipristinata, TIcona::Esclamazione);
         QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
+        QCOMPARE(regol()->State(), TStato::Modifica);
+        QCOMPARE(quantita("qcald"), 4);
+        QTest::mouseClick(reg()->DBNavigator5->Pulsante(TDBNavigator::nbPost), Qt::LeftButton);
+        QCOMPARE(registro.Quanti(), 0);
+        QCOMPARE(regol()->State(), TStato::Consultazione);
+        QCOMPARE(quantita("qcald"), 4);
 
-        // Registrato senza passare dalla pagina: il calcolo non parte.
-        QVERIFY(ModificaRecord(regol(), {{"attuatore", "J91X024"}}));
+        // Registrato senza passare dalla pagina: il calcolo non parte, le quantità restano.
+        QVERIFY(ModificaRecord(regol(), {{"attuatore", "J91X024"}, {"qterm", 1}}));
         calcola();
         VERIFICA_MESSAGGIO(registro, MsgRegistrato, TIcona::Esclamazione);
-        QCOMPARE(quantita("qterm"), 0);
+        QCOMPARE(quantita("qterm"), 1);
 
         tipoCollettore(QStringLiteral("V220L"));
         scegli(reg()->DBLookupComboBox8, QStringLiteral("J91X230"));
@@ -191,7 +214,7 @@ private Q_SLOTS:
         QVERIFY(!reg()->DBEdit15->isEnabled());
         QVERIFY(reg()->DBLookupComboBox8->isEnabled());
         scegli(reg()->DBLookupComboBox8, QStringLiteral("J91X230"));
-        VERIFICA_MESSAGGIO(registro, MsgModo0, TIcona::Esclamazione);
+        VERIFICA_MESSAGGIO(registro, MsgModo0 + MsgRipristinata, TIcona::Esclamazione);
         QCOMPARE(campo("attuatore"), QStringLiteral("J90X230"));
     }
 

@@ -1405,14 +1405,6 @@ The result has not been recorded.</translation>
         <source>Collettori:</source>
         <translation>Manifolds:</translation>
     </message>
-    <message>
-        <source>
-
-È stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.</source>
-        <translation>
-
-The previous choice has been restored; the other changes on the page still have to be confirmed.</translation>
-    </message>
 </context>
 <context>
     <name>TPaginaLocali</name>
@@ -1574,6 +1566,17 @@ To enter the first room type its number; the down arrow on the last row adds ano
     <message>
         <source>Locale Selezionato:</source>
         <translation>Selected Room:</translation>
+    </message>
+</context>
+<context>
+    <name>TPaginaProgetto</name>
+    <message>
+        <source>
+
+È stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.</source>
+        <translation>
+
+The previous choice has been restored; the other changes on the page still have to be confirmed.</translation>
     </message>
 </context>
 <context>

@@ -1380,12 +1380,6 @@ Il risultato non è stato registrato.</source>
         <source>Collettori:</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>
-
-È stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TPaginaLocali</name>
@@ -1544,6 +1538,15 @@ Per inserire il primo locale scriverne il numero; la freccia in giù sull&apos;u
     </message>
     <message>
         <source>Locale Selezionato:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPaginaProgetto</name>
+    <message>
+        <source>
+
+È stata ripristinata la scelta precedente; le altre modifiche della pagina restano da confermare.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -167,7 +167,7 @@ QString TDocumento::Salva()
         const QFileInfo fi(m_richiesta.destinazione);
         errno = 0;
         if (!QDir().mkpath(fi.absolutePath()))
-            throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
+            throw TErroreFoglio(QCoreApplication::translate("TDocumento", "La cartella \"%1\" non si può creare: %2.")
                                     .arg(QDir::toNativeSeparators(fi.absolutePath()), TestoErroreSistema(errno)));
         m_foglio.Salva(fi.absoluteFilePath());
         PermessiUsuali(fi.absoluteFilePath());
@@ -181,14 +181,14 @@ QString TDocumento::Salva()
                                                             : m_foglio.PercorsoPredefinito();
     errno = 0;
     if (!QDir().mkpath(cartella))
-        throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non si può creare: %2.")
+        throw TErroreFoglio(QCoreApplication::translate("TDocumento", "La cartella \"%1\" non si può creare: %2.")
                                 .arg(QDir::toNativeSeparators(cartella), TestoErroreSistema(errno)));
     // Si scrive in un file temporaneo della stessa cartella e lo si rinomina: il nome finale non
     // esiste mai a metà e un documento già presente non viene mai sostituito.
     QTemporaryFile temporaneo(cartella + QStringLiteral("/.termovela-XXXXXX.xlsx"));
     errno = 0;
     if (!temporaneo.open())
-        throw TErroreFoglio(QStringLiteral("La cartella \"%1\" non è scrivibile: %2.")
+        throw TErroreFoglio(QCoreApplication::translate("TDocumento", "La cartella \"%1\" non è scrivibile: %2.")
                                 .arg(QDir::toNativeSeparators(cartella), MotivoErroreFile(temporaneo, errno)));
     temporaneo.close();
     m_foglio.Salva(temporaneo.fileName());
@@ -204,8 +204,9 @@ QString TDocumento::Salva()
             return nome;
         }
     }
-    throw TErroreFoglio(QStringLiteral("Non si trova un nome libero per il documento nella cartella \"%1\".")
-                            .arg(QDir::toNativeSeparators(cartella)));
+    throw TErroreFoglio(
+        QCoreApplication::translate("TDocumento", "Non si trova un nome libero per il documento nella cartella \"%1\".")
+            .arg(QDir::toNativeSeparators(cartella)));
 }
 
 QString CostruisciDocumento(const TRichiestaDocumento& richiesta, const std::function<void(TDocumento&)>& riempi)
@@ -226,14 +227,17 @@ QString CostruisciDocumento(const TRichiestaDocumento& richiesta, const std::fun
     } // la finestra di avanzamento si chiude qui, prima di ogni messaggio
     if (!errore.isEmpty()) {
         TMessaggi::Errore(
-            QStringLiteral("Non è stato possibile creare il documento \"%1\".\n\n%2").arg(richiesta.nome, errore));
+            QCoreApplication::translate("TDocumento", "Non è stato possibile creare il documento \"%1\".\n\n%2")
+                .arg(richiesta.nome, errore));
         return {};
     }
     const auto& apri = Impostazioni().apri;
     if (richiesta.apri && TDocumenti::AperturaAttiva() && apri && !apri(file))
-        TMessaggi::Avviso(QStringLiteral("Il documento è stato salvato in \"%1\".\n\nNon è stato possibile aprirlo "
-                                         "con l'applicazione predefinita.")
-                              .arg(QDir::toNativeSeparators(file)));
+        TMessaggi::Avviso(
+            QCoreApplication::translate("TDocumento",
+                                        "Il documento è stato salvato in \"%1\".\n\nNon è stato possibile aprirlo "
+                                        "con l'applicazione predefinita.")
+                .arg(QDir::toNativeSeparators(file)));
     return file;
 }
 

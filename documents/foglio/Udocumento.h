@@ -5,6 +5,7 @@
 #include "data/Uprogresso.h"
 #include "documents/foglio/Ufoglio.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -39,7 +40,7 @@ struct TRichiestaDocumento
     QString modello {}; // "tabcirc"
     int massimo = 100; // avanzamento
     int passo = 1;
-    QString titolo = QStringLiteral("Preparazione documento in corso...");
+    QString titolo = QCoreApplication::translate("TDocumento", "Preparazione documento in corso...");
     QString nomeFile {}; // base del nome del file; vuoto = nome
     QString cartella {}; // dove salvare; vuoto = cartella dei documenti
     bool apri = true; // aprire il documento finito (se l'apertura è attiva)

@@ -2,6 +2,7 @@
 #include "documents/foglio/Ufoglio.h"
 #include "documents/foglio/Ufogliointerno.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -17,7 +18,8 @@ namespace {
 QString NumeroNelFile(double x)
 {
     if (!std::isfinite(x))
-        throw TErroreFoglio(QStringLiteral("Un valore numerico non è finito e non si può scrivere nel foglio."));
+        throw TErroreFoglio(QCoreApplication::translate(
+            "TFoglio", "Un valore numerico non è finito e non si può scrivere nel foglio."));
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, x);
     return QString::fromLatin1(buf, int(r.ptr - buf));
@@ -36,7 +38,7 @@ int RigaAttr(pugi::xml_node n)
 TFoglioInterno& TFoglio::TDati::Attivo()
 {
     if (fogli.empty())
-        throw TErroreFoglio(QStringLiteral("Nessuna cartella di lavoro aperta."));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Nessuna cartella di lavoro aperta."));
     return fogli[size_t(attivo)];
 }
 
@@ -211,14 +213,16 @@ int TFoglio::NumeroFogli() const
 QString TFoglio::NomeFoglio(int numero) const
 {
     if (numero < 1 || numero > NumeroFogli())
-        throw TErroreFoglio(QStringLiteral("La cartella di lavoro non ha il foglio %1.").arg(numero));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "La cartella di lavoro non ha il foglio %1.").arg(numero));
     return d->fogli[size_t(numero - 1)].nome;
 }
 
 void TFoglio::Foglio(int numero)
 {
     if (numero < 1 || numero > NumeroFogli())
-        throw TErroreFoglio(QStringLiteral("La cartella di lavoro non ha il foglio %1.").arg(numero));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "La cartella di lavoro non ha il foglio %1.").arg(numero));
     d->attivo = numero - 1;
     for (size_t i = 0; i < d->fogli.size(); ++i) {
         auto vista = FiglioOrdinato(d->fogli[i].radice, "sheetViews", OrdineFoglio).child("sheetView");
@@ -247,7 +251,7 @@ int TFoglio::FoglioAttivo() const
 int TFoglio::AggiungiFoglio(const QString& nome)
 {
     if (nome.isEmpty() || nome.size() > 31 || nome.contains(QRegularExpression(QStringLiteral("[\\[\\]:*?/\\\\]"))))
-        throw TErroreFoglio(QStringLiteral("Nome di foglio non valido: \"%1\".").arg(nome));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Nome di foglio non valido: \"%1\".").arg(nome));
     const QString parte = d->NomeLibero(QStringLiteral("xl/worksheets/sheet%1.xml"));
     auto& doc = d->NuovaParte(parte, VuotoFoglio, QString::fromLatin1(TipoFoglio));
     const QString id = d->AggiungiRelazione(d->parteCartella, RelFoglio, parte.mid(3));
@@ -273,9 +277,11 @@ int TFoglio::AggiungiFoglio(const QString& nome)
 void TFoglio::EliminaFoglio(int numero)
 {
     if (numero < 1 || numero > NumeroFogli())
-        throw TErroreFoglio(QStringLiteral("La cartella di lavoro non ha il foglio %1.").arg(numero));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "La cartella di lavoro non ha il foglio %1.").arg(numero));
     if (NumeroFogli() == 1)
-        throw TErroreFoglio(QStringLiteral("L'unico foglio della cartella di lavoro non si può eliminare."));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "L'unico foglio della cartella di lavoro non si può eliminare."));
     const int indice = numero - 1;
     const QString parteFoglio = d->fogli[size_t(indice)].parte;
     d->fogli.erase(d->fogli.begin() + indice);
@@ -444,7 +450,7 @@ void TFoglio::Formula(const QString& intervallo, const QString& formula)
     if (f.startsWith(u'='))
         f.remove(0, 1);
     if (f.isEmpty())
-        throw TErroreFoglio(QStringLiteral("Formula vuota per \"%1\".").arg(intervallo));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Formula vuota per \"%1\".").arg(intervallo));
     const QByteArray u = U(f);
     d->PerOgniCella(intervallo, [&](pugi::xml_node c, TCella) {
         SvuotaNodo(c);

@@ -2,6 +2,7 @@
 #include "documents/foglio/Ufoglio.h"
 #include "documents/foglio/Ufogliointerno.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,16 +59,17 @@ void TFoglio::Immagine(const QString& cella, const QString& file, double larghez
 {
     const TCella angolo = LeggiArea(cella).da;
     if (!(larghezza > 0) || !(altezza > 0))
-        throw TErroreFoglio(QStringLiteral("Dimensioni dell'immagine non valide."));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Dimensioni dell'immagine non valide."));
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        throw TErroreFoglio(
-            QStringLiteral("L'immagine \"%1\" non si può leggere.").arg(QDir::toNativeSeparators(file)));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "L'immagine \"%1\" non si può leggere.")
+                                .arg(QDir::toNativeSeparators(file)));
     const QByteArray dati = in.readAll();
     TFormatoImmagine formato;
     if (!Formato(dati, formato))
-        throw TErroreFoglio(QStringLiteral("Il file \"%1\" non è un'immagine in un formato riconosciuto.")
-                                .arg(QDir::toNativeSeparators(file)));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Il file \"%1\" non è un'immagine in un formato riconosciuto.")
+                .arg(QDir::toNativeSeparators(file)));
 
     auto& f = d->Attivo();
     // Parte del disegno del foglio, creata alla prima immagine.

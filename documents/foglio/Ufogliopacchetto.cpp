@@ -37,8 +37,9 @@ std::unique_ptr<pugi::xml_document> Analizza(const QByteArray& dati, const QStri
     const auto esito = doc->load_buffer(dati.constData(), size_t(dati.size()),
                                         pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_utf8);
     if (!esito)
-        throw TErroreFoglio(QStringLiteral("La parte \"%1\" della cartella di lavoro è danneggiata (%2).")
-                                .arg(parte, Q(esito.description())));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "La parte \"%1\" della cartella di lavoro è danneggiata (%2).")
+                .arg(parte, Q(esito.description())));
     return doc;
 }
 
@@ -129,7 +130,8 @@ TArea foglio::LeggiArea(const QString& testo)
     const bool ok = dp < 0 ? LeggiCella(t, a.da)
                            : LeggiCella(QStringView(t).left(dp), a.da) && LeggiCella(QStringView(t).mid(dp + 1), a.a);
     if (!ok)
-        throw TErroreFoglio(QStringLiteral("Indirizzo di cella non valido: \"%1\".").arg(testo));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Indirizzo di cella non valido: \"%1\".").arg(testo));
     if (dp < 0)
         a.a = a.da;
     if (a.a.colonna < a.da.colonna)
@@ -257,7 +259,8 @@ pugi::xml_document& TFoglio::TDati::Xml(const QString& parte)
 {
     auto it = parti.find(parte);
     if (it == parti.end())
-        throw TErroreFoglio(QStringLiteral("Manca la parte \"%1\" della cartella di lavoro.").arg(parte));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Manca la parte \"%1\" della cartella di lavoro.").arg(parte));
     if (!it->second.xml)
         it->second.xml = Analizza(it->second.grezzo, parte);
     return *it->second.xml;
@@ -375,7 +378,9 @@ void TFoglio::TDati::Carica(const QByteArray& zip, const QString& nomeFile)
     QByteArray copia = zip;
     TBufferArchivio buffer(&copia);
     QuaZip archivio(&buffer);
-    const QString illeggibile = QStringLiteral("Il file \"%1\" non è una cartella di lavoro leggibile.").arg(nomeFile);
+    const QString illeggibile
+        = QCoreApplication::translate("TFoglio", "Il file \"%1\" non è una cartella di lavoro leggibile.")
+              .arg(nomeFile);
     if (!archivio.open(QuaZip::mdUnzip))
         throw TErroreFoglio(illeggibile);
     // Ogni parte e il loro insieme hanno un limite: una "bomba" zip si ferma al primo blocco di troppo.
@@ -579,7 +584,8 @@ QByteArray TFoglio::TDati::Impacchetta(bool modello)
     QBuffer buffer(&uscita);
     QuaZip archivio(&buffer);
     if (!archivio.open(QuaZip::mdCreate))
-        throw TErroreFoglio(QStringLiteral("Impossibile comporre il pacchetto della cartella di lavoro."));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Impossibile comporre il pacchetto della cartella di lavoro."));
     // Data fissa: lo stesso contenuto dà gli stessi byte (modelli riproducibili).
     const QDateTime data(QDate(2024, 1, 1), QTime(0, 0));
     std::vector<QString> sequenza = ordine;
@@ -592,12 +598,14 @@ QByteArray TFoglio::TDati::Impacchetta(bool modello)
         info.dateTime = data;
         QuaZipFile f(&archivio);
         if (!f.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, 6) || f.write(dati) != dati.size())
-            throw TErroreFoglio(QStringLiteral("Impossibile comporre il pacchetto della cartella di lavoro."));
+            throw TErroreFoglio(
+                QCoreApplication::translate("TFoglio", "Impossibile comporre il pacchetto della cartella di lavoro."));
         f.close();
     }
     archivio.close();
     if (archivio.getZipError() != 0)
-        throw TErroreFoglio(QStringLiteral("Impossibile comporre il pacchetto della cartella di lavoro."));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Impossibile comporre il pacchetto della cartella di lavoro."));
     return uscita;
 }
 
@@ -609,10 +617,11 @@ void TFoglio::NuovoDaModello(const QString& modello)
     ControllaFileNormale(modello);
     QFile f(modello);
     if (!QFileInfo(modello).isFile())
-        throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non esiste.").arg(QDir::toNativeSeparators(modello)));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Il modello \"%1\" non esiste.")
+                                .arg(QDir::toNativeSeparators(modello)));
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        throw TErroreFoglio(QStringLiteral("Il modello \"%1\" non si può leggere: %2.")
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Il modello \"%1\" non si può leggere: %2.")
                                 .arg(QDir::toNativeSeparators(modello), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
     nuovi->Carica(LeggiPacchetto(f, QDir::toNativeSeparators(modello)), QDir::toNativeSeparators(modello));
@@ -625,7 +634,7 @@ void TFoglio::Apri(const QString& file)
     QFile f(file);
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        throw TErroreFoglio(QStringLiteral("Il file \"%1\" non si può leggere: %2.")
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Il file \"%1\" non si può leggere: %2.")
                                 .arg(QDir::toNativeSeparators(file), MotivoErroreFile(f, errno)));
     auto nuovi = std::make_unique<TDati>();
     nuovi->Carica(LeggiPacchetto(f, QDir::toNativeSeparators(file)), QDir::toNativeSeparators(file));
@@ -677,7 +686,7 @@ void TFoglio::NuovoVuoto(const QString& nomePrimoFoglio)
 void TFoglio::Salva(const QString& file)
 {
     if (!d->Aperta())
-        throw TErroreFoglio(QStringLiteral("Nessuna cartella di lavoro aperta."));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Nessuna cartella di lavoro aperta."));
     const QByteArray dati = d->Impacchetta(file.endsWith(QLatin1String(".xltx"), Qt::CaseInsensitive));
     QSaveFile f(file);
     QString motivo;
@@ -686,6 +695,6 @@ void TFoglio::Salva(const QString& file)
         motivo = MotivoErroreFile(f, errno); // il temporaneo sparisce con f
     else if (ConcludiSalvataggio(f, &motivo))
         return;
-    throw TErroreFoglio(
-        QStringLiteral("Impossibile scrivere il file \"%1\": %2.").arg(QDir::toNativeSeparators(file), motivo));
+    throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Impossibile scrivere il file \"%1\": %2.")
+                            .arg(QDir::toNativeSeparators(file), motivo));
 }

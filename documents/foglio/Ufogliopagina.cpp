@@ -2,6 +2,7 @@
 #include "documents/foglio/Ufoglio.h"
 #include "documents/foglio/Ufogliointerno.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 using namespace foglio;
@@ -139,7 +140,8 @@ void TFoglio::FormatoCondizionale(const QString& intervallo, const QString& form
 void TFoglio::InterruzionePagina(int riga)
 {
     if (riga < 2 || riga > MaxRighe)
-        throw TErroreFoglio(QStringLiteral("Riga %1 non valida per un'interruzione di pagina.").arg(riga));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Riga %1 non valida per un'interruzione di pagina.").arg(riga));
     auto rb = FiglioOrdinato(d->Attivo().radice, "rowBreaks", OrdineFoglio);
     for (auto b : rb.children("brk"))
         if (b.attribute("id").as_int() == riga - 1)

@@ -2,6 +2,8 @@
 #include "documents/foglio/Ufoglio.h"
 #include "documents/foglio/Ufogliointerno.h"
 
+#include <QCoreApplication>
+
 using namespace foglio;
 
 namespace {
@@ -181,7 +183,8 @@ void TFoglio::InserisciRighe(const QString& cella, int quante)
     auto& f = d->Attivo();
     d->Indicizza(f);
     if (!f.righe.empty() && f.righe.rbegin()->first + quante > MaxRighe)
-        throw TErroreFoglio(QStringLiteral("Non si possono inserire righe: il foglio è pieno."));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Non si possono inserire righe: il foglio è pieno."));
 
     // Righe e celle da "riga" in giù.
     for (auto it = f.righe.rbegin(); it != f.righe.rend() && it->first >= riga; ++it) {

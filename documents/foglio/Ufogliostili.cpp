@@ -2,6 +2,7 @@
 #include "documents/foglio/Ufoglio.h"
 #include "documents/foglio/Ufogliointerno.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <sstream>
@@ -99,7 +100,7 @@ QString foglio::NomeLinea(int linea, int spessore)
     case TLinea::Nessuna:
         return {};
     default:
-        throw TErroreFoglio(QStringLiteral("Stile di linea %1 non previsto.").arg(linea));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Stile di linea %1 non previsto.").arg(linea));
     }
 }
 
@@ -269,7 +270,8 @@ int TStili::ConBordo(int xf, TBordo voce, int linea, int spessore, const QString
         = vecchio < int(bordi.voci.size()) ? t.append_copy(bordi.voci[size_t(vecchio)]) : t.append_child("border");
     const char* lato = Lato(voce);
     if (!lato)
-        throw TErroreFoglio(QStringLiteral("Voce di bordo %1 non valida per una cella.").arg(int(voce)));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Voce di bordo %1 non valida per una cella.").arg(int(voce)));
     ApplicaBordo(b, lato, linea, spessore, colore);
     if (voce == TBordo::DiagonaleGiu || voce == TBordo::DiagonaleSu)
         Attributo(b, voce == TBordo::DiagonaleGiu ? "diagonalDown" : "diagonalUp", linea == TLinea::Nessuna ? 0 : 1);
@@ -537,7 +539,8 @@ std::pair<int, int> foglio::LeggiColonne(const QString& testo)
     const int da = TFoglio::NumeroColonna(p.value(0));
     const int a = p.size() > 1 ? TFoglio::NumeroColonna(p.value(1)) : da;
     if (da <= 0 || a <= 0 || p.size() > 2)
-        throw TErroreFoglio(QStringLiteral("Intervallo di colonne non valido: \"%1\".").arg(testo));
+        throw TErroreFoglio(
+            QCoreApplication::translate("TFoglio", "Intervallo di colonne non valido: \"%1\".").arg(testo));
     return {std::min(da, a), std::max(da, a)};
 }
 
@@ -622,7 +625,7 @@ void TFoglio::LarghezzaColonne(const QString& colonne, double caratteri)
 void TFoglio::AltezzaRiga(int riga, double punti)
 {
     if (riga < 1 || riga > MaxRighe)
-        throw TErroreFoglio(QStringLiteral("Riga %1 non valida.").arg(riga));
+        throw TErroreFoglio(QCoreApplication::translate("TFoglio", "Riga %1 non valida.").arg(riga));
     auto r = d->Riga(d->Attivo(), riga, true);
     Attributo(r, "ht", punti);
     Attributo(r, "customHeight", 1);

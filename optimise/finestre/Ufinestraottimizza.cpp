@@ -236,7 +236,7 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
         GrigliaStatistica->addWidget(*caselle[i], i, 1);
     }
     EditLimite = casellaDisabilitata(QStringLiteral("EditLimite"), GroupBox1);
-    LabelLimite = new QLabel(NomeLimiteInferiore + u':', GroupBox1);
+    LabelLimite = new QLabel(NomeLimiteInferiore() + u':', GroupBox1);
     LabelLimite->setObjectName(QStringLiteral("LabelLimite"));
     LabelLimite->setBuddy(EditLimite);
     GrigliaStatistica->addWidget(LabelLimite, 4, 0);
