@@ -55,7 +55,7 @@ TInfo::TInfo(QWidget* parent)
 {
     InizializzaRisorseApp();
     setObjectName(QStringLiteral("Info"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     QFont f(QStringLiteral("Tahoma"));
     f.setBold(true);
     setFont(f);
@@ -82,21 +82,21 @@ TInfo::TInfo(QWidget* parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
-    Memo1->setPlainText(QStringLiteral("\n"
-                                       "Per informazioni consultare il file denominato \"manuale.pdf\" presente \n"
-                                       "nella directory di installazione del programma.\n"
-                                       "\n"
-                                       "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
+    Memo1->setPlainText(tr("\n"
+                           "Per informazioni consultare il file denominato \"manuale.pdf\" presente \n"
+                           "nella directory di installazione del programma.\n"
+                           "\n"
+                           "Per visualizzare questo file occorre avere installato Acrobat Reader.\n"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics fm(Memo1->font());
-    Memo1->setFixedSize(fm.horizontalAdvance(QStringLiteral("Per visualizzare questo file occorre avere installato "
-                                                            "Acrobat Reader."))
+    Memo1->setFixedSize(fm.horizontalAdvance(tr("Per visualizzare questo file occorre avere installato "
+                                                "Acrobat Reader."))
                             + 40,
                         fm.lineSpacing() * 6 + 16);
 
-    auto* esci = new QPushButton(QStringLiteral("   &Esci"), this);
+    auto* esci = new QPushButton(tr("   &Esci"), this);
     esci->setObjectName(QStringLiteral("BitBtn1"));
     esci->setDefault(true);
     connect(esci, &QPushButton::clicked, this, &QDialog::accept);

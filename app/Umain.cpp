@@ -9,6 +9,7 @@
 #include "controlli/Udialoghi.h"
 #include "data/Udatabase.h"
 #include "data/Ufilenormale.h"
+#include "data/Ulingua.h"
 #include "data/Umessaggi.h"
 #include "editor/Udef.h"
 #include "editor/Umodifica.h"
@@ -17,6 +18,7 @@
 #include "progetto/Ufile.h"
 #include "progetto/Ustato.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -36,14 +38,44 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <tuple>
+
 namespace {
 
-const QString MsgFileMancante = QStringLiteral("Non è possibile aprire il file.\n\nVerificare che il file esista o che "
-                                               "non sia stato spostato in un altra cartella.");
-const QString MsgAltroProgetto
-    = QStringLiteral("Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
-const QString FiltroTvl = QStringLiteral("TVL Files (*.tvl)");
+const char* const MsgFileMancante
+    = QT_TRANSLATE_NOOP("TTERMOVELA",
+                        "Non è possibile aprire il file.\n\nVerificare che il file esista o che "
+                        "non sia stato spostato in un altra cartella.");
+const char* const MsgAltroProgetto = QT_TRANSLATE_NOOP(
+    "TTERMOVELA", "Non è possibile aprire un altro progetto!\n\nChiudere prima il progetto in corso.");
+const char* const FiltroTvl = QT_TRANSLATE_NOOP("TTERMOVELA", "TVL Files (*.tvl)");
 const QString ChiaveGeometria = QStringLiteral("FinestraPrincipale/Geometria");
+
+// La scelta "Lingua": ogni lingua col proprio nome, salvata per il prossimo avvio (i testi già
+// mostrati non si rifanno: finestre, griglie e documenti aperti li hanno già copiati).
+void CreaMenuLingua(QMenu* menu)
+{
+    QMenu* lingua = menu->addMenu(QCoreApplication::translate("TTERMOVELA", "&Lingua"));
+    lingua->setObjectName(QStringLiteral("Lingua1"));
+    lingua->menuAction()->setObjectName(QStringLiteral("Lingua1"));
+    auto* gruppo = new QActionGroup(lingua);
+    for (const auto& [codice, nome, testo] :
+         {std::tuple {"it", "LinguaItaliano", "&Italiano"}, std::tuple {"en", "LinguaInglese", "&English"}}) {
+        QAction* a = lingua->addAction(QString::fromUtf8(testo));
+        a->setObjectName(QLatin1String(nome));
+        a->setCheckable(true);
+        a->setChecked(TLingua::Corrente() == QLatin1String(codice));
+        gruppo->addAction(a);
+        const QString scelta = QLatin1String(codice);
+        QObject::connect(a, &QAction::triggered, lingua, [scelta] {
+            if (scelta == TLingua::Corrente())
+                return;
+            TLingua::Salva(scelta);
+            TMessaggi::Avviso(
+                QCoreApplication::translate("TTERMOVELA", "La lingua scelta vale dal prossimo avvio del programma."));
+        });
+    }
+}
 
 } // namespace
 
@@ -154,40 +186,40 @@ void TTERMOVELA::creaMenu()
 {
     QMenuBar* barra = menuBar();
     barra->setObjectName(QStringLiteral("MainMenu"));
-    File1 = barra->addMenu(QStringLiteral("&Progetto"));
+    File1 = barra->addMenu(tr("&Progetto"));
     File1->setObjectName(QStringLiteral("File1"));
-    Nuovo1 = File1->addMenu(QStringLiteral("&Nuovo"));
+    Nuovo1 = File1->addMenu(tr("&Nuovo"));
     Nuovo1->setObjectName(QStringLiteral("Nuovo1"));
     Nuovo1->menuAction()->setObjectName(QStringLiteral("Nuovo1"));
-    Standard11 = Nuovo1->addMenu(QStringLiteral("Regolazione V22&0HJ"));
+    Standard11 = Nuovo1->addMenu(tr("Regolazione V22&0HJ"));
     Standard11->setObjectName(QStringLiteral("Standard11"));
-    SoloRiscaldamento1 = voce(Standard11, QStringLiteral("SoloRiscaldamento1"), QStringLiteral("&V220HJ"));
-    RegolazionePUNTOFISSO1
-        = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), QStringLiteral("Regolazione \"&PUNTO FISSO\""));
-    RegolazioneV221V1 = voce(Nuovo1, QStringLiteral("RegolazioneV221V1"), QStringLiteral("Regolazione V22&1V-9"));
-    RegolazioneV2251 = voce(Nuovo1, QStringLiteral("RegolazioneV2251"), QStringLiteral("Regolazione V22&5"));
-    Apri1 = voce(File1, QStringLiteral("Apri1"), QStringLiteral("&Apri"));
-    Salva1 = voce(File1, QStringLiteral("Salva1"), QStringLiteral("&Salva"));
-    SalvaconNome1 = voce(File1, QStringLiteral("SalvaconNome1"), QStringLiteral("Salva con N&ome..."));
+    SoloRiscaldamento1 = voce(Standard11, QStringLiteral("SoloRiscaldamento1"), tr("&V220HJ"));
+    RegolazionePUNTOFISSO1 = voce(Nuovo1, QStringLiteral("RegolazionePUNTOFISSO1"), tr("Regolazione \"&PUNTO FISSO\""));
+    RegolazioneV221V1 = voce(Nuovo1, QStringLiteral("RegolazioneV221V1"), tr("Regolazione V22&1V-9"));
+    RegolazioneV2251 = voce(Nuovo1, QStringLiteral("RegolazioneV2251"), tr("Regolazione V22&5"));
+    Apri1 = voce(File1, QStringLiteral("Apri1"), tr("&Apri"));
+    Salva1 = voce(File1, QStringLiteral("Salva1"), tr("&Salva"));
+    SalvaconNome1 = voce(File1, QStringLiteral("SalvaconNome1"), tr("Salva con N&ome..."));
     Pianta1 = voce(File1, QStringLiteral("Pianta1"), tr("&Pianta..."));
     N1 = File1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
-    Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), QStringLiteral("&Chiudi"));
-    Esci1 = voce(File1, QStringLiteral("Esci1"), QStringLiteral("&Esci"));
+    Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), tr("&Chiudi"));
+    CreaMenuLingua(File1);
+    Esci1 = voce(File1, QStringLiteral("Esci1"), tr("&Esci"));
 
     m_modifica = new TMenuModifica(barra, this);
 
-    Stampe = barra->addMenu(QStringLiteral("&Stampa"));
+    Stampe = barra->addMenu(tr("&Stampa"));
     Stampe->setObjectName(QStringLiteral("Stampe"));
     Stampe->menuAction()->setObjectName(QStringLiteral("Stampe"));
-    RapportoTecnico1 = voce(Stampe, QStringLiteral("RapportoTecnico1"), QStringLiteral("&Rapporto Tecnico"));
-    PreventivoSemplice1 = voce(Stampe, QStringLiteral("PreventivoSemplice1"), QStringLiteral("&Preventivo Semplice"));
-    PreventivoCompleto1 = voce(Stampe, QStringLiteral("PreventivoCompleto1"), QStringLiteral("&Capitolato"));
-    OttimizzCircuiti1 = voce(Stampe, QStringLiteral("OttimizzCircuiti1"), QStringLiteral("&Ottimizz. Circuiti"));
-    Etichette1 = voce(Stampe, QStringLiteral("Etichette1"), QStringLiteral("&Etichette"));
+    RapportoTecnico1 = voce(Stampe, QStringLiteral("RapportoTecnico1"), tr("&Rapporto Tecnico"));
+    PreventivoSemplice1 = voce(Stampe, QStringLiteral("PreventivoSemplice1"), tr("&Preventivo Semplice"));
+    PreventivoCompleto1 = voce(Stampe, QStringLiteral("PreventivoCompleto1"), tr("&Capitolato"));
+    OttimizzCircuiti1 = voce(Stampe, QStringLiteral("OttimizzCircuiti1"), tr("&Ottimizz. Circuiti"));
+    Etichette1 = voce(Stampe, QStringLiteral("Etichette1"), tr("&Etichette"));
     TavolaImpianto1 = voce(Stampe, QStringLiteral("TavolaImpianto1"), tr("Tavola &Impianto"));
 
-    Informazioni1 = barra->addAction(QStringLiteral("In&formazioni"));
+    Informazioni1 = barra->addAction(tr("In&formazioni"));
     Informazioni1->setObjectName(QStringLiteral("Informazioni1"));
     // Il manuale è nella finestra "Informazioni"; F1 lo apre da ovunque nella finestra.
     Manuale1 = new QAction(tr("Manuale"), this);
@@ -283,7 +315,7 @@ void TTERMOVELA::FormShow()
     m_dati->Disconnetti();
     if (!m_dati->ApriTutto()) {
         m_avvioRiuscito = false;
-        TMessaggi::Errore(QStringLiteral("Impossibile aprire il catalogo.\n\n") + m_dati->UltimoErrore());
+        TMessaggi::Errore(tr("Impossibile aprire il catalogo.\n\n") + m_dati->UltimoErrore());
         QTimer::singleShot(0, qApp, &QApplication::quit);
     }
 }
@@ -320,8 +352,8 @@ void TTERMOVELA::closeEvent(QCloseEvent* e)
     if (TProgetto* p = FinestraProgetto())
         p->ConfermaCelleAperte();
     if (ProgettoModificato()
-        && !TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
-                                              "Eventuali modifiche non salvate andranno perse."))) {
+        && !TMessaggi::Domanda(tr("Sei sicuro di volere abbandonare il progetto in corso?\n\n"
+                                  "Eventuali modifiche non salvate andranno perse."))) {
         e->ignore();
         return;
     }
@@ -375,17 +407,17 @@ void TTERMOVELA::nuovoProgetto(const QString& modello)
 {
     if (Progetto()) {
         // Con un progetto aperto le voci sono disabilitate; se ci si arriva lo stesso, non si tocca nulla.
-        TMessaggi::Avviso(MsgAltroProgetto);
+        TMessaggi::Avviso(tr(MsgAltroProgetto));
         return;
     }
     const QString percorso = QDir(DirIniziale).filePath(modello);
     if (!QFileInfo(percorso).isFile()) {
-        TMessaggi::Avviso(MsgFileMancante);
+        TMessaggi::Avviso(tr(MsgFileMancante));
         return;
     }
     TitoloBase = QStringLiteral("TERMOVELA");
     m_cronologia->ImpostaCorrente(QString());
-    setWindowTitle(TitoloBase + QStringLiteral(" : [Senza Titolo]"));
+    setWindowTitle(TitoloBase + tr(" : [Senza Titolo]"));
     NomeFile.clear();
     LeggiProgetto(percorso);
 }
@@ -393,8 +425,7 @@ void TTERMOVELA::nuovoProgetto(const QString& modello)
 void TTERMOVELA::Apri1Click()
 {
     const QString percorso = TDialoghi::istanza().ScegliFile(
-        this,
-        {.salva = false, .nome = QStringLiteral("OpenDialog1"), .titolo = QStringLiteral("Apri"), .filtro = FiltroTvl});
+        this, {.salva = false, .nome = QStringLiteral("OpenDialog1"), .titolo = tr("Apri"), .filtro = tr(FiltroTvl)});
     if (!percorso.isEmpty())
         ApriDaPercorso(percorso);
 }
@@ -402,13 +433,13 @@ void TTERMOVELA::Apri1Click()
 void TTERMOVELA::ApriDaPercorso(const QString& percorso)
 {
     if (Progetto()) {
-        TMessaggi::Avviso(MsgAltroProgetto);
+        TMessaggi::Avviso(tr(MsgAltroProgetto));
         return;
     }
     // Solo un file normale: di una cartella, una pipe o un dispositivo il messaggio dice che cos'è.
     if (const TFileNormale file = EsaminaFile(percorso); !file.Ok()) {
         TMessaggi::Avviso(file.tipo == TFileNormale::NonEsiste
-                              ? MsgFileMancante
+                              ? tr(MsgFileMancante)
                               : tr("Non è possibile aprire il file.\n\n\"%1\" %2.")
                                     .arg(QDir::toNativeSeparators(percorso), file.motivo));
         return;
@@ -516,8 +547,8 @@ void TTERMOVELA::salvaConNome()
     const QString percorso = TDialoghi::istanza().ScegliFile(this,
                                                              {.salva = true,
                                                               .nome = QStringLiteral("SaveDialog1"),
-                                                              .titolo = QStringLiteral("Salva con Nome"),
-                                                              .filtro = FiltroTvl,
+                                                              .titolo = tr("Salva con Nome"),
+                                                              .filtro = tr(FiltroTvl),
                                                               .cartella = CartellaProgetti(NomeFile),
                                                               .proposto = proposto,
                                                               .estensione = QStringLiteral("tvl")});
@@ -546,8 +577,8 @@ void TTERMOVELA::Chiudi1Click()
     if (TProgetto* p = FinestraProgetto())
         p->ConfermaCelleAperte();
     if (!ProgettoModificato()
-        || TMessaggi::Domanda(QStringLiteral("Sei sicuro di volere chiudere il progetto aperto?\n\n"
-                                             "Eventuali modifiche non salvate andranno perse.")))
+        || TMessaggi::Domanda(tr("Sei sicuro di volere chiudere il progetto aperto?\n\n"
+                                 "Eventuali modifiche non salvate andranno perse.")))
         ChiudiProgetto();
 }
 

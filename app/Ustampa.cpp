@@ -23,24 +23,27 @@
 #include <QSettings>
 
 namespace {
-const QString MsgInserimentoLocali = QStringLiteral(
+const char* const MsgInserimentoLocali = QT_TRANSLATE_NOOP(
+    "TComandiStampa",
     "Completare l'inserimento dei dati nella riga selezionata della tabella Locali o\n\nannullare la riga con X.");
-const QString MsgDatiGenerali
-    = QStringLiteral("Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X.");
-const QString MsgInfoClienti
-    = QStringLiteral("Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X.");
-const QString AvvisoCollettori
-    = QStringLiteral("I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
-const QString SeguitoRapporto = QStringLiteral("La Relazione tecnica non conterrà i risultati relativi ai collettori.");
-const QString SeguitoPreventivo
-    = QStringLiteral("Il preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
-const QString MsgNoOttimizzazione = QStringLiteral("Non è stata effettuata l'ottimizzazione dei circuiti.");
+const char* const MsgDatiGenerali = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Confermare le modifiche nella scheda Dati Generali o\n\nannullare la riga con X.");
+const char* const MsgInfoClienti = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Confermare le modifiche nella scheda Informazioni Clienti o\n\nannullare la riga con X.");
+const char* const AvvisoCollettori = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "I collettori non sono stati assegnati o è stata fatta una modifica delle impostazioni.\n\n");
+const char* const SeguitoRapporto
+    = QT_TRANSLATE_NOOP("TComandiStampa", "La Relazione tecnica non conterrà i risultati relativi ai collettori.");
+const char* const SeguitoPreventivo = QT_TRANSLATE_NOOP(
+    "TComandiStampa", "Il preventivo non conterrà la lista relativa ai collettori e alla regolazione.");
+const char* const MsgNoOttimizzazione
+    = QT_TRANSLATE_NOOP("TComandiStampa", "Non è stata effettuata l'ottimizzazione dei circuiti.");
 const QString ChiavePdf = QStringLiteral("Stampa/CreaAncheIlPdf");
 
 bool avvisaSeNonConfermati(TStatoProgetto& s, const QString& seguito)
 {
     if (!s.CollettoriConfermati)
-        TMessaggi::Avviso(AvvisoCollettori + seguito);
+        TMessaggi::Avviso(TComandiStampa::tr(AvvisoCollettori) + seguito);
     return true;
 }
 
@@ -66,16 +69,16 @@ bool ControllaModifichePendenti(TDati& dati)
 {
     TTabella* locali = dati.AuxLocali;
     if (locali->State() == TStato::Inserimento) {
-        TMessaggi::Avviso(MsgInserimentoLocali);
+        TMessaggi::Avviso(TComandiStampa::tr(MsgInserimentoLocali));
         return false;
     }
     // Un locale in modifica si registra qui; se le regole lo rifiutano il loro messaggio basta.
     if (locali->State() == TStato::Modifica && !locali->Post())
         return false;
     if (dati.AuxDGenerali->State() != TStato::Consultazione && dati.AuxDGenerali->Active())
-        TMessaggi::Avviso(MsgDatiGenerali);
+        TMessaggi::Avviso(TComandiStampa::tr(MsgDatiGenerali));
     else if (dati.AuxInfo->State() != TStato::Consultazione && dati.AuxInfo->Active())
-        TMessaggi::Avviso(MsgInfoClienti);
+        TMessaggi::Avviso(TComandiStampa::tr(MsgInfoClienti));
     else
         return true;
     return false;
@@ -105,9 +108,9 @@ void TComandiStampa::AggiungiAlMenu(QMenu* stampa)
     CreaPdf1->setChecked(QSettings().value(ChiavePdf, false).toBool());
     if (PercorsoSoffice().isEmpty()) {
         CreaPdf1->setEnabled(false);
-        CreaPdf1->setToolTip(QStringLiteral("LibreOffice (soffice) non è installato: il PDF non si può creare."));
+        CreaPdf1->setToolTip(tr("LibreOffice (soffice) non è installato: il PDF non si può creare."));
     } else {
-        CreaPdf1->setToolTip(QStringLiteral("Ogni documento viene salvato anche in PDF, accanto al file .xlsx."));
+        CreaPdf1->setToolTip(tr("Ogni documento viene salvato anche in PDF, accanto al file .xlsx."));
     }
     stampa->setToolTipsVisible(true);
     // Con la copia PDF richiesta LibreOffice si tiene pronto in sottofondo: ogni PDF costa la
@@ -192,7 +195,7 @@ void TComandiStampa::TuttiIDocumenti1Click()
     if (!stato)
         return;
     if (!stato->CollettoriConfermati)
-        TMessaggi::Avviso(AvvisoCollettori + tr("I documenti non conterranno i collettori e la regolazione."));
+        TMessaggi::Avviso(tr(AvvisoCollettori) + tr("I documenti non conterranno i collettori e la regolazione."));
     TEsitoTutti esito;
     {
         TOccupato occupato(m_occupato);
@@ -228,7 +231,7 @@ void TComandiStampa::creaPdf(const QString& documento, TProgresso* progresso)
     {
         TClessidra clessidra;
         if (progresso)
-            progresso->Inizia(QStringLiteral("Creazione del PDF in corso..."), 0);
+            progresso->Inizia(tr("Creazione del PDF in corso..."), 0);
         esito = CreaPdf(documento, progresso);
         if (progresso)
             progresso->Fine();
@@ -236,23 +239,23 @@ void TComandiStampa::creaPdf(const QString& documento, TProgresso* progresso)
     if (esito.riuscito)
         UltimoPdf = esito.pdf;
     else
-        TMessaggi::Avviso(QStringLiteral("Non è stato possibile creare il PDF del documento.\n\n") + esito.errore);
+        TMessaggi::Avviso(tr("Non è stato possibile creare il PDF del documento.\n\n") + esito.errore);
 }
 
 void TComandiStampa::RapportoTecnico1Click()
 {
-    esegui(CreaRapportoTecnico, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, SeguitoRapporto); });
+    esegui(CreaRapportoTecnico, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, tr(SeguitoRapporto)); });
 }
 
 void TComandiStampa::PreventivoSemplice1Click()
 {
-    esegui(CreaPreventivo, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, SeguitoPreventivo); });
+    esegui(CreaPreventivo, [](TStatoProgetto& s) { return avvisaSeNonConfermati(s, tr(SeguitoPreventivo)); });
 }
 
 void TComandiStampa::PreventivoCompleto1Click()
 {
     esegui(CreaCapitolato, [this](TStatoProgetto& s) {
-        avvisaSeNonConfermati(s, SeguitoPreventivo);
+        avvisaSeNonConfermati(s, tr(SeguitoPreventivo));
         const int scelta = ScegliPrezzi ? ScegliPrezzi() : -1;
         if (scelta < 0)
             return false;
@@ -265,7 +268,7 @@ void TComandiStampa::OttimizzCircuiti1Click()
 {
     esegui(CreaTabellaOttimizzazione, [](TStatoProgetto& s) {
         if (!s.OttimizzazioneEseguita)
-            TMessaggi::Avviso(MsgNoOttimizzazione);
+            TMessaggi::Avviso(tr(MsgNoOttimizzazione));
         return s.OttimizzazioneEseguita;
     });
 }

@@ -16,14 +16,14 @@ TStart::TStart(QWidget* parent)
 {
     InizializzaRisorseApp();
     setObjectName(QStringLiteral("Start"));
-    setWindowTitle(QStringLiteral("Apertura in corso..."));
+    setWindowTitle(tr("Apertura in corso..."));
     auto* immagine = new QLabel(this);
     immagine->setObjectName(QStringLiteral("Image1"));
     immagine->setFixedSize(140, 150);
     immagine->setPixmap(QPixmap(QStringLiteral(":/app/avvio.png")).scaled(140, 150, Qt::KeepAspectRatio,
         Qt::SmoothTransformation));
     immagine->setAlignment(Qt::AlignCenter);
-    auto* testo = new QLabel(QStringLiteral("Apertura in corso..."), this);
+    auto* testo = new QLabel(tr("Apertura in corso..."), this);
     testo->setAlignment(Qt::AlignCenter);
     auto* l = new QVBoxLayout(this);
     l->addWidget(immagine, 0, Qt::AlignCenter);

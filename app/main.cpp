@@ -4,6 +4,7 @@
 #include "app/Ustart.h"
 #include "data/Uavvisiqt.h"
 #include "data/Udatabase.h"
+#include "data/Ulingua.h"
 #include "documents/foglio/Udocumento.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <new>
@@ -38,6 +40,26 @@ public:
         return false;
     }
 };
+// "--lingua en|it" (anche "--lingua=en") sceglie la lingua di questa esecuzione e non resta fra gli
+// argomenti: quello che rimane è il progetto da aprire ("--lingua" senza valore si ignora, non è
+// un file).
+QStringList SceltaLingua(QStringList argomenti)
+{
+    for (int i = 1; i < argomenti.size(); ++i) {
+        const QString a = argomenti.at(i);
+        if (a == QLatin1String("--lingua")) {
+            if (i + 1 < argomenti.size())
+                TLingua::ImpostaPerEsecuzione(argomenti.at(i + 1));
+            argomenti.remove(i, std::min<qsizetype>(2, argomenti.size() - i));
+            --i;
+        } else if (a.startsWith(QLatin1String("--lingua="))) {
+            TLingua::ImpostaPerEsecuzione(a.mid(9));
+            argomenti.remove(i);
+            --i;
+        }
+    }
+    return argomenti;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -46,10 +68,14 @@ int main(int argc, char** argv)
     FiltraAvvisiQt();
     QApplication::setApplicationName(QStringLiteral("TERMOVELA"));
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
-    // I testi propri di Qt (pulsanti, finestre dei file) in italiano come il resto del programma.
+    const QStringList argomenti = SceltaLingua(QApplication::arguments());
+    TLingua::InstallaTraduzioni();
+    // I testi propri di Qt (pulsanti, finestre dei file) nella lingua del resto del programma: in
+    // inglese sono già quelli di Qt.
     QTranslator traduzioneQt;
-    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!TLingua::Inglese()
+        && traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzioneQt);
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
@@ -74,7 +100,7 @@ int main(int argc, char** argv)
         if (!principale->AvvioRiuscito())
             return 1;
         // "termovela FILE.tvl" (anche "apri con" del desktop): come una voce della cronologia.
-        if (const QStringList argomenti = QApplication::arguments(); argomenti.size() > 1)
+        if (argomenti.size() > 1)
             principale->ApriDaPercorso(QFileInfo(argomenti.at(1)).absoluteFilePath());
         const int esito = app.exec();
         principale.reset();

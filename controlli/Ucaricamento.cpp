@@ -9,8 +9,8 @@
 TCaricamento::TCaricamento(QWidget* principale)
     : QDialog(principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("Caricamento"));
-    setWindowTitle(QStringLiteral("Caricamento"));
+    setObjectName(tr("Caricamento"));
+    setWindowTitle(tr("Caricamento"));
     setModal(false);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

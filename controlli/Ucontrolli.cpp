@@ -31,7 +31,8 @@ QString TestoValore(const QVariant& v, const QLocale& locale)
         return LocaleSchermo(locale).toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     }
     case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("Sì") : QStringLiteral("No");
+        return v.toBool() ? QCoreApplication::translate("TModelloTabella", "Sì")
+                          : QCoreApplication::translate("TModelloTabella", "No");
     default:
         return v.toString();
     }
@@ -459,16 +460,16 @@ TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
         const char* suggerimento;
     };
     const Voce voci[] = {
-        {nbFirst, QStyle::SP_MediaSkipBackward, "", "Primo"},
-        {nbPrior, QStyle::SP_MediaSeekBackward, "", "Precedente"},
-        {nbNext, QStyle::SP_MediaSeekForward, "", "Successivo"},
-        {nbLast, QStyle::SP_MediaSkipForward, "", "Ultimo"},
-        {nbInsert, QStyle::SP_CustomBase, "+", "Inserisci"},
-        {nbDelete, QStyle::SP_CustomBase, "\u2212", "Elimina"},
-        {nbEdit, QStyle::SP_CustomBase, "\u25b2", "Modifica"},
-        {nbPost, QStyle::SP_DialogApplyButton, "", "Conferma"},
-        {nbCancel, QStyle::SP_DialogCancelButton, "X", "Annulla"},
-        {nbRefresh, QStyle::SP_BrowserReload, "", "Aggiorna"},
+        {nbFirst, QStyle::SP_MediaSkipBackward, "", QT_TR_NOOP("Primo")},
+        {nbPrior, QStyle::SP_MediaSeekBackward, "", QT_TR_NOOP("Precedente")},
+        {nbNext, QStyle::SP_MediaSeekForward, "", QT_TR_NOOP("Successivo")},
+        {nbLast, QStyle::SP_MediaSkipForward, "", QT_TR_NOOP("Ultimo")},
+        {nbInsert, QStyle::SP_CustomBase, "+", QT_TR_NOOP("Inserisci")},
+        {nbDelete, QStyle::SP_CustomBase, "\u2212", QT_TR_NOOP("Elimina")},
+        {nbEdit, QStyle::SP_CustomBase, "\u25b2", QT_TR_NOOP("Modifica")},
+        {nbPost, QStyle::SP_DialogApplyButton, "", QT_TR_NOOP("Conferma")},
+        {nbCancel, QStyle::SP_DialogCancelButton, "X", QT_TR_NOOP("Annulla")},
+        {nbRefresh, QStyle::SP_BrowserReload, "", QT_TR_NOOP("Aggiorna")},
     };
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
@@ -480,7 +481,7 @@ TDBNavigator::TDBNavigator(TTabella* t, QWidget* parent)
             b->setIcon(style()->standardIcon(v.icona));
         else
             b->setText(QString::fromUtf8(v.testo));
-        b->setToolTip(QString::fromUtf8(v.suggerimento));
+        b->setToolTip(tr(v.suggerimento));
         b->setFixedSize(26, 24);
         b->setAutoRaise(false);
         connect(b, &QToolButton::clicked, this, [this, p = v.p] { premi(p); });

@@ -182,7 +182,7 @@ void TProgetto::ApriPosa()
 void TProgetto::crea()
 {
     setObjectName(QStringLiteral("Progetto"));
-    setWindowTitle(QStringLiteral("Progetto"));
+    setWindowTitle(tr("Progetto"));
     m_stato->Clessidra = [](bool occupato) {
         if (occupato)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -204,14 +204,14 @@ void TProgetto::crea()
         if (FinestraOttimizzazione)
             FinestraOttimizzazione(Stato(), TabSheet5);
     };
-    PageControl1->addTab(TabSheet1, QStringLiteral("Informazioni Cliente"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Dati Generali Impianto"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Locali"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("T Mandata Progetto"));
+    PageControl1->addTab(TabSheet1, tr("Informazioni Cliente"));
+    PageControl1->addTab(TabSheet2, tr("Dati Generali Impianto"));
+    PageControl1->addTab(TabSheet3, tr("Locali"));
+    PageControl1->addTab(TabSheet4, tr("T Mandata Progetto"));
     PageControl1->addTab(TabSheetRaffrescamento, tr("Raffrescamento"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("Collettori"));
-    PageControl1->addTab(TabSheet6, QStringLiteral("Regolazione"));
-    PageControl1->addTab(TabSheet7, QStringLiteral("Catalogo"));
+    PageControl1->addTab(TabSheet5, tr("Collettori"));
+    PageControl1->addTab(TabSheet6, tr("Regolazione"));
+    PageControl1->addTab(TabSheet7, tr("Catalogo"));
     PageControl1->setCurrentIndex(0);
     PageControl1->PuoCambiare = [this] { return PageControl1Changing(); };
     // Le regole delle aree valgono solo mentre si lavora sulla pagina dei locali.

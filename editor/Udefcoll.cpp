@@ -20,7 +20,7 @@ TDefColl::TDefColl(QWidget* parent)
     setWindowTitle(TMessaggi::Titolo);
     setModal(true);
 
-    auto* etichetta = new QLabel(QStringLiteral("Nome COLLETTORE"), this);
+    auto* etichetta = new QLabel(tr("Nome COLLETTORE"), this);
     etichetta->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -28,10 +28,10 @@ TDefColl::TDefColl(QWidget* parent)
     etichetta->setBuddy(Edit1);
 
     auto* pulsanti = new QDialogButtonBox(this);
-    BitBtn1 = pulsanti->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    BitBtn1 = pulsanti->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = pulsanti->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    BitBtn2 = pulsanti->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     connect(pulsanti, &QDialogButtonBox::accepted, this, &TDefColl::accept);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &TDefColl::reject);

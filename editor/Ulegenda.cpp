@@ -12,17 +12,17 @@ QList<TLegenda::TVoce> TLegenda::Voci()
 {
     return {
         {1, QStringLiteral("12"), NessunaImmagine, MarcaNormale,
-         QStringLiteral("Celle bianche: zona attiva del locale (As), colonne da \"Locale\" a \"Dp As\".")},
+         tr("Celle bianche: zona attiva del locale (As), colonne da \"Locale\" a \"Dp As\".")},
         {13, QStringLiteral("240"), NessunaImmagine, MarcaNormale,
-         QStringLiteral("Celle arancio: zona marginale (Am), con \"Con Area Marginale\"; \"--\" per i locali "
-                        "senza resa della zona marginale.")},
+         tr("Celle arancio: zona marginale (Am), con \"Con Area Marginale\"; \"--\" per i locali "
+            "senza resa della zona marginale.")},
         {5, QStringLiteral("0"), LampadaVerde, MarcaNormale,
-         QStringLiteral("Lampada verde: il pavimento copre tutto il carico termico del locale.")},
+         tr("Lampada verde: il pavimento copre tutto il carico termico del locale.")},
         {5, QStringLiteral("350"), LampadaRossa, MarcaNormale,
-         QStringLiteral("Lampada rossa: il pavimento non copre il carico; \"Integr.\" è la potenza da integrare "
-                        "con altri terminali.")},
+         tr("Lampada rossa: il pavimento non copre il carico; \"Integr.\" è la potenza da integrare "
+            "con altri terminali.")},
         {7, QStringLiteral("29,40"), NessunaImmagine, MarcaRossa,
-         QStringLiteral("Testo rosso: temperatura superficiale della zona attiva oltre 29 °C.")},
+         tr("Testo rosso: temperatura superficiale della zona attiva oltre 29 °C.")},
         {14, QStringLiteral("33,60"), NessunaImmagine, MarcaArancio,
          QCoreApplication::translate(
              "TLegenda", "Testo bianco in grassetto: temperatura superficiale della zona marginale oltre 33 °C.")},
@@ -41,7 +41,7 @@ TLegenda::TLegenda(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Legenda"));
-    setWindowTitle(QStringLiteral("Legenda"));
+    setWindowTitle(tr("Legenda"));
     auto* griglia = new QGridLayout(this);
     const QList<TVoce> voci = Voci();
     const QLocale locale;
@@ -67,7 +67,7 @@ TLegenda::TLegenda(QWidget* parent)
         griglia->addWidget(testo, i, 1);
     }
     auto* pulsanti = new QDialogButtonBox(this);
-    pulsanti->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
+    pulsanti->addButton(tr("Chiudi"), QDialogButtonBox::RejectRole);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     griglia->addWidget(pulsanti, int(voci.size()), 0, 1, 2);
     griglia->setColumnStretch(1, 1);

@@ -25,10 +25,10 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString MsgTipologia
-    = QStringLiteral("Il tipo di collettore scelto non è compatibile per questa tipologia di impianto.");
-const QString MsgDatiGenerali
-    = QStringLiteral("Il tipo di collettore scelto non è compatibile con la scelta fatta in dati generali.");
+const char* const MsgTipologia = QT_TRANSLATE_NOOP(
+    "TMostraCColl", "Il tipo di collettore scelto non è compatibile per questa tipologia di impianto.");
+const char* const MsgDatiGenerali = QT_TRANSLATE_NOOP(
+    "TMostraCColl", "Il tipo di collettore scelto non è compatibile con la scelta fatta in dati generali.");
 
 // Numeri interi senza decimali, gli altri con quelli che servono, col separatore del sistema.
 QString testoNumero(const QVariant& v)
@@ -203,7 +203,7 @@ TMostraCColl::TMostraCColl(TDati& dati, QWidget* parent)
     setWindowTitle(TMessaggi::Titolo);
     setModal(true);
 
-    auto* titolo = new QLabel(QStringLiteral("SCELTA COLLETTORI"), this);
+    auto* titolo = new QLabel(tr("SCELTA COLLETTORI"), this);
     titolo->setObjectName(QStringLiteral("Panel1"));
     titolo->setAlignment(Qt::AlignCenter);
     titolo->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
@@ -226,16 +226,13 @@ TMostraCColl::TMostraCColl(TDati& dati, QWidget* parent)
         intestazioni->addWidget(l, 0, Qt::AlignBottom);
         return l;
     };
-    intestazione(QStringLiteral("Label1"), QStringLiteral("Nome\nCollettore"), TDBCtrlGrid::LarghezzaNome,
-                 Qt::AlignLeft);
-    intestazione(QStringLiteral("Label2"), QStringLiteral("Numero\nAnelli"), TDBCtrlGrid::LarghezzaNumero,
-                 Qt::AlignRight);
-    intestazione(QStringLiteral("Label3"), QStringLiteral("Portata\n[l/h]"), TDBCtrlGrid::LarghezzaPortata,
-                 Qt::AlignRight);
-    intestazione(QStringLiteral("Label4"), QStringLiteral("Perdite di\ncarico\n[mmH2O]"), TDBCtrlGrid::LarghezzaPerdita,
+    intestazione(QStringLiteral("Label1"), tr("Nome\nCollettore"), TDBCtrlGrid::LarghezzaNome, Qt::AlignLeft);
+    intestazione(QStringLiteral("Label2"), tr("Numero\nAnelli"), TDBCtrlGrid::LarghezzaNumero, Qt::AlignRight);
+    intestazione(QStringLiteral("Label3"), tr("Portata\n[l/h]"), TDBCtrlGrid::LarghezzaPortata, Qt::AlignRight);
+    intestazione(QStringLiteral("Label4"), tr("Perdite di\ncarico\n[mmH2O]"), TDBCtrlGrid::LarghezzaPerdita,
                  Qt::AlignRight);
     intestazioni->addSpacing(16);
-    Label9 = intestazione(QStringLiteral("Label9"), QStringLiteral("SCELTA TIPO DI COLLETTORE"), 0, Qt::AlignLeft);
+    Label9 = intestazione(QStringLiteral("Label9"), tr("SCELTA TIPO DI COLLETTORE"), 0, Qt::AlignLeft);
     Label9->setStyleSheet(QStringLiteral("color: #b00000;"));
     // Il lampeggio nasconde il testo: il posto resta occupato e le colonne non si spostano.
     QSizePolicy sp = Label9->sizePolicy();
@@ -248,11 +245,11 @@ TMostraCColl::TMostraCColl(TDati& dati, QWidget* parent)
     DBCtrlGrid1 = new TDBCtrlGrid(dati.AuxCollettori, dati.Collettori, this);
     connect(DBCtrlGrid1, &TDBCtrlGrid::sceltaTipo, this, &TMostraCColl::DBLookupComboBox1CloseUp);
 
-    BitBtn1 = new QPushButton(QStringLiteral("&Salva Impostazioni"), this);
+    BitBtn1 = new QPushButton(tr("&Salva Impostazioni"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(QStringLiteral("&Annulla"), this);
+    BitBtn2 = new QPushButton(tr("&Annulla"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(QStringLiteral("&Esci"), this);
+    BitBtn3 = new QPushButton(tr("&Esci"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3}) {
         b->setAutoDefault(false);
@@ -363,9 +360,9 @@ void TMostraCColl::DBLookupComboBox1CloseUp(int riga, const QString& rif)
         const QString scelto = rif.left(5);
         QString messaggio;
         if (rif.left(4) == QLatin1String("V221"))
-            messaggio = MsgTipologia;
+            messaggio = tr(MsgTipologia);
         else if ((generale == QLatin1String("V220L")) != (scelto == QLatin1String("V220L")))
-            messaggio = MsgDatiGenerali;
+            messaggio = tr(MsgDatiGenerali);
         if (!messaggio.isEmpty()) {
             // Il collettore resta del tipo che aveva.
             TMessaggi::Avviso(messaggio);

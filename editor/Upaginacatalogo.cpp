@@ -27,7 +27,7 @@ const QString SqlLettera
     = QStringLiteral("Select * from CATALOGO where DESCRIZIONE LIKE ? ESCAPE '\\' ORDER BY DESCRIZIONE");
 const QString SqlRicerca = QStringLiteral(
     "Select * from CATALOGO where DESCRIZIONE LIKE ? ESCAPE '\\' AND CODICE LIKE ? ESCAPE '\\' ORDER BY DESCRIZIONE");
-const QString MsgElimina = QStringLiteral("Eliminare il prodotto aggiuntivo selezionato?");
+const char* const MsgElimina = QT_TRANSLATE_NOOP("TPaginaCatalogo", "Eliminare il prodotto aggiuntivo selezionato?");
 
 // Prodotti aggiuntivi: si modifica solo la quantità, su fondo arancio chiaro.
 class TModelloProdotti : public TModelloTabella
@@ -135,8 +135,9 @@ QWidget* TPaginaCatalogo::creaRicerca()
     TabControl1->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 3px 7px; border: 1px solid #b4b4b4; border-bottom: none; margin-right: -1px;"
         " background: #e6e6e6; } QTabBar::tab:selected { background: white; }"));
-    for (const char* t : {"TUTTI", "A", "B", "C", "D", "E", "F", "G", "H", "J", "I", "L",
-                          "M",     "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "Z"})
+    TabControl1->addTab(tr("TUTTI"));
+    for (const char* t : {"A", "B", "C", "D", "E", "F", "G", "H", "J", "I", "L", "M",
+                          "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "Z"})
         TabControl1->addTab(QString::fromLatin1(t));
     TabControl1->setCurrentIndex(0);
 
@@ -145,14 +146,14 @@ QWidget* TPaginaCatalogo::creaRicerca()
     Edit8 = new QLineEdit(w);
     Edit8->setObjectName(QStringLiteral("Edit8"));
     Edit8->setMaximumWidth(160);
-    BitBtn1 = new QPushButton(QStringLiteral("&Cerca"), w);
+    BitBtn1 = new QPushButton(tr("&Cerca"), w);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn5 = new QPushButton(QStringLiteral("&Inserisci"), w);
+    BitBtn5 = new QPushButton(tr("&Inserisci"), w);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
 
     m_modelloCatalogo = new TModelloTabella(Dati().QCompAgg, {"DESCRIZIONE", "MISURA", "CODICE"},
-                                            {"DESCRIZIONE", "MISURA", "CODICE"}, this);
+                                            {tr("DESCRIZIONE"), tr("MISURA"), tr("CODICE")}, this);
     DBGrid2 = griglia(w, "DBGrid2", m_modelloCatalogo);
     DBGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid2->setColumnWidth(0, 480);
@@ -160,9 +161,9 @@ QWidget* TPaginaCatalogo::creaRicerca()
     DBGrid2->setColumnWidth(2, 80);
 
     auto* ricerca = new QHBoxLayout;
-    auto* etDescrizione = new QLabel(QStringLiteral("Descrizione:"), w);
+    auto* etDescrizione = new QLabel(tr("Descrizione:"), w);
     etDescrizione->setBuddy(Edit7);
-    auto* etCodice = new QLabel(QStringLiteral("Codice:"), w);
+    auto* etCodice = new QLabel(tr("Codice:"), w);
     etCodice->setBuddy(Edit8);
     ricerca->addWidget(etDescrizione);
     ricerca->addWidget(Edit7, 2);
@@ -192,7 +193,7 @@ QWidget* TPaginaCatalogo::creaProdotti()
 {
     Panel4 = new QWidget(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
-    Label28 = new QLabel(QStringLiteral("PRODOTTI AGGIUNTIVI"), Panel4);
+    Label28 = new QLabel(tr("PRODOTTI AGGIUNTIVI"), Panel4);
     Label28->setObjectName(QStringLiteral("Label28"));
     QFont f = Label28->font();
     f.setBold(true);
@@ -200,7 +201,7 @@ QWidget* TPaginaCatalogo::creaProdotti()
 
     TTabella* p = Dati().AuxCompAgg;
     m_modelloProdotti = new TModelloProdotti(p, {"Descrizione", "Articolo", "Cod_Esteso", CampoQuantita},
-                                             {"DESCRIZIONE", "MISURA", "CODICE", "QUANTITA'"}, this);
+                                             {tr("DESCRIZIONE"), tr("MISURA"), tr("CODICE"), tr("QUANTITA'")}, this);
     DBGrid3 = griglia(Panel4, "DBGrid3", m_modelloProdotti);
     DBGrid3->setItemDelegateForColumn(TModelloProdotti::ColonnaQuantita, new TDelegatoQuantita(DBGrid3));
     DBGrid3->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
@@ -257,8 +258,9 @@ void TPaginaCatalogo::TabControl1Change()
 {
     Edit7->clear();
     Edit8->clear();
+    // La prima linguetta ("TUTTI", tradotta) vuol dire ogni lettera.
     QString lettera = TabControl1->tabText(TabControl1->currentIndex());
-    if (lettera == QLatin1String("TUTTI"))
+    if (TabControl1->currentIndex() == 0)
         lettera.clear();
     interroga(SqlLettera, {TQuery::ModelloLike(lettera) + u'%'});
 }
@@ -302,7 +304,7 @@ void TPaginaCatalogo::BitBtn5Click()
 void TPaginaCatalogo::eliminaRiga()
 {
     TTabella* p = Dati().AuxCompAgg;
-    if (p->IsEmpty() || !TMessaggi::Domanda(MsgElimina))
+    if (p->IsEmpty() || !TMessaggi::Domanda(tr(MsgElimina)))
         return;
     p->Delete();
     DBNavigator4->Aggiorna();

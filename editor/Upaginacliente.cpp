@@ -35,18 +35,18 @@ TPaginaCliente::TPaginaCliente(TProgetto& progetto)
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
     DBNavigator1->MostraSolo({TDBNavigator::nbPost, TDBNavigator::nbCancel});
 
-    auto* gruppo = new QGroupBox(QStringLiteral("Cliente e progetto"), this);
+    auto* gruppo = new QGroupBox(tr("Cliente e progetto"), this);
     auto* modulo = new QFormLayout(gruppo);
     modulo->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     modulo->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     modulo->setHorizontalSpacing(12);
     modulo->setVerticalSpacing(8);
-    modulo->addRow(QStringLiteral("Progetto:"), DBEdit1);
-    modulo->addRow(QStringLiteral("Committente:"), DBEdit2);
-    modulo->addRow(QStringLiteral("Progettista:"), DBEdit3);
-    modulo->addRow(QStringLiteral("Riferimento:"), DBEdit4);
-    modulo->addRow(QStringLiteral("Data:"), DBEdit5);
-    auto* etichettaNote = new QLabel(QStringLiteral("Note:"), gruppo);
+    modulo->addRow(tr("Progetto:"), DBEdit1);
+    modulo->addRow(tr("Committente:"), DBEdit2);
+    modulo->addRow(tr("Progettista:"), DBEdit3);
+    modulo->addRow(tr("Riferimento:"), DBEdit4);
+    modulo->addRow(tr("Data:"), DBEdit5);
+    auto* etichettaNote = new QLabel(tr("Note:"), gruppo);
     etichettaNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
     modulo->addRow(etichettaNote, DBMemo1);
     for (int r = 0; r < modulo->rowCount(); ++r)

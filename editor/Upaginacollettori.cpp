@@ -126,14 +126,14 @@ void TPaginaCollettori::crea()
     connect(TreeView1, &QTreeView::collapsed, this, [segna](const QModelIndex& i) { segna(i, false); });
     connect(&Stato(), &TStatoProgetto::collettoriRicostruiti, this, &TPaginaCollettori::svuotaDettagli);
 
-    SpeedButton1 = pulsante(QStringLiteral("SpeedButton1"), QStringLiteral("&Nuovo"), this);
-    SpeedButton5 = pulsante(QStringLiteral("SpeedButton5"), QStringLiteral("&Modifica"), this);
-    SpeedButton2 = pulsante(QStringLiteral("SpeedButton2"), QStringLiteral("&Elimina"), this);
+    SpeedButton1 = pulsante(QStringLiteral("SpeedButton1"), tr("&Nuovo"), this);
+    SpeedButton5 = pulsante(QStringLiteral("SpeedButton5"), tr("&Modifica"), this);
+    SpeedButton2 = pulsante(QStringLiteral("SpeedButton2"), tr("&Elimina"), this);
     SpeedButton3 = pulsante(QStringLiteral("SpeedButton3"), QStringLiteral("<<"), this);
     SpeedButton4 = pulsante(QStringLiteral("SpeedButton4"), QStringLiteral(">>"), this);
-    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), QStringLiteral("&Tipo"), this);
-    BitBtnAssegna = pulsante(QStringLiteral("BitBtnAssegna"), QStringLiteral("&Assegna automaticamente"), this);
-    Button1 = pulsante(QStringLiteral("Button1"), QStringLiteral("&Ottimizzazione Circuiti"), this);
+    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), tr("&Tipo"), this);
+    BitBtnAssegna = pulsante(QStringLiteral("BitBtnAssegna"), tr("&Assegna automaticamente"), this);
+    Button1 = pulsante(QStringLiteral("Button1"), tr("&Ottimizzazione Circuiti"), this);
     connect(SpeedButton1, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton2Click);
     connect(SpeedButton5, &QPushButton::clicked, this, &TPaginaCollettori::SpeedButton5Click);
@@ -169,23 +169,22 @@ void TPaginaCollettori::crea()
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("Piano"), QStringLiteral("Descrizione"),
-                                QStringLiteral("L [m]"), QStringLiteral("P [cm]"), QStringLiteral("Q [l/h]"),
-                                QStringLiteral("dP [mmH2O]")});
+    ListView1->setHeaderLabels(
+        {tr("ID"), tr("Piano"), tr("Descrizione"), tr("L [m]"), tr("P [cm]"), tr("Q [l/h]"), tr("dP [mmH2O]")});
     QHeaderView* h = ListView1->header();
     h->setStretchLastSection(false);
     for (int c = 0; c < ListView1->columnCount(); ++c)
         h->setSectionResizeMode(c, c == 2 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 
     // ---- disposizione: albero, pulsanti, lista; sotto i dati del collettore e le azioni.
-    auto* gruppoCollettori = new QGroupBox(QStringLiteral("Collettori"), this);
+    auto* gruppoCollettori = new QGroupBox(tr("Collettori"), this);
     auto* lc = new QVBoxLayout(gruppoCollettori);
     lc->addWidget(SpeedButton1);
     lc->addWidget(SpeedButton5);
     lc->addWidget(SpeedButton2);
-    auto* gruppoCircuiti = new QGroupBox(QStringLiteral("Circuiti"), this);
+    auto* gruppoCircuiti = new QGroupBox(tr("Circuiti"), this);
     auto* lk = new QVBoxLayout(gruppoCircuiti);
-    auto* sposta = new QLabel(QStringLiteral("SPOSTA"), gruppoCircuiti);
+    auto* sposta = new QLabel(tr("SPOSTA"), gruppoCircuiti);
     sposta->setAlignment(Qt::AlignCenter);
     lk->addWidget(sposta);
     lk->addWidget(SpeedButton3);
@@ -198,10 +197,10 @@ void TPaginaCollettori::crea()
     gruppoCircuiti->setFixedWidth(120);
 
     auto* colonnaAlbero = new QVBoxLayout;
-    colonnaAlbero->addWidget(new QLabel(QStringLiteral("Collettori e circuiti collegati:"), this));
+    colonnaAlbero->addWidget(new QLabel(tr("Collettori e circuiti collegati:"), this));
     colonnaAlbero->addWidget(TreeView1, 1);
     auto* colonnaLista = new QVBoxLayout;
-    colonnaLista->addWidget(new QLabel(QStringLiteral("Circuiti da collegare:"), this));
+    colonnaLista->addWidget(new QLabel(tr("Circuiti da collegare:"), this));
     colonnaLista->addWidget(ListBox2, 1);
     auto* sopra = new QHBoxLayout;
     sopra->addLayout(colonnaAlbero, 1);
@@ -209,13 +208,13 @@ void TPaginaCollettori::crea()
     sopra->addLayout(colonnaLista, 1);
 
     auto* dati = new QHBoxLayout;
-    dati->addWidget(etichetta(QStringLiteral("Nome Collettore"), this));
+    dati->addWidget(etichetta(tr("Nome Collettore"), this));
     dati->addWidget(Label18, 1);
     dati->addSpacing(12);
-    dati->addWidget(etichetta(QStringLiteral("T Mandata [°C]"), this));
+    dati->addWidget(etichetta(tr("T Mandata [°C]"), this));
     dati->addWidget(Edit3);
     dati->addSpacing(12);
-    dati->addWidget(etichetta(QStringLiteral("N° Circuiti"), this));
+    dati->addWidget(etichetta(tr("N° Circuiti"), this));
     dati->addWidget(Edit4);
 
     auto* azioni = new QHBoxLayout;
@@ -228,7 +227,7 @@ void TPaginaCollettori::crea()
     auto* l = new QVBoxLayout(this);
     l->addLayout(sopra, 3);
     l->addLayout(dati);
-    l->addWidget(new QLabel(QStringLiteral("Circuiti:"), this));
+    l->addWidget(new QLabel(tr("Circuiti:"), this));
     l->addWidget(ListView1, 2);
     l->addLayout(azioni);
 

@@ -15,9 +15,12 @@
 
 namespace {
 
-const QString MsgTuboNonIdoneo = QStringLiteral("Il tubo scelto non è idoneo per il pannello isolante impostato.");
-const QString MsgPannelloNonIdoneo = QStringLiteral("Il pannello scelto non è idoneo per il tipo di tubo impostato.");
-const QString MsgDiametro25 = QStringLiteral("Con il sistema scelto il tipo di tubo deve essere di diametro 25.");
+const char* const MsgTuboNonIdoneo
+    = QT_TRANSLATE_NOOP("TPaginaDatiGenerali", "Il tubo scelto non è idoneo per il pannello isolante impostato.");
+const char* const MsgPannelloNonIdoneo
+    = QT_TRANSLATE_NOOP("TPaginaDatiGenerali", "Il pannello scelto non è idoneo per il tipo di tubo impostato.");
+const char* const MsgDiametro25
+    = QT_TRANSLATE_NOOP("TPaginaDatiGenerali", "Con il sistema scelto il tipo di tubo deve essere di diametro 25.");
 
 QString testo(TTabella* t, const char* campo)
 {
@@ -33,9 +36,9 @@ QString MessaggioCompatibilita(const QString& rifTubo, const QString& codicePann
     static const QStringList tubi16
         = {"PEX161", "PEX161-BAO", "PEX162-BAO", "PB161", "PB162", "PB162-BAO", "PERT16-BAO", "PEXAL162"};
     if (codicePannello == QLatin1String("V539X771") && !tubi16.contains(rifTubo))
-        return daTubo ? MsgTuboNonIdoneo : MsgPannelloNonIdoneo;
+        return daTubo ? TPaginaDatiGenerali::tr(MsgTuboNonIdoneo) : TPaginaDatiGenerali::tr(MsgPannelloNonIdoneo);
     if (codicePannello == QLatin1String("V534X770-") && rifTubo != QLatin1String("PEX25"))
-        return MsgDiametro25;
+        return TPaginaDatiGenerali::tr(MsgDiametro25);
     return {};
 }
 
@@ -99,8 +102,8 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
     // Un gruppo con righe "etichetta: controllo"; le caselle numeriche restano strette.
     // Le etichette di una colonna hanno tutte la larghezza della più lunga, così i controlli si
     // allineano da un gruppo all'altro.
-    const int etichetteSinistra = fontMetrics().horizontalAdvance(QStringLiteral("Caratteristiche:"));
-    const int etichetteDestra = fontMetrics().horizontalAdvance(QStringLiteral("Temperatura Vani Sottostanti [°C]"));
+    const int etichetteSinistra = fontMetrics().horizontalAdvance(tr("Caratteristiche:"));
+    const int etichetteDestra = fontMetrics().horizontalAdvance(tr("Temperatura Vani Sottostanti [°C]"));
     auto gruppo
         = [this](const QString& titolo, std::initializer_list<std::pair<QString, QWidget*>> righe, int etichette) {
               auto* g = new QGroupBox(titolo, this);
@@ -124,27 +127,24 @@ TPaginaDatiGenerali::TPaginaDatiGenerali(TProgetto& progetto)
           };
 
     auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(gruppo(tr("Massetto:"),
+                               {{tr("Caratteristiche:"), DBLookupComboBox1}, {tr("Spessore [mm]"), DBEdit6}},
+                               etichetteSinistra));
+    sinistra->addWidget(gruppo(tr("Rivestimento:"), {{tr("Tipo:"), DBLookupComboBox4}, {tr("Spessore [mm]"), DBEdit9}},
+                               etichetteSinistra));
     sinistra->addWidget(
-        gruppo(QStringLiteral("Massetto:"),
-               {{QStringLiteral("Caratteristiche:"), DBLookupComboBox1}, {QStringLiteral("Spessore [mm]"), DBEdit6}},
-               etichetteSinistra));
-    sinistra->addWidget(gruppo(
-        QStringLiteral("Rivestimento:"),
-        {{QStringLiteral("Tipo:"), DBLookupComboBox4}, {QStringLiteral("Spessore [mm]"), DBEdit9}}, etichetteSinistra));
-    sinistra->addWidget(gruppo(
-        QStringLiteral("Soletta:"),
-        {{QStringLiteral("Tipo:"), DBLookupComboBox2}, {QStringLiteral("Spessore [cm]"), DBEdit7}}, etichetteSinistra));
+        gruppo(tr("Soletta:"), {{tr("Tipo:"), DBLookupComboBox2}, {tr("Spessore [cm]"), DBEdit7}}, etichetteSinistra));
     sinistra->addStretch();
 
     auto* destra = new QVBoxLayout;
-    destra->addWidget(gruppo(QStringLiteral("Isolante:"), {{QStringLiteral("Tipo:"), DBLookupComboBox5}}, 0));
-    destra->addWidget(gruppo(QStringLiteral("Tubo:"), {{QString(), DBLookupComboBox3}}, 0));
+    destra->addWidget(gruppo(tr("Isolante:"), {{tr("Tipo:"), DBLookupComboBox5}}, 0));
+    destra->addWidget(gruppo(tr("Tubo:"), {{QString(), DBLookupComboBox3}}, 0));
     destra->addWidget(gruppo(QString(),
-                             {{QStringLiteral("Temperatura Vani Sottostanti [°C]"), DBEdit12},
-                              {QStringLiteral("Lunghezza Massima circuiti [m]"), DBEdit11},
-                              {QStringLiteral("Delta T MAX [°C]"), DBEdit10}},
+                             {{tr("Temperatura Vani Sottostanti [°C]"), DBEdit12},
+                              {tr("Lunghezza Massima circuiti [m]"), DBEdit11},
+                              {tr("Delta T MAX [°C]"), DBEdit10}},
                              etichetteDestra));
-    destra->addWidget(gruppo(QStringLiteral("Collettori:"), {{QString(), DBLookupComboBox6}}, 0));
+    destra->addWidget(gruppo(tr("Collettori:"), {{QString(), DBLookupComboBox6}}, 0));
     destra->addStretch();
 
     auto* colonne = new QHBoxLayout;

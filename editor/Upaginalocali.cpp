@@ -30,8 +30,9 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     DBGrid1 = new TDBGrid(d.AuxLocali,
                           {"ID", "Descrizione", "Piano", "TAmbiente", "Area", "AreaUtile", "AreaMarginale", "CTermico",
                            "TipoRiv", "Spessore", "DistColl"},
-                          {"N°", "Descrizione", "Piano", "TA [°C]", "Area [mq]", "AreaUtile [mq]", "AreaMarg [mq]",
-                           "CTermico [W]", "TipoRivestimento", "Spess. [mm]", "DColl [m]"},
+                          {tr("N°"), tr("Descrizione"), tr("Piano"), tr("TA [°C]"), tr("Area [mq]"),
+                           tr("AreaUtile [mq]"), tr("AreaMarg [mq]"), tr("CTermico [W]"), tr("TipoRivestimento"),
+                           tr("Spess. [mm]"), tr("DColl [m]")},
                           this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     // Le aree con 4 cifre significative (3 la marginale), il carico termico con 8.
@@ -43,16 +44,16 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     AggiungiColonneEn1264(*DBGrid1, Stato());
     DBGrid1->Modello()->SuggerimentoCella = [this](int riga, const QString& campo) { return DaPianta(riga, campo); };
     DBGrid1->AdattaColonne({QStringLiteral("Descrizione"), QStringLiteral("TipoRiv")});
-    DBGrid1->ImpostaTestoVuota(QStringLiteral("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
-                                              "la freccia in giù sull'ultima riga ne aggiunge un altro."));
+    DBGrid1->ImpostaTestoVuota(tr("Nessun locale.\n\nPer inserire il primo locale scriverne il numero; "
+                                  "la freccia in giù sull'ultima riga ne aggiunge un altro."));
 
     DBNavigator3 = new TDBNavigator(d.AuxLocali, this);
     DBNavigator3->setObjectName(QStringLiteral("DBNavigator3"));
     DBNavigator3->MostraSolo({TDBNavigator::nbFirst, TDBNavigator::nbPrior, TDBNavigator::nbNext, TDBNavigator::nbLast,
                               TDBNavigator::nbDelete, TDBNavigator::nbPost, TDBNavigator::nbCancel});
-    DBNavigator3->Suggerimento(TDBNavigator::nbPost, QStringLiteral("Conferma"));
-    DBNavigator3->Suggerimento(TDBNavigator::nbCancel, QStringLiteral("Annulla"));
-    DBNavigator3->ConfermaEliminazione(QStringLiteral("Eliminare il locale selezionato?"));
+    DBNavigator3->Suggerimento(TDBNavigator::nbPost, tr("Conferma"));
+    DBNavigator3->Suggerimento(TDBNavigator::nbCancel, tr("Annulla"));
+    DBNavigator3->ConfermaEliminazione(tr("Eliminare il locale selezionato?"));
     connect(DBNavigator3, &TDBNavigator::Click, this, [this](TDBNavigator::TPulsante p) {
         if (p == TDBNavigator::nbPost)
             Dati().LocaliModificati = true;
@@ -62,12 +63,12 @@ TPaginaLocali::TPaginaLocali(TProgetto& progetto)
     BarraLocali->setObjectName(QStringLiteral("BarraLocali"));
     BarraLocali->addWidget(DBNavigator3);
     BarraLocali->addStretch();
-    BitBtnImporta = new QPushButton(QStringLiteral("&Importa..."), this);
+    BitBtnImporta = new QPushButton(tr("&Importa..."), this);
     BitBtnImporta->setObjectName(QStringLiteral("BitBtnImporta"));
-    BitBtnImporta->setToolTip(QStringLiteral("Aggiunge i locali di un foglio di calcolo (.csv o .xlsx)"));
-    BitBtnEsporta = new QPushButton(QStringLiteral("&Esporta..."), this);
+    BitBtnImporta->setToolTip(tr("Aggiunge i locali di un foglio di calcolo (.csv o .xlsx)"));
+    BitBtnEsporta = new QPushButton(tr("&Esporta..."), this);
     BitBtnEsporta->setObjectName(QStringLiteral("BitBtnEsporta"));
-    BitBtnEsporta->setToolTip(QStringLiteral("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
+    BitBtnEsporta->setToolTip(tr("Scrive i locali in un foglio di calcolo (.csv o .xlsx)"));
     BarraLocali->addWidget(BitBtnImporta);
     BarraLocali->addWidget(BitBtnEsporta);
     BitBtnPianta = new QPushButton(tr("Pi&anta..."), this);
@@ -119,7 +120,7 @@ void TPaginaLocali::Entra()
 void TPaginaLocali::BitBtnImportaClick()
 {
     const QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = false, .titolo = QStringLiteral("Importa locali"), .filtro = FiltroFileLocali()});
+        this, {.salva = false, .titolo = tr("Importa locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Un elenco lungo si legge con la finestra dell'avanzamento, che lo può annullare.
@@ -136,7 +137,7 @@ void TPaginaLocali::BitBtnImportaClick()
 void TPaginaLocali::BitBtnEsportaClick()
 {
     QString percorso = TDialoghi::istanza().ScegliFile(
-        this, {.salva = true, .titolo = QStringLiteral("Esporta locali"), .filtro = FiltroFileLocali()});
+        this, {.salva = true, .titolo = tr("Esporta locali"), .filtro = FiltroFileLocali()});
     if (percorso.isEmpty())
         return;
     // Senza estensione si scrive un .csv.

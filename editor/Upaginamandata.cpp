@@ -24,7 +24,7 @@
 #include <cmath>
 
 namespace {
-const QString TestoTMandata = QStringLiteral("T Mandata di Progetto [°C]: ");
+const char* const TestoTMandata = QT_TRANSLATE_NOOP("TPaginaMandata", "T Mandata di Progetto [°C]: ");
 
 // Posizione del cursore in decimi di grado. Il conto resta in float come la temperatura salvata:
 // in double 0.1f × 329 × 10 darebbe 328.99… e il cursore tornerebbe indietro di un passo.
@@ -42,7 +42,7 @@ float Gradi(int posizione)
 TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheet4"))
 {
-    GroupBox7 = new QGroupBox(QStringLiteral("T Mandata di Progetto"), this);
+    GroupBox7 = new QGroupBox(tr("T Mandata di Progetto"), this);
     GroupBox7->setObjectName(QStringLiteral("GroupBox7"));
 
     TrackBar1 = new QSlider(Qt::Horizontal, GroupBox7);
@@ -67,18 +67,15 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
     arial.setBold(true);
     Edit1->setFont(arial);
     // La temperatura resta leggibile intera anche nella finestra più piccola.
-    Edit1->setMinimumWidth(QFontMetrics(arial).horizontalAdvance(TestoTMandata + QStringLiteral("00,0")) + 16);
+    Edit1->setMinimumWidth(QFontMetrics(arial).horizontalAdvance(tr(TestoTMandata) + QStringLiteral("00,0")) + 16);
 
-    RadioGroup1 = new TRadioGroup({QStringLiteral("T Ottima"), QStringLiteral("Con Area Marginale"),
-                                   QStringLiteral("Senza Area Marginale"), tr("T EN 1264")},
-                                  GroupBox7);
+    RadioGroup1 = new TRadioGroup(
+        {tr("T Ottima"), tr("Con Area Marginale"), tr("Senza Area Marginale"), tr("T EN 1264")}, GroupBox7);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Sal&va Impostazioni"),
-                              GroupBox7);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Sal&va Impostazioni"), GroupBox7);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation), QStringLiteral("&Legenda"),
-                              GroupBox7);
+    BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxInformation), tr("&Legenda"), GroupBox7);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
 
     auto* gruppo = new QGridLayout(GroupBox7);
@@ -91,7 +88,7 @@ TPaginaMandata::TPaginaMandata(TProgetto& progetto)
 
     Griglia1 = new TGriglia1(Stato().RisultatiLocali, this);
 
-    Label17 = new QLabel(QStringLiteral("Locale Selezionato:"), this);
+    Label17 = new QLabel(tr("Locale Selezionato:"), this);
     Label17->setObjectName(QStringLiteral("Label17"));
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -152,9 +149,9 @@ void TPaginaMandata::MostraRicalcolo()
 void TPaginaMandata::MostraTemperatura(float gradi)
 {
     if (Stato().NumLocali < 1)
-        Edit1->setText(TestoTMandata + QStringLiteral(" ---"));
+        Edit1->setText(tr(TestoTMandata) + QStringLiteral(" ---"));
     else
-        Edit1->setText(TestoTMandata + NumeroSchermo(gradi, 1));
+        Edit1->setText(tr(TestoTMandata) + NumeroSchermo(gradi, 1));
 }
 
 void TPaginaMandata::MostraLocale(const QString& separatore)

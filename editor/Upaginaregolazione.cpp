@@ -15,17 +15,21 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString MsgAttuatoreModo0 = QStringLiteral(
+const char* const MsgAttuatoreModo0 = QT_TRANSLATE_NOOP(
+    "TPaginaRegolazione",
     "Il tipo di attuatore scelto non è compatibile con il tipo di collettore di distribuzione adottato!");
-const QString MsgAttuatoreModo1
-    = QStringLiteral("L'attuatore scelto non è compatibile con il tipo di collettore di distribuzione.");
-const QString MsgAttuatoreRegistrato = QStringLiteral(
+const char* const MsgAttuatoreModo1 = QT_TRANSLATE_NOOP(
+    "TPaginaRegolazione", "L'attuatore scelto non è compatibile con il tipo di collettore di distribuzione.");
+const char* const MsgAttuatoreRegistrato = QT_TRANSLATE_NOOP(
+    "TPaginaRegolazione",
     "L'attuatore in REGOLAZIONE AMBIENTE  non è compatibile con il tipo di collettore di distribuzione.");
-const QString MsgCollettoreCaldaia = QStringLiteral("Collettore caldaia errato!");
-const QString MsgMotore = QStringLiteral("Motore per valvola miscelatrice errato!");
-const QString MsgNonConfermati = QStringLiteral("I collettori di distribuzione non sono stati ancora assegnati o è "
-                                                "stata fatta una modifica delle impostazioni.");
-const QString MsgSenzaLocali = QStringLiteral("Non sono stati introdotti i locali.");
+const char* const MsgCollettoreCaldaia = QT_TRANSLATE_NOOP("TPaginaRegolazione", "Collettore caldaia errato!");
+const char* const MsgMotore = QT_TRANSLATE_NOOP("TPaginaRegolazione", "Motore per valvola miscelatrice errato!");
+const char* const MsgNonConfermati
+    = QT_TRANSLATE_NOOP("TPaginaRegolazione",
+                        "I collettori di distribuzione non sono stati ancora assegnati o è "
+                        "stata fatta una modifica delle impostazioni.");
+const char* const MsgSenzaLocali = QT_TRANSLATE_NOOP("TPaginaRegolazione", "Non sono stati introdotti i locali.");
 
 // "-" nel catalogo dei motori sta per nessun motore; un campo vuoto vuol dire lo stesso.
 bool senzaMotore(const QString& motore)
@@ -96,7 +100,7 @@ void TPaginaRegolazione::crea()
         l->setHorizontalSpacing(10);
         int riga = 0;
         if (intestazione) {
-            auto* q = new QLabel(QStringLiteral("QUANTITA'"), g);
+            auto* q = new QLabel(tr("QUANTITA'"), g);
             q->setObjectName(QStringLiteral("LabelQuantita"));
             q->setAlignment(Qt::AlignCenter);
             l->addWidget(q, riga++, 2);
@@ -112,16 +116,15 @@ void TPaginaRegolazione::crea()
         }
         return g;
     };
-    GroupBoxAmbiente = gruppo(QStringLiteral("REGOLAZIONE AMBIENTE"),
-                              {{QStringLiteral("Termostato:"), DBLookupComboBox7, DBEdit8},
-                               {QStringLiteral("Attuatore:"), DBLookupComboBox8, DBEdit13}},
-                              true);
-    GroupBoxCaldaia = gruppo(QStringLiteral("COLLETTORE DI CALDAIA"),
-                             {{QStringLiteral("Collettore:"), DBLookupComboBox9, DBEdit14},
-                              {QStringLiteral("Motore miscelatrice:"), DBLookupComboBox10, nullptr}},
-                             false);
-    GroupBoxElettronica = gruppo(QStringLiteral("REGOLAZIONE ELETTRONICA"),
-                                 {{QStringLiteral("Regolatore:"), DBLookupComboBox11, DBEdit15}}, false);
+    GroupBoxAmbiente = gruppo(
+        tr("REGOLAZIONE AMBIENTE"),
+        {{tr("Termostato:"), DBLookupComboBox7, DBEdit8}, {tr("Attuatore:"), DBLookupComboBox8, DBEdit13}}, true);
+    GroupBoxCaldaia = gruppo(
+        tr("COLLETTORE DI CALDAIA"),
+        {{tr("Collettore:"), DBLookupComboBox9, DBEdit14}, {tr("Motore miscelatrice:"), DBLookupComboBox10, nullptr}},
+        false);
+    GroupBoxElettronica
+        = gruppo(tr("REGOLAZIONE ELETTRONICA"), {{tr("Regolatore:"), DBLookupComboBox11, DBEdit15}}, false);
 
     // Gli elenchi dei tre gruppi partono dalla stessa colonna.
     int larghezza = 0;
@@ -144,7 +147,7 @@ void TPaginaRegolazione::crea()
             m_attuatoreAccettato.clear();
     });
 
-    BitBtn6 = new QPushButton(QStringLiteral("&Calcolo Quantità"), this);
+    BitBtn6 = new QPushButton(tr("&Calcolo Quantità"), this);
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
 
     connect(DBLookupComboBox8, &TDBLookupComboBox::CloseUp, this, &TPaginaRegolazione::DBLookupComboBox8CloseUp);
@@ -216,7 +219,7 @@ void TPaginaRegolazione::DBLookupComboBox8CloseUp()
         m_attuatoreAccettato = Dati().AuxRegol->FieldByName(QStringLiteral("attuatore")).Valore();
         return;
     }
-    TMessaggi::Avviso((modo == 0 ? MsgAttuatoreModo0 : MsgAttuatoreModo1) + SceltaRipristinata());
+    TMessaggi::Avviso((modo == 0 ? tr(MsgAttuatoreModo0) : tr(MsgAttuatoreModo1)) + SceltaRipristinata());
     // Torna solo l'attuatore; le quantità, contate per un altro attuatore, si azzerano. Il resto
     // della pagina resta da confermare.
     rimettiAttuatore();
@@ -245,7 +248,7 @@ void TPaginaRegolazione::DBLookupComboBox9CloseUp()
     const auto checkCollettore = check(QStringLiteral("COLLCALDAIA"), valore(QStringLiteral("collcald")));
     if (checkMotore.value_or(0) == checkCollettore.value_or(0))
         return;
-    TMessaggi::Avviso(MsgCollettoreCaldaia);
+    TMessaggi::Avviso(tr(MsgCollettoreCaldaia));
     imposta({{QStringLiteral("collcald"), QString()}});
 }
 
@@ -259,7 +262,7 @@ void TPaginaRegolazione::DBLookupComboBox10CloseUp()
     const auto checkMotore = check(QStringLiteral("ATTUATORI"), motore);
     if (checkMotore.value_or(0) == checkCollettore.value_or(0))
         return;
-    TMessaggi::Avviso(MsgMotore);
+    TMessaggi::Avviso(tr(MsgMotore));
     imposta({{QStringLiteral("attmix"), QString()}});
 }
 
@@ -268,7 +271,7 @@ void TPaginaRegolazione::DBNavigator5Conferma()
     TTabella* r = Dati().AuxRegol;
     if (Stato().ModoRegolazione == 1
         && !AttuatoreCompatibile(valore(QStringLiteral("attuatore")), tipoCollettore(), 1)) {
-        TMessaggi::Avviso(MsgAttuatoreRegistrato + SceltaRipristinata());
+        TMessaggi::Avviso(tr(MsgAttuatoreRegistrato) + SceltaRipristinata());
         rimettiAttuatore();
     } else {
         r->Post();
@@ -279,12 +282,12 @@ void TPaginaRegolazione::DBNavigator5Conferma()
 void TPaginaRegolazione::BitBtn6Click()
 {
     if (!Stato().CollettoriConfermati) {
-        TMessaggi::Avviso(MsgNonConfermati);
+        TMessaggi::Avviso(tr(MsgNonConfermati));
         return;
     }
     const int modo = Stato().ModoRegolazione;
     if (modo == 1 && !AttuatoreCompatibile(valore(QStringLiteral("attuatore")), tipoCollettore(), 1)) {
-        TMessaggi::Avviso(MsgAttuatoreRegistrato);
+        TMessaggi::Avviso(tr(MsgAttuatoreRegistrato));
         return;
     }
     calcolaQuantita();
@@ -295,7 +298,7 @@ void TPaginaRegolazione::calcolaQuantita()
     TDati& d = Dati();
     const int locali = d.AuxLocali->RecordCount();
     if (locali == 0) {
-        TMessaggi::Avviso(MsgSenzaLocali);
+        TMessaggi::Avviso(tr(MsgSenzaLocali));
         return;
     }
     TClessidra clessidra;

@@ -619,7 +619,8 @@ private Q_SLOTS:
             barra << a->text();
         QCOMPARE(barra, (QStringList {"&Progetto", "Mo&difica", "&Stampa", "In&formazioni"}));
         QCOMPARE(testiMenu(w.File1),
-                 (QStringList {"&Nuovo", "&Apri", "&Salva", "Salva con N&ome...", "&Pianta...", "-", "&Chiudi", "&Esci"}));
+                 (QStringList {"&Nuovo", "&Apri", "&Salva", "Salva con N&ome...", "&Pianta...", "-", "&Chiudi",
+                               "&Lingua", "&Esci"}));
         QCOMPARE(testiMenu(w.Nuovo1),
                  (QStringList {"Regolazione V22&0HJ", "Regolazione \"&PUNTO FISSO\"", "Regolazione V22&1V-9",
                                "Regolazione V22&5"}));

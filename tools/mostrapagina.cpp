@@ -11,10 +11,12 @@
 //                     finestra (giro-posa-finestra.png), pagina dei collettori sul primo collettore
 //                     (giro-posa-collettori.png), "Stampa" → "Tavola Impianto" nella CARTELLA;
 //                     i messaggi vanno su stderr e il progetto non si salva
+//   --lingua en|it    lingua dell'interfaccia per questa esecuzione
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "app/Ustampa.h"
 #include "data/Udatabase.h"
+#include "data/Ulingua.h"
 #include "documents/foglio/Udocumento.h"
 #include "editor/Udef.h"
 #include "editor/Upaginacollettori.h"
@@ -132,6 +134,8 @@ int main(int argc, char** argv)
     const QString marginale = Opzione(a, QStringLiteral("--marginale"));
     const QString posa = Opzione(a, QStringLiteral("--posa"));
     const QString giro = Opzione(a, QStringLiteral("--giro"));
+    TLingua::ImpostaPerEsecuzione(Opzione(a, QStringLiteral("--lingua")));
+    TLingua::InstallaTraduzioni();
     if (a.size() < 3) {
         std::fputs("uso: mostrapagina PROGETTO PAGINA(1-8) [SECONDI] [--principale LxA] [--foto FILE.png] "
                    "[--marginale T] [--posa FILE.png] [--giro CARTELLA]\n",

@@ -17,10 +17,10 @@ TOpzCap::TOpzCap(QWidget* parent)
     setWindowTitle(TMessaggi::Titolo);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Opzioni di Stampa:"), this);
+    RadioGroup1 = new QGroupBox(tr("Opzioni di Stampa:"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    Voce0 = new QRadioButton(QStringLiteral("Senza Prezzi"), RadioGroup1);
-    Voce1 = new QRadioButton(QStringLiteral("Con Prezzi"), RadioGroup1);
+    Voce0 = new QRadioButton(tr("Senza Prezzi"), RadioGroup1);
+    Voce1 = new QRadioButton(tr("Con Prezzi"), RadioGroup1);
     m_gruppo = new QButtonGroup(this);
     m_gruppo->addButton(Voce0, 0);
     m_gruppo->addButton(Voce1, 1);
@@ -28,10 +28,10 @@ TOpzCap::TOpzCap(QWidget* parent)
     voci->addWidget(Voce0);
     voci->addWidget(Voce1);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annulla"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Annulla"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

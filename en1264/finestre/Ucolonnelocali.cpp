@@ -15,11 +15,6 @@ namespace {
 
 constexpr double CaricoMassimo = 1e6; // W
 
-QString Tr(const char* s)
-{
-    return QCoreApplication::translate("En1264", s);
-}
-
 // Numero del locale della riga; nullopt per una riga ancora senza numero.
 std::optional<int> IdRiga(const TModelloTabella& m, int riga)
 {
@@ -46,11 +41,12 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
     TStatoProgetto* s = &stato;
 
     TModelloTabella::TColonnaAggiuntiva bagno;
-    bagno.titolo = Tr("Bagno");
+    bagno.titolo = QCoreApplication::translate("En1264", "Bagno");
     bagno.flag = Qt::ItemIsUserCheckable;
     bagno.leggi = [m, s](int riga, int ruolo) -> QVariant {
         if (ruolo == Qt::ToolTipRole)
-            return Tr("Bagno: temperatura superficiale massima 33 °C invece di 29 °C (predefinito da 24 °C in su)");
+            return QCoreApplication::translate(
+                "En1264", "Bagno: temperatura superficiale massima 33 °C invece di 29 °C (predefinito da 24 °C in su)");
         if (ruolo != Qt::CheckStateRole)
             return {};
         const std::optional<int> id = IdRiga(*m, riga);
@@ -69,7 +65,7 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
 
     TModelloTabella::TColonnaAggiuntiva carico;
     // Breve come "CTermico [W]"; l'importazione riconosce anche questo titolo.
-    carico.titolo = Tr("CEstivo [W]");
+    carico.titolo = QCoreApplication::translate("En1264", "CEstivo [W]");
     carico.flag = Qt::ItemIsEditable;
     carico.leggi = [m, s](int riga, int ruolo) -> QVariant {
         const std::optional<int> id = IdRiga(*m, riga);
@@ -82,7 +78,8 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::ToolTipRole:
-            return Tr("Carico termico estivo del locale per il raffrescamento a pavimento");
+            return QCoreApplication::translate("En1264",
+                                               "Carico termico estivo del locale per il raffrescamento a pavimento");
         default:
             return {};
         }
@@ -94,7 +91,8 @@ void AggiungiColonneEn1264(TDBGrid& griglia, TStatoProgetto& stato)
         const QString testo = valore.toString();
         const std::optional<double> w = testo.trimmed().isEmpty() ? 0.0 : Numero(testo);
         if (!w || *w < 0 || *w > CaricoMassimo) {
-            TMessaggi::Errore(Tr("Il carico estivo deve essere un numero da 0 a 1000000 W."));
+            TMessaggi::Errore(
+                QCoreApplication::translate("En1264", "Il carico estivo deve essere un numero da 0 a 1000000 W."));
             return false;
         }
         if (*w == 0)

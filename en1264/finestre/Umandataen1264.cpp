@@ -18,11 +18,6 @@
 
 namespace {
 
-QString Tr(const char* s)
-{
-    return QCoreApplication::translate("En1264", s);
-}
-
 QString Num(float v, int decimali = 1)
 {
     return NumeroSchermo(double(v), decimali);
@@ -30,7 +25,7 @@ QString Num(float v, int decimali = 1)
 
 QString TestoZona(const QString& nome, const TVerificaZona& z)
 {
-    return Tr("%1: q %2 W/m², q_G %3 W/m², θF,m %4 °C, θF,max %5 °C — %6")
+    return QCoreApplication::translate("En1264", "%1: q %2 W/m², q_G %3 W/m², θF,m %4 °C, θF,max %5 °C — %6")
         .arg(nome, Num(z.q), Num(z.qG), Num(z.TFm), Num(z.TFMax, 0), z.Esito());
 }
 
@@ -46,13 +41,18 @@ TVerificaMandata::TVerificaMandata(TPaginaMandata& pagina, TStatoProgetto& stato
     LabelVerifica->setObjectName(QStringLiteral("LabelVerificaEn1264"));
     LabelTEn1264 = new QLabel(pagina.GroupBox7);
     LabelTEn1264->setObjectName(QStringLiteral("LabelTEn1264"));
-    LabelTEn1264->setToolTip(Tr("Temperatura di mandata di progetto della UNI EN 1264-3: il locale con il flusso più "
-                                "alto fra quelli che non sono bagni, al passo più fitto, con salto termico di al più "
-                                "5 K."));
-    CheckRelazione = new QCheckBox(Tr("Verifica EN 1264 nella relazione tecnica"), &pagina);
+    LabelTEn1264->setToolTip(QCoreApplication::translate(
+        "En1264",
+        "Temperatura di mandata di progetto della UNI EN 1264-3: il locale con il flusso più "
+        "alto fra quelli che non sono bagni, al passo più fitto, con salto termico di al più "
+        "5 K."));
+    CheckRelazione
+        = new QCheckBox(QCoreApplication::translate("En1264", "Verifica EN 1264 nella relazione tecnica"), &pagina);
     CheckRelazione->setObjectName(QStringLiteral("CheckRelazioneEn1264"));
-    CheckRelazione->setToolTip(Tr("Aggiunge alla relazione tecnica il foglio \"Verifica EN 1264\" (c'è comunque "
-                                  "quando il progetto ha bagni scelti, carichi estivi o \"T EN 1264\")."));
+    CheckRelazione->setToolTip(
+        QCoreApplication::translate("En1264",
+                                    "Aggiunge alla relazione tecnica il foglio \"Verifica EN 1264\" (c'è comunque "
+                                    "quando il progetto ha bagni scelti, carichi estivi o \"T EN 1264\")."));
     connect(CheckRelazione, &QCheckBox::toggled, this, [this](bool acceso) {
         if (m_stato.En1264.Relazione != acceso) {
             m_stato.En1264.Relazione = acceso;
@@ -89,8 +89,9 @@ void TVerificaMandata::Aggiorna()
     const bool calcolati = s.NumLocali > 0 && s.RisultatiLocali.size() == s.NumLocali;
     m_verifiche = calcolati ? VerificaLocali(s.PavRad, s.RisultatiLocali, bagni) : std::vector<TVerificaLocale>();
     const int oltre = LocaliOltreLimite(m_verifiche);
-    LabelVerifica->setText(oltre == 1 ? Tr("Verifica EN 1264: 1 locale oltre il limite")
-                                      : Tr("Verifica EN 1264: %1 locali oltre il limite").arg(oltre));
+    LabelVerifica->setText(
+        oltre == 1 ? QCoreApplication::translate("En1264", "Verifica EN 1264: 1 locale oltre il limite")
+                   : QCoreApplication::translate("En1264", "Verifica EN 1264: %1 locali oltre il limite").arg(oltre));
     LabelVerifica->setStyleSheet(oltre > 0 ? QStringLiteral("color: #c00000; font-weight: bold") : QString());
     {
         const QSignalBlocker b(CheckRelazione);
@@ -99,16 +100,16 @@ void TVerificaMandata::Aggiorna()
 
     const TMandataEn1264 m = calcolati ? MandataEn1264(s.PavRad, s.RisultatiLocali, bagni) : TMandataEn1264();
     if (m.Riferimento < 0 || !(m.TMandata > 0)) {
-        LabelTEn1264->setText(Tr("T EN 1264: ---"));
+        LabelTEn1264->setText(QCoreApplication::translate("En1264", "T EN 1264: ---"));
         return;
     }
     const TLocaleCalc& rif = s.RisultatiLocali[m.Riferimento];
-    QString t = Tr("T EN 1264: %1 °C (locale %2, %3 W/m², σ %4 K)")
+    QString t = QCoreApplication::translate("En1264", "T EN 1264: %1 °C (locale %2, %3 W/m², σ %4 K)")
                     .arg(Num(m.TMandata))
                     .arg(rif.ID)
                     .arg(Num(m.qProgetto), Num(m.Sigma, 0));
     if (m.OltreLimite)
-        t += Tr(" — oltre il limite anche al passo più fitto");
+        t += QCoreApplication::translate("En1264", " — oltre il limite anche al passo più fitto");
     LabelTEn1264->setText(t);
 }
 
@@ -116,15 +117,16 @@ TCellaGriglia TVerificaMandata::Cella(int riga) const
 {
     TCellaGriglia c;
     if (riga == 0) {
-        c.Testo = Tr("EN 1264");
+        c.Testo = QCoreApplication::translate("En1264", "EN 1264");
     } else if (riga == 1) {
-        c.Testo = Tr("Verifica");
+        c.Testo = QCoreApplication::translate("En1264", "Verifica");
     } else if (const std::size_t k = std::size_t(riga - 2); k < m_verifiche.size()) {
         const TVerificaLocale& v = m_verifiche[k];
         if (!v.As.Presente && !v.Am.Presente) {
             c.Testo = QStringLiteral("--");
         } else {
-            c.Testo = v.Oltre() ? Tr("oltre") : Tr("OK");
+            c.Testo = v.Oltre() ? QCoreApplication::translate("En1264", "oltre")
+                                : QCoreApplication::translate("En1264", "OK");
             c.Immagine = v.Oltre() ? LampadaRossa : LampadaVerde;
             c.Marca = v.Oltre() ? MarcaRossa : MarcaNormale;
         }
@@ -140,13 +142,13 @@ QString TVerificaMandata::Suggerimento(int riga) const
     const TVerificaLocale& v = m_verifiche[k];
     QStringList righe;
     if (v.As.Presente)
-        righe << TestoZona(Tr("Zona attiva"), v.As);
+        righe << TestoZona(QCoreApplication::translate("En1264", "Zona attiva"), v.As);
     if (v.Am.Presente)
-        righe << TestoZona(Tr("Zona marginale"), v.Am);
+        righe << TestoZona(QCoreApplication::translate("En1264", "Zona marginale"), v.Am);
     if (righe.isEmpty())
-        return Tr("Nessuna zona con resa da verificare.");
+        return QCoreApplication::translate("En1264", "Nessuna zona con resa da verificare.");
     if (k < std::size_t(m_stato.RisultatiLocali.size()) && m_stato.En1264.Bagno(m_stato.RisultatiLocali[int(k)]))
-        righe << Tr("Bagno: θF,max 33 °C nella zona attiva.");
+        righe << QCoreApplication::translate("En1264", "Bagno: θF,max 33 °C nella zona attiva.");
     return righe.join(u'\n');
 }
 

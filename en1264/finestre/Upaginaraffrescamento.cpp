@@ -22,11 +22,6 @@
 
 namespace {
 
-QString Tr(const char* s)
-{
-    return QCoreApplication::translate("Raffrescamento", s);
-}
-
 QString Num(float v, int decimali)
 {
     return NumeroSchermo(double(v), decimali);
@@ -53,20 +48,20 @@ enum TColonna { CId, CDescrizione, CCarico, CResa, CTSup, CPortata, CMancanza, C
 TPaginaRaffrescamento::TPaginaRaffrescamento(TProgetto& progetto)
     : TPaginaProgetto(progetto, QStringLiteral("TabSheetRaffrescamento"))
 {
-    auto* dati = new QGroupBox(Tr("Dati estivi"), this);
+    auto* dati = new QGroupBox(QCoreApplication::translate("Raffrescamento", "Dati estivi"), this);
     dati->setObjectName(QStringLiteral("GroupBoxEstivi"));
     EditTAmbiente = Casella("EditTAmbiente", 18, 32, 0.5, QStringLiteral(" °C"), dati);
     EditUR = Casella("EditUR", 10, 95, 5, QStringLiteral(" %"), dati);
     EditMargine = Casella("EditMargine", 0, 5, 0.5, QStringLiteral(" K"), dati);
     EditMandata = Casella("EditMandata", 5, 25, 0.1, QStringLiteral(" °C"), dati);
-    CheckMinima = new QCheckBox(Tr("la più bassa sicura"), dati);
+    CheckMinima = new QCheckBox(QCoreApplication::translate("Raffrescamento", "la più bassa sicura"), dati);
     CheckMinima->setObjectName(QStringLiteral("CheckMinima"));
     LabelRugiada = new QLabel(dati);
     LabelRugiada->setObjectName(QStringLiteral("LabelRugiada"));
     LabelRugiada->setWordWrap(true);
     LabelProposta = new QLabel(dati);
     LabelProposta->setObjectName(QStringLiteral("LabelProposta"));
-    BitBtnProposta = new QPushButton(Tr("&Usa la proposta"), dati);
+    BitBtnProposta = new QPushButton(QCoreApplication::translate("Raffrescamento", "&Usa la proposta"), dati);
     BitBtnProposta->setObjectName(QStringLiteral("BitBtnProposta"));
 
     auto* g = new QGridLayout(dati);
@@ -76,10 +71,10 @@ TPaginaRaffrescamento::TPaginaRaffrescamento(TProgetto& progetto)
         g->addWidget(l, r, c);
         g->addWidget(w, r, c + 1);
     };
-    riga(0, 0, Tr("T ambiente estiva:"), EditTAmbiente);
-    riga(1, 0, Tr("Umidità relativa:"), EditUR);
-    riga(2, 0, Tr("Margine sul punto di rugiada:"), EditMargine);
-    riga(0, 2, Tr("T mandata estiva:"), EditMandata);
+    riga(0, 0, QCoreApplication::translate("Raffrescamento", "T ambiente estiva:"), EditTAmbiente);
+    riga(1, 0, QCoreApplication::translate("Raffrescamento", "Umidità relativa:"), EditUR);
+    riga(2, 0, QCoreApplication::translate("Raffrescamento", "Margine sul punto di rugiada:"), EditMargine);
+    riga(0, 2, QCoreApplication::translate("Raffrescamento", "T mandata estiva:"), EditMandata);
     g->addWidget(CheckMinima, 0, 4);
     g->addWidget(LabelRugiada, 1, 2, 1, 3);
     g->addWidget(LabelProposta, 2, 2, 1, 2);
@@ -88,8 +83,14 @@ TPaginaRaffrescamento::TPaginaRaffrescamento(TProgetto& progetto)
 
     Tabella = new QTableWidget(0, NColonne, this);
     Tabella->setObjectName(QStringLiteral("TabellaRaffrescamento"));
-    Tabella->setHorizontalHeaderLabels({Tr("N°"), Tr("Descrizione"), Tr("Carico estivo [W]"), Tr("Resa estiva [W]"),
-                                        Tr("T Sup. [°C]"), Tr("Portata [l/h]"), Tr("Mancanza [W]"), Tr("Verifica")});
+    Tabella->setHorizontalHeaderLabels({QCoreApplication::translate("Raffrescamento", "N°"),
+                                        QCoreApplication::translate("Raffrescamento", "Descrizione"),
+                                        QCoreApplication::translate("Raffrescamento", "Carico estivo [W]"),
+                                        QCoreApplication::translate("Raffrescamento", "Resa estiva [W]"),
+                                        QCoreApplication::translate("Raffrescamento", "T Sup. [°C]"),
+                                        QCoreApplication::translate("Raffrescamento", "Portata [l/h]"),
+                                        QCoreApplication::translate("Raffrescamento", "Mancanza [W]"),
+                                        QCoreApplication::translate("Raffrescamento", "Verifica")});
     Tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabella->verticalHeader()->hide();
@@ -176,13 +177,17 @@ void TPaginaRaffrescamento::Aggiorna()
     TStatoProgetto& s = Stato();
     const TDatiEstivi& d = s.En1264.Estivi;
     const float rugiada = PuntoRugiada(d.TAmbiente, d.UR);
-    LabelRugiada->setText(Tr("Punto di rugiada: %1 °C (pavimento sopra %2 °C, dove si sta sopra %3 °C)")
-                              .arg(Num(rugiada, 1), Num(rugiada + d.Margine, 1), Num(TSupMinimaOccupata, 0)));
+    LabelRugiada->setText(
+        QCoreApplication::translate("Raffrescamento",
+                                    "Punto di rugiada: %1 °C (pavimento sopra %2 °C, dove si sta sopra %3 °C)")
+            .arg(Num(rugiada, 1), Num(rugiada + d.Margine, 1), Num(TSupMinimaOccupata, 0)));
     const bool calcolati = s.NumLocali > 0 && s.RisultatiLocali.size() == s.NumLocali;
     const std::optional<float> minima
         = calcolati ? MandataMinimaSicura(s.PavRad, s.RisultatiLocali, d) : std::optional<float>();
-    LabelProposta->setText(minima ? Tr("Mandata estiva più bassa sicura: %1 °C").arg(Num(*minima, 1))
-                                  : Tr("Nessuna mandata estiva sicura con questi dati."));
+    LabelProposta->setText(
+        minima ? QCoreApplication::translate("Raffrescamento", "Mandata estiva più bassa sicura: %1 °C")
+                     .arg(Num(*minima, 1))
+               : QCoreApplication::translate("Raffrescamento", "Nessuna mandata estiva sicura con questi dati."));
     BitBtnProposta->setEnabled(minima && d.TMandata != 0);
     MandataUsata = d.TMandata != 0 ? d.TMandata : minima.value_or(0.0f);
     if (d.TMandata == 0 && minima) {
@@ -204,7 +209,7 @@ void TPaginaRaffrescamento::Aggiorna()
         const auto num = [&](float v, int dec) { return r.Calcolato ? Num(v, dec) : QStringLiteral("--"); };
         const QStringList celle = {QString::number(l.ID), l.Descrizione,     Num(r.Carico, 0),   num(r.Resa, 0),
                                    num(r.TSup, 1),        num(r.Portata, 0), num(r.Mancanza, 0), r.Esito()};
-        const bool ok = !r.Calcolato || r.Esito() == Tr("OK");
+        const bool ok = !r.Calcolato || r.Esito() == QCoreApplication::translate("Raffrescamento", "OK");
         for (int c = 0; c < NColonne; ++c) {
             auto* cella = new QTableWidgetItem(celle[c]);
             if (c != CDescrizione && c != CVerifica)
@@ -220,16 +225,20 @@ void TPaginaRaffrescamento::Aggiorna()
     Tabella->resizeColumnsToContents();
     Tabella->horizontalHeader()->setSectionResizeMode(CDescrizione, QHeaderView::Stretch);
     if (!calcolati) {
-        LabelRiepilogo->setText(Tr("Nessun locale da calcolare."));
+        LabelRiepilogo->setText(QCoreApplication::translate("Raffrescamento", "Nessun locale da calcolare."));
         return;
     }
     if (s.ModoTMandata < 0) {
         // Senza impostazioni salvate i locali non hanno ancora circuiti.
-        LabelRiepilogo->setText(Tr("Salvare le impostazioni della pagina \"T Mandata Progetto\": il raffrescamento "
-                                   "usa i circuiti posati per il riscaldamento."));
+        LabelRiepilogo->setText(QCoreApplication::translate(
+            "Raffrescamento",
+            "Salvare le impostazioni della pagina \"T Mandata Progetto\": il raffrescamento "
+            "usa i circuiti posati per il riscaldamento."));
         return;
     }
-    LabelRiepilogo->setText(Tr("Mandata estiva %1 °C: resa estiva %2 W per un carico di %3 W; %4 locali da rivedere.")
-                                .arg(Num(MandataUsata, 1), Num(resa, 0), Num(carico, 0))
-                                .arg(nonVerificati));
+    LabelRiepilogo->setText(
+        QCoreApplication::translate(
+            "Raffrescamento", "Mandata estiva %1 °C: resa estiva %2 W per un carico di %3 W; %4 locali da rivedere.")
+            .arg(Num(MandataUsata, 1), Num(resa, 0), Num(carico, 0))
+            .arg(nonVerificati));
 }

@@ -33,19 +33,20 @@
 
 namespace {
 
-const QString MsgErroreCalcolo = QStringLiteral("Errore durante l'ottimizzazione dei circuiti!\n\n"
-                                                "Il risultato non è stato registrato.");
+const char* const MsgErroreCalcolo = QT_TRANSLATE_NOOP("TOttimizza",
+                                                       "Errore durante l'ottimizzazione dei circuiti!\n\n"
+                                                       "Il risultato non è stato registrato.");
 
 // Campi e intestazioni della lista di taglio.
 const QStringList CampiCircuiti
     = {QStringLiteral("L_Rotolo"),       QStringLiteral("Scarto"), QStringLiteral("L_Circuito"),
        QStringLiteral("Descr_Circuito"), QStringLiteral("Coll"),   QStringLiteral("Piano")};
-const QStringList TitoliCircuiti = {QStringLiteral("Rotolo [m]"),
-                                    QStringLiteral("Scarto [m]"),
-                                    QStringLiteral("Lung. Circuito [m]"),
-                                    QStringLiteral("Descr. Circuito"),
-                                    QStringLiteral(" Collettore Associato"),
-                                    QStringLiteral("Piano")};
+const char* const TitoliCircuiti[] = {QT_TRANSLATE_NOOP("TOttimizza", "Rotolo [m]"),
+                                      QT_TRANSLATE_NOOP("TOttimizza", "Scarto [m]"),
+                                      QT_TRANSLATE_NOOP("TOttimizza", "Lung. Circuito [m]"),
+                                      QT_TRANSLATE_NOOP("TOttimizza", "Descr. Circuito"),
+                                      QT_TRANSLATE_NOOP("TOttimizza", " Collettore Associato"),
+                                      QT_TRANSLATE_NOOP("TOttimizza", "Piano")};
 
 // Clessidra per la durata di un blocco, o fra Inizia e Fine di un'operazione.
 class TClessidra
@@ -142,7 +143,7 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     setObjectName(QStringLiteral("Ottimizza"));
     setWindowTitle(TMessaggi::Titolo);
 
-    Panel1 = new QLabel(QStringLiteral("OTTIMIZZAZIONE CIRCUITI"), this);
+    Panel1 = new QLabel(tr("OTTIMIZZAZIONE CIRCUITI"), this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameShape(QFrame::Panel);
@@ -154,7 +155,7 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     Panel1->setStyleSheet(QStringLiteral("color: #d00000;"));
     Panel1->setMinimumHeight(QFontMetrics(titolo).height() * 2);
 
-    Label1 = new QLabel(QStringLiteral("N° Circuiti:"), this);
+    Label1 = new QLabel(tr("N° Circuiti:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = casellaDisabilitata(QStringLiteral("Edit1"), this);
     Edit1->setFixedWidth(QFontMetrics(Edit1->font()).horizontalAdvance(QStringLiteral("00000")) + 16);
@@ -162,12 +163,15 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
 
     AnelliG = new TGrigliaFissa(2, this);
     AnelliG->setObjectName(QStringLiteral("AnelliG"));
-    AnelliG->setFixedWidth(QFontMetrics(AnelliG->font()).horizontalAdvance(QStringLiteral("Circuito")) * 2
+    AnelliG->setFixedWidth(QFontMetrics(AnelliG->font()).horizontalAdvance(tr("Circuito")) * 2
                            + AnelliG->verticalScrollBar()->sizeHint().width());
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    m_modello = new TModelloSolaLettura(m_stato.Dati().AuxCircuiti, CampiCircuiti, TitoliCircuiti, this);
+    QStringList titoli;
+    for (const char* t : TitoliCircuiti)
+        titoli << tr(t);
+    m_modello = new TModelloSolaLettura(m_stato.Dati().AuxCircuiti, CampiCircuiti, titoli, this);
     DBGrid1->setModel(m_modello);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -180,7 +184,7 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     DBGrid1->horizontalHeader()->setMinimumSectionSize(40);
     connect(m_modello, &QAbstractItemModel::modelReset, this, &TOttimizza::seguiCursore);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Matasse Disponibili [m]:"), this);
+    GroupBox2 = new QGroupBox(tr("Matasse Disponibili [m]:"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     // Le lunghezze sono numeri brevi: il gruppo resta largo quanto il suo titolo.
     GroupBox2->setMaximumWidth(GroupBox2->fontMetrics().horizontalAdvance(GroupBox2->title()) + 32);
@@ -191,11 +195,11 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     lm->addWidget(Matasse);
     lm->addStretch();
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Opzioni:"), this);
+    RadioGroup1 = new QGroupBox(tr("Opzioni:"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     m_opzioni = new QButtonGroup(this);
     auto* lo = new QVBoxLayout(RadioGroup1);
-    const QStringList voci = {QStringLiteral("Totale"), QStringLiteral("Per Piano")};
+    const QStringList voci = {tr("Totale"), tr("Per Piano")};
     for (int i = 0; i < voci.size(); ++i) {
         auto* r = new QRadioButton(voci[i], RadioGroup1);
         r->setObjectName(QStringLiteral("RadioGroup1_%1").arg(i));
@@ -204,7 +208,7 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     }
     lo->addStretch();
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Scarto Min. matassa"), this);
+    GroupBox3 = new QGroupBox(tr("Scarto Min. matassa"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     CSpinEdit1 = new TSpinFrecce(GroupBox3);
     CSpinEdit1->setObjectName(QStringLiteral("CSpinEdit1"));
@@ -217,12 +221,11 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     ls->addWidget(Label6);
     ls->addStretch();
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Statistica:"), this);
+    GroupBox1 = new QGroupBox(tr("Statistica:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GrigliaStatistica = new QGridLayout(GroupBox1);
     GrigliaStatistica->setObjectName(QStringLiteral("GrigliaStatistica"));
-    const QStringList nomi = {QStringLiteral("Totale [m]:"), QStringLiteral("Utilizzato [m]:"),
-                              QStringLiteral("Avanzo [m]:"), QStringLiteral("Avanzo Perc. [%]:")};
+    const QStringList nomi = {tr("Totale [m]:"), tr("Utilizzato [m]:"), tr("Avanzo [m]:"), tr("Avanzo Perc. [%]:")};
     QLineEdit** caselle[] = {&Edit2, &Edit3, &Edit4, &Edit5};
     for (int i = 0; i < 4; ++i) {
         *caselle[i] = casellaDisabilitata(QStringLiteral("Edit%1").arg(i + 2), GroupBox1);
@@ -246,10 +249,10 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
 
-    BitBtn3 = pulsante(QStringLiteral("BitBtn3"), QStringLiteral("&Calcola"), QStyle::SP_MediaPlay, this);
-    BitBtn1 = pulsante(QStringLiteral("BitBtn1"), QStringLiteral("&Esci"), QStyle::SP_DialogCloseButton, this);
-    BitBtn2 = pulsante(QStringLiteral("BitBtn2"), QStringLiteral("Ca&ncella"), QStyle::SP_TrashIcon, this);
-    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), QStringLiteral("&Stampa"), QStyle::SP_FileIcon, this);
+    BitBtn3 = pulsante(QStringLiteral("BitBtn3"), tr("&Calcola"), QStyle::SP_MediaPlay, this);
+    BitBtn1 = pulsante(QStringLiteral("BitBtn1"), tr("&Esci"), QStyle::SP_DialogCloseButton, this);
+    BitBtn2 = pulsante(QStringLiteral("BitBtn2"), tr("Ca&ncella"), QStyle::SP_TrashIcon, this);
+    BitBtn4 = pulsante(QStringLiteral("BitBtn4"), tr("&Stampa"), QStyle::SP_FileIcon, this);
     BitBtn2->hide();
     BitBtn4->hide();
     connect(BitBtn3, &QPushButton::clicked, this, &TOttimizza::BitBtn3Click);
@@ -279,12 +282,12 @@ TOttimizza::TOttimizza(TStatoProgetto& stato, QWidget* parent)
     RigaOpzioni->addWidget(RadioGroup1);
     // Accanto alle opzioni c'è posto per una casella di spunta con un testo di due parole.
     const int casella = style()->pixelMetric(QStyle::PM_IndicatorWidth)
-        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-        + fontMetrics().horizontalAdvance(QStringLiteral("Minimo acquisto")) + 16;
-    CheckMinimo = new QCheckBox(QStringLiteral("Minimo acquisto"), this);
+        + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + fontMetrics().horizontalAdvance(tr("Minimo acquisto"))
+        + 16;
+    CheckMinimo = new QCheckBox(tr("Minimo acquisto"), this);
     CheckMinimo->setObjectName(QStringLiteral("CheckMinimo"));
     CheckMinimo->setMinimumWidth(casella);
-    CheckMinimo->setToolTip(QStringLiteral("Sceglie le matasse e i tagli che comprano meno tubo in tutto"));
+    CheckMinimo->setToolTip(tr("Sceglie le matasse e i tagli che comprano meno tubo in tutto"));
     RigaOpzioni->addWidget(CheckMinimo, 1);
     colonna->addLayout(RigaOpzioni);
     colonna->addWidget(GroupBox3);
@@ -337,7 +340,7 @@ QVector<int> TOttimizza::MatasseSpuntate() const
 
 void TOttimizza::FormCreate()
 {
-    const QStringList testate = {QStringLiteral("Circuito"), QStringLiteral("      [m]")};
+    const QStringList testate = {tr("Circuito"), QStringLiteral("      [m]")};
     for (int r = 0; r < testate.size(); ++r) {
         auto* it = new QTableWidgetItem(testate[r]);
         it->setFlags(Qt::ItemIsEnabled);
@@ -487,7 +490,7 @@ void TOttimizza::BitBtn3Click()
         m_stato.OttimizzazioneEseguita = false;
         ImpostaOpzione(0);
         ProgressBar1->setValue(ProgressBar1->minimum());
-        TMessaggi::Errore(MsgErroreCalcolo);
+        TMessaggi::Errore(tr(MsgErroreCalcolo));
     } else if (calcolo.Esito == TEsitoOtt::Eseguita) {
         QLineEdit* caselle[] = {Edit2, Edit3, Edit4, Edit5};
         for (int i = 0; i < 4; ++i)
