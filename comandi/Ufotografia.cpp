@@ -74,7 +74,6 @@ bool stessiCollettori(const QVector<TCollettoreAlbero>& a, const QVector<TCollet
     return true;
 }
 
-const char* const Contesto = "TAnnullamenti";
 
 } // namespace
 
@@ -196,69 +195,68 @@ bool TFotografia::operator==(const TFotografia& a) const
 
 QString TFotografia::NomePasso(const TFotografia& p, const TFotografia& d)
 {
-    auto tr = [](const char* testo) { return QCoreApplication::translate(Contesto, testo); };
     auto cambiata = [&](int t) { return !(p.m_tabelle.value(t) == d.m_tabelle.value(t)); };
     auto righe = [](const TFotografia& f, int t) { return f.m_tabelle.value(t).righe.size(); };
 
     // La pianta scrive anche nei locali: il passo è suo.
     if (!(p.m_pianta == d.m_pianta))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica pianta"));
+        return QCoreApplication::translate("TAnnullamenti", "modifica pianta");
     if (cambiata(Info))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica dati cliente"));
+        return QCoreApplication::translate("TAnnullamenti", "modifica dati cliente");
     if (cambiata(DGenerali))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica dati generali"));
+        return QCoreApplication::translate("TAnnullamenti", "modifica dati generali");
     if (cambiata(Locali)) {
         const qsizetype n = righe(d, Locali) - righe(p, Locali);
         if (n > 1)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "inserimento locali"));
+            return QCoreApplication::translate("TAnnullamenti", "inserimento locali");
         if (n == 1)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "inserimento locale"));
+            return QCoreApplication::translate("TAnnullamenti", "inserimento locale");
         if (n < 0)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "eliminazione locale"));
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica locale"));
+            return QCoreApplication::translate("TAnnullamenti", "eliminazione locale");
+        return QCoreApplication::translate("TAnnullamenti", "modifica locale");
     }
     if (p.m_modoTMandata != d.m_modoTMandata || p.m_tMandata != d.m_tMandata
         || (!p.m_impostazioniSalvate && d.m_impostazioniSalvate))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "impostazione temperatura di mandata"));
+        return QCoreApplication::translate("TAnnullamenti", "impostazione temperatura di mandata");
     if (!stessiCollettori(p.m_collettori, d.m_collettori) || p.m_lista != d.m_lista) {
         const qsizetype n = d.m_collettori.size() - p.m_collettori.size();
         if (n > 1)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "assegnazione automatica"));
+            return QCoreApplication::translate("TAnnullamenti", "assegnazione automatica");
         if (n == 1)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "nuovo collettore"));
+            return QCoreApplication::translate("TAnnullamenti", "nuovo collettore");
         if (n < 0)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "eliminazione collettore"));
+            return QCoreApplication::translate("TAnnullamenti", "eliminazione collettore");
         for (qsizetype i = 0; i < p.m_collettori.size(); ++i)
             if (p.m_collettori[i].testo != d.m_collettori[i].testo)
-                return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "rinomina collettore"));
+                return QCoreApplication::translate("TAnnullamenti", "rinomina collettore");
         if (d.m_lista.size() < p.m_lista.size())
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "collegamento circuiti"));
+            return QCoreApplication::translate("TAnnullamenti", "collegamento circuiti");
         if (d.m_lista.size() > p.m_lista.size())
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "ritorno circuiti nella lista"));
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "spostamento circuiti"));
+            return QCoreApplication::translate("TAnnullamenti", "ritorno circuiti nella lista");
+        return QCoreApplication::translate("TAnnullamenti", "spostamento circuiti");
     }
     if (!p.m_confermati && d.m_confermati)
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "conferma collettori"));
+        return QCoreApplication::translate("TAnnullamenti", "conferma collettori");
     if (p.m_confermati && !d.m_confermati)
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "annullamento conferma collettori"));
+        return QCoreApplication::translate("TAnnullamenti", "annullamento conferma collettori");
     if (cambiata(Collettori))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "tipo collettore"));
+        return QCoreApplication::translate("TAnnullamenti", "tipo collettore");
     if (cambiata(Regol) || p.m_modoRegolazione != d.m_modoRegolazione)
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "scelta regolazione"));
+        return QCoreApplication::translate("TAnnullamenti", "scelta regolazione");
     if (cambiata(CompAgg)) {
         const qsizetype n = righe(d, CompAgg) - righe(p, CompAgg);
         if (n > 0)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "aggiunta prodotto"));
+            return QCoreApplication::translate("TAnnullamenti", "aggiunta prodotto");
         if (n < 0)
-            return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "eliminazione prodotto"));
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica prodotto aggiuntivo"));
+            return QCoreApplication::translate("TAnnullamenti", "eliminazione prodotto");
+        return QCoreApplication::translate("TAnnullamenti", "modifica prodotto aggiuntivo");
     }
     if (cambiata(Circuiti) || cambiata(Rotoli) || p.m_ottimizzazione != d.m_ottimizzazione
         || !(p.m_minimo == d.m_minimo))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "ottimizzazione circuiti"));
+        return QCoreApplication::translate("TAnnullamenti", "ottimizzazione circuiti");
     if (p.m_en1264.Serializza() != d.m_en1264.Serializza())
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "bagni e raffrescamento"));
+        return QCoreApplication::translate("TAnnullamenti", "bagni e raffrescamento");
     if (!(p.m_posa == d.m_posa))
-        return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "impostazioni di posa"));
-    return tr(QT_TRANSLATE_NOOP("TAnnullamenti", "modifica"));
+        return QCoreApplication::translate("TAnnullamenti", "impostazioni di posa");
+    return QCoreApplication::translate("TAnnullamenti", "modifica");
 }

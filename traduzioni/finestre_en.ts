@@ -933,6 +933,37 @@ A PDF reader is needed to view this file.
     </message>
 </context>
 <context>
+    <name>TMenuModifica</name>
+    <message>
+        <source>Mo&amp;difica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>La riga in modifica è stata confermata e poi annullata: &quot;Ripeti&quot; la rimette.</source>
+        <translation>The row being edited was confirmed and then undone: &quot;Redo&quot; puts it back.</translation>
+    </message>
+    <message>
+        <source>La riga in modifica è stata confermata prima di ripetere.</source>
+        <translation>The row being edited was confirmed before redoing.</translation>
+    </message>
+</context>
+<context>
     <name>TModelloTabella</name>
     <message>
         <source>Sì</source>

@@ -915,6 +915,37 @@ Per visualizzare questo file occorre avere installato Acrobat Reader.
     </message>
 </context>
 <context>
+    <name>TMenuModifica</name>
+    <message>
+        <source>Mo&amp;difica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Annulla %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La riga in modifica è stata confermata e poi annullata: &quot;Ripeti&quot; la rimette.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La riga in modifica è stata confermata prima di ripetere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TModelloTabella</name>
     <message>
         <source>Sì</source>

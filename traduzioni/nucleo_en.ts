@@ -274,6 +274,121 @@ Some circuits have zero length.</translation>
         <source>Mancanza [W]</source>
         <translation>Shortfall [W]</translation>
     </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>TAnnullamenti</name>
+    <message>
+        <source>modifica pianta</source>
+        <translation>floor plan edit</translation>
+    </message>
+    <message>
+        <source>modifica dati cliente</source>
+        <translation>customer data edit</translation>
+    </message>
+    <message>
+        <source>modifica dati generali</source>
+        <translation>general data edit</translation>
+    </message>
+    <message>
+        <source>inserimento locali</source>
+        <translation>rooms insertion</translation>
+    </message>
+    <message>
+        <source>inserimento locale</source>
+        <translation>room insertion</translation>
+    </message>
+    <message>
+        <source>eliminazione locale</source>
+        <translation>room deletion</translation>
+    </message>
+    <message>
+        <source>modifica locale</source>
+        <translation>room edit</translation>
+    </message>
+    <message>
+        <source>impostazione temperatura di mandata</source>
+        <translation>supply temperature setting</translation>
+    </message>
+    <message>
+        <source>assegnazione automatica</source>
+        <translation>automatic assignment</translation>
+    </message>
+    <message>
+        <source>nuovo collettore</source>
+        <translation>new manifold</translation>
+    </message>
+    <message>
+        <source>eliminazione collettore</source>
+        <translation>manifold deletion</translation>
+    </message>
+    <message>
+        <source>rinomina collettore</source>
+        <translation>manifold rename</translation>
+    </message>
+    <message>
+        <source>collegamento circuiti</source>
+        <translation>circuit connection</translation>
+    </message>
+    <message>
+        <source>ritorno circuiti nella lista</source>
+        <translation>circuits back to the list</translation>
+    </message>
+    <message>
+        <source>spostamento circuiti</source>
+        <translation>circuit move</translation>
+    </message>
+    <message>
+        <source>conferma collettori</source>
+        <translation>manifold confirmation</translation>
+    </message>
+    <message>
+        <source>annullamento conferma collettori</source>
+        <translation>manifold confirmation withdrawal</translation>
+    </message>
+    <message>
+        <source>tipo collettore</source>
+        <translation>manifold type</translation>
+    </message>
+    <message>
+        <source>scelta regolazione</source>
+        <translation>control choice</translation>
+    </message>
+    <message>
+        <source>aggiunta prodotto</source>
+        <translation>product addition</translation>
+    </message>
+    <message>
+        <source>eliminazione prodotto</source>
+        <translation>product deletion</translation>
+    </message>
+    <message>
+        <source>modifica prodotto aggiuntivo</source>
+        <translation>additional product edit</translation>
+    </message>
+    <message>
+        <source>ottimizzazione circuiti</source>
+        <translation>circuit optimisation</translation>
+    </message>
+    <message>
+        <source>bagni e raffrescamento</source>
+        <translation>bathrooms and cooling</translation>
+    </message>
+    <message>
+        <source>impostazioni di posa</source>
+        <translation>layout settings</translation>
+    </message>
+    <message>
+        <source>modifica</source>
+        <translation>edit</translation>
+    </message>
 </context>
 <context>
     <name>TCalcoloOtt</name>
@@ -1190,6 +1305,10 @@ Only .csv and .xlsx files are accepted.</translation>
     <message>
         <source>Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.</source>
         <translation>The manifold is outside every room of the floor: the connections run outside the rooms.</translation>
+    </message>
+    <message>
+        <source>La spirale piegherebbe più stretta del raggio minimo o si avvicinerebbe a sé stessa più del passo.</source>
+        <translation>The spiral would bend tighter than the minimum radius or come closer to itself than the spacing.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,121 @@ Alcuni circuiti hanno lunghezza nulla.</source>
         <source>Mancanza [W]</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sì</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TAnnullamenti</name>
+    <message>
+        <source>modifica pianta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modifica dati cliente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modifica dati generali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inserimento locali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inserimento locale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eliminazione locale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modifica locale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>impostazione temperatura di mandata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>assegnazione automatica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nuovo collettore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eliminazione collettore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rinomina collettore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>collegamento circuiti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ritorno circuiti nella lista</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spostamento circuiti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>conferma collettori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>annullamento conferma collettori</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tipo collettore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scelta regolazione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aggiunta prodotto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eliminazione prodotto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modifica prodotto aggiuntivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ottimizzazione circuiti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bagni e raffrescamento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>impostazioni di posa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modifica</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TCalcoloOtt</name>
@@ -1151,6 +1266,10 @@ Sono accettati solo file .csv e .xlsx.</source>
     </message>
     <message>
         <source>Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La spirale piegherebbe più stretta del raggio minimo o si avvicinerebbe a sé stessa più del passo.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
