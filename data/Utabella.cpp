@@ -825,7 +825,6 @@ void TTabella::rifiuta(const QString& messaggio)
 
 bool TTabella::applicaValore(int indice, const QVariant& valore)
 {
-    const auto& def = m_campi[indice];
     if (m_buffer.valori[indice] == valore && m_buffer.valori[indice].isNull() == valore.isNull())
         return true;
     m_buffer.valori[indice] = valore;

@@ -407,7 +407,7 @@ private Q_SLOTS:
         QCOMPARE(l->State(), TStato::Modifica);
         QCOMPARE(s.a->Pila().count(), 1);
         QVERIFY(!s.a->Annulla());
-        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato, TIcona::Stop);
+        VERIFICA_MESSAGGIO(registro, TestiRegole::LocaleNonRegistrato(), TIcona::Stop);
         QCOMPARE(l->State(), TStato::Modifica);
         QCOMPARE(s.a->Pila().index(), 1);
         // Corretto: il numero 20 si registra, poi si annulla.
