@@ -6,7 +6,7 @@
 # (cartelle senza finestre, documenti tranne quelli di altre aree) si aggiorna con:
 #   scripts/traduzioni.sh nucleo data progetto calc $(find en1264 pianta posa optimise documents \
 #     -name finestre -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print \
-#     | grep -Ev '^documents/U(rapporto|preventivo|pdf|tutti)\.' | sort)
+#     | grep -Ev '^(documents/U(rapporto|preventivo|pdf|tutti)|en1264/Urelazione)\.' | sort)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 (($# >= 2)) || { echo "uso: $0 AREA CARTELLA..." >&2; exit 2; }

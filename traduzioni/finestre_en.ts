@@ -1255,7 +1255,7 @@ The result has not been recorded.</translation>
     </message>
     <message>
         <source>&amp;Modifica</source>
-        <translation>&amp;Edit</translation>
+        <translation>Mod&amp;ify</translation>
     </message>
     <message>
         <source>&amp;Elimina</source>
@@ -1513,7 +1513,7 @@ To enter the first room type its number; the down arrow on the last row adds ano
     </message>
     <message>
         <source>&amp;Esporta...</source>
-        <translation>&amp;Export...</translation>
+        <translation>E&amp;xport...</translation>
     </message>
     <message>
         <source>Scrive i locali in un foglio di calcolo (.csv o .xlsx)</source>
