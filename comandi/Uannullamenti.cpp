@@ -187,11 +187,36 @@ void TAnnullamenti::Concludi()
             passo(m_pila, i)->Dopo.DimenticaAvviso();
         }
     if (m_cambiato) {
-        m_pila.push(new TPasso(std::move(m_prima), std::move(dopo), nome,
-                               [this](const TFotografia& f) { f.Ripristina(m_stato); }));
+        spingi(std::move(m_prima), std::move(dopo), nome);
     } else if (!(dopo == m_prima)) {
         aggiorna(dopo);
     }
+}
+
+void TAnnullamenti::spingi(TFotografia prima, TFotografia dopo, const QString& nome)
+{
+    // Chi riporta i circuiti di un collettore nella lista e poi lo elimina ha fatto una cosa sola:
+    // annullandola, il collettore torna con i suoi circuiti.
+    const int k = TFotografia::CollettoreEliminato(prima, dopo);
+    int n = 0;
+    while (k >= 0 && n < m_pila.index()) {
+        const TPasso* p = passo(m_pila, m_pila.index() - 1 - n);
+        if (TFotografia::CollettoreSvuotato(p->Prima, p->Dopo) != k)
+            break;
+        ++n;
+    }
+    if (n > 0) {
+        prima = passo(m_pila, m_pila.index() - n)->Prima;
+        // Tolti dalla cima senza rimettere nulla: lo stato è già quello di dopo.
+        m_fusione = true;
+        for (int i = 0; i < n; ++i)
+            m_pila.undo();
+        m_fusione = false;
+    }
+    m_pila.push(new TPasso(std::move(prima), std::move(dopo), nome, [this](const TFotografia& f) {
+        if (!m_fusione)
+            f.Ripristina(m_stato);
+    }));
 }
 
 void TAnnullamenti::aggiorna(const TFotografia& ora)

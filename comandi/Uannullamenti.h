@@ -68,6 +68,9 @@ private:
     void segmento(const TFotografia& ora);
     // Aggiunge allo stato attuale le modifiche fatte da sé (ricalcoli) senza creare un passo.
     void aggiorna(const TFotografia& ora);
+    // Mette il passo nella pila; l'eliminazione di un collettore appena svuotato assorbe i passi
+    // che l'hanno svuotato.
+    void spingi(TFotografia prima, TFotografia dopo, const QString& nome);
     bool confermaRecordAperti();
     void ripristina(bool indietro);
 
@@ -76,6 +79,7 @@ private:
     bool m_aperta = false;
     int m_livello = 0;
     bool m_ripristino = false;
+    bool m_fusione = false; // i passi tolti per fonderli non rimettono nulla
     bool m_cambiato = false; // l'utente ha cambiato qualcosa nella finestra aperta
     QString m_nome; // dato da Inizia
     TFotografia m_prima; // all'apertura della finestra

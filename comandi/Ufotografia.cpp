@@ -74,7 +74,6 @@ bool stessiCollettori(const QVector<TCollettoreAlbero>& a, const QVector<TCollet
     return true;
 }
 
-
 } // namespace
 
 QVector<TTabella*> TabelleFotografate(const TDati& d)
@@ -191,6 +190,55 @@ bool TFotografia::operator==(const TFotografia& a) const
         && m_avviso == a.m_avviso && m_nuovi == a.m_nuovi && m_tolti == a.m_tolti
         && m_confermaTolta == a.m_confermaTolta && m_ottimizzazioneTolta == a.m_ottimizzazioneTolta
         && m_dgModificati == a.m_dgModificati && m_localiModificati == a.m_localiModificati;
+}
+
+int TFotografia::CollettoreSvuotato(const TFotografia& p, const TFotografia& d)
+{
+    const QVector<TCollettoreAlbero>& a = p.m_collettori;
+    const QVector<TCollettoreAlbero>& b = d.m_collettori;
+    if (a.size() != b.size() || d.m_lista.size() <= p.m_lista.size())
+        return -1;
+    int svuotato = -1;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].testo != b[i].testo)
+            return -1;
+        if (a[i].circuiti == b[i].circuiti)
+            continue;
+        if (svuotato >= 0)
+            return -1;
+        svuotato = int(i);
+    }
+    if (svuotato < 0)
+        return -1;
+    // Quel che ha lasciato il collettore è andato nella lista, e nient'altro vi è entrato.
+    QStringList usciti = a[svuotato].circuiti;
+    for (const QString& c : b[svuotato].circuiti)
+        if (!usciti.removeOne(c))
+            return -1;
+    QStringList entrati = d.m_lista;
+    for (const QString& c : p.m_lista)
+        if (!entrati.removeOne(c))
+            return -1;
+    usciti.sort();
+    entrati.sort();
+    return usciti == entrati ? svuotato : -1;
+}
+
+int TFotografia::CollettoreEliminato(const TFotografia& p, const TFotografia& d)
+{
+    const QVector<TCollettoreAlbero>& a = p.m_collettori;
+    const QVector<TCollettoreAlbero>& b = d.m_collettori;
+    if (a.size() != b.size() + 1 || p.m_lista != d.m_lista)
+        return -1;
+    qsizetype k = 0;
+    while (k < b.size() && a[k].testo == b[k].testo && a[k].circuiti == b[k].circuiti)
+        ++k;
+    if (!a[k].circuiti.isEmpty())
+        return -1;
+    for (qsizetype i = k; i < b.size(); ++i)
+        if (a[i + 1].testo != b[i].testo || a[i + 1].circuiti != b[i].circuiti)
+            return -1;
+    return int(k);
 }
 
 QString TFotografia::NomePasso(const TFotografia& p, const TFotografia& d)

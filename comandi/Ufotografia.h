@@ -37,6 +37,12 @@ public:
     // Nome del passo che porta da `prima` a `dopo` ("eliminazione collettore"), tradotto.
     static QString NomePasso(const TFotografia& prima, const TFotografia& dopo);
 
+    // Il collettore da cui il passo ha soltanto riportato circuiti nella lista, -1 se il passo
+    // ha cambiato altro nell'assegnazione.
+    static int CollettoreSvuotato(const TFotografia& prima, const TFotografia& dopo);
+    // Il collettore vuoto che il passo ha soltanto eliminato, -1 altrimenti.
+    static int CollettoreEliminato(const TFotografia& prima, const TFotografia& dopo);
+
     struct TRighe
     {
         QList<QVector<QVariant>> righe; // solo i campi memorizzati, nell'ordine della tabella

@@ -92,19 +92,36 @@ struct TSessione
             p.Pagina(indice);
     }
     void Clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-    void ClicLista(int riga)
+    QPoint PuntoLista(int riga)
     {
         TPaginaCollettori* c = f().TabSheet5;
         const QModelIndex i = c->ModelloLista()->index(riga, 0);
         c->ListBox2->scrollTo(i);
-        QTest::mouseClick(c->ListBox2->viewport(), Qt::LeftButton, {}, c->ListBox2->visualRect(i).center());
+        return c->ListBox2->visualRect(i).center();
     }
-    void ClicAlbero(TNodo n)
+    QPoint PuntoAlbero(TNodo n)
     {
         TPaginaCollettori* c = f().TabSheet5;
         const QModelIndex i = c->ModelloAlbero()->Indice(n);
         c->TreeView1->scrollTo(i);
-        QTest::mouseClick(c->TreeView1->viewport(), Qt::LeftButton, {}, c->TreeView1->visualRect(i).center());
+        return c->TreeView1->visualRect(i).center();
+    }
+    void ClicLista(int riga)
+    {
+        QTest::mouseClick(f().TabSheet5->ListBox2->viewport(), Qt::LeftButton, {}, PuntoLista(riga));
+    }
+    void ClicAlbero(TNodo n)
+    {
+        QTest::mouseClick(f().TabSheet5->TreeView1->viewport(), Qt::LeftButton, {}, PuntoAlbero(n));
+    }
+    // Pressione, spostamento oltre la soglia, rilascio sul bersaglio (cercato dopo la pressione).
+    void Trascina(QWidget* da, QPoint inizio, QWidget* a, const std::function<QPoint()>& fine)
+    {
+        QTest::mousePress(da, Qt::LeftButton, {}, inizio);
+        QTest::mouseMove(da, inizio + QPoint(6, 0));
+        const QPoint p = fine();
+        QTest::mouseMove(a, p);
+        QTest::mouseRelease(a, Qt::LeftButton, {}, p);
     }
 };
 
@@ -173,6 +190,25 @@ void esegui(TSessione& s, TRegistroMessaggi& registro, const QString& azione)
         s.ClicLista(riga);
         s.ClicAlbero({s.as().NumeroCollettori() - 1, -1});
         s.Clic(s.f().TabSheet5->SpeedButton3);
+    } else if (cosa == "dalista" || cosa == "nellalista" || cosa == "nellalbero") {
+        // Trascinamenti: il primo circuito del piano dalla lista sul collettore; il primo circuito
+        // del collettore sulla lista o sul primo circuito di un altro collettore.
+        s.Pagina(4);
+        TPaginaCollettori* c = s.f().TabSheet5;
+        QWidget* albero = c->TreeView1->viewport();
+        const int k = a[cosa == "dalista" ? 2 : 1].toInt();
+        if (cosa == "dalista") {
+            int riga = 0;
+            while (riga < s.as().Lista().size() && s.as().PianoCircuito(s.as().Lista()[riga]) != a[1])
+                ++riga;
+            s.Trascina(c->ListBox2->viewport(), s.PuntoLista(riga), albero, [&] { return s.PuntoAlbero({k, -1}); });
+        } else if (cosa == "nellalista") {
+            QWidget* lista = c->ListBox2->viewport();
+            s.Trascina(albero, s.PuntoAlbero({k, 0}), lista,
+                       [lista] { return QPoint(lista->width() / 2, lista->height() - 3); });
+        } else {
+            s.Trascina(albero, s.PuntoAlbero({k, 0}), albero, [&] { return s.PuntoAlbero({a[2].toInt(), 0}); });
+        }
     } else if (cosa == "ritorna" || cosa == "eliminacoll" || cosa == "rinomina") {
         s.Pagina(4);
         // ">>" restituisce il primo circuito del collettore; gli altri lavorano sul collettore.
@@ -218,11 +254,19 @@ void esegui(TSessione& s, TRegistroMessaggi& registro, const QString& azione)
     registro.PrendiTutti();
 }
 
-// Le sole modifiche che restano: ogni "undo" toglie l'ultima rimasta, ogni "redo" la rimette;
-// le azioni che non cambiano nulla da sé (pagina) restano al loro posto.
+// Un ritorno nella lista dei circuiti del collettore `k` (con ">>" o trascinando).
+bool svuota(const QStringList& passo, const QString& k)
+{
+    return passo.size() == 1 && (passo[0].startsWith("ritorna:") || passo[0].startsWith("nellalista:"))
+        && passo[0].section(u':', 1, 1) == k;
+}
+
+// Le sole modifiche che restano: ogni "undo" toglie l'ultimo passo rimasto, ogni "redo" lo
+// rimette; le azioni che non cambiano nulla da sé (pagina) restano al loro posto. Eliminare il
+// collettore appena svuotato è un passo solo con i ritorni che l'hanno svuotato.
 QStringList dirette(const QStringList& azioni)
 {
-    QStringList fatte, annullate;
+    QList<QStringList> fatte, annullate; // azioni di ogni passo o pagina, in ordine
     QList<int> posti; // in `fatte`, le posizioni dei passi
     for (const QString& a : azioni) {
         if (a == "undo") {
@@ -230,13 +274,21 @@ QStringList dirette(const QStringList& azioni)
         } else if (a == "redo") {
             posti << int(fatte.size());
             fatte << annullate.takeLast();
+        } else if (a.startsWith("pagina")) {
+            fatte << QStringList {a};
         } else {
-            if (!a.startsWith("pagina"))
-                posti << int(fatte.size()), annullate.clear();
-            fatte << a;
+            QStringList passo {a};
+            while (a.startsWith("eliminacoll") && !posti.isEmpty() && posti.last() == fatte.size() - 1
+                   && svuota(fatte.last(), a.section(u':', 1, 1)))
+                passo = fatte.takeLast() + passo, posti.removeLast();
+            posti << int(fatte.size()), annullate.clear();
+            fatte << passo;
         }
     }
-    return fatte;
+    QStringList tutte;
+    for (const QStringList& f : fatte)
+        tutte << f;
+    return tutte;
 }
 
 QByteArray file(TStatoProgetto& s)
@@ -344,12 +396,22 @@ private Q_SLOTS:
         QTest::newRow("collettori") << QStringList {"collettore:C1", "collega:PT",    "collega:PT", "ritorna:0",
                                                     "ritorna:0",     "eliminacoll:0", "undo",       "undo",
                                                     "undo",          "redo"}
-                                    << QStringList {"nuovo collettore",
-                                                    "collegamento circuiti",
-                                                    "collegamento circuiti",
-                                                    "ritorno circuiti nella lista",
-                                                    "ritorno circuiti nella lista",
-                                                    "eliminazione collettore"};
+                                    << QStringList {"nuovo collettore", "collegamento circuiti",
+                                                    "collegamento circuiti", "eliminazione collettore"};
+        // Eliminare il collettore appena svuotato assorbe i ritorni che l'hanno svuotato (non
+        // quelli di un altro collettore): annullando torna con i suoi circuiti.
+        QTest::newRow("svuotamento ed eliminazione")
+            << QStringList {"collettore:C1", "collega:PT", "collettore:C2", "collega:PT", "ritorna:1", "ritorna:0",
+                            "eliminacoll:0", "undo",       "redo",          "undo",       "undo"}
+            << QStringList {"nuovo collettore",      "collegamento circuiti",        "nuovo collettore",
+                            "collegamento circuiti", "ritorno circuiti nella lista", "eliminazione collettore"};
+        QTest::newRow("trascinamenti") << QStringList {"collettore:C1", "collettore:C2",  "dalista:PT:0",
+                                                       "dalista:PT:1",  "nellalbero:1:0", "nellalista:0",
+                                                       "nellalista:0",  "eliminacoll:0",  "undo",
+                                                       "redo",          "undo",           "undo",
+                                                       "nellalista:1"}
+                                       << QStringList {"nuovo collettore", "nuovo collettore", "collegamento circuiti",
+                                                       "collegamento circuiti", "ritorno circuiti nella lista"};
         QTest::newRow("automatica e tipo")
             << QStringList {"auto", "rinomina:0:Nord", "undo", "undo", "redo", "tipo", "undo", "redo"}
             << QStringList {"assegnazione automatica", "conferma collettori"};
