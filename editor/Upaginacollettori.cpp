@@ -361,7 +361,8 @@ void TPaginaCollettori::primaDelCambio()
 void TPaginaCollettori::dopoIlCambio()
 {
     const int n = assegnazione().NumeroCollettori();
-    m_espansi.resize(n);
+    // Un collettore che torna annullandone l'eliminazione si mostra aperto, con i suoi circuiti.
+    m_espansi.resize(n, true);
     m_ripristino = true;
     for (int i = 0; i < n; ++i)
         if (m_espansi[i])
