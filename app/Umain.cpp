@@ -4,6 +4,8 @@
 
 #include "app/Ucronologia.h"
 #include "app/Uinfo.h"
+#include "comandi/Uannullamenti.h"
+#include "comandi/Ufotografia.h"
 #include "controlli/Ucaricamento.h"
 #include "controlli/Ucontrolli.h"
 #include "controlli/Udialoghi.h"
@@ -35,6 +37,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -51,9 +54,8 @@ const char* const MsgAltroProgetto = QT_TRANSLATE_NOOP(
 const char* const FiltroTvl = QT_TRANSLATE_NOOP("TTERMOVELA", "TVL Files (*.tvl)");
 const QString ChiaveGeometria = QStringLiteral("FinestraPrincipale/Geometria");
 
-// La scelta "Lingua": ogni lingua col proprio nome, salvata per il prossimo avvio (i testi già
-// mostrati non si rifanno: finestre, griglie e documenti aperti li hanno già copiati).
-void CreaMenuLingua(QMenu* menu)
+// La scelta "Lingua": ogni lingua col proprio nome.
+void CreaMenuLingua(QMenu* menu, const std::function<void(const QString&)>& scegli)
 {
     QMenu* lingua = menu->addMenu(QCoreApplication::translate("TTERMOVELA", "&Lingua"));
     lingua->setObjectName(QStringLiteral("Lingua1"));
@@ -67,12 +69,13 @@ void CreaMenuLingua(QMenu* menu)
         a->setChecked(TLingua::Corrente() == QLatin1String(codice));
         gruppo->addAction(a);
         const QString scelta = QLatin1String(codice);
-        QObject::connect(a, &QAction::triggered, lingua, [scelta] {
-            if (scelta == TLingua::Corrente())
-                return;
-            TLingua::Salva(scelta);
-            TMessaggi::Avviso(
-                QCoreApplication::translate("TTERMOVELA", "La lingua scelta vale dal prossimo avvio del programma."));
+        QObject::connect(a, &QAction::triggered, lingua, [scelta, scegli, gruppo] {
+            scegli(scelta);
+            // Un cambio fermato lascia spuntata la lingua che l'interfaccia mostra.
+            for (QAction* v : gruppo->actions())
+                v->setChecked(v->objectName()
+                              == (TLingua::Installata() == QLatin1String("en") ? QLatin1String("LinguaInglese")
+                                                                               : QLatin1String("LinguaItaliano")));
         });
     }
 }
@@ -204,7 +207,7 @@ void TTERMOVELA::creaMenu()
     N1 = File1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
     Chiudi1 = voce(File1, QStringLiteral("Chiudi1"), tr("&Chiudi"));
-    CreaMenuLingua(File1);
+    CreaMenuLingua(File1, [this](const QString& lingua) { CambiaLingua(lingua); });
     Esci1 = voce(File1, QStringLiteral("Esci1"), tr("&Esci"));
 
     m_modifica = new TMenuModifica(barra, this);
@@ -605,6 +608,66 @@ void TTERMOVELA::Esci1Click()
 {
     // Come chiudere la finestra: con modifiche non salvate si chiede prima.
     close();
+}
+
+// ---------------------------------------------------------------- lingua
+
+void TTERMOVELA::CambiaLingua(const QString& lingua)
+{
+    if (lingua == TLingua::Installata()) {
+        TLingua::Salva(lingua);
+        return;
+    }
+    TRipresa r;
+    if (TProgetto* p = FinestraProgetto()) {
+        if (!VerificaModifiche())
+            return;
+        // Lo stato prima della scrittura, che rifà le liste dei collettori come salvando: la nuova
+        // finestra riprende il progetto esattamente com'era.
+        r.fotografia = std::make_shared<TFotografia>(TFotografia::Prendi(p->Stato()));
+        // Il progetto passa alla nuova finestra scritto com'è, modifiche non salvate comprese.
+        r.cartella = std::make_shared<QTemporaryDir>();
+        r.file = r.cartella->filePath(QStringLiteral("progetto.tvl"));
+        if (!r.cartella->isValid() || !ScriviProgetto(p->Stato(), r.file)) {
+            TMessaggi::Errore(tr("Non è stato possibile cambiare la lingua: il progetto aperto non si può "
+                                 "conservare per la nuova finestra."));
+            return;
+        }
+        r.nomeFile = NomeFile;
+        r.titolo = windowTitle();
+        r.titoloBase = TitoloBase;
+        r.modificato = ProgettoModificato();
+        r.pagina = p->PageControl1->currentIndex();
+    }
+    TLingua::Salva(lingua);
+    TLingua::ImpostaPerEsecuzione(lingua);
+    m_ripresa = std::move(r);
+    ChiudiProgetto();
+    SalvaGeometria();
+    QCoreApplication::exit(RifaiInAltraLingua);
+}
+
+void TTERMOVELA::Riprendi(const TRipresa& r)
+{
+    if (r.file.isEmpty())
+        return;
+    LeggiProgetto(r.file);
+    TProgetto* p = FinestraProgetto();
+    if (!p)
+        return;
+    // La pagina prima della fotografia: quel che entrarvi ricalcola non cambia lo stato ripreso.
+    p->PageControl1->setCurrentIndex(r.pagina);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    r.fotografia->Ripristina(p->Stato());
+    NomeFile = r.nomeFile;
+    TitoloBase = r.titoloBase;
+    m_cronologia->ImpostaCorrente(r.nomeFile);
+    setWindowTitle(r.nomeFile.isEmpty() ? TitoloBase + tr(" : [Senza Titolo]") : r.titolo);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Nessun passo da annullare nella nuova finestra; il progetto resta diverso dal file se lo era.
+    m_dati->ProgettoModificato = r.modificato;
+    if (TAnnullamenti* a = TAnnullamenti::Di(p->Stato()))
+        a->Azzera(!r.modificato);
 }
 
 void TTERMOVELA::Informazioni1Click()

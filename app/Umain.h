@@ -5,9 +5,13 @@
 #include <QPixmap>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QMenu;
+class QTemporaryDir;
+class TFotografia;
 class QStatusBar;
 class TComandiStampa;
 class TDati;
@@ -36,10 +40,26 @@ private:
     QPixmap m_sfondo;
 };
 
+// Il progetto aperto com'era, da riprendere nella finestra principale rifatta in un'altra lingua.
+struct TRipresa
+{
+    std::shared_ptr<QTemporaryDir> cartella; // il progetto scritto, con le modifiche non salvate
+    QString file; // in `cartella`
+    std::shared_ptr<TFotografia> fotografia; // ciò che il file non porta (ricalcoli, avvisi)
+    QString nomeFile; // il file del progetto, vuoto se mai salvato
+    QString titolo;
+    QString titoloBase;
+    bool modificato = false;
+    int pagina = 0;
+};
+
 class TTERMOVELA : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Codice d'uscita del ciclo degli eventi: la finestra va rifatta nella lingua appena scelta.
+    static constexpr int RifaiInAltraLingua = 0x4c49;
+
     TTERMOVELA(TDati* dati, QWidget* parent = nullptr);
     ~TTERMOVELA() override;
 
@@ -71,6 +91,13 @@ public:
     // Legge un progetto o un modello e crea la finestra di progetto.
     void LeggiProgetto(const QString& percorso);
     TInfo* Info() const { return m_info; }
+    // La scelta "Lingua": salvata, poi la finestra si rifà nella nuova lingua con il progetto
+    // aperto com'era (le modifiche in sospeso che impediscono di salvare fermano il cambio).
+    void CambiaLingua(const QString& lingua);
+    // Il progetto da riprendere dopo il cambio di lingua (vuoto se nessuno).
+    std::optional<TRipresa> PrendiRipresa() { return std::exchange(m_ripresa, std::nullopt); }
+    // Riapre il progetto lasciato dalla finestra precedente, com'era.
+    void Riprendi(const TRipresa& r);
     // Falso se l'apertura delle tabelle al primo avvio non è riuscita.
     bool AvvioRiuscito() const { return m_avvioRiuscito; }
 
@@ -137,4 +164,5 @@ private:
     bool m_avvioRiuscito = true;
     TComandiStampa* m_stampa = nullptr;
     TMenuModifica* m_modifica = nullptr; // "Annulla" e "Ripeti"
+    std::optional<TRipresa> m_ripresa;
 };

@@ -1,4 +1,5 @@
 // TERMOVELA: avvio del programma.
+#include "app/Uciclo.h"
 #include "app/Umain.h"
 #include "app/Umessaggibox.h"
 #include "app/Ustart.h"
@@ -10,9 +11,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -70,13 +69,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orvanti S.p.A."));
     const QStringList argomenti = SceltaLingua(QApplication::arguments());
     TLingua::InstallaTraduzioni();
-    // I testi propri di Qt (pulsanti, finestre dei file) nella lingua del resto del programma: in
-    // inglese sono già quelli di Qt.
-    QTranslator traduzioneQt;
-    if (!TLingua::Inglese()
-        && traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioneQt);
+    InstallaTraduzioneQt();
     TMessaggiBox messaggi;
     TMessaggi::installa(&messaggi);
     // I documenti prodotti si aprono con l'applicazione predefinita del desktop.
@@ -93,17 +86,8 @@ int main(int argc, char** argv)
         avvio->MostraSubito();
         // Il modulo dati nasce prima della finestra principale e muore dopo.
         auto dati = std::make_unique<TDati>();
-        auto principale = std::make_unique<TTERMOVELA>(dati.get());
-        avvio->hide();
-        avvio.reset();
-        principale->show();
-        if (!principale->AvvioRiuscito())
-            return 1;
-        // "termovela FILE.tvl" (anche "apri con" del desktop): come una voce della cronologia.
-        if (argomenti.size() > 1)
-            principale->ApriDaPercorso(QFileInfo(argomenti.at(1)).absoluteFilePath());
-        const int esito = app.exec();
-        principale.reset();
+        const QString progetto = argomenti.size() > 1 ? QFileInfo(argomenti.at(1)).absoluteFilePath() : QString();
+        const int esito = EseguiFinestraPrincipale(*dati, progetto, [&avvio] { avvio.reset(); });
         dati.reset();
         TMessaggi::installa(nullptr);
         return esito;

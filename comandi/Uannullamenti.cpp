@@ -95,11 +95,14 @@ TAnnullamenti* TAnnullamenti::Di(const TStatoProgetto& stato)
     return stato.findChild<TAnnullamenti*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void TAnnullamenti::Azzera()
+void TAnnullamenti::Azzera(bool salvato)
 {
     m_aperta = false;
     m_pila.clear();
-    m_pila.setClean();
+    if (salvato)
+        m_pila.setClean();
+    else
+        m_pila.resetClean();
     Q_EMIT cambiato();
 }
 

@@ -29,8 +29,9 @@ public:
 
     QUndoStack& Pila() { return m_pila; }
 
-    // Dopo la lettura di un progetto: pila vuota, stato attuale come quello salvato.
-    void Azzera();
+    // Dopo la lettura di un progetto: pila vuota, stato attuale come quello salvato (o, con
+    // `salvato` falso, diverso dal file: annullare e ripetere non lo fanno tornare "salvato").
+    void Azzera(bool salvato = true);
     // Dopo un salvataggio riuscito: lo stato attuale è quello del file.
     void SegnaSalvato();
 

@@ -10,7 +10,8 @@ QString Corrente();
 bool Inglese();
 // Sceglie la lingua solo per questa esecuzione (riga di comando, script, test); "" toglie la scelta.
 void ImpostaPerEsecuzione(const QString& lingua);
-// Salva la scelta "Lingua" nelle impostazioni (vale dal prossimo avvio).
+// Salva la scelta "Lingua" nelle impostazioni (per i prossimi avvii; le traduzioni di questa
+// esecuzione cambiano con ImpostaPerEsecuzione e InstallaTraduzioni).
 void Salva(const QString& lingua);
 // Installa nell'applicazione le traduzioni compilate (:/traduzioni/*_<lingua>.qm) della lingua
 // corrente, togliendo quelle installate prima; con "it" non ne resta nessuna. Dice quante.

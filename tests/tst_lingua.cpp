@@ -4,10 +4,13 @@
 // del cliente, descrizioni del catalogo, numeri e unità).
 #include "aiuti/RegistroMessaggi.h"
 #include "aiuti/RisposteDialoghi.h"
+#include "app/Uciclo.h"
 #include "app/Uinfo.h"
 #include "app/Umain.h"
 #include "app/Ustart.h"
+#include "comandi/Ufotografia.h"
 #include "controlli/Ucaricamento.h"
+#include "controlli/Ucontrolli.h"
 #include "data/Udatabase.h"
 #include "data/Ulingua.h"
 #include "documents/foglio/Udocumento.h"
@@ -35,6 +38,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
@@ -230,7 +235,8 @@ class TstLingua : public QObject
             if (QMenu* m = a->menu()) {
                 QStringList voci;
                 for (QAction* v : m->actions())
-                    if (!v->isSeparator() && v->isVisible() && !v->text().contains(QRegularExpression(QStringLiteral("^&\\d+ "))))
+                    if (!v->isSeparator() && v->isVisible()
+                        && !v->text().contains(QRegularExpression(QStringLiteral("^&\\d+ "))))
                         voci << v->text();
                 controllaLettere(dove + QStringLiteral(" > ") + a->text(), voci);
             }
@@ -384,7 +390,8 @@ private slots:
         for (const QString& r : rimasti)
             qWarning().noquote() << "da rivedere:" << r;
         QVERIFY2(rimasti.isEmpty(),
-                 qPrintable(QString::number(rimasti.size()) + QStringLiteral(" testi rimasti in italiano o senza lettera propria")));
+                 qPrintable(QString::number(rimasti.size())
+                            + QStringLiteral(" testi rimasti in italiano o senza lettera propria")));
         w.Chiudi1->trigger();
         registro.PrendiTutti();
     }
@@ -400,12 +407,87 @@ private slots:
         auto* inglese = w.findChild<QAction*>(QStringLiteral("LinguaInglese"));
         QVERIFY(inglese);
         QVERIFY(!inglese->isChecked());
-        // La scelta si salva per il prossimo avvio e lo dice; questa esecuzione resta in italiano.
+    }
+
+    // La scelta dal menu rifà subito la finestra nella nuova lingua e riprende il progetto
+    // com'era: modifiche non salvate, pagina, nome del file; poi di nuovo in italiano. Una riga
+    // che le regole rifiutano ferma il cambio con il loro messaggio.
+    void cambioDalMenu()
+    {
         TLingua::ImpostaPerEsecuzione(QString());
-        inglese->trigger();
-        VERIFICA_MESSAGGIO(registro, "La lingua scelta vale dal prossimo avvio del programma.", TIcona::Esclamazione);
-        QCOMPARE(TLingua::Corrente(), QStringLiteral("en"));
         TLingua::Salva(QStringLiteral("it"));
+        TLingua::InstallaTraduzioni();
+        TDati dati;
+        QList<QStringList> menu; // i titoli della barra di ogni finestra creata
+        TFotografia prima;
+        QString nome;
+        int finestre = 0;
+        auto lingua = [](TTERMOVELA& w, const char* nome) {
+            QAction* a = w.findChild<QAction*>(QLatin1String(nome));
+            QVERIFY(a);
+            a->trigger();
+        };
+        const int esito = EseguiFinestraPrincipale(dati, QString(), {}, [&](TTERMOVELA& w) {
+            ++finestre;
+            QStringList titoli;
+            for (QAction* a : w.menuBar()->actions())
+                titoli << a->text();
+            menu << titoli;
+            auto passo = [&, pw = &w] {
+                TTERMOVELA& w = *pw;
+                if (finestre == 1) {
+                    TProgetto* p = apriProgetto(w);
+                    QVERIFY(p);
+                    p->PageControl1->setCurrentWidget(p->TabSheet3);
+                    TTabella* l = dati.AuxLocali;
+                    l->VaiA(0);
+                    l->Edit();
+                    QVERIFY(l->FieldByName("CTermico").Imposta(2345));
+                    QTest::mouseClick(p->TabSheet3->DBNavigator3->Pulsante(TDBNavigator::nbPost), Qt::LeftButton);
+                    // Il numero del primo locale dato al secondo: il cambio si ferma sul messaggio.
+                    l->VaiA(1);
+                    l->Edit();
+                    QVERIFY(l->FieldByName("ID").Imposta(l->ValoreRiga(0, l->IndiceCampo("ID")).toInt()));
+                    registro.PrendiTutti();
+                    lingua(w, "LinguaInglese");
+                    QVERIFY(registro.Quanti() > 0);
+                    registro.PrendiTutti();
+                    QCOMPARE(TLingua::Installata(), QStringLiteral("it"));
+                    QVERIFY(w.findChild<QAction*>(QStringLiteral("LinguaItaliano"))->isChecked());
+                    l->Cancel();
+                    prima = TFotografia::Prendi(p->Stato());
+                    nome = w.NomeFile;
+                    lingua(w, "LinguaInglese");
+                } else if (finestre == 2) {
+                    TProgetto* p = w.FinestraProgetto();
+                    QVERIFY(p);
+                    QVERIFY(TFotografia::Prendi(p->Stato()) == prima);
+                    QCOMPARE(dati.AuxLocali->ValoreRiga(0, dati.AuxLocali->IndiceCampo("CTermico")).toInt(), 2345);
+                    QCOMPARE(p->PageControl1->currentWidget(), p->TabSheet3);
+                    QCOMPARE(w.NomeFile, nome);
+                    QVERIFY(w.windowTitle().endsWith(nome));
+                    QVERIFY(w.ProgettoModificato());
+                    QVERIFY(!w.findChild<QAction*>(QStringLiteral("Annulla1"))->isEnabled());
+                    lingua(w, "LinguaItaliano");
+                } else {
+                    QVERIFY(w.FinestraProgetto());
+                    QVERIFY(w.ProgettoModificato());
+                    w.ChiudiProgetto();
+                    QCoreApplication::exit(7);
+                }
+            };
+            QTimer::singleShot(0, &w, [passo] {
+                passo();
+                if (QTest::currentTestFailed())
+                    QCoreApplication::exit(-1);
+            });
+        });
+        QCOMPARE(esito, 7);
+        QCOMPARE(finestre, 3);
+        QCOMPARE(menu.value(1).value(0), QStringLiteral("&Project"));
+        QCOMPARE(menu.value(2).value(0), QStringLiteral("&Progetto"));
+        QCOMPARE(TLingua::Corrente(), QStringLiteral("it"));
+        registro.PrendiTutti();
     }
 
     void cleanup() { QVERIFY(registro.Controlla()); }

@@ -1754,10 +1754,6 @@ Close the current project first.</translation>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <source>La lingua scelta vale dal prossimo avvio del programma.</source>
-        <translation>The chosen language applies from the next start of the program.</translation>
-    </message>
-    <message>
         <source>&amp;Progetto</source>
         <translation>&amp;Project</translation>
     </message>
@@ -1896,6 +1892,10 @@ Eventuali modifiche non salvate andranno perse.</source>
         <translation>Are you sure you want to close the open project?
 
 Any unsaved changes will be lost.</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile cambiare la lingua: il progetto aperto non si può conservare per la nuova finestra.</source>
+        <translation>The language could not be changed: the open project cannot be kept for the new window.</translation>
     </message>
 </context>
 </TS>

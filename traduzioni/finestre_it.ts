@@ -1721,10 +1721,6 @@ Chiudere prima il progetto in corso.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>La lingua scelta vale dal prossimo avvio del programma.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Progetto</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1854,6 +1850,10 @@ Eventuali modifiche non salvate andranno perse.</source>
         <source>Sei sicuro di volere chiudere il progetto aperto?
 
 Eventuali modifiche non salvate andranno perse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non è stato possibile cambiare la lingua: il progetto aperto non si può conservare per la nuova finestra.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
