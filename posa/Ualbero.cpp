@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <queue>
 
@@ -25,25 +26,62 @@ struct TTratto
     QList<TRamo> figli;
 };
 
-// I tratti della retta di ordinata w dentro il campo, come intervalli di ascissa.
-QList<std::pair<double, double>> Intervalli(const GEOSGeometry* campo, QPointF u, QPointF v, double w, double tMin,
-                                            double tMax)
+// I tratti della retta di ordinata w dentro il campo, come intervalli di ascissa: dove la retta
+// attraversa i lati degli anelli (un capo sopra la retta e l'altro no: un vertice sulla retta
+// conta una volta), a coppie.
+QList<std::pair<double, double>> Intervalli(const TForme& campo, QPointF u, QPointF v, double w)
 {
-    auto retta = geos_tvl::Linea(QPolygonF {u * (tMin - 1) + v * w, u * (tMax + 1) + v * w});
-    auto tagli = geos_tvl::Intersezione(campo, retta.get());
-    QList<std::pair<double, double>> grezzi, r;
-    for (const QLineF& l : geos_tvl::Spezzoni(tagli.get())) {
-        const double a = QPointF::dotProduct(l.p1(), u), b = QPointF::dotProduct(l.p2(), u);
-        grezzi.append({std::min(a, b), std::max(a, b)});
+    QList<double> tagli;
+    auto anello = [&](const QPolygonF& r) {
+        for (qsizetype i = 0, n = r.size(); i < n; ++i) {
+            const QPointF p = r[i], q = r[(i + 1) % n];
+            const double wp = QPointF::dotProduct(p, v), wq = QPointF::dotProduct(q, v);
+            if ((wp > w) != (wq > w)) {
+                const double tp = QPointF::dotProduct(p, u), tq = QPointF::dotProduct(q, u);
+                tagli << tp + (tq - tp) * (w - wp) / (wq - wp);
+            }
+        }
+    };
+    for (const TForma& f : campo) {
+        anello(f.esterno);
+        for (const QPolygonF& foro : f.fori)
+            anello(foro);
     }
-    std::sort(grezzi.begin(), grezzi.end());
-    // GEOS può spezzare un tratto dritto dove la retta tocca un vertice: si riuniscono.
-    for (const auto& g : grezzi)
-        if (!r.isEmpty() && g.first <= r.last().second + 1e-9)
-            r.last().second = std::max(r.last().second, g.second);
-        else
-            r.append(g);
-    r.removeIf([](const auto& x) { return x.second - x.first < 1e-3; });
+    std::sort(tagli.begin(), tagli.end());
+    QList<std::pair<double, double>> r;
+    for (qsizetype i = 0; i + 1 < tagli.size(); i += 2)
+        if (tagli[i + 1] - tagli[i] >= 1e-3)
+            r.append({tagli[i], tagli[i + 1]});
+    return r;
+}
+
+using TIntervalli = QList<std::pair<double, double>>;
+
+// Le parti comuni di due elenchi ordinati di intervalli disgiunti.
+TIntervalli Comuni(const TIntervalli& x, const TIntervalli& y)
+{
+    TIntervalli r;
+    for (qsizetype i = 0, j = 0; i < x.size() && j < y.size();) {
+        const double da = std::max(x[i].first, y[j].first), a = std::min(x[i].second, y[j].second);
+        if (a - da >= 1e-3)
+            r.append({da, a});
+        (x[i].second < y[j].second ? i : j)++;
+    }
+    return r;
+}
+
+// Le passate dove il tubo ci sta tutto: l'asse nel campo e i due tubi ai lati, fino a mezzo passo
+// oltre il capo (il tubo gira lì con uno spigolo vivo), dentro il bordo ridotto della distanza.
+// Contro un lato obliquo la passata si accorcia.
+TIntervalli Passata(const TForme& campo, const TForme& limite, QPointF u, QPointF v, double w, double s)
+{
+    TIntervalli r = Intervalli(campo, u, v, w);
+    for (double lato : {-s / 2, s / 2}) {
+        TIntervalli tubo = Intervalli(limite, u, v, w + lato);
+        for (auto& [da, a] : tubo)
+            da += s / 2, a -= s / 2;
+        r = Comuni(r, tubo);
+    }
     return r;
 }
 
@@ -65,7 +103,10 @@ public:
         if (punti.isEmpty() || QLineF(punti.last(), q).length() > 1e-9)
             punti << q;
     }
-    void Visita(int n, double e)
+    // Senza ritorno (il ramo che chiude il giro) si finisce al capo dove un piolo porta avanti, e
+    // di lì nel figlio, anch'esso senza ritorno: dove l'albero è una catena il giro è una
+    // serpentina, senza tratti ripercorsi.
+    void Visita(int n, double e, bool torna)
     {
         const TTratto& tr = tratti[n];
         QList<TRamo> prima, dopo;
@@ -73,13 +114,26 @@ public:
             (r.t < e ? prima : dopo) << r;
         std::sort(prima.begin(), prima.end(), [](const TRamo& x, const TRamo& y) { return x.t > y.t; });
         std::sort(dopo.begin(), dopo.end(), [](const TRamo& x, const TRamo& y) { return x.t < y.t; });
+        auto alCapo = [](const QList<TRamo>& l, double t) { return !l.isEmpty() && std::abs(l.last().t - t) < 1e-9; };
+        const bool fineA = alCapo(dopo, tr.a) || (!alCapo(prima, tr.da) && tr.a - e >= e - tr.da);
+        if (!fineA) {
+            std::swap(prima, dopo); // si va prima verso a, si finisce verso da
+        }
+        const double capo1 = fineA ? tr.da : tr.a, capo2 = fineA ? tr.a : tr.da;
+        std::optional<TRamo> coda;
+        if (!torna && alCapo(dopo, capo2))
+            coda = dopo.takeLast();
         for (const TRamo& r : prima)
             Sali(n, r);
-        Aggiungi(P(n, tr.da));
+        Aggiungi(P(n, capo1));
         for (const TRamo& r : dopo)
             Sali(n, r);
-        Aggiungi(P(n, tr.a));
-        Aggiungi(P(n, e));
+        Aggiungi(P(n, capo2));
+        if (coda) {
+            Aggiungi(P(coda->nodo, coda->t));
+            Visita(coda->nodo, coda->t, false);
+        } else if (torna)
+            Aggiungi(P(n, e));
     }
 
 private:
@@ -87,7 +141,7 @@ private:
     {
         Aggiungi(P(n, r.t));
         Aggiungi(P(r.nodo, r.t));
-        Visita(r.nodo, r.t);
+        Visita(r.nodo, r.t, true);
         Aggiungi(P(n, r.t));
     }
     const QList<TTratto>& tratti;
@@ -105,13 +159,16 @@ QPolygonF TAlbero::Asse(const TForma& parte, const TParametriPosa& p, QPointF ve
     if (limite.isEmpty() || geos_tvl::Vuota(campo.get()))
         return {};
     auto largo = geos_tvl::Buffer(campo.get(), 1e-6);
+    // Molti pioli da provare contro lo stesso campo: geometria preparata.
+    const std::unique_ptr<const GEOSPreparedGeometry, void (*)(const GEOSPreparedGeometry*)> preparato(
+        GEOSPrepare_r(geos_tvl::Contesto(), largo.get()),
+        [](const GEOSPreparedGeometry* g) { GEOSPreparedGeom_destroy_r(geos_tvl::Contesto(), g); });
     const QPointF v(-u.y(), u.x());
-    double tMin = 1e300, tMax = -1e300, wMin = 1e300, wMax = -1e300;
-    for (const TForma& pezzo : geos_tvl::Forme(campo.get()))
-        for (const QPointF& q : pezzo.esterno) {
-            tMin = std::min(tMin, QPointF::dotProduct(q, u)), tMax = std::max(tMax, QPointF::dotProduct(q, u));
+    double wMin = 1e300, wMax = -1e300;
+    const TForme pezzi = geos_tvl::Forme(campo.get());
+    for (const TForma& pezzo : pezzi)
+        for (const QPointF& q : pezzo.esterno)
             wMin = std::min(wMin, QPointF::dotProduct(q, v)), wMax = std::max(wMax, QPointF::dotProduct(q, v));
-        }
     // Passate a due passi, centrate nella larghezza: l'avanzo si divide fra i due lati.
     const double eps = 1e-5;
     const int righe = std::min(int(std::floor((wMax - wMin) / (2 * s) + 1e-9)) + 1, 2 * p.maxAnelli);
@@ -120,7 +177,7 @@ QPolygonF TAlbero::Asse(const TForma& parte, const TParametriPosa& p, QPointF ve
     QList<TTratto> tratti;
     for (int k = 0; k < righe; ++k) {
         w << std::min(w0 + 2 * s * k, wMax - eps);
-        for (const auto& [da, a] : Intervalli(campo.get(), u, v, w.last(), tMin, tMax))
+        for (const auto& [da, a] : Passata(pezzi, limite, u, v, w.last(), s))
             tratti.append(TTratto {k, da, a, {}});
     }
     if (tratti.isEmpty())
@@ -145,7 +202,9 @@ QPolygonF TAlbero::Asse(const TForma& parte, const TParametriPosa& p, QPointF ve
         const int dd = r >= rigaRadice ? r - rigaRadice : rigaRadice - 1 - r;
         const bool capoA = (dd % 2 == 0) == dalCapoDa;
         for (double t : {capoA ? o1 : o0, capoA ? o0 : o1, (o0 + o1) / 2})
-            if (geos_tvl::Copre(largo.get(), geos_tvl::Linea(QPolygonF {giro.P(i, t), giro.P(j, t)}).get()))
+            if (GEOSPreparedCovers_r(geos_tvl::Contesto(), preparato.get(),
+                                     geos_tvl::Linea(QPolygonF {giro.P(i, t), giro.P(j, t)}).get())
+                == 1)
                 return t;
         return std::nullopt;
     };
@@ -175,38 +234,27 @@ QPolygonF TAlbero::Asse(const TForma& parte, const TParametriPosa& p, QPointF ve
     const QPointF p0 = giro.P(radice, ingresso);
     giro.Aggiungi(Anelli::PiuVicino(Anelli::Antiorario(limite.first().esterno), p0));
     giro.Aggiungi(p0);
-    giro.Visita(radice, ingresso);
-    // Il ritorno finale alla radice non aggiunge fascia: il giro si ferma all'ultimo capo nuovo.
-    QPolygonF& a = giro.punti;
-    while (a.size() > 3) {
-        const qsizetype n = a.size();
-        bool ripete = false;
-        for (qsizetype k = 0; k + 1 < n - 1 && !ripete; ++k)
-            ripete = QLineF(a[k], a[n - 1]).length() < 1e-9 && QLineF(a[k + 1], a[n - 2]).length() < 1e-9;
-        if (!ripete)
-            break;
-        a.removeLast();
-    }
+    giro.Visita(radice, ingresso, false);
+    const QPolygonF& a = giro.punti;
     return a.size() >= 3 ? a : QPolygonF {};
 }
 
 TCircuitoPosato TAlbero::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso, double oltre) const
 {
     const QPointF u = TRipartitore().DirezionePrincipale(parte);
-    const double area = TGeometria::Area(parte);
-    TCircuitoPosato migliore;
+    // Il tubo gira intorno ai rami: circa due volte la loro lunghezza. Si fa il tubo solo per gli
+    // assi che promettono di superare quello che già c'è, dal più promettente.
+    QList<std::pair<double, QPolygonF>> assi;
     for (QPointF d : {u, QPointF(-u.y(), u.x())}) {
-        // La seconda direzione serve solo se la prima lascia vuota parte dell'area.
-        if (migliore.lunghezza * p.passo >= 0.9 * area)
-            break;
         double rami = 0;
-        const QPolygonF a = Asse(parte, p, verso, d, &rami);
-        // Il tubo gira intorno ai rami: circa due volte la loro lunghezza.
-        if (a.isEmpty() || 2 * rami < std::max(oltre, migliore.lunghezza) * 1.01)
-            continue;
-        const TCircuitoPosato c = TTracciatore().TuboDaAsse(a, parte, p);
-        if (c.lunghezza > std::max(oltre, migliore.lunghezza) && TuboRegolare(c, p))
-            migliore = c;
+        if (QPolygonF a = Asse(parte, p, verso, d, &rami); !a.isEmpty() && 2 * rami > oltre)
+            assi.append({rami, a});
     }
-    return migliore;
+    std::stable_sort(assi.begin(), assi.end(), [](const auto& x, const auto& y) { return x.first > y.first; });
+    for (const auto& [rami, a] : assi) {
+        TCircuitoPosato c = TTracciatore().TuboDaAsse(a, parte, p);
+        if (c.lunghezza > oltre && TuboRegolare(c, p))
+            return c;
+    }
+    return {};
 }

@@ -9,8 +9,9 @@
 class TAlbero
 {
 public:
-    // Il tubo più lungo fra le direzioni provate, che rispetta passo e raggio; non posato se nessuno
-    // supera la lunghezza data (il tubo che già c'è: non si fa un tubo che non servirà).
+    // Il tubo dell'asse più lungo fra le due direzioni provate che rispetta passo e raggio; non
+    // posato se nessuno supera la lunghezza data (il tubo che già c'è: non si fa un tubo che non
+    // servirà).
     TCircuitoPosato Posa(const TForma& parte, const TParametriPosa& p, QPointF verso, double oltre = 0) const;
     // L'asse per la direzione u: il giro dell'albero dall'ingresso, ogni ramo percorso in andata e
     // ritorno (vuoto se la parte è troppo stretta). In rami, la lunghezza dell'albero.

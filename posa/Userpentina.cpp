@@ -146,9 +146,9 @@ TCircuitoPosato TSerpentina::Posa(const TForma& parte, const TParametriPosa& p, 
 {
     TCircuitoPosato c = PosaSemplice(parte, p, verso);
     // Un foro o una rientranza fermano le passate prima della fine della parte: l'albero di
-    // passate ci gira intorno e la riempie.
-    if (!c.Posato() || c.lunghezza * p.passo < 0.88 * TGeometria::Area(parte))
-        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, c.lunghezza); a.Posato())
+    // passate ci gira intorno e la riempie (se copre davvero di più: tempo limitato).
+    if (!c.Posato() || c.lunghezza * p.passo < 0.86 * TGeometria::Area(parte))
+        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.03 * c.lunghezza); a.Posato())
             return a;
     return c;
 }

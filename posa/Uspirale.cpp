@@ -2,7 +2,7 @@
 
 #include "data/Uformato.h"
 #include "pianta/Ugeos.h"
-#include "posa/Userpentina.h"
+#include "posa/Ualbero.h"
 
 #include <QLineF>
 #include <QLocale>
@@ -492,9 +492,9 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
 {
     TCircuitoPosato c = PosaGiri(parte, p, verso);
     // Dove i giri lasciano vuota troppa parte (una forma a L o a T, un foro) le passate la riempiono
-    // meglio: il circuito resta uno solo, dall'ingresso e ritorno.
+    // meglio, se di un buon tratto: il circuito resta uno solo, dall'ingresso e ritorno.
     if (c.Posato() && c.lunghezza * p.passo <= 0.85 * TGeometria::Area(parte))
-        if (TCircuitoPosato a = TSerpentina().Posa(parte, p, verso); a.lunghezza > c.lunghezza)
+        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.05 * c.lunghezza); a.Posato())
             return a;
     return c;
 }
