@@ -90,11 +90,12 @@ TIntervalli Passata(const TForme& campo, const TForme& limite, QPointF u, QPoint
 class TGiro
 {
 public:
-    TGiro(const QList<TTratto>& tratti, const QList<double>& w, QPointF u, QPointF v)
+    TGiro(const QList<TTratto>& tratti, const QList<double>& w, QPointF u, QPointF v, double s)
         : tratti(tratti)
         , w(w)
         , u(u)
         , v(v)
+        , mezzo(s / 2)
     { }
     QPolygonF punti;
     QPointF P(int n, double t) const { return u * t + v * w[tratti[n].riga]; }
@@ -120,15 +121,18 @@ public:
             std::swap(prima, dopo); // si va prima verso a, si finisce verso da
         }
         const double capo1 = fineA ? tr.da : tr.a, capo2 = fineA ? tr.a : tr.da;
+        // Dove il giro torna indietro, l'estremità piatta sta mezzo passo oltre il capo: il tubo
+        // arriva fin dove arrivano i suoi lati (le passate sono accorciate per questo).
+        const double oltre1 = capo1 + (fineA ? -mezzo : mezzo), oltre2 = capo2 + (fineA ? mezzo : -mezzo);
         std::optional<TRamo> coda;
         if (!torna && alCapo(dopo, capo2))
             coda = dopo.takeLast();
         for (const TRamo& r : prima)
             Sali(n, r);
-        Aggiungi(P(n, capo1));
+        Aggiungi(P(n, std::abs(capo1 - e) < 1e-9 ? capo1 : oltre1));
         for (const TRamo& r : dopo)
             Sali(n, r);
-        Aggiungi(P(n, capo2));
+        Aggiungi(P(n, torna && !coda ? oltre2 : capo2));
         if (coda) {
             Aggiungi(P(coda->nodo, coda->t));
             Visita(coda->nodo, coda->t, false);
@@ -147,6 +151,7 @@ private:
     const QList<TTratto>& tratti;
     const QList<double>& w;
     QPointF u, v;
+    double mezzo;
 };
 } // namespace
 
@@ -185,7 +190,7 @@ QPolygonF TAlbero::Asse(const TForma& parte, const TParametriPosa& p, QPointF ve
     // Radice: il tratto con il capo più vicino al punto verso.
     int radice = 0;
     double ingresso = 0, dMin = 1e300;
-    TGiro giro(tratti, w, u, v);
+    TGiro giro(tratti, w, u, v, s);
     for (int n = 0; n < tratti.size(); ++n)
         for (double t : {tratti[n].da, tratti[n].a})
             if (const double d = QLineF(giro.P(n, t), verso).length(); d < dMin)
