@@ -121,9 +121,7 @@ public:
             std::swap(prima, dopo); // si va prima verso a, si finisce verso da
         }
         const double capo1 = fineA ? tr.da : tr.a, capo2 = fineA ? tr.a : tr.da;
-        // Dove il giro torna indietro, l'estremità piatta sta mezzo passo oltre il capo: il tubo
-        // arriva fin dove arrivano i suoi lati (le passate sono accorciate per questo).
-        const double oltre1 = capo1 + (fineA ? -mezzo : mezzo), oltre2 = capo2 + (fineA ? mezzo : -mezzo);
+        const double oltre1 = Punta(tr, e, capo1, fineA ? -1 : 1), oltre2 = Punta(tr, e, capo2, fineA ? 1 : -1);
         std::optional<TRamo> coda;
         if (!torna && alCapo(dopo, capo2))
             coda = dopo.takeLast();
@@ -141,6 +139,17 @@ public:
     }
 
 private:
+    // Dove il giro torna indietro, l'estremità piatta sta mezzo passo oltre il capo: il tubo arriva
+    // fin dove arrivano i suoi lati (le passate sono accorciate per questo). Con un piolo a meno di
+    // un passo dal capo, in linea con il lato del piolo: un gradino più corto di un passo
+    // piegherebbe il tubo più stretto del raggio.
+    double Punta(const TTratto& tr, double e, double capo, double verso) const
+    {
+        double vicino = std::abs(e - capo);
+        for (const TRamo& r : tr.figli)
+            vicino = std::min(vicino, std::abs(r.t - capo));
+        return vicino < 2 * mezzo ? capo + verso * (mezzo - vicino) : capo + verso * mezzo;
+    }
     void Sali(int n, const TRamo& r)
     {
         Aggiungi(P(n, r.t));
