@@ -13,8 +13,8 @@ public:
     // posato se nessuno supera la lunghezza data (il tubo che già c'è: non si fa un tubo che non
     // servirà).
     TCircuitoPosato Posa(const TForma& parte, const TParametriPosa& p, QPointF verso, double oltre = 0) const;
-    // L'asse per la direzione u: il giro dell'albero dall'ingresso, ogni ramo percorso in andata e
-    // ritorno (vuoto se la parte è troppo stretta). In rami, la lunghezza dell'albero.
+    // L'asse per la direzione u: il giro dell'albero dall'ingresso, i rami laterali percorsi in
+    // andata e ritorno (vuoto se la parte è troppo stretta). In rami, la lunghezza dell'albero.
     QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso, QPointF u,
                    double* rami = nullptr) const;
 };
