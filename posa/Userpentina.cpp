@@ -2,6 +2,7 @@
 
 #include "data/Uformato.h"
 #include "pianta/Ugeos.h"
+#include "posa/Ualbero.h"
 #include "posa/Uripartizione.h"
 
 #include <QLineF>
@@ -142,6 +143,17 @@ QPolygonF TSerpentina::Asse(const TForma& parte, const TParametriPosa& p, QPoint
 }
 
 TCircuitoPosato TSerpentina::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    TCircuitoPosato c = PosaSemplice(parte, p, verso);
+    // Un foro o una rientranza fermano le passate prima della fine della parte: l'albero di
+    // passate ci gira intorno e la riempie (se copre davvero di più: tempo limitato).
+    if (!c.Posato() || c.lunghezza * p.passo < 0.86 * TGeometria::Area(parte))
+        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.03 * c.lunghezza); a.Posato())
+            return a;
+    return c;
+}
+
+TCircuitoPosato TSerpentina::PosaSemplice(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     QList<QPolygonF> assi = Candidati(parte, p, verso, false);
     if (assi.size() == 1) {

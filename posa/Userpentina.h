@@ -12,6 +12,7 @@ public:
     QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
 
 private:
+    TCircuitoPosato PosaSemplice(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
     // Gli assi possibili, dal più lungo; senza tutti, il solo primo se copre già la parte.
     QList<QPolygonF> Candidati(const TForma& parte, const TParametriPosa& p, QPointF verso, bool tutti) const;
     QPolygonF AsseCon(const TForma& parte, const TParametriPosa& p, QPointF verso, QPointF u, int partenza) const;

@@ -2,6 +2,7 @@
 
 #include "data/Uformato.h"
 #include "pianta/Ugeos.h"
+#include "posa/Ualbero.h"
 
 #include <QLineF>
 #include <QLocale>
@@ -197,6 +198,14 @@ bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
         && CurveStrette(ci.tubo, RaggioAmmesso(p), false).isEmpty();
 }
 
+} // namespace
+
+bool TuboRegolare(const TCircuitoPosato& ci, const TParametriPosa& p)
+{
+    return Regolare(ci, p);
+}
+
+namespace {
 // Ascissa sull'asse (aperto) del punto più vicino a q.
 double AscissaSu(const QPolygonF& asse, QPointF q)
 {
@@ -480,6 +489,17 @@ QPolygonF TSpirale::Coda(const TForma& parte, const TParametriPosa& p, const QPo
 }
 
 TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPointF verso) const
+{
+    TCircuitoPosato c = PosaGiri(parte, p, verso);
+    // Dove i giri lasciano vuota troppa parte (una forma a L o a T, un foro) le passate la riempiono
+    // meglio, se di un buon tratto: il circuito resta uno solo, dall'ingresso e ritorno.
+    if (c.Posato() && c.lunghezza * p.passo <= 0.85 * TGeometria::Area(parte))
+        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.05 * c.lunghezza); a.Posato())
+            return a;
+    return c;
+}
+
+TCircuitoPosato TSpirale::PosaGiri(const TForma& parte, const TParametriPosa& p, QPointF verso) const
 {
     QList<QPolygonF> giri = Giri(parte, p, verso);
     const QPolygonF asse = giri.isEmpty() ? QPolygonF {} : AsseDa(giri, InizioVerso(giri, p.passo, verso), parte, p);

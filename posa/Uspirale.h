@@ -5,6 +5,10 @@
 // è il contorno della fascia intorno all'asse.
 #include "posa/Ucircuito.h"
 
+// Il tubo rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove torna
+// indietro fra due vicini).
+bool TuboRegolare(const TCircuitoPosato& ci, const TParametriPosa& p);
+
 class TSpirale
 {
     Q_DECLARE_TR_FUNCTIONS(TSpirale)
@@ -15,6 +19,7 @@ public:
     QPolygonF Asse(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
 
 private:
+    TCircuitoPosato PosaGiri(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
     QList<QPolygonF> Giri(const TForma& parte, const TParametriPosa& p, QPointF verso) const;
     double InizioVerso(const QList<QPolygonF>& giri, double s, QPointF verso) const;
     QPolygonF AsseDa(const QList<QPolygonF>& giri, double inizio, const TForma& parte, const TParametriPosa& p) const;

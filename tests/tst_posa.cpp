@@ -157,10 +157,6 @@ void TestPosa::circuiti_data()
     QTest::addColumn<double>("passo");
     QTest::addColumn<TSchemaPosa>("schema");
     QTest::addColumn<bool>("posabile");
-    // Limiti noti, dichiarati perché il test li segnali se spariscono: copertura scarsa (la
-    // serpentina intorno a un foro, la spirale rinuncia ai giri interni dove piegherebbero troppo
-    // stretti). Il resto della geometria vale sempre: dentro, passo, raggio, nessun incrocio.
-    QTest::addColumn<QString>("limite");
 
     const TForma rett {Rett(0, 0, 4, 3), {}};
     const TForma grande {Rett(0, 0, 7, 4.5), {}};
@@ -172,24 +168,28 @@ void TestPosa::circuiti_data()
     const TForma stretto {Rett(0, 0, 3, 0.25), {}};
     const TForma ti {QPolygonF {{0, 0}, {6, 0}, {6, 1.5}, {4, 1.5}, {4, 4}, {2, 4}, {2, 1.5}, {0, 1.5}}, {}};
     const TForma dueFori {Rett(0, 0, 6, 4), {Rett(1, 1, 2, 2), Rett(4, 2, 5, 3)}};
+    // Forma a U e foro obliquo: le passate dritte si fermano contro il vuoto in mezzo.
+    const TForma u {QPolygonF {{0, 0}, {5, 0}, {5, 4}, {3.5, 4}, {3.5, 1.5}, {1.5, 1.5}, {1.5, 4}, {0, 4}}, {}};
+    const TForma foroObliquo {Rett(0, 0, 5, 4), {QPolygonF {{2.5, 1.2}, {3.3, 2}, {2.5, 2.8}, {1.7, 2}}}};
     const TForma sfrido {QPolygonF {{0, 0}, {4, 0}, {4, 1}, {6, 1}, {6, 1.02}, {4, 1.02}, {4, 3}, {0, 3}}, {}};
 
     for (TSchemaPosa schema : {TSchemaPosa::Spirale, TSchemaPosa::Serpentina}) {
         const char* nome = schema == TSchemaPosa::Spirale ? "spirale" : "serpentina";
         auto riga = [&](const char* caso) -> QTestData& { return QTest::addRow("%s_%s", caso, nome); };
-        const bool spirale = schema == TSchemaPosa::Spirale;
-        riga("rettangolo") << rett << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
-        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true << QString(spirale ? "" : "");
-        riga("elle_2") << elle << 2 << 0.15 << schema << true << QString();
-        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true << QString(spirale ? "" : "");
-        riga("rientro") << rientro << 1 << 0.2 << schema << true << QString();
-        riga("foro_2") << foro << 2 << 0.15 << schema << true << QString(spirale ? "" : "copertura");
-        riga("corridoio") << corridoio << 1 << 0.15 << schema << true << QString();
-        riga("stretto") << stretto << 1 << 0.2 << schema << false << QString(spirale ? "" : "");
-        riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true << QString();
-        riga("ti_2") << ti << 2 << 0.15 << schema << true << QString(spirale ? "copertura" : "");
-        riga("due_fori") << dueFori << 1 << 0.2 << schema << true << QString("copertura");
-        riga("sfrido") << sfrido << 1 << 0.15 << schema << true << QString(spirale ? "" : "");
+        riga("rettangolo") << rett << 1 << 0.15 << schema << true;
+        riga("rettangolo_3") << grande << 3 << 0.2 << schema << true;
+        riga("elle_2") << elle << 2 << 0.15 << schema << true;
+        riga("obliquo_2") << obliquo << 2 << 0.1 << schema << true;
+        riga("rientro") << rientro << 1 << 0.2 << schema << true;
+        riga("foro_2") << foro << 2 << 0.15 << schema << true;
+        riga("corridoio") << corridoio << 1 << 0.15 << schema << true;
+        riga("stretto") << stretto << 1 << 0.2 << schema << false;
+        riga("striscia") << TForma {Rett(3, 4, 4, 6), {}} << 1 << 0.1 << schema << true;
+        riga("ti_2") << ti << 2 << 0.15 << schema << true;
+        riga("due_fori") << dueFori << 1 << 0.2 << schema << true;
+        riga("u") << u << 1 << 0.15 << schema << true;
+        riga("foro_obliquo") << foroObliquo << 1 << 0.15 << schema << true;
+        riga("sfrido") << sfrido << 1 << 0.15 << schema << true;
     }
 }
 
@@ -200,7 +200,6 @@ void TestPosa::circuiti()
     QFETCH(double, passo);
     QFETCH(TSchemaPosa, schema);
     QFETCH(bool, posabile);
-    QFETCH(QString, limite);
 
     TParametriPosa par;
     par.passo = passo;
@@ -258,8 +257,6 @@ void TestPosa::circuiti()
         QVERIFY2(dmin >= passo - 0.01, qPrintable(QString("distanza minima %1").arg(dmin)));
         // La fascia di un passo intorno al tubo copre circa la parte.
         const double copertura = ci.lunghezza * passo / TGeometria::Area(rip.parti[i]);
-        if (limite.contains("copertura") && copertura <= 0.85)
-            QEXPECT_FAIL("", "copertura sotto l'85% (limite noto)", Continue);
         QVERIFY2(copertura > 0.85 && copertura < 1.15, qPrintable(QString("copertura %1").arg(copertura)));
     }
 }
