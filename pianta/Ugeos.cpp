@@ -1,6 +1,8 @@
 #include "Ugeos.h"
 
 #include <cstdarg>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace geos_tvl {
@@ -59,6 +61,103 @@ void AggiungiForme(const GEOSGeometry* g, TForme& forme)
 TGeom Collezione(int tipo, std::vector<GEOSGeometry*>& parti)
 {
     return TGeom(GEOSGeom_createCollection_r(Contesto(), tipo, parti.data(), unsigned(parti.size())));
+}
+
+// Memoria delle operazioni costose: la posa di una parte chiede più volte gli stessi rientri,
+// tagli e coperture (ogni prova di spirale o di serpentina riparte dalla stessa parte). La chiave
+// sono i byte esatti degli operandi, quindi il risultato ricordato è quello che si ricalcolerebbe.
+struct TMemoria
+{
+    static constexpr size_t MaxVoci = 512; // poi si ricomincia: basta a una parte e alle sue prove
+    GEOSContextHandle_t h = Contesto(); // prima: il contesto va distrutto dopo la memoria
+    std::unordered_map<std::string, TGeom> geometrie;
+    std::unordered_map<std::string, bool> risposte;
+};
+
+TMemoria& Memoria()
+{
+    thread_local TMemoria m;
+    return m;
+}
+
+void Accoda(std::string& chiave, const void* dati, size_t n)
+{
+    chiave.append(static_cast<const char*>(dati), n);
+}
+
+void Accoda(std::string& chiave, const GEOSCoordSequence* seq)
+{
+    GEOSContextHandle_t h = Contesto();
+    unsigned n = 0;
+    GEOSCoordSeq_getSize_r(h, seq, &n);
+    Accoda(chiave, &n, sizeof n);
+    const size_t prima = chiave.size();
+    chiave.resize(prima + 2 * sizeof(double) * n);
+    if (n > 0)
+        GEOSCoordSeq_copyToBuffer_r(h, seq, reinterpret_cast<double*>(chiave.data() + prima), 0, 0);
+}
+
+// Tipo, struttura e coordinate esatte della geometria.
+void Accoda(std::string& chiave, const GEOSGeometry* g)
+{
+    GEOSContextHandle_t h = Contesto();
+    if (!g) {
+        chiave += '0';
+        return;
+    }
+    const int tipo = GEOSGeomTypeId_r(h, g);
+    chiave += char('A' + tipo);
+    if (GEOSisEmpty_r(h, g)) {
+        chiave += 'E';
+        return;
+    }
+    switch (tipo) {
+    case GEOS_POINT:
+    case GEOS_LINESTRING:
+    case GEOS_LINEARRING:
+        Accoda(chiave, GEOSGeom_getCoordSeq_r(h, g));
+        return;
+    case GEOS_POLYGON: {
+        const int fori = GEOSGetNumInteriorRings_r(h, g);
+        Accoda(chiave, &fori, sizeof fori);
+        Accoda(chiave, GEOSGetExteriorRing_r(h, g));
+        for (int i = 0; i < fori; ++i)
+            Accoda(chiave, GEOSGetInteriorRingN_r(h, g, i));
+        return;
+    }
+    default: {
+        const int n = GEOSGetNumGeometries_r(h, g);
+        Accoda(chiave, &n, sizeof n);
+        for (int i = 0; i < n; ++i)
+            Accoda(chiave, GEOSGetGeometryN_r(h, g, i));
+    }
+    }
+}
+
+std::string Chiave(char operazione, double d, const GEOSGeometry* a, const GEOSGeometry* b = nullptr)
+{
+    std::string k(1, operazione);
+    Accoda(k, &d, sizeof d);
+    Accoda(k, a);
+    Accoda(k, b);
+    return k;
+}
+
+TGeom Copia(const GEOSGeometry* g)
+{
+    return TGeom(g ? GEOSGeom_clone_r(Contesto(), g) : nullptr);
+}
+
+template<class F> TGeom Ricordata(std::string chiave, F calcola)
+{
+    auto& voci = Memoria().geometrie;
+    if (auto i = voci.find(chiave); i != voci.end())
+        return Copia(i->second.get());
+    TGeom r = calcola();
+    if (voci.size() >= TMemoria::MaxVoci)
+        voci.clear();
+    voci.emplace(std::move(chiave), Copia(r.get()));
+    return r;
 }
 
 } // namespace
@@ -141,10 +240,18 @@ TGeom PoligonoValido(const TForma& forma)
     for (const QPolygonF& foro : forma.fori)
         if (foro.size() >= 3)
             f.fori.append(foro);
-    TGeom p = Poligono(f);
-    if (p && GEOSisValid_r(c, p.get()) != 1)
-        p = TGeom(GEOSMakeValid_r(c, p.get()));
-    return p ? std::move(p) : TGeom(GEOSGeom_createEmptyPolygon_r(c));
+    std::string chiave(1, 'v');
+    for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori) {
+        const qsizetype n = anello.size();
+        Accoda(chiave, &n, sizeof n);
+        Accoda(chiave, anello.constData(), n * sizeof(QPointF));
+    }
+    return Ricordata(std::move(chiave), [&] {
+        TGeom p = Poligono(f);
+        if (p && GEOSisValid_r(c, p.get()) != 1)
+            p = TGeom(GEOSMakeValid_r(c, p.get()));
+        return p ? std::move(p) : TGeom(GEOSGeom_createEmptyPolygon_r(c));
+    });
 }
 
 TGeom Rettangolo(QPointF centro, QPointF asse, double lungo, double largo)
@@ -156,23 +263,27 @@ TGeom Rettangolo(QPointF centro, QPointF asse, double lungo, double largo)
 
 TGeom Buffer(const GEOSGeometry* g, double d, bool piatto)
 {
-    return TGeom(GEOSBufferWithStyle_r(Contesto(), g, d, 8, piatto ? GEOSBUF_CAP_FLAT : GEOSBUF_CAP_ROUND,
-                                       GEOSBUF_JOIN_MITRE, 4.0));
+    return Ricordata(Chiave(piatto ? 'p' : 'b', d, g), [&] {
+        return TGeom(GEOSBufferWithStyle_r(Contesto(), g, d, 8, piatto ? GEOSBUF_CAP_FLAT : GEOSBUF_CAP_ROUND,
+                                           GEOSBUF_JOIN_MITRE, 4.0));
+    });
 }
 
 TGeom Rientro(const GEOSGeometry* g, double d)
 {
-    return TGeom(GEOSBufferWithStyle_r(Contesto(), g, -d, 8, GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_ROUND, 4.0));
+    return Ricordata(Chiave('r', d, g), [&] {
+        return TGeom(GEOSBufferWithStyle_r(Contesto(), g, -d, 8, GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_ROUND, 4.0));
+    });
 }
 
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b)
 {
-    return TGeom(GEOSIntersection_r(Contesto(), a, b));
+    return Ricordata(Chiave('i', 0, a, b), [&] { return TGeom(GEOSIntersection_r(Contesto(), a, b)); });
 }
 
 TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b)
 {
-    return TGeom(GEOSDifference_r(Contesto(), a, b));
+    return Ricordata(Chiave('d', 0, a, b), [&] { return TGeom(GEOSDifference_r(Contesto(), a, b)); });
 }
 
 TGeom UnioneDi(const TForme& forme)
@@ -202,7 +313,33 @@ double Lunghezza(const GEOSGeometry* g)
 
 bool Copre(const GEOSGeometry* a, const GEOSGeometry* b)
 {
-    return a && b && GEOSCovers_r(Contesto(), a, b) == 1;
+    if (!a || !b)
+        return false;
+    auto& risposte = Memoria().risposte;
+    std::string chiave = Chiave('c', 0, a, b);
+    if (auto i = risposte.find(chiave); i != risposte.end())
+        return i->second;
+    const bool r = GEOSCovers_r(Contesto(), a, b) == 1;
+    if (risposte.size() >= TMemoria::MaxVoci)
+        risposte.clear();
+    risposte.emplace(std::move(chiave), r);
+    return r;
+}
+
+TPreparata::TPreparata(TGeom g)
+    : geometria(std::move(g))
+    , preparata(geometria ? GEOSPrepare_r(Contesto(), geometria.get()) : nullptr)
+{ }
+
+TPreparata::~TPreparata()
+{
+    if (preparata)
+        GEOSPreparedGeom_destroy_r(Contesto(), preparata);
+}
+
+bool TPreparata::Copre(const GEOSGeometry* b) const
+{
+    return preparata && b && GEOSPreparedCovers_r(Contesto(), preparata, b) == 1;
 }
 
 bool Vuota(const GEOSGeometry* g)

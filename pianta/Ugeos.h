@@ -42,6 +42,20 @@ TGeom UnioneDi(const TForme& forme);
 double Area(const GEOSGeometry* g);
 double Lunghezza(const GEOSGeometry* g);
 bool Copre(const GEOSGeometry* a, const GEOSGeometry* b);
+// Un'area preparata una volta per molte domande di copertura (indice dei lati costruito una volta).
+class TPreparata
+{
+public:
+    explicit TPreparata(TGeom g);
+    ~TPreparata();
+    TPreparata(const TPreparata&) = delete;
+    TPreparata& operator=(const TPreparata&) = delete;
+    bool Copre(const GEOSGeometry* b) const;
+
+private:
+    TGeom geometria;
+    const GEOSPreparedGeometry* preparata = nullptr;
+};
 bool Vuota(const GEOSGeometry* g); // anche nulla
 // Gli spezzoni (LINESTRING) di una geometria lineare, come coppie di estremi.
 QList<QLineF> Spezzoni(const GEOSGeometry* g);

@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
+#include <string>
+#include <unordered_map>
 
 double LunghezzaPolilinea(const QPolygonF& linea)
 {
@@ -172,7 +175,63 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     return pulita;
 }
 
+namespace {
+void Accoda(std::string& chiave, const QPolygonF& punti)
+{
+    const qsizetype n = punti.size();
+    chiave.append(reinterpret_cast<const char*>(&n), sizeof n);
+    chiave.append(reinterpret_cast<const char*>(punti.constData()), n * sizeof(QPointF));
+}
+
+void Accoda(std::string& chiave, double x)
+{
+    chiave.append(reinterpret_cast<const char*>(&x), sizeof x);
+}
+
+void Accoda(std::string& chiave, const TForma& f)
+{
+    Accoda(chiave, f.esterno);
+    for (const QPolygonF& foro : f.fori)
+        Accoda(chiave, foro);
+}
+} // namespace
+
 TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
+{
+    std::string chiave;
+    Accoda(chiave, asse);
+    Accoda(chiave, parte);
+    Accoda(chiave, p.passo);
+    Accoda(chiave, p.Distanza());
+    Accoda(chiave, p.Raggio());
+    thread_local std::unordered_map<std::string, TCircuitoPosato> fatti;
+    if (auto i = fatti.find(chiave); i != fatti.end())
+        return i->second;
+    TCircuitoPosato c = Traccia(asse, parte, p);
+    if (fatti.size() >= 128)
+        fatti.clear();
+    fatti.emplace(std::move(chiave), c);
+    return c;
+}
+
+bool TTracciatore::Dentro(const QPolygonF& tubo, const TForma& parte, double distanza)
+{
+    // La stessa parte si verifica con molti tubi: il suo rientro si prepara una volta.
+    geos_tvl::Contesto(); // prima: il contesto va distrutto dopo l'area preparata
+    thread_local std::string chiave;
+    thread_local std::unique_ptr<geos_tvl::TPreparata> dentro;
+    std::string questa;
+    Accoda(questa, parte);
+    Accoda(questa, distanza);
+    if (!dentro || questa != chiave) {
+        dentro = std::make_unique<geos_tvl::TPreparata>(
+            geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), distanza - 0.001));
+        chiave = std::move(questa);
+    }
+    return dentro->Copre(geos_tvl::Linea(tubo).get());
+}
+
+TCircuitoPosato TTracciatore::Traccia(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
 {
     TCircuitoPosato c;
     c.asse = asse;
@@ -246,8 +305,7 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     }
     tubo = Raccorda(tubo, p.Raggio());
     // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
-    auto dentro = geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), p.Distanza() - 0.001);
-    if (!geos_tvl::Copre(dentro.get(), geos_tvl::Linea(tubo).get())) {
+    if (!Dentro(tubo, parte, p.Distanza())) {
         c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
         return c;
     }
