@@ -1,5 +1,8 @@
 #include "Ugeos.h"
 
+#include <QLineF>
+
+#include <algorithm>
 #include <cstdarg>
 #include <string>
 #include <unordered_map>
@@ -340,6 +343,78 @@ TPreparata::~TPreparata()
 bool TPreparata::Copre(const GEOSGeometry* b) const
 {
     return preparata && b && GEOSPreparedCovers_r(Contesto(), preparata, b) == 1;
+}
+
+bool TPreparata::Copre(QPointF p) const
+{
+    TGeom punto(GEOSGeom_createPointFromXY_r(Contesto(), p.x(), p.y()));
+    return Copre(punto.get());
+}
+
+namespace {
+double Croce(QPointF a, QPointF b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// Ascisse (0..1 lungo ab) dove ab incontra il lato uv, anche per un tratto: dove può cambiare
+// l'essere dentro o fuori. Un'ascissa in più non sbaglia nulla, una in meno sì: tolleranze larghe.
+void Incontri(QPointF a, QPointF b, QPointF u, QPointF v, std::vector<double>& t)
+{
+    constexpr double tolleranza = 1e-9;
+    const QPointF r = b - a, q = v - u, w = u - a;
+    const double d = Croce(r, q);
+    if (d != 0) {
+        const double ta = Croce(w, q) / d, tu = Croce(w, r) / d;
+        if (ta > -tolleranza && ta < 1 + tolleranza && tu > -tolleranza && tu < 1 + tolleranza)
+            t.push_back(std::clamp(ta, 0.0, 1.0));
+        return;
+    }
+    const double r2 = QPointF::dotProduct(r, r);
+    if (Croce(w, r) != 0 || r2 <= 0)
+        return;
+    for (QPointF e : {u, v})
+        if (const double te = QPointF::dotProduct(e - a, r) / r2; te > 0 && te < 1)
+            t.push_back(te);
+}
+
+struct TAreaPreparata
+{
+    std::string impronta;
+    std::unique_ptr<TPreparata> area;
+    QList<QLineF> lati;
+};
+} // namespace
+
+double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* area)
+{
+    Contesto(); // prima: il contesto va distrutto dopo l'area preparata
+    thread_local TAreaPreparata ultima;
+    std::string impronta;
+    Accoda(impronta, area);
+    if (!ultima.area || impronta != ultima.impronta) {
+        ultima.impronta = std::move(impronta);
+        ultima.area = std::make_unique<TPreparata>(Copia(area));
+        ultima.lati.clear();
+        for (const TForma& f : Forme(area))
+            for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori)
+                for (qsizetype i = 0, n = anello.size(); i < n; ++i)
+                    ultima.lati << QLineF(anello[i], anello[(i + 1) % n]);
+    }
+    double fuori = 0;
+    std::vector<double> t;
+    for (qsizetype i = 1; i < linea.size(); ++i) {
+        const QPointF a = linea[i - 1], b = linea[i];
+        t.assign({0.0, 1.0});
+        for (const QLineF& l : ultima.lati)
+            Incontri(a, b, l.p1(), l.p2(), t);
+        std::sort(t.begin(), t.end());
+        const double lunghezza = QLineF(a, b).length();
+        for (size_t k = 1; k < t.size(); ++k)
+            if (t[k] > t[k - 1] && !ultima.area->Copre(a + (b - a) * ((t[k - 1] + t[k]) / 2)))
+                fuori += (t[k] - t[k - 1]) * lunghezza;
+    }
+    return fuori;
 }
 
 bool Vuota(const GEOSGeometry* g)

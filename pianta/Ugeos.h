@@ -51,12 +51,16 @@ public:
     TPreparata(const TPreparata&) = delete;
     TPreparata& operator=(const TPreparata&) = delete;
     bool Copre(const GEOSGeometry* b) const;
+    bool Copre(QPointF p) const;
 
 private:
     TGeom geometria;
     const GEOSPreparedGeometry* preparata = nullptr;
 };
 bool Vuota(const GEOSGeometry* g); // anche nulla
+// Lunghezza della polilinea fuori dall'area (il bordo conta dentro): la lunghezza della differenza
+// senza costruirla. L'area si prepara una volta finché non cambia.
+double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* area);
 // Gli spezzoni (LINESTRING) di una geometria lineare, come coppie di estremi.
 QList<QLineF> Spezzoni(const GEOSGeometry* g);
 

@@ -71,10 +71,8 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
         if (p.size() < 2)
             continue;
         double f = LunghezzaPolilinea(p);
-        if (unione && !GEOSisEmpty_r(geos_tvl::Contesto(), unione)) {
-            auto resto = geos_tvl::Differenza(geos_tvl::Linea(p).get(), unione);
-            GEOSLength_r(geos_tvl::Contesto(), resto.get(), &f);
-        }
+        if (!geos_tvl::Vuota(unione))
+            f = geos_tvl::LunghezzaFuori(p, unione);
         if (f < fuori - 1e-9)
             fuori = f, migliore = p;
     }
