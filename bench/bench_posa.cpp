@@ -6,6 +6,7 @@
 #include "posa/Ulunghezze.h"
 #include "posa/Uposapiano.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMap>
 #include <QTemporaryDir>
@@ -42,7 +43,7 @@ void Elenca(const char* file, const QList<TPosaPiano>& piani)
 }
 } // namespace
 
-// Con un argomento: il file dove elencare ogni circuito posato.
+// Con un argomento: il file dove elencare ogni circuito posato; con due, anche la cartella dei DXF.
 int main(int argc, char** argv)
 {
     TPianta pianta;
@@ -55,7 +56,8 @@ int main(int argc, char** argv)
     const QList<TPosaPiano> piani = TPosaPianta::Posa(pianta, locali, TOpzioniPosa {});
     const double msPosa = t.nsecsElapsed() / 1e6;
     for (const TPosaPiano& p : piani)
-        TDxfPosa::Scrivi(cartella.filePath(p.piano + ".dxf"), *pianta.Piano(p.piano), p);
+        TDxfPosa::Scrivi((argc > 2 ? QDir(argv[2]) : QDir(cartella.path())).filePath(p.piano + ".dxf"),
+                         *pianta.Piano(p.piano), p);
     const double ms = t.nsecsElapsed() / 1e6;
     const double msCpu = double(std::clock() - cpu0) * 1000 / CLOCKS_PER_SEC;
     int posati = 0, nonPosati = 0;

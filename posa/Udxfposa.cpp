@@ -7,6 +7,7 @@
 
 #include <dl_dxf.h>
 
+#include <algorithm>
 #include <charconv>
 #include <memory>
 
@@ -109,13 +110,18 @@ public:
 private:
     void Riga(int gc, std::string_view valore) const
     {
-        const std::string codice = std::to_string(gc);
-        m_byte.append(QByteArray(std::max<qsizetype>(0, 3 - qsizetype(codice.size())), ' '));
-        m_byte.append(codice.data(), codice.size());
-        m_byte.append('\n');
+        // Il codice allineato a destra su tre colonne, poi il valore: una riga ciascuno.
+        char riga[24];
+        char* cifre = riga + 3;
+        char* fine = std::to_chars(cifre, riga + sizeof riga - 1, gc).ptr;
+        char* inizio = cifre - std::max<std::ptrdiff_t>(0, 3 - (fine - cifre));
+        std::fill(inizio, cifre, ' ');
+        *fine++ = '\n';
+        m_byte.append(inizio, fine - inizio);
         m_byte.append(valore.data(), valore.size());
         m_byte.append('\n');
     }
+
     QByteArray& m_byte;
 };
 
