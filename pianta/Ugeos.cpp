@@ -295,7 +295,12 @@ TGeom UnioneDi(const TForme& forme)
     for (const TForma& f : forme)
         parti.push_back(PoligonoValido(f).release());
     TGeom insieme = Collezione(GEOS_GEOMETRYCOLLECTION, parti);
-    return TGeom(GEOSUnaryUnion_r(Contesto(), insieme.get()));
+    return Unita(insieme.get());
+}
+
+TGeom Unita(const GEOSGeometry* g)
+{
+    return Ricordata(Chiave('u', 0, g), [&] { return TGeom(GEOSUnaryUnion_r(Contesto(), g)); });
 }
 
 double Area(const GEOSGeometry* g)

@@ -39,6 +39,7 @@ TGeom Rientro(const GEOSGeometry* g, double d);
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom UnioneDi(const TForme& forme);
+TGeom Unita(const GEOSGeometry* g); // i pezzi di g fusi in uno (unione unaria)
 double Area(const GEOSGeometry* g);
 double Lunghezza(const GEOSGeometry* g);
 bool Copre(const GEOSGeometry* a, const GEOSGeometry* b);
