@@ -3,11 +3,13 @@
 #include "pianta/Ugeos.h"
 
 #include <QLineF>
+#include <QRectF>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -176,6 +178,83 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
 }
 
 namespace {
+// Il segmento pq tocca il rettangolo r (coordinate locali)? Ritaglio per parametri.
+bool Tocca(QPointF p, QPointF q, const QRectF& r)
+{
+    double t0 = 0, t1 = 1;
+    const QPointF v = q - p;
+    const double limiti[4][2] = {
+        {-v.x(), p.x() - r.left()}, {v.x(), r.right() - p.x()}, {-v.y(), p.y() - r.top()}, {v.y(), r.bottom() - p.y()}};
+    for (const auto& [den, num] : limiti) {
+        if (den == 0) {
+            if (num < 0)
+                return false;
+        } else if (const double t = num / den; den < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    return t0 <= t1;
+}
+
+// L'anello della fascia tonda senza il mezzo cerchio dietro il primo punto o dell'asse (d la sua
+// direzione): restano i due capi a mezzo passo da o, che diventano vicini. Lo stesso anello della
+// differenza con il rettangolo dietro (locale: x lungo d, y a sinistra), senza costruirla; vuoto
+// quando l'anello passa altrove vicino al rettangolo: allora decide la differenza.
+std::optional<QPolygonF> SenzaCapoIniziale(const QPolygonF& anello, QPointF o, QPointF d, double mezzo,
+                                           const QRectF& dietro)
+{
+    constexpr double eps = 1e-9;
+    const qsizetype n = anello.size();
+    const QRectF largo = dietro.adjusted(-eps, -eps, eps, eps), stretto = dietro.adjusted(eps, eps, -eps, -eps);
+    QList<QPointF> locali(n);
+    QList<char> stato(n); // 'f' fuori, 'd' dentro il rettangolo, 'c' un capo
+    int capi = 0, dentro = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF v = anello[i] - o;
+        const QPointF l(QPointF::dotProduct(v, d), d.x() * v.y() - d.y() * v.x());
+        locali[i] = l;
+        if (std::abs(l.x()) < eps && std::abs(std::abs(l.y()) - mezzo) < eps)
+            stato[i] = 'c', ++capi;
+        else if (stretto.contains(l))
+            stato[i] = 'd', ++dentro;
+        else if (!largo.contains(l))
+            stato[i] = 'f';
+        else
+            return std::nullopt;
+    }
+    if (capi != 2 || dentro == 0)
+        return std::nullopt;
+    // I vertici dentro in un solo tratto fra i due capi; gli altri lati lontani dal rettangolo.
+    QPolygonF r;
+    int cambi = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype j = (i + 1) % n;
+        const char a = stato[i], b = stato[j];
+        if ((a == 'd') != (b == 'd')) {
+            ++cambi;
+            if ((a == 'd' ? b : a) != 'c')
+                return std::nullopt;
+        } else if (a != 'd' && b != 'd') {
+            // Dal capo si va avanti lungo il lato della fascia, o lungo il taglio allontanandosi. Nel
+            // secondo caso la differenza lascia sul lato lo spigolo del rettangolo, che cade esattamente
+            // sulla retta (e si toglie come gli altri vertici in mezzo a un lato) solo con d lungo un asse.
+            const bool capo = a == 'c' || b == 'c';
+            const QPointF c = a == 'c' ? locali[i] : locali[j], e = a == 'c' ? locali[j] : locali[i];
+            const bool lungoIlTaglio
+                = (d.x() == 0 || d.y() == 0) && std::abs(e.x()) < eps && e.y() * c.y() > 0 && std::abs(e.y()) > mezzo;
+            if (capo ? e.x() <= eps && !lungoIlTaglio : Tocca(locali[i], locali[j], largo))
+                return std::nullopt;
+        }
+        if (a != 'd')
+            r << anello[i];
+    }
+    if (cambi != 2)
+        return std::nullopt;
+    return r;
+}
+
 void Accoda(std::string& chiave, const QPolygonF& punti)
 {
     const qsizetype n = punti.size();
@@ -246,14 +325,20 @@ TCircuitoPosato TTracciatore::Traccia(const QPolygonF& asse, const TForma& parte
     // Semicerchio fitto: raccordato, il poligono ha il raggio del suo apotema.
     auto tonda = geos_tvl::TGeom(GEOSBufferWithStyle_r(geos_tvl::Contesto(), geos_tvl::Linea(asse).get(), s / 2, 16,
                                                        GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_MITRE, 4.0));
-    auto dietro = geos_tvl::Rettangolo(asse[0] - d * (s / 4 + 0.001), d, s / 2 + 0.002, s + 0.004);
-    auto fascia = geos_tvl::Differenza(tonda.get(), dietro.get());
-    const TForme pezzi = geos_tvl::Forme(fascia.get());
-    if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
-        c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
-        return c;
+    const QRectF dietro(QPointF(-(s / 2 + 0.002), -(s / 2 + 0.002)), QPointF(0, s / 2 + 0.002));
+    TForme pezzi = geos_tvl::Forme(tonda.get());
+    std::optional<QPolygonF> piatta;
+    if (pezzi.size() == 1 && pezzi.first().fori.isEmpty())
+        piatta = SenzaCapoIniziale(pezzi.first().esterno, asse[0], d, s / 2, dietro);
+    if (!piatta) {
+        auto taglio = geos_tvl::Rettangolo(asse[0] + d * dietro.center().x(), d, dietro.width(), dietro.height());
+        pezzi = geos_tvl::Forme(geos_tvl::Differenza(tonda.get(), taglio.get()).get());
+        if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
+            c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
+            return c;
+        }
     }
-    QPolygonF bordo = pezzi.first().esterno;
+    QPolygonF bordo = piatta ? *piatta : pezzi.first().esterno;
     // L'estremità piatta iniziale: i due vertici a mezzo passo dal primo punto dell'asse.
     const QPointF nrm(-d.y(), d.x());
     const QPointF capoA = asse[0] + nrm * (s / 2), capoB = asse[0] - nrm * (s / 2);
