@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <list>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -279,6 +280,78 @@ TGeom Rientro(const GEOSGeometry* g, double d)
     });
 }
 
+namespace {
+double Croce(QPointF a, QPointF b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// Ascisse (0..1 lungo ab) dove ab incontra il lato uv, anche per un tratto: dove può cambiare
+// l'essere dentro o fuori. Un'ascissa in più non sbaglia nulla, una in meno sì: tolleranze larghe.
+void Incontri(QPointF a, QPointF b, QPointF u, QPointF v, std::vector<double>& t)
+{
+    constexpr double tolleranza = 1e-9;
+    const QPointF r = b - a, q = v - u, w = u - a;
+    const double d = Croce(r, q);
+    if (d != 0) {
+        const double ta = Croce(w, q) / d, tu = Croce(w, r) / d;
+        if (ta > -tolleranza && ta < 1 + tolleranza && tu > -tolleranza && tu < 1 + tolleranza)
+            t.push_back(std::clamp(ta, 0.0, 1.0));
+        return;
+    }
+    const double r2 = QPointF::dotProduct(r, r);
+    if (Croce(w, r) != 0 || r2 <= 0)
+        return;
+    for (QPointF e : {u, v})
+        if (const double te = QPointF::dotProduct(e - a, r) / r2; te > 0 && te < 1)
+            t.push_back(te);
+}
+
+struct TAreaPreparata
+{
+    std::string impronta;
+    std::unique_ptr<TPreparata> area;
+    QList<QLineF> lati;
+};
+
+// Le ultime aree preparate (l'unione dei locali del piano, il campo di una serpentina...), con i
+// loro lati: per molte domande sulla stessa area.
+const TAreaPreparata& Preparata(const GEOSGeometry* area)
+{
+    Contesto(); // prima: il contesto va distrutto dopo le aree preparate
+    thread_local std::list<TAreaPreparata> ultime; // la più recente davanti
+    std::string impronta;
+    Accoda(impronta, area);
+    for (auto i = ultime.begin(); i != ultime.end(); ++i)
+        if (i->impronta == impronta) {
+            ultime.splice(ultime.begin(), ultime, i);
+            return ultime.front();
+        }
+    TAreaPreparata nuova;
+    nuova.impronta = std::move(impronta);
+    nuova.area = std::make_unique<TPreparata>(Copia(area));
+    for (const TForma& f : Forme(area))
+        for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori)
+            for (qsizetype i = 0, n = anello.size(); i < n; ++i)
+                nuova.lati << QLineF(anello[i], anello[(i + 1) % n]);
+    ultime.push_front(std::move(nuova));
+    if (ultime.size() > 4)
+        ultime.pop_back();
+    return ultime.front();
+}
+
+// Le ascisse ordinate (0 e 1 compresi) dove il segmento ab può entrare o uscire dall'area.
+std::vector<double> Ascisse(const TAreaPreparata& area, QPointF a, QPointF b)
+{
+    std::vector<double> t {0.0, 1.0};
+    for (const QLineF& l : area.lati)
+        Incontri(a, b, l.p1(), l.p2(), t);
+    std::sort(t.begin(), t.end());
+    return t;
+}
+
+} // namespace
+
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b)
 {
     return Ricordata(Chiave('i', 0, a, b), [&] { return TGeom(GEOSIntersection_r(Contesto(), a, b)); });
@@ -327,7 +400,8 @@ bool Copre(const GEOSGeometry* a, const GEOSGeometry* b)
     std::string chiave = Chiave('c', 0, a, b);
     if (auto i = risposte.find(chiave); i != risposte.end())
         return i->second;
-    const bool r = GEOSCovers_r(Contesto(), a, b) == 1;
+    // La stessa area si chiede con molte linee: preparata una volta.
+    const bool r = Preparata(a).area->Copre(b);
     if (risposte.size() >= TMemoria::MaxVoci)
         risposte.clear();
     risposte.emplace(std::move(chiave), r);
@@ -356,67 +430,16 @@ bool TPreparata::Copre(QPointF p) const
     return Copre(punto.get());
 }
 
-namespace {
-double Croce(QPointF a, QPointF b)
+double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* g)
 {
-    return a.x() * b.y() - a.y() * b.x();
-}
-
-// Ascisse (0..1 lungo ab) dove ab incontra il lato uv, anche per un tratto: dove può cambiare
-// l'essere dentro o fuori. Un'ascissa in più non sbaglia nulla, una in meno sì: tolleranze larghe.
-void Incontri(QPointF a, QPointF b, QPointF u, QPointF v, std::vector<double>& t)
-{
-    constexpr double tolleranza = 1e-9;
-    const QPointF r = b - a, q = v - u, w = u - a;
-    const double d = Croce(r, q);
-    if (d != 0) {
-        const double ta = Croce(w, q) / d, tu = Croce(w, r) / d;
-        if (ta > -tolleranza && ta < 1 + tolleranza && tu > -tolleranza && tu < 1 + tolleranza)
-            t.push_back(std::clamp(ta, 0.0, 1.0));
-        return;
-    }
-    const double r2 = QPointF::dotProduct(r, r);
-    if (Croce(w, r) != 0 || r2 <= 0)
-        return;
-    for (QPointF e : {u, v})
-        if (const double te = QPointF::dotProduct(e - a, r) / r2; te > 0 && te < 1)
-            t.push_back(te);
-}
-
-struct TAreaPreparata
-{
-    std::string impronta;
-    std::unique_ptr<TPreparata> area;
-    QList<QLineF> lati;
-};
-} // namespace
-
-double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* area)
-{
-    Contesto(); // prima: il contesto va distrutto dopo l'area preparata
-    thread_local TAreaPreparata ultima;
-    std::string impronta;
-    Accoda(impronta, area);
-    if (!ultima.area || impronta != ultima.impronta) {
-        ultima.impronta = std::move(impronta);
-        ultima.area = std::make_unique<TPreparata>(Copia(area));
-        ultima.lati.clear();
-        for (const TForma& f : Forme(area))
-            for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori)
-                for (qsizetype i = 0, n = anello.size(); i < n; ++i)
-                    ultima.lati << QLineF(anello[i], anello[(i + 1) % n]);
-    }
+    const TAreaPreparata& area = Preparata(g);
     double fuori = 0;
-    std::vector<double> t;
     for (qsizetype i = 1; i < linea.size(); ++i) {
         const QPointF a = linea[i - 1], b = linea[i];
-        t.assign({0.0, 1.0});
-        for (const QLineF& l : ultima.lati)
-            Incontri(a, b, l.p1(), l.p2(), t);
-        std::sort(t.begin(), t.end());
+        const std::vector<double> t = Ascisse(area, a, b);
         const double lunghezza = QLineF(a, b).length();
         for (size_t k = 1; k < t.size(); ++k)
-            if (t[k] > t[k - 1] && !ultima.area->Copre(a + (b - a) * ((t[k - 1] + t[k]) / 2)))
+            if (t[k] > t[k - 1] && !area.area->Copre(a + (b - a) * ((t[k - 1] + t[k]) / 2)))
                 fuori += (t[k] - t[k - 1]) * lunghezza;
     }
     return fuori;
