@@ -124,14 +124,17 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     if (linea.size() < 3 || raggio <= 0)
         return linea;
     const qsizetype n = linea.size();
+    QList<double> lato(n - 1); // lato[i]: da linea[i] a linea[i + 1]
+    for (qsizetype i = 0; i + 1 < n; ++i)
+        lato[i] = QLineF(linea[i], linea[i + 1]).length();
     // Tangente della mezza svolta di ogni vertice (0 agli estremi e dove non si gira).
     QList<double> mezza(n, 0.0);
     for (qsizetype i = 1; i + 1 < n; ++i) {
-        const QLineF u(linea[i - 1], linea[i]), v(linea[i], linea[i + 1]);
-        if (u.length() < 1e-9 || v.length() < 1e-9)
+        if (lato[i - 1] < 1e-9 || lato[i] < 1e-9)
             continue;
         const double svolta = std::acos(
-            std::clamp(QPointF::dotProduct(u.p2() - u.p1(), v.p2() - v.p1()) / (u.length() * v.length()), -1.0, 1.0));
+            std::clamp(QPointF::dotProduct(linea[i] - linea[i - 1], linea[i + 1] - linea[i]) / (lato[i - 1] * lato[i]),
+                       -1.0, 1.0));
         if (svolta >= 1e-3 && svolta <= std::numbers::pi - 1e-3)
             mezza[i] = std::tan(svolta / 2);
     }
@@ -143,10 +146,11 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
         return somma > 0 ? mezza[i] / somma : 0.5;
     };
     QPolygonF r;
+    r.reserve(4 * n);
     r << linea.first();
     for (qsizetype i = 1; i + 1 < n; ++i) {
         const QPointF a = linea[i - 1], b = linea[i], c = linea[i + 1];
-        const double l1 = QLineF(a, b).length(), l2 = QLineF(b, c).length();
+        const double l1 = lato[i - 1], l2 = lato[i];
         if (mezza[i] <= 0) {
             r << b;
             continue;
@@ -171,6 +175,7 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     r << linea.last();
     // Due raccordi che si toccano lasciano punti doppi: un tubo non ha tratti di lunghezza nulla.
     QPolygonF pulita;
+    pulita.reserve(r.size());
     for (const QPointF& q : r)
         if (pulita.isEmpty() || QLineF(pulita.last(), q).length() > 1e-7)
             pulita << q;
@@ -346,6 +351,10 @@ TCircuitoPosato TTracciatore::Traccia(const QPolygonF& asse, const TForma& parte
     auto inserisci = [&](QPointF q) {
         for (qsizetype i = 0, n = bordo.size(); i < n; ++i) {
             const QPointF u = bordo[i], v = bordo[(i + 1) % n];
+            // A più di un millimetro dal riquadro del lato (sotto il chilometro) nessuna prova scatta.
+            const QRectF riquadro = QRectF(u, v).normalized();
+            if (riquadro.width() + riquadro.height() < 1000 && !riquadro.adjusted(-1e-3, -1e-3, 1e-3, 1e-3).contains(q))
+                continue;
             if (QLineF(u, q).length() < 1e-7 || QLineF(v, q).length() < 1e-7)
                 return;
             const double l = QLineF(u, v).length();
