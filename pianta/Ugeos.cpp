@@ -76,6 +76,7 @@ struct TMemoria
     GEOSContextHandle_t h = Contesto(); // prima: il contesto va distrutto dopo la memoria
     std::unordered_map<std::string, TGeom> geometrie;
     std::unordered_map<std::string, bool> risposte;
+    std::string chiave; // la chiave che si cerca, riusata: niente allocazioni a ogni domanda
 };
 
 TMemoria& Memoria()
@@ -138,9 +139,11 @@ void Accoda(std::string& chiave, const GEOSGeometry* g)
     }
 }
 
-std::string Chiave(char operazione, double d, const GEOSGeometry* a, const GEOSGeometry* b = nullptr)
+// La chiave nella memoria del thread: vale fino alla prossima chiave.
+const std::string& Chiave(char operazione, double d, const GEOSGeometry* a, const GEOSGeometry* b = nullptr)
 {
-    std::string k(1, operazione);
+    std::string& k = Memoria().chiave;
+    k.assign(1, operazione);
     Accoda(k, &d, sizeof d);
     Accoda(k, a);
     Accoda(k, b);
@@ -152,11 +155,12 @@ TGeom Copia(const GEOSGeometry* g)
     return TGeom(g ? GEOSGeom_clone_r(Contesto(), g) : nullptr);
 }
 
-template<class F> TGeom Ricordata(std::string chiave, F calcola)
+template<class F> TGeom Ricordata(const std::string& cercata, F calcola)
 {
     auto& voci = Memoria().geometrie;
-    if (auto i = voci.find(chiave); i != voci.end())
+    if (auto i = voci.find(cercata); i != voci.end())
         return Copia(i->second.get());
+    std::string chiave = cercata; // calcola può chiedere altre chiavi
     TGeom r = calcola();
     if (voci.size() >= TMemoria::MaxVoci)
         voci.clear();
@@ -316,12 +320,10 @@ struct TAreaPreparata
 
 // Le ultime aree preparate (l'unione dei locali del piano, il campo di una serpentina...), con i
 // loro lati: per molte domande sulla stessa area.
-const TAreaPreparata& Preparata(const GEOSGeometry* area)
+const TAreaPreparata& Preparata(const GEOSGeometry* area, std::string impronta)
 {
     Contesto(); // prima: il contesto va distrutto dopo le aree preparate
     thread_local std::list<TAreaPreparata> ultime; // la più recente davanti
-    std::string impronta;
-    Accoda(impronta, area);
     for (auto i = ultime.begin(); i != ultime.end(); ++i)
         if (i->impronta == impronta) {
             ultime.splice(ultime.begin(), ultime, i);
@@ -338,6 +340,13 @@ const TAreaPreparata& Preparata(const GEOSGeometry* area)
     if (ultime.size() > 4)
         ultime.pop_back();
     return ultime.front();
+}
+
+const TAreaPreparata& Preparata(const GEOSGeometry* area)
+{
+    std::string impronta;
+    Accoda(impronta, area);
+    return Preparata(area, std::move(impronta));
 }
 
 // Le ascisse ordinate (0 e 1 compresi) dove il segmento ab può entrare o uscire dall'area.
@@ -397,11 +406,16 @@ bool Copre(const GEOSGeometry* a, const GEOSGeometry* b)
     if (!a || !b)
         return false;
     auto& risposte = Memoria().risposte;
-    std::string chiave = Chiave('c', 0, a, b);
-    if (auto i = risposte.find(chiave); i != risposte.end())
+    std::string& cercata = Memoria().chiave;
+    cercata.clear();
+    Accoda(cercata, a);
+    const size_t area = cercata.size();
+    Accoda(cercata, b);
+    if (auto i = risposte.find(cercata); i != risposte.end())
         return i->second;
+    std::string chiave = cercata;
     // La stessa area si chiede con molte linee: preparata una volta.
-    const bool r = Preparata(a).area->Copre(b);
+    const bool r = Preparata(a, chiave.substr(0, area)).area->Copre(b);
     if (risposte.size() >= TMemoria::MaxVoci)
         risposte.clear();
     risposte.emplace(std::move(chiave), r);
