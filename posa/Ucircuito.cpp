@@ -292,6 +292,9 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     if (auto i = fatti.find(chiave); i != fatti.end())
         return i->second;
     TCircuitoPosato c = Traccia(asse, parte, p);
+    // Solo i tubi posati: il motivo di uno non posato si traduce nella lingua di quel momento.
+    if (!c.Posato())
+        return c;
     if (fatti.size() >= 128)
         fatti.clear();
     fatti.emplace(std::move(chiave), c);

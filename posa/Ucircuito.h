@@ -51,7 +51,7 @@ public:
     // sull'estremità iniziale, curve raccordate con il raggio minimo dove c'è posto; verificato
     // dentro la parte ridotta della distanza.
     // Le prove di spirale e serpentina ripetono spesso lo stesso asse: l'ultimo centinaio di
-    // tubi si ricorda.
+    // tubi posati si ricorda.
     TCircuitoPosato TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const;
     static QPolygonF Raccorda(const QPolygonF& linea, double raggio);
 
