@@ -315,45 +315,29 @@ struct TAreaPreparata
 {
     std::string impronta;
     std::unique_ptr<TPreparata> area;
-    QList<QLineF> lati;
 };
 
-// Le ultime aree preparate (l'unione dei locali del piano, il campo di una serpentina...), con i
-// loro lati: per molte domande sulla stessa area.
-const TAreaPreparata& Preparata(const GEOSGeometry* area, std::string impronta)
+// Le ultime aree preparate per Copre (il campo di una serpentina, l'unione dei locali...).
+const TPreparata& Preparata(const GEOSGeometry* area, std::string impronta)
 {
     Contesto(); // prima: il contesto va distrutto dopo le aree preparate
     thread_local std::list<TAreaPreparata> ultime; // la più recente davanti
     for (auto i = ultime.begin(); i != ultime.end(); ++i)
         if (i->impronta == impronta) {
             ultime.splice(ultime.begin(), ultime, i);
-            return ultime.front();
+            return *ultime.front().area;
         }
-    TAreaPreparata nuova;
-    nuova.impronta = std::move(impronta);
-    nuova.area = std::make_unique<TPreparata>(Copia(area));
-    for (const TForma& f : Forme(area))
-        for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori)
-            for (qsizetype i = 0, n = anello.size(); i < n; ++i)
-                nuova.lati << QLineF(anello[i], anello[(i + 1) % n]);
-    ultime.push_front(std::move(nuova));
+    ultime.push_front(TAreaPreparata {std::move(impronta), std::make_unique<TPreparata>(Copia(area))});
     if (ultime.size() > 4)
         ultime.pop_back();
-    return ultime.front();
+    return *ultime.front().area;
 }
 
-const TAreaPreparata& Preparata(const GEOSGeometry* area)
-{
-    std::string impronta;
-    Accoda(impronta, area);
-    return Preparata(area, std::move(impronta));
-}
-
-// Le ascisse ordinate (0 e 1 compresi) dove il segmento ab può entrare o uscire dall'area.
-std::vector<double> Ascisse(const TAreaPreparata& area, QPointF a, QPointF b)
+// Le ascisse ordinate (0 e 1 compresi) dove il segmento ab può entrare o uscire dall'area dei lati.
+std::vector<double> Ascisse(const QList<QLineF>& lati, QPointF a, QPointF b)
 {
     std::vector<double> t {0.0, 1.0};
-    for (const QLineF& l : area.lati)
+    for (const QLineF& l : lati)
         Incontri(a, b, l.p1(), l.p2(), t);
     std::sort(t.begin(), t.end());
     return t;
@@ -415,7 +399,7 @@ bool Copre(const GEOSGeometry* a, const GEOSGeometry* b)
         return i->second;
     std::string chiave = cercata;
     // La stessa area si chiede con molte linee: preparata una volta.
-    const bool r = Preparata(a, chiave.substr(0, area)).area->Copre(b);
+    const bool r = Preparata(a, chiave.substr(0, area)).Copre(b);
     if (risposte.size() >= TMemoria::MaxVoci)
         risposte.clear();
     risposte.emplace(std::move(chiave), r);
@@ -444,16 +428,22 @@ bool TPreparata::Copre(QPointF p) const
     return Copre(punto.get());
 }
 
-double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* g)
+double TPreparata::LunghezzaFuori(const QPolygonF& linea) const
 {
-    const TAreaPreparata& area = Preparata(g);
+    if (!lati) {
+        lati.emplace();
+        for (const TForma& f : Forme(geometria.get()))
+            for (const QPolygonF& anello : QList<QPolygonF> {f.esterno} + f.fori)
+                for (qsizetype i = 0, n = anello.size(); i < n; ++i)
+                    *lati << QLineF(anello[i], anello[(i + 1) % n]);
+    }
     double fuori = 0;
     for (qsizetype i = 1; i < linea.size(); ++i) {
         const QPointF a = linea[i - 1], b = linea[i];
-        const std::vector<double> t = Ascisse(area, a, b);
+        const std::vector<double> t = Ascisse(*lati, a, b);
         const double lunghezza = QLineF(a, b).length();
         for (size_t k = 1; k < t.size(); ++k)
-            if (t[k] > t[k - 1] && !area.area->Copre(a + (b - a) * ((t[k - 1] + t[k]) / 2)))
+            if (t[k] > t[k - 1] && !Copre(a + (b - a) * ((t[k - 1] + t[k]) / 2)))
                 fuori += (t[k] - t[k - 1]) * lunghezza;
     }
     return fuori;

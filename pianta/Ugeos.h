@@ -6,6 +6,7 @@
 
 #include <geos_c.h>
 #include <memory>
+#include <optional>
 
 namespace geos_tvl {
 
@@ -43,7 +44,8 @@ TGeom Unita(const GEOSGeometry* g); // i pezzi di g fusi in uno (unione unaria)
 double Area(const GEOSGeometry* g);
 double Lunghezza(const GEOSGeometry* g);
 bool Copre(const GEOSGeometry* a, const GEOSGeometry* b);
-// Un'area preparata una volta per molte domande di copertura (indice dei lati costruito una volta).
+// Un'area preparata una volta per molte domande (indice dei lati costruito una volta): l'unione
+// dei locali di un piano per i collegamenti, il rientro di una parte per i suoi tubi.
 class TPreparata
 {
 public:
@@ -51,17 +53,19 @@ public:
     ~TPreparata();
     TPreparata(const TPreparata&) = delete;
     TPreparata& operator=(const TPreparata&) = delete;
+    const GEOSGeometry* Geometria() const { return geometria.get(); }
     bool Copre(const GEOSGeometry* b) const;
     bool Copre(QPointF p) const;
+    // Lunghezza della polilinea fuori dall'area (il bordo conta dentro): quella della differenza,
+    // senza costruirla.
+    double LunghezzaFuori(const QPolygonF& linea) const;
 
 private:
     TGeom geometria;
     const GEOSPreparedGeometry* preparata = nullptr;
+    mutable std::optional<QList<QLineF>> lati; // alla prima lunghezza
 };
 bool Vuota(const GEOSGeometry* g); // anche nulla
-// Lunghezza della polilinea fuori dall'area (il bordo conta dentro): la lunghezza della differenza
-// senza costruirla. L'area si prepara una volta finché non cambia.
-double LunghezzaFuori(const QPolygonF& linea, const GEOSGeometry* area);
 // Gli spezzoni (LINESTRING) di una geometria lineare, come coppie di estremi.
 QList<QLineF> Spezzoni(const GEOSGeometry* g);
 
