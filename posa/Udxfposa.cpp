@@ -78,7 +78,7 @@ constexpr char Nulla[] = "/dev/null";
 class TMemoriaDxf : public DL_WriterA
 {
 public:
-    explicit TMemoriaDxf(QByteArray& byte)
+    explicit TMemoriaDxf(std::string& byte)
         : DL_WriterA(Nulla, DL_Codes::AC1015)
         , m_byte(byte)
     { }
@@ -118,11 +118,11 @@ private:
         std::fill(inizio, cifre, ' ');
         *fine++ = '\n';
         m_byte.append(inizio, fine - inizio);
-        m_byte.append(valore.data(), valore.size());
-        m_byte.append('\n');
+        m_byte.append(valore);
+        m_byte += '\n';
     }
 
-    QByteArray& m_byte;
+    std::string& m_byte;
 };
 
 class TScrittore
@@ -274,12 +274,12 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
             *errore = m;
         return false;
     };
-    QByteArray byte;
+    std::string testo;
     {
         DL_Dxf dxf;
         // out() fissa la versione del disegno in dxf; il suo scrittore su file non serve.
         std::unique_ptr<DL_WriterA>(dxf.out(Nulla, DL_Codes::AC1015));
-        auto dw = std::make_unique<TMemoriaDxf>(byte);
+        auto dw = std::make_unique<TMemoriaDxf>(testo);
         dxf.writeHeader(*dw);
         dw->dxfString(9, "$INSUNITS");
         dw->dxfInt(70, 4); // millimetri
@@ -313,6 +313,7 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
     }
     // Si scrive accanto e si sostituisce alla fine: un errore a metà non rovina il file che c'era.
     QSaveFile f(percorso);
+    const QByteArray byte = QByteArray::fromStdString(testo);
     if (!f.open(QIODevice::WriteOnly) || f.write(byte) != byte.size() || !f.commit())
         return fallisce(
             tr("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), f.errorString()));
