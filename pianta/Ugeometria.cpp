@@ -171,8 +171,7 @@ QString TGeometria::Difetto(const QPolygonF& c)
 TForme TGeometria::Unione(const TForme& forme)
 {
     TGeom m = MultiPoligono(forme);
-    TGeom u(GEOSUnaryUnion_r(Contesto(), m.get()));
-    return Forme(u.get());
+    return Forme(Unita(m.get()).get());
 }
 
 TForme TGeometria::Differenza(const TForme& a, const TForme& b)

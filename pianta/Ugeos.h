@@ -6,6 +6,7 @@
 
 #include <geos_c.h>
 #include <memory>
+#include <optional>
 
 namespace geos_tvl {
 
@@ -39,9 +40,31 @@ TGeom Rientro(const GEOSGeometry* g, double d);
 TGeom Intersezione(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom Differenza(const GEOSGeometry* a, const GEOSGeometry* b);
 TGeom UnioneDi(const TForme& forme);
+TGeom Unita(const GEOSGeometry* g); // i pezzi di g fusi in uno (unione unaria)
 double Area(const GEOSGeometry* g);
 double Lunghezza(const GEOSGeometry* g);
 bool Copre(const GEOSGeometry* a, const GEOSGeometry* b);
+// Un'area preparata una volta per molte domande (indice dei lati costruito una volta): l'unione
+// dei locali di un piano per i collegamenti, il rientro di una parte per i suoi tubi.
+class TPreparata
+{
+public:
+    explicit TPreparata(TGeom g);
+    ~TPreparata();
+    TPreparata(const TPreparata&) = delete;
+    TPreparata& operator=(const TPreparata&) = delete;
+    const GEOSGeometry* Geometria() const { return geometria.get(); }
+    bool Copre(const GEOSGeometry* b) const;
+    bool Copre(QPointF p) const;
+    // Lunghezza della polilinea fuori dall'area (il bordo conta dentro): quella della differenza,
+    // senza costruirla.
+    double LunghezzaFuori(const QPolygonF& linea) const;
+
+private:
+    TGeom geometria;
+    const GEOSPreparedGeometry* preparata = nullptr;
+    mutable std::optional<QList<QLineF>> lati; // alla prima lunghezza
+};
 bool Vuota(const GEOSGeometry* g); // anche nulla
 // Gli spezzoni (LINESTRING) di una geometria lineare, come coppie di estremi.
 QList<QLineF> Spezzoni(const GEOSGeometry* g);

@@ -3,10 +3,15 @@
 #include "pianta/Ugeos.h"
 
 #include <QLineF>
+#include <QRectF>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 double LunghezzaPolilinea(const QPolygonF& linea)
 {
@@ -119,14 +124,17 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     if (linea.size() < 3 || raggio <= 0)
         return linea;
     const qsizetype n = linea.size();
+    QList<double> lato(n - 1); // lato[i]: da linea[i] a linea[i + 1]
+    for (qsizetype i = 0; i + 1 < n; ++i)
+        lato[i] = QLineF(linea[i], linea[i + 1]).length();
     // Tangente della mezza svolta di ogni vertice (0 agli estremi e dove non si gira).
     QList<double> mezza(n, 0.0);
     for (qsizetype i = 1; i + 1 < n; ++i) {
-        const QLineF u(linea[i - 1], linea[i]), v(linea[i], linea[i + 1]);
-        if (u.length() < 1e-9 || v.length() < 1e-9)
+        if (lato[i - 1] < 1e-9 || lato[i] < 1e-9)
             continue;
         const double svolta = std::acos(
-            std::clamp(QPointF::dotProduct(u.p2() - u.p1(), v.p2() - v.p1()) / (u.length() * v.length()), -1.0, 1.0));
+            std::clamp(QPointF::dotProduct(linea[i] - linea[i - 1], linea[i + 1] - linea[i]) / (lato[i - 1] * lato[i]),
+                       -1.0, 1.0));
         if (svolta >= 1e-3 && svolta <= std::numbers::pi - 1e-3)
             mezza[i] = std::tan(svolta / 2);
     }
@@ -138,10 +146,11 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
         return somma > 0 ? mezza[i] / somma : 0.5;
     };
     QPolygonF r;
+    r.reserve(4 * n);
     r << linea.first();
     for (qsizetype i = 1; i + 1 < n; ++i) {
         const QPointF a = linea[i - 1], b = linea[i], c = linea[i + 1];
-        const double l1 = QLineF(a, b).length(), l2 = QLineF(b, c).length();
+        const double l1 = lato[i - 1], l2 = lato[i];
         if (mezza[i] <= 0) {
             r << b;
             continue;
@@ -166,13 +175,150 @@ QPolygonF TTracciatore::Raccorda(const QPolygonF& linea, double raggio)
     r << linea.last();
     // Due raccordi che si toccano lasciano punti doppi: un tubo non ha tratti di lunghezza nulla.
     QPolygonF pulita;
+    pulita.reserve(r.size());
     for (const QPointF& q : r)
         if (pulita.isEmpty() || QLineF(pulita.last(), q).length() > 1e-7)
             pulita << q;
     return pulita;
 }
 
+namespace {
+// Il segmento pq tocca il rettangolo r (coordinate locali)? Ritaglio per parametri.
+bool Tocca(QPointF p, QPointF q, const QRectF& r)
+{
+    double t0 = 0, t1 = 1;
+    const QPointF v = q - p;
+    const double limiti[4][2] = {
+        {-v.x(), p.x() - r.left()}, {v.x(), r.right() - p.x()}, {-v.y(), p.y() - r.top()}, {v.y(), r.bottom() - p.y()}};
+    for (const auto& [den, num] : limiti) {
+        if (den == 0) {
+            if (num < 0)
+                return false;
+        } else if (const double t = num / den; den < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    return t0 <= t1;
+}
+
+// L'anello della fascia tonda senza il mezzo cerchio dietro il primo punto o dell'asse (d la sua
+// direzione): restano i due capi a mezzo passo da o, che diventano vicini. Lo stesso anello della
+// differenza con il rettangolo dietro (locale: x lungo d, y a sinistra), senza costruirla; vuoto
+// quando l'anello passa altrove vicino al rettangolo: allora decide la differenza.
+std::optional<QPolygonF> SenzaCapoIniziale(const QPolygonF& anello, QPointF o, QPointF d, double mezzo,
+                                           const QRectF& dietro)
+{
+    constexpr double eps = 1e-9;
+    const qsizetype n = anello.size();
+    const QRectF largo = dietro.adjusted(-eps, -eps, eps, eps), stretto = dietro.adjusted(eps, eps, -eps, -eps);
+    QList<QPointF> locali(n);
+    QList<char> stato(n); // 'f' fuori, 'd' dentro il rettangolo, 'c' un capo
+    int capi = 0, dentro = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF v = anello[i] - o;
+        const QPointF l(QPointF::dotProduct(v, d), d.x() * v.y() - d.y() * v.x());
+        locali[i] = l;
+        if (std::abs(l.x()) < eps && std::abs(std::abs(l.y()) - mezzo) < eps)
+            stato[i] = 'c', ++capi;
+        else if (stretto.contains(l))
+            stato[i] = 'd', ++dentro;
+        else if (!largo.contains(l))
+            stato[i] = 'f';
+        else
+            return std::nullopt;
+    }
+    if (capi != 2 || dentro == 0)
+        return std::nullopt;
+    // I vertici dentro in un solo tratto fra i due capi; gli altri lati lontani dal rettangolo.
+    QPolygonF r;
+    int cambi = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype j = (i + 1) % n;
+        const char a = stato[i], b = stato[j];
+        if ((a == 'd') != (b == 'd')) {
+            ++cambi;
+            if ((a == 'd' ? b : a) != 'c')
+                return std::nullopt;
+        } else if (a != 'd' && b != 'd') {
+            // Dal capo si va avanti lungo il lato della fascia, o lungo il taglio allontanandosi. Nel
+            // secondo caso la differenza lascia sul lato lo spigolo del rettangolo, che cade esattamente
+            // sulla retta (e si toglie come gli altri vertici in mezzo a un lato) solo con d lungo un asse.
+            const bool capo = a == 'c' || b == 'c';
+            const QPointF c = a == 'c' ? locali[i] : locali[j], e = a == 'c' ? locali[j] : locali[i];
+            const bool lungoIlTaglio
+                = (d.x() == 0 || d.y() == 0) && std::abs(e.x()) < eps && e.y() * c.y() > 0 && std::abs(e.y()) > mezzo;
+            if (capo ? e.x() <= eps && !lungoIlTaglio : Tocca(locali[i], locali[j], largo))
+                return std::nullopt;
+        }
+        if (a != 'd')
+            r << anello[i];
+    }
+    if (cambi != 2)
+        return std::nullopt;
+    return r;
+}
+
+void Accoda(std::string& chiave, const QPolygonF& punti)
+{
+    const qsizetype n = punti.size();
+    chiave.append(reinterpret_cast<const char*>(&n), sizeof n);
+    chiave.append(reinterpret_cast<const char*>(punti.constData()), n * sizeof(QPointF));
+}
+
+void Accoda(std::string& chiave, double x)
+{
+    chiave.append(reinterpret_cast<const char*>(&x), sizeof x);
+}
+
+void Accoda(std::string& chiave, const TForma& f)
+{
+    Accoda(chiave, f.esterno);
+    for (const QPolygonF& foro : f.fori)
+        Accoda(chiave, foro);
+}
+} // namespace
+
 TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
+{
+    std::string chiave;
+    Accoda(chiave, asse);
+    Accoda(chiave, parte);
+    Accoda(chiave, p.passo);
+    Accoda(chiave, p.Distanza());
+    Accoda(chiave, p.Raggio());
+    thread_local std::unordered_map<std::string, TCircuitoPosato> fatti;
+    if (auto i = fatti.find(chiave); i != fatti.end())
+        return i->second;
+    TCircuitoPosato c = Traccia(asse, parte, p);
+    // Solo i tubi posati: il motivo di uno non posato si traduce nella lingua di quel momento.
+    if (!c.Posato())
+        return c;
+    if (fatti.size() >= 128)
+        fatti.clear();
+    fatti.emplace(std::move(chiave), c);
+    return c;
+}
+
+bool TTracciatore::Dentro(const QPolygonF& tubo, const TForma& parte, double distanza)
+{
+    // La stessa parte si verifica con molti tubi: il suo rientro si prepara una volta.
+    geos_tvl::Contesto(); // prima: il contesto va distrutto dopo l'area preparata
+    thread_local std::string chiave;
+    thread_local std::unique_ptr<geos_tvl::TPreparata> dentro;
+    std::string questa;
+    Accoda(questa, parte);
+    Accoda(questa, distanza);
+    if (!dentro || questa != chiave) {
+        dentro = std::make_unique<geos_tvl::TPreparata>(
+            geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), distanza - 0.001));
+        chiave = std::move(questa);
+    }
+    return dentro->Copre(geos_tvl::Linea(tubo).get());
+}
+
+TCircuitoPosato TTracciatore::Traccia(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const
 {
     TCircuitoPosato c;
     c.asse = asse;
@@ -187,14 +333,20 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     // Semicerchio fitto: raccordato, il poligono ha il raggio del suo apotema.
     auto tonda = geos_tvl::TGeom(GEOSBufferWithStyle_r(geos_tvl::Contesto(), geos_tvl::Linea(asse).get(), s / 2, 16,
                                                        GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_MITRE, 4.0));
-    auto dietro = geos_tvl::Rettangolo(asse[0] - d * (s / 4 + 0.001), d, s / 2 + 0.002, s + 0.004);
-    auto fascia = geos_tvl::Differenza(tonda.get(), dietro.get());
-    const TForme pezzi = geos_tvl::Forme(fascia.get());
-    if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
-        c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
-        return c;
+    const QRectF dietro(QPointF(-(s / 2 + 0.002), -(s / 2 + 0.002)), QPointF(0, s / 2 + 0.002));
+    TForme pezzi = geos_tvl::Forme(tonda.get());
+    std::optional<QPolygonF> piatta;
+    if (pezzi.size() == 1 && pezzi.first().fori.isEmpty())
+        piatta = SenzaCapoIniziale(pezzi.first().esterno, asse[0], d, s / 2, dietro);
+    if (!piatta) {
+        auto taglio = geos_tvl::Rettangolo(asse[0] + d * dietro.center().x(), d, dietro.width(), dietro.height());
+        pezzi = geos_tvl::Forme(geos_tvl::Differenza(tonda.get(), taglio.get()).get());
+        if (pezzi.size() != 1 || !pezzi.first().fori.isEmpty()) {
+            c.motivo = tr("Il percorso del circuito si avvicina troppo a sé stesso.");
+            return c;
+        }
     }
-    QPolygonF bordo = pezzi.first().esterno;
+    QPolygonF bordo = piatta ? *piatta : pezzi.first().esterno;
     // L'estremità piatta iniziale: i due vertici a mezzo passo dal primo punto dell'asse.
     const QPointF nrm(-d.y(), d.x());
     const QPointF capoA = asse[0] + nrm * (s / 2), capoB = asse[0] - nrm * (s / 2);
@@ -202,6 +354,10 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     auto inserisci = [&](QPointF q) {
         for (qsizetype i = 0, n = bordo.size(); i < n; ++i) {
             const QPointF u = bordo[i], v = bordo[(i + 1) % n];
+            // A più di un millimetro dal riquadro del lato (sotto il chilometro) nessuna prova scatta.
+            const QRectF riquadro = QRectF(u, v).normalized();
+            if (riquadro.width() + riquadro.height() < 1000 && !riquadro.adjusted(-1e-3, -1e-3, 1e-3, 1e-3).contains(q))
+                continue;
             if (QLineF(u, q).length() < 1e-7 || QLineF(v, q).length() < 1e-7)
                 return;
             const double l = QLineF(u, v).length();
@@ -246,8 +402,7 @@ TCircuitoPosato TTracciatore::TuboDaAsse(const QPolygonF& asse, const TForma& pa
     }
     tubo = Raccorda(tubo, p.Raggio());
     // Verifica indipendente: il tubo sta nella parte ridotta della distanza (tolleranza 1 mm).
-    auto dentro = geos_tvl::Rientro(geos_tvl::PoligonoValido(parte).get(), p.Distanza() - 0.001);
-    if (!geos_tvl::Copre(dentro.get(), geos_tvl::Linea(tubo).get())) {
+    if (!Dentro(tubo, parte, p.Distanza())) {
         c.motivo = tr("Il circuito uscirebbe dall'area di posa.");
         return c;
     }

@@ -50,6 +50,13 @@ public:
     // Tubo intorno all'asse (fascia di mezzo passo per lato, estremità piatte, spigoli vivi), aperto
     // sull'estremità iniziale, curve raccordate con il raggio minimo dove c'è posto; verificato
     // dentro la parte ridotta della distanza.
+    // Le prove di spirale e serpentina ripetono spesso lo stesso asse: l'ultimo centinaio di
+    // tubi posati si ricorda.
     TCircuitoPosato TuboDaAsse(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const;
     static QPolygonF Raccorda(const QPolygonF& linea, double raggio);
+
+private:
+    TCircuitoPosato Traccia(const QPolygonF& asse, const TForma& parte, const TParametriPosa& p) const;
+    // Il tubo sta nella parte ridotta della distanza (tolleranza 1 mm)?
+    static bool Dentro(const QPolygonF& tubo, const TForma& parte, double distanza);
 };

@@ -47,12 +47,12 @@ QPolygonF SenzaDoppi(const QPolygonF& p)
 TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const TForme& locali,
                                      double passo) const
 {
-    auto unione = geos_tvl::UnioneDi(locali);
-    return Collega(collettore, ingresso, uscita, unione.get(), passo);
+    const geos_tvl::TPreparata unione(geos_tvl::UnioneDi(locali));
+    return Collega(collettore, ingresso, uscita, unione, passo);
 }
 
-TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const GEOSGeometry* unione,
-                                     double passo) const
+TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPointF uscita,
+                                     const geos_tvl::TPreparata& unione, double passo) const
 {
     const QPointF arrivo = (ingresso + uscita) / 2;
     const QPointF a = collettore, b = arrivo;
@@ -71,10 +71,8 @@ TCollegamento TCollegamenti::Collega(QPointF collettore, QPointF ingresso, QPoin
         if (p.size() < 2)
             continue;
         double f = LunghezzaPolilinea(p);
-        if (unione && !GEOSisEmpty_r(geos_tvl::Contesto(), unione)) {
-            auto resto = geos_tvl::Differenza(geos_tvl::Linea(p).get(), unione);
-            GEOSLength_r(geos_tvl::Contesto(), resto.get(), &f);
-        }
+        if (!geos_tvl::Vuota(unione.Geometria()))
+            f = unione.LunghezzaFuori(p);
         if (f < fuori - 1e-9)
             fuori = f, migliore = p;
     }

@@ -7,6 +7,10 @@
 
 #include <geos_c.h>
 
+namespace geos_tvl {
+class TPreparata;
+}
+
 struct TCollegamento
 {
     QPolygonF mandata; // dal collettore all'ingresso del circuito
@@ -21,8 +25,8 @@ class TCollegamenti
 public:
     TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const TForme& locali,
                           double passo) const;
-    // Lo stesso con l'unione dei locali del piano già fatta (una volta per locale, non per circuito).
-    TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const GEOSGeometry* unione,
+    // Lo stesso con l'unione dei locali del piano già preparata (una volta per piano).
+    TCollegamento Collega(QPointF collettore, QPointF ingresso, QPointF uscita, const geos_tvl::TPreparata& unione,
                           double passo) const;
     // Copia della polilinea spostata di d alla sua sinistra (spigoli vivi).
     static QPolygonF Parallela(const QPolygonF& linea, double d);

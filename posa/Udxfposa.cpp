@@ -7,6 +7,7 @@
 
 #include <dl_dxf.h>
 
+#include <algorithm>
 #include <charconv>
 #include <memory>
 
@@ -77,7 +78,7 @@ constexpr char Nulla[] = "/dev/null";
 class TMemoriaDxf : public DL_WriterA
 {
 public:
-    explicit TMemoriaDxf(QByteArray& byte)
+    explicit TMemoriaDxf(std::string& byte)
         : DL_WriterA(Nulla, DL_Codes::AC1015)
         , m_byte(byte)
     { }
@@ -109,14 +110,19 @@ public:
 private:
     void Riga(int gc, std::string_view valore) const
     {
-        const std::string codice = std::to_string(gc);
-        m_byte.append(QByteArray(std::max<qsizetype>(0, 3 - qsizetype(codice.size())), ' '));
-        m_byte.append(codice.data(), codice.size());
-        m_byte.append('\n');
-        m_byte.append(valore.data(), valore.size());
-        m_byte.append('\n');
+        // Il codice allineato a destra su tre colonne, poi il valore: una riga ciascuno.
+        char riga[24];
+        char* cifre = riga + 3;
+        char* fine = std::to_chars(cifre, riga + sizeof riga - 1, gc).ptr;
+        char* inizio = cifre - std::max<std::ptrdiff_t>(0, 3 - (fine - cifre));
+        std::fill(inizio, cifre, ' ');
+        *fine++ = '\n';
+        m_byte.append(inizio, fine - inizio);
+        m_byte.append(valore);
+        m_byte += '\n';
     }
-    QByteArray& m_byte;
+
+    std::string& m_byte;
 };
 
 class TScrittore
@@ -268,12 +274,12 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
             *errore = m;
         return false;
     };
-    QByteArray byte;
+    std::string testo;
     {
         DL_Dxf dxf;
         // out() fissa la versione del disegno in dxf; il suo scrittore su file non serve.
         std::unique_ptr<DL_WriterA>(dxf.out(Nulla, DL_Codes::AC1015));
-        auto dw = std::make_unique<TMemoriaDxf>(byte);
+        auto dw = std::make_unique<TMemoriaDxf>(testo);
         dxf.writeHeader(*dw);
         dw->dxfString(9, "$INSUNITS");
         dw->dxfInt(70, 4); // millimetri
@@ -307,6 +313,7 @@ bool TDxfPosa::Scrivi(const QString& percorso, const TPiano& piano, const TPosaP
     }
     // Si scrive accanto e si sostituisce alla fine: un errore a metà non rovina il file che c'era.
     QSaveFile f(percorso);
+    const QByteArray byte = QByteArray::fromStdString(testo);
     if (!f.open(QIODevice::WriteOnly) || f.write(byte) != byte.size() || !f.commit())
         return fallisce(
             tr("Impossibile scrivere il file %1: %2").arg(QDir::toNativeSeparators(percorso), f.errorString()));

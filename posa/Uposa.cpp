@@ -53,7 +53,8 @@ QPointF TPosa::Verso(const TLocalePosa& locale, const TCircuitoLocale& c, QPoint
 }
 
 void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                     const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const
+                     const TParametriPosa& base, QPointF collettore, const geos_tvl::TPreparata& unione,
+                     TPosaLocale& r) const
 {
     if (n <= 0)
         return;
@@ -103,12 +104,12 @@ void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, co
 TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
                               const TForme& locali) const
 {
-    auto unione = geos_tvl::UnioneDi(locali);
-    return PosaLocale(locale, base, collettore, unione.get());
+    const geos_tvl::TPreparata unione(geos_tvl::UnioneDi(locali));
+    return PosaLocale(locale, base, collettore, unione);
 }
 
 TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
-                              const GEOSGeometry* unione) const
+                              const geos_tvl::TPreparata& unione) const
 {
     TPosaLocale r;
     r.ID = locale.ID;
@@ -130,8 +131,7 @@ TPosaLocale TPosa::PosaLocale(const TLocalePosa& locale, const TParametriPosa& b
     }
     PosaZona(principale, locale.NAs, locale.PassoAs, false, locale, base, collettore, unione, r);
     PosaZona(marginale, locale.NAm, locale.PassoAm, true, locale, base, collettore, unione, r);
-    auto punto = geos_tvl::TGeom(GEOSGeom_createPointFromXY_r(geos_tvl::Contesto(), collettore.x(), collettore.y()));
-    if (!geos_tvl::Vuota(unione) && !geos_tvl::Copre(unione, punto.get()))
+    if (!geos_tvl::Vuota(unione.Geometria()) && !unione.Copre(collettore))
         r.avvisi << tr("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.");
     return r;
 }

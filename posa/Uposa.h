@@ -53,9 +53,9 @@ public:
     // collettore: punto del collettore del locale; locali: contorni del piano (per i collegamenti).
     TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
                            const TForme& locali) const;
-    // Lo stesso con l'unione dei contorni del piano già fatta (una volta per piano).
+    // Lo stesso con l'unione dei contorni del piano già preparata (una volta per piano).
     TPosaLocale PosaLocale(const TLocalePosa& locale, const TParametriPosa& base, QPointF collettore,
-                           const GEOSGeometry* unione) const;
+                           const geos_tvl::TPreparata& unione) const;
 
 private:
     // Il punto verso cui il circuito entra nella sua parte: l'ingresso scelto a mano se vale
@@ -63,5 +63,6 @@ private:
     QPointF Verso(const TLocalePosa& locale, const TCircuitoLocale& c, QPointF collettore, const QString& nomeZona,
                   TPosaLocale& r) const;
     void PosaZona(const TForma& zona, int n, double passo, bool marginale, const TLocalePosa& locale,
-                  const TParametriPosa& base, QPointF collettore, const GEOSGeometry* unione, TPosaLocale& r) const;
+                  const TParametriPosa& base, QPointF collettore, const geos_tvl::TPreparata& unione,
+                  TPosaLocale& r) const;
 };

@@ -77,7 +77,7 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
         if (TGeometria::Difetto(c.contorno).isEmpty())
             contorni << TGeometria::Forma(c.contorno);
     const QStringList nomiCollettori = piano.collettori.keys();
-    auto unione = geos_tvl::UnioneDi(contorni);
+    const geos_tvl::TPreparata unione(geos_tvl::UnioneDi(contorni));
     for (const TLocaleDimensionato& l : locali) {
         if (l.piano != piano.piano || l.NAs + l.NAm <= 0)
             continue;
@@ -132,7 +132,7 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
         if (!piano.collettori.contains(collettore))
             collettore = CollettorePiuVicino(piano, contorno);
         const QPointF punto = piano.collettori.value(collettore);
-        const TPosaLocale pl = TPosa().PosaLocale(lp, opzioni.parametri, punto, unione.get());
+        const TPosaLocale pl = TPosa().PosaLocale(lp, opzioni.parametri, punto, unione);
         for (const QString& a : pl.avvisi) {
             // Un collettore fuori dai locali si dice una volta per piano, non per ogni locale.
             if (a == TPosa::tr("Il collettore è fuori da ogni locale del piano: i collegamenti escono dai locali.")) {
@@ -164,9 +164,8 @@ TPosaPiano TPosaPianta::PosaPiano(const TPiano& piano, const QList<TLocaleDimens
             c.posa = cl;
             // Un circuito assegnato a un altro collettore del piano ha i collegamenti fino a quello.
             if (c.collettore != collettore && cl.Posato()) {
-                c.posa.collegamento
-                    = TCollegamenti().Collega(piano.collettori.value(c.collettore), cl.ansa.tubo.first(),
-                                              cl.ansa.tubo.last(), unione.get(), c.passo);
+                c.posa.collegamento = TCollegamenti().Collega(
+                    piano.collettori.value(c.collettore), cl.ansa.tubo.first(), cl.ansa.tubo.last(), unione, c.passo);
             }
             r.circuiti << c;
         }
