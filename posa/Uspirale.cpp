@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 
 namespace {
@@ -164,6 +165,14 @@ QPolygonF TroppoVicini(const QPolygonF& tubo, double passo, bool tutti)
                     if (visto[j] == i || ascissa[i] - ascissa[j + 1] < 2.5 * passo)
                         continue;
                     visto[j] = i;
+                    // Riquadri più lontani del minimo: nessuna delle quattro distanze è sotto.
+                    const QPointF c = t[j], e = t[j + 1];
+                    const double fuoriX = std::max(std::min(c.x(), e.x()) - std::max(a.x(), b.x()),
+                                                   std::min(a.x(), b.x()) - std::max(c.x(), e.x()));
+                    const double fuoriY = std::max(std::min(c.y(), e.y()) - std::max(a.y(), b.y()),
+                                                   std::min(a.y(), b.y()) - std::max(c.y(), e.y()));
+                    if (std::max(fuoriX, fuoriY) > minimo + 1e-9)
+                        continue;
                     const double da = DistanzaPuntoTratto(a, t[j], t[j + 1]),
                                  db = DistanzaPuntoTratto(b, t[j], t[j + 1]);
                     const double dj = DistanzaPuntoTratto(t[j], a, b), dk = DistanzaPuntoTratto(t[j + 1], a, b);
@@ -192,10 +201,32 @@ double RaggioAmmesso(const TParametriPosa& p)
 
 // Un tubo che rispetta il passo con sé stesso e il raggio di curvatura (o mezzo passo dove
 // torna indietro fra due vicini, più largo non ci sta).
-bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
+bool Verifica(const TCircuitoPosato& ci, const TParametriPosa& p)
 {
     return ci.Posato() && TroppoVicini(ci.tubo, p.passo, false).isEmpty()
         && CurveStrette(ci.tubo, RaggioAmmesso(p), false).isEmpty();
+}
+
+// La posa chiede più volte dello stesso tubo: gli ultimi esiti si ricordano.
+bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
+{
+    struct TEsito
+    {
+        QPolygonF tubo;
+        double passo, raggio;
+        bool regolare;
+    };
+    thread_local QList<TEsito> esiti;
+    const double raggio = RaggioAmmesso(p);
+    for (const TEsito& e : esiti)
+        if (e.passo == p.passo && e.raggio == raggio && e.tubo.size() == ci.tubo.size()
+            && std::memcmp(e.tubo.constData(), ci.tubo.constData(), ci.tubo.size() * sizeof(QPointF)) == 0)
+            return e.regolare;
+    const bool r = Verifica(ci, p);
+    if (esiti.size() >= 16)
+        esiti.removeFirst();
+    esiti << TEsito {ci.tubo, p.passo, raggio, r};
+    return r;
 }
 
 } // namespace
