@@ -28,6 +28,7 @@ struct TCircuitoPosato
     double lunghezza = 0; // m, lunghezza del tubo disegnato
     QPolygonF asse; // percorso d'asse da cui è nato (per disegni e verifiche)
     QString motivo; // perché non è posato (vuoto se posato)
+    QString ripiego; // posato, ma non con lo schema chiesto: come e perché (vuoto se come chiesto)
     bool Posato() const { return tubo.size() >= 2; }
 };
 

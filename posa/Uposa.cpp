@@ -90,6 +90,8 @@ void TPosa::PosaZona(const TForma& zona, int n, double passo, bool marginale, co
                                     .arg(nomeZona, spirale ? tr("serpentina") : tr("spirale"), c.ansa.motivo);
                     c.ansa = altro;
                 }
+            } else if (!c.ansa.ripiego.isEmpty()) {
+                r.avvisi << tr("Circuito %1 della %2: %3").arg(k + 1).arg(nomeZona, c.ansa.ripiego);
             }
         }
         if (c.Posato())

@@ -525,8 +525,12 @@ TCircuitoPosato TSpirale::Posa(const TForma& parte, const TParametriPosa& p, QPo
     // Dove i giri lasciano vuota troppa parte (una forma a L o a T, un foro) le passate la riempiono
     // meglio, se di un buon tratto: il circuito resta uno solo, dall'ingresso e ritorno.
     if (c.Posato() && c.lunghezza * p.passo <= 0.85 * TGeometria::Area(parte))
-        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.05 * c.lunghezza); a.Posato())
+        if (TCircuitoPosato a = TAlbero().Posa(parte, p, verso, 1.05 * c.lunghezza); a.Posato()) {
+            const double copertura = c.lunghezza * p.passo / TGeometria::Area(parte);
+            a.ripiego = tr("posato a serpentina (la spirale copriva solo il %1% della parte)")
+                            .arg(QLocale().toString(100 * copertura, 'f', 0));
             return a;
+        }
     return c;
 }
 

@@ -139,6 +139,7 @@ private slots:
     void locale();
     void ingressoScelto_data();
     void ingressoScelto();
+    void ripiegoDetto();
     void piano_data();
     void piano();
     void pianiSenzaPosa();
@@ -340,6 +341,27 @@ void TestPosa::ingressoScelto_data()
         QTest::addRow("%s, lato opposto", nome) << int(s) << QPointF(6, 2) << true;
         QTest::addRow("%s, appena fuori", nome) << int(s) << QPointF(6.3, 1) << true;
         QTest::addRow("%s, lontano", nome) << int(s) << QPointF(20, 20) << false;
+    }
+}
+
+// Una spirale che lascerebbe vuota troppa parte (due fori) diventa serpentina, e il locale lo
+// dice; in un rettangolo resta spirale, senza avvisi.
+void TestPosa::ripiegoDetto()
+{
+    for (const bool fori : {false, true}) {
+        const TForma stanza {Rett(0, 0, 6, 4),
+                             fori ? QList<QPolygonF> {Rett(1, 1, 2, 2), Rett(4, 2, 5, 3)} : QList<QPolygonF> {}};
+        TLocalePosa l;
+        l.areaUtile = stanza;
+        l.NAs = 1;
+        l.PassoAs = 0.2;
+        l.schema = TSchemaPosa::Spirale;
+        const TPosaLocale r = TPosa().PosaLocale(l, TParametriPosa {}, QPointF(-0.5, 0.5), TForme {stanza});
+        QVERIFY(r.circuiti.value(0).Posato());
+        const QString avvisi = r.avvisi.join(' ');
+        QCOMPARE(avvisi.contains("Circuito 1 della zona principale: posato a serpentina (la spirale copriva solo il "),
+                 fori);
+        QCOMPARE(r.circuiti[0].ansa.ripiego.isEmpty(), !fori);
     }
 }
 

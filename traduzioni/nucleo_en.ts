@@ -1255,6 +1255,10 @@ Only .csv and .xlsx files are accepted.</translation>
         <source>La parte è troppo stretta per un circuito al passo di %1 cm.</source>
         <translation>The part is too narrow for a circuit at %1 cm pipe spacing.</translation>
     </message>
+    <message>
+        <source>posato a serpentina (la spirale copriva solo il %1% della parte)</source>
+        <translation>laid as a meander (the spiral covered only %1% of the part)</translation>
+    </message>
 </context>
 <context>
     <name>TTabella</name>

@@ -1217,6 +1217,10 @@ Sono accettati solo file .csv e .xlsx.</source>
         <source>La parte è troppo stretta per un circuito al passo di %1 cm.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>posato a serpentina (la spirale copriva solo il %1% della parte)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTabella</name>
