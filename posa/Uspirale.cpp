@@ -220,7 +220,8 @@ bool Regolare(const TCircuitoPosato& ci, const TParametriPosa& p)
     const double raggio = RaggioAmmesso(p);
     for (const TEsito& e : esiti)
         if (e.passo == p.passo && e.raggio == raggio && e.tubo.size() == ci.tubo.size()
-            && std::memcmp(e.tubo.constData(), ci.tubo.constData(), ci.tubo.size() * sizeof(QPointF)) == 0)
+            && (ci.tubo.isEmpty()
+                || std::memcmp(e.tubo.constData(), ci.tubo.constData(), ci.tubo.size() * sizeof(QPointF)) == 0))
             return e.regolare;
     const bool r = Verifica(ci, p);
     if (esiti.size() >= 16)
