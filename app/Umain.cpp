@@ -625,6 +625,11 @@ void TTERMOVELA::CambiaLingua(const QString& lingua)
         // Lo stato prima della scrittura, che rifà le liste dei collettori come salvando: la nuova
         // finestra riprende il progetto esattamente com'era.
         r.fotografia = std::make_shared<TFotografia>(TFotografia::Prendi(p->Stato()));
+        // Quel che la conferma delle righe ha appena registrato è l'ultimo passo.
+        if (TAnnullamenti* a = TAnnullamenti::Di(p->Stato())) {
+            a->Concludi();
+            r.storia = std::make_shared<TStoriaAnnullamenti>(a->Storia());
+        }
         // Il progetto passa alla nuova finestra scritto com'è, modifiche non salvate comprese.
         r.cartella = std::make_shared<QTemporaryDir>();
         r.file = r.cartella->filePath(QStringLiteral("progetto.tvl"));
@@ -664,10 +669,14 @@ void TTERMOVELA::Riprendi(const TRipresa& r)
     m_cronologia->ImpostaCorrente(r.nomeFile);
     setWindowTitle(r.nomeFile.isEmpty() ? TitoloBase + tr(" : [Senza Titolo]") : r.titolo);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    // Nessun passo da annullare nella nuova finestra; il progetto resta diverso dal file se lo era.
+    // Annulla e Ripeti riprendono i loro passi; il progetto resta diverso dal file se lo era.
     m_dati->ProgettoModificato = r.modificato;
-    if (TAnnullamenti* a = TAnnullamenti::Di(p->Stato()))
-        a->Azzera(!r.modificato);
+    if (TAnnullamenti* a = TAnnullamenti::Di(p->Stato())) {
+        if (r.storia)
+            a->RiprendiStoria(*r.storia);
+        else
+            a->Azzera(!r.modificato);
+    }
 }
 
 void TTERMOVELA::Informazioni1Click()

@@ -12,6 +12,7 @@ class QAction;
 class QMenu;
 class QTemporaryDir;
 class TFotografia;
+struct TStoriaAnnullamenti;
 class QStatusBar;
 class TComandiStampa;
 class TDati;
@@ -46,6 +47,7 @@ struct TRipresa
     std::shared_ptr<QTemporaryDir> cartella; // il progetto scritto, con le modifiche non salvate
     QString file; // in `cartella`
     std::shared_ptr<TFotografia> fotografia; // ciò che il file non porta (ricalcoli, avvisi)
+    std::shared_ptr<TStoriaAnnullamenti> storia; // i passi da annullare e ripetere
     QString nomeFile; // il file del progetto, vuoto se mai salvato
     QString titolo;
     QString titoloBase;

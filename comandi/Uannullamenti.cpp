@@ -106,6 +106,33 @@ void TAnnullamenti::Azzera(bool salvato)
     Q_EMIT cambiato();
 }
 
+TStoriaAnnullamenti TAnnullamenti::Storia() const
+{
+    TStoriaAnnullamenti s;
+    for (int i = 0; i < m_pila.count(); ++i)
+        s.passi << TStoriaAnnullamenti::TVoce {passo(m_pila, i)->Prima, passo(m_pila, i)->Dopo};
+    s.indice = m_pila.index();
+    s.salvato = m_pila.cleanIndex();
+    return s;
+}
+
+void TAnnullamenti::RiprendiStoria(const TStoriaAnnullamenti& s)
+{
+    Azzera(s.salvato == 0);
+    // Messi e riportati all'indice senza rimettere nulla: lo stato è già quello.
+    m_fusione = true;
+    for (qsizetype i = 0; i < s.passi.size(); ++i) {
+        const TStoriaAnnullamenti::TVoce& v = s.passi[i];
+        metti(v.prima, v.dopo, TFotografia::NomePasso(v.prima, v.dopo));
+        if (i + 1 == s.salvato)
+            m_pila.setClean();
+    }
+    while (m_pila.index() > s.indice)
+        m_pila.undo();
+    m_fusione = false;
+    Q_EMIT cambiato();
+}
+
 void TAnnullamenti::SegnaSalvato()
 {
     m_pila.setClean();
@@ -216,6 +243,11 @@ void TAnnullamenti::spingi(TFotografia prima, TFotografia dopo, const QString& n
             m_pila.undo();
         m_fusione = false;
     }
+    metti(std::move(prima), std::move(dopo), nome);
+}
+
+void TAnnullamenti::metti(TFotografia prima, TFotografia dopo, const QString& nome)
+{
     m_pila.push(new TPasso(std::move(prima), std::move(dopo), nome, [this](const TFotografia& f) {
         if (!m_fusione)
             f.Ripristina(m_stato);

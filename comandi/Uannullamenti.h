@@ -17,6 +17,18 @@
 
 class TStatoProgetto;
 
+// La pila come dati: i passi (stato prima e dopo), quanti sono fatti e dove sta lo stato salvato.
+struct TStoriaAnnullamenti
+{
+    struct TVoce
+    {
+        TFotografia prima, dopo;
+    };
+    QList<TVoce> passi;
+    int indice = 0;
+    int salvato = -1; // -1: nessun passo porta allo stato del file
+};
+
 class TAnnullamenti : public QObject
 {
     Q_OBJECT
@@ -34,6 +46,11 @@ public:
     void Azzera(bool salvato = true);
     // Dopo un salvataggio riuscito: lo stato attuale è quello del file.
     void SegnaSalvato();
+
+    // La pila, da riprendere in un'altra finestra dello stesso progetto (cambio di lingua).
+    TStoriaAnnullamenti Storia() const;
+    // Rimette i passi, con i nomi nella lingua di ora; lo stato attuale è quello all'indice.
+    void RiprendiStoria(const TStoriaAnnullamenti& s);
 
     // Apre a mano una finestra d'osservazione (le azioni che non passano da un evento
     // d'ingresso, i test); `nome` dà il nome del passo invece di quello dedotto.
@@ -72,6 +89,8 @@ private:
     // Mette il passo nella pila; l'eliminazione di un collettore appena svuotato assorbe i passi
     // che l'hanno svuotato.
     void spingi(TFotografia prima, TFotografia dopo, const QString& nome);
+    // Il passo in cima alla pila (già fatto: lo stato è quello di dopo).
+    void metti(TFotografia prima, TFotografia dopo, const QString& nome);
     bool confermaRecordAperti();
     void ripristina(bool indietro);
 

@@ -410,7 +410,8 @@ private slots:
     }
 
     // La scelta dal menu rifà subito la finestra nella nuova lingua e riprende il progetto
-    // com'era: modifiche non salvate, pagina, nome del file; poi di nuovo in italiano. Una riga
+    // com'era: modifiche non salvate, pagina, nome del file, passi da annullare e ripetere; poi di
+    // nuovo in italiano. Una riga
     // che le regole rifiutano ferma il cambio con il loro messaggio.
     void cambioDalMenu()
     {
@@ -467,10 +468,21 @@ private slots:
                     QCOMPARE(w.NomeFile, nome);
                     QVERIFY(w.windowTitle().endsWith(nome));
                     QVERIFY(w.ProgettoModificato());
-                    QVERIFY(!w.findChild<QAction*>(QStringLiteral("Annulla1"))->isEnabled());
+                    // Il passo fatto prima del cambio, con il nome in inglese: annullato, il
+                    // progetto torna quello del file.
+                    QAction* annulla = w.findChild<QAction*>(QStringLiteral("Annulla1"));
+                    QCOMPARE(annulla->text(), QStringLiteral("&Undo room edit"));
+                    annulla->trigger();
+                    QCOMPARE(dati.AuxLocali->ValoreRiga(0, dati.AuxLocali->IndiceCampo("CTermico")).toInt(), 2100);
+                    QVERIFY(!w.ProgettoModificato());
                     lingua(w, "LinguaItaliano");
                 } else {
                     QVERIFY(w.FinestraProgetto());
+                    QVERIFY(!w.ProgettoModificato());
+                    QAction* ripeti = w.findChild<QAction*>(QStringLiteral("Ripeti1"));
+                    QCOMPARE(ripeti->text(), QStringLiteral("&Ripeti modifica locale"));
+                    ripeti->trigger();
+                    QCOMPARE(dati.AuxLocali->ValoreRiga(0, dati.AuxLocali->IndiceCampo("CTermico")).toInt(), 2345);
                     QVERIFY(w.ProgettoModificato());
                     w.ChiudiProgetto();
                     QCoreApplication::exit(7);
