@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdarg>
 #include <list>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -278,36 +277,10 @@ TGeom Buffer(const GEOSGeometry* g, double d, bool piatto)
     });
 }
 
-namespace {
-// I punti di una collezione di punti senza i ripetuti (stesse coordinate), nell'ordine: l'area
-// attorno è la stessa, ma ogni cerchio ripetuto si sovrappone per intero a un altro e il calcolo
-// ne paga l'incrocio (le raccolte di spigoli acuti ripetono molti vertici).
-TGeom SenzaRipetuti(const GEOSGeometry* g)
-{
-    GEOSContextHandle_t h = Contesto();
-    std::vector<std::pair<double, double>> unici;
-    std::set<std::pair<double, double>> visti;
-    for (int i = 0, n = GEOSGetNumGeometries_r(h, g); i < n; ++i) {
-        double x = 0, y = 0;
-        const GEOSGeometry* p = GEOSGetGeometryN_r(h, g, i);
-        if (GEOSisEmpty_r(h, p) || !GEOSGeomGetX_r(h, p, &x) || !GEOSGeomGetY_r(h, p, &y))
-            return nullptr;
-        if (visti.insert({x, y}).second)
-            unici.emplace_back(x, y);
-    }
-    std::vector<GEOSGeometry*> punti;
-    for (const auto& [x, y] : unici)
-        punti.push_back(GEOSGeom_createPointFromXY_r(h, x, y));
-    return Collezione(GEOS_MULTIPOINT, punti);
-}
-} // namespace
-
 TGeom Rientro(const GEOSGeometry* g, double d)
 {
     return Ricordata(Chiave('r', d, g), [&] {
-        const TGeom unici = g && GEOSGeomTypeId_r(Contesto(), g) == GEOS_MULTIPOINT ? SenzaRipetuti(g) : nullptr;
-        return TGeom(GEOSBufferWithStyle_r(Contesto(), unici ? unici.get() : g, -d, 8, GEOSBUF_CAP_ROUND,
-                                           GEOSBUF_JOIN_ROUND, 4.0));
+        return TGeom(GEOSBufferWithStyle_r(Contesto(), g, -d, 8, GEOSBUF_CAP_ROUND, GEOSBUF_JOIN_ROUND, 4.0));
     });
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <set>
 #include <unordered_map>
 
 namespace {
@@ -56,7 +57,10 @@ QPolygonF SpigoliAcuti(const QPolygonF& a, double entro)
         svolta[i] = std::atan2(u.x() * v.y() - u.y() * v.x(), QPointF::dotProduct(u, v));
         lato[i] = std::hypot(v.x(), v.y()); // dal vertice i al seguente
     }
+    // Ogni punto una volta: le finestre di lati si sovrappongono, e un disco ripetuto attorno allo
+    // stesso punto si pagherebbe nel rientro senza cambiarlo.
     QPolygonF r;
+    std::set<std::pair<double, double>> visti;
     for (qsizetype i = 0; i < n; ++i) {
         double somma = svolta[i], l = lato[i];
         qsizetype k = 1;
@@ -64,7 +68,8 @@ QPolygonF SpigoliAcuti(const QPolygonF& a, double entro)
             somma += svolta[(i + k) % n];
         if (somma > 1.6) // poco più di 90°
             for (qsizetype j = 0; j < k; ++j)
-                r << a[(i + j) % n];
+                if (const QPointF q = a[(i + j) % n]; visti.insert({q.x(), q.y()}).second)
+                    r << q;
     }
     return r;
 }
